@@ -1,0 +1,1 @@
+#include "chart/message_hub.h"

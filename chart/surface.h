@@ -1,0 +1,120 @@
+#pragma once
+
+#include "core/real.h"
+
+#include <string>
+#include <vector>
+
+class QImage;
+class QPainter;
+
+namespace qv {
+
+// A drawing surface with the state of a classic GDI canvas: the pen, brush and font set by one
+// call stay in force for the next (some drawing operations change them and do not restore them).
+// Colours are 0x00BBGGRR. Coordinates are whole pixels; angles in degrees, counter-clockwise
+// positive, 0 pointing right.
+struct Pen {
+    int colour = 0;
+    int width = 1;
+};
+
+struct Brush {
+    int colour = 0xFFFFFF;
+    bool solid = true; // false: clear (transparent) brush
+};
+
+struct Font {
+    int colour = 0;
+    int size = 8;           // points, used when height is 0
+    int height = 0;         // character cell height in pixels; 0: use size
+    int width = 0;          // average character width in pixels; 0: natural width
+    int escapement = 0;     // tenths of a degree, counter-clockwise
+    std::string face;       // empty: the surface's default face
+};
+
+class Surface {
+public:
+    virtual ~Surface() = default;
+
+    Pen pen;
+    Brush brush;
+    Font font;
+
+    virtual int width() const = 0;
+    virtual int height() const = 0; // the bottom of the clipping rectangle
+
+    void moveTo(int x, int y) {
+        penX_ = x;
+        penY_ = y;
+    }
+    int penX() const { return penX_; }
+    int penY() const { return penY_; }
+
+    // A line from the current position to (x, y), which becomes the current position.
+    virtual void lineTo(int x, int y) = 0;
+    // An ellipse in the box (x1, y1)-(x2, y2), outlined with the pen and filled with the brush.
+    virtual void ellipse(int x1, int y1, int x2, int y2) = 0;
+    // An arc of a circle by centre and radius; no stroke joins it to the current position.
+    virtual void arc(int centreX, int centreY, int radius, Real startDegrees, Real sweepDegrees) = 0;
+    // Text with its top-left corner at (x, y) in the current font; a solid brush fills behind it.
+    virtual void textOut(int x, int y, const std::string& utf8) = 0;
+    // A rectangle filled with the colour, no outline.
+    virtual void fillRect(int x1, int y1, int x2, int y2, int colour) = 0;
+
+protected:
+    int penX_ = 0;
+    int penY_ = 0;
+};
+
+// Draws into a QImage through QPainter (antialiasing off, so pixel probes see exact colours).
+class ImageSurface final : public Surface {
+public:
+    explicit ImageSurface(QImage& image);
+    ~ImageSurface() override;
+    int width() const override;
+    int height() const override;
+    void lineTo(int x, int y) override;
+    void ellipse(int x1, int y1, int x2, int y2) override;
+    void arc(int centreX, int centreY, int radius, Real startDegrees, Real sweepDegrees) override;
+    void textOut(int x, int y, const std::string& utf8) override;
+    void fillRect(int x1, int y1, int x2, int y2, int colour) override;
+
+private:
+    QImage& image_;
+};
+
+// Records every primitive with its whole-pixel coordinates and the state in force, for tests.
+struct Primitive {
+    enum class Kind { Line, Ellipse, Arc, Text, Fill } kind;
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0; // line ends, ellipse or fill box, arc centre in x1/y1
+    int radius = 0;
+    Real startDegrees = 0;
+    Real sweepDegrees = 0;
+    std::string text;
+    Pen pen;
+    Brush brush;
+    Font font;
+    int fillColour = 0;
+};
+
+class RecordingSurface final : public Surface {
+public:
+    RecordingSurface(int width, int height) : width_(width), height_(height) {}
+    int width() const override { return width_; }
+    int height() const override { return height_; }
+    void lineTo(int x, int y) override;
+    void ellipse(int x1, int y1, int x2, int y2) override;
+    void arc(int centreX, int centreY, int radius, Real startDegrees, Real sweepDegrees) override;
+    void textOut(int x, int y, const std::string& utf8) override;
+    void fillRect(int x1, int y1, int x2, int y2, int colour) override;
+
+    std::vector<Primitive> primitives;
+
+private:
+    Primitive stamped(Primitive::Kind kind) const;
+    int width_;
+    int height_;
+};
+
+} // namespace qv

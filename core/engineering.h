@@ -1,0 +1,31 @@
+#pragma once
+
+#include "real.h"
+
+#include <string>
+#include <string_view>
+
+// Values typed with a multiplier suffix ("10p", "20n", "554M") and printed with a unit prefix.
+namespace qv {
+
+// p 1e-12, n 1e-9, u 1e-6, m/M 1e6 (no milli), k 1e3, g 1e9; characters after the suffix are
+// ignored. 4294967295 for an empty or rejected text; throws ConversionError for a text that passes
+// the character scan but is no number ("1.2.3p", "p", "-").
+Real ParseEngineering(std::string_view text);
+
+// n 1e-9, u 1e-6, m 1e-3 (milli here); henries without a suffix. -1 for an empty or rejected text.
+Real ParseInductance(std::string_view text);
+
+// 1 when the trimmed text is not empty and the untrimmed text is digits and points with an
+// optional leading minus sign; -1 otherwise.
+int ValidateNumber(std::string_view text);
+
+// True for a non-empty run of decimal digits.
+bool ValidateDigits(std::string_view text);
+
+std::string FormatCapacitance(Real farads);
+std::string FormatInductance(Real henries);
+std::string FormatFrequency(Real hertz); // empty below 1000 Hz
+std::string FormatLength(Real metres);
+
+} // namespace qv

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "real.h"
+
+#include <array>
+#include <cstdint>
+
+// The 10-byte little-endian x87 extended format of the network files: 64-bit mantissa with an
+// explicit integer bit, then 15-bit biased exponent and the sign. Exact for every finite value,
+// infinities and NaN, whatever the host's long double layout.
+namespace qv {
+
+using ExtendedBytes = std::array<std::uint8_t, 10>;
+
+ExtendedBytes EncodeExtended(Real value);
+Real DecodeExtended(const std::uint8_t* bytes); // reads exactly 10 bytes
+
+} // namespace qv
