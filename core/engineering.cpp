@@ -1,0 +1,169 @@
+#include "engineering.h"
+
+#include "decimal.h"
+#include "sentinels.h"
+#include "text_format.h"
+
+#include <string>
+
+namespace qv {
+
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Multiplier of an engineering suffix letter; 0 for a character that is no suffix.
+// Both cases of m mean mega: there is no milli in this notation.
+Real EngineeringMultiplier(char c) {
+    switch (c) {
+    case 'p':
+    case 'P':
+        return 1e-12L;
+    case 'n':
+    case 'N':
+        return 1e-9L;
+    case 'u':
+    case 'U':
+        return 1e-6L;
+    case 'm':
+    case 'M':
+        return 1e6L;
+    case 'k':
+    case 'K':
+        return 1e3L;
+    case 'g':
+    case 'G':
+        return 1e9L;
+    default:
+        return 0;
+    }
+}
+
+// f, F, h and H are accepted (as in "10pF" or "100H") but multiply nothing.
+bool IsEngineeringLetter(char c) {
+    return EngineeringMultiplier(c) != 0 || c == 'f' || c == 'F' || c == 'h' || c == 'H';
+}
+
+Real InductanceMultiplier(char c) {
+    switch (c) {
+    case 'n':
+    case 'N':
+        return 1e-9L;
+    case 'u':
+    case 'U':
+        return 1e-6L;
+    case 'm':
+    case 'M':
+        return 1e-3L;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+Real ParseEngineering(std::string_view text) {
+    const std::size_t n = Trim(text).size();
+    if (n == 0)
+        return RejectedEngineeringValue;
+    // The scan looks at the first n characters of the untrimmed text, so a leading blank rejects.
+    const std::string_view head = text.substr(0, n);
+    if (head.front() != '-') {
+        for (char c : head)
+            if (c != '.' && !IsDigit(c) && !IsEngineeringLetter(c))
+                return RejectedEngineeringValue;
+    }
+    for (std::size_t i = 0; i < head.size(); ++i) {
+        const Real multiplier = EngineeringMultiplier(head[i]);
+        if (multiplier != 0)
+            return StrToFloat(Trim(head.substr(0, i))) * multiplier;
+    }
+    std::string digits(head);
+    for (char& c : digits)
+        if (c != '-' && c != '.' && !IsDigit(c))
+            c = ' ';
+    return StrToFloat(Trim(digits));
+}
+
+Real ParseInductance(std::string_view text) {
+    const std::size_t n = Trim(text).size();
+    if (n == 0)
+        return RejectedInductance;
+    const std::string_view head = text.substr(0, n);
+    for (char c : head)
+        if (c != '.' && !IsDigit(c) && InductanceMultiplier(c) == 0)
+            return RejectedInductance;
+    for (std::size_t i = 0; i < head.size(); ++i) {
+        const Real multiplier = InductanceMultiplier(head[i]);
+        if (multiplier != 0)
+            return StrToFloat(Trim(head.substr(0, i))) * multiplier;
+    }
+    return StrToFloat(Trim(head));
+}
+
+int ValidateNumber(std::string_view text) {
+    if (Trim(text).empty())
+        return -1;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '.' || IsDigit(c) || (i == 0 && c == '-'))
+            continue;
+        return -1;
+    }
+    return 1;
+}
+
+bool ValidateDigits(std::string_view text) {
+    if (Trim(text).empty())
+        return false;
+    for (char c : text)
+        if (!IsDigit(c))
+            return false;
+    return true;
+}
+
+std::string FormatCapacitance(Real c) {
+    if (c < 1e-9L)
+        return Format("%3.2fpF", {c * 1e12L});
+    if (c < 1e-6L)
+        return Format("%3.2fnF", {c * 1e9L});
+    if (c < 0.001L)
+        return Format("%3.2fuF", {c * 1e6L});
+    return Format("%3.2fF", {c});
+}
+
+std::string FormatInductance(Real l) {
+    if (l < 1e-9L)
+        return Format("%3.2fpH", {l * 1e12L});
+    if (l < 1e-6L)
+        return Format("%3.2fnH", {l * 1e9L});
+    if (l < 0.001L)
+        return Format("%3.2fuH", {l * 1e6L});
+    if (l < 1)
+        return Format("%3.2fmH", {l * 1e3L});
+    return Format("%3.2fH", {l});
+}
+
+std::string FormatFrequency(Real f) {
+    if (f >= 1e9L)
+        return Format("%4fG", {f / 1e9L});
+    if (f >= 1e6L)
+        return Format("%4fM", {f / 1e6L});
+    if (f >= 1000)
+        return Format("%4fK", {f / 1000});
+    return {};
+}
+
+std::string FormatLength(Real len) {
+    if (len < 1e-6L)
+        return Format("%3.2fnm", {len * 1e9L});
+    if (len < 0.001L)
+        return Format("%3.2fum", {len * 1e6L});
+    if (len < 1)
+        return Format("%3.2fmm", {len * 1000});
+    return Format("%3.2fm", {len});
+}
+
+} // namespace qv

@@ -1,0 +1,187 @@
+#include "text_format.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <stdexcept>
+#include <vector>
+
+namespace qv {
+
+namespace {
+
+struct Spec {
+    bool leftAlign = false;
+    int width = -1;
+    int precision = -1;
+    char conversion = 0;
+};
+
+std::string NonFinite(Real value) {
+    if (std::isnan(value))
+        return "NAN";
+    return value < 0 ? "-INF" : "INF";
+}
+
+// Drops the sign of a printed zero ("-0.000" -> "0.000").
+void DropNegativeZero(std::string& text) {
+    if (text.empty() || text.front() != '-')
+        return;
+    for (std::size_t i = 1; i < text.size(); ++i)
+        if (text[i] >= '1' && text[i] <= '9')
+            return;
+    text.erase(0, 1);
+}
+
+void Pad(std::string& text, const Spec& spec) {
+    if (spec.width <= 0 || static_cast<int>(text.size()) >= spec.width)
+        return;
+    const std::string padding(static_cast<std::size_t>(spec.width) - text.size(), ' ');
+    text = spec.leftAlign ? text + padding : padding + text;
+}
+
+Real AsReal(const FormatArg& arg) {
+    if (const auto* r = std::get_if<long double>(&arg.value()))
+        return *r;
+    if (const auto* i = std::get_if<long long>(&arg.value()))
+        return static_cast<Real>(*i);
+    throw std::invalid_argument("Format: a number was expected");
+}
+
+std::string FormatOne(const Spec& spec, const FormatArg& arg) {
+    std::string text;
+    switch (spec.conversion) {
+    case 'f':
+    case 'F':
+        text = FormatFixed(AsReal(arg), spec.precision < 0 ? 2 : spec.precision);
+        break;
+    case 'g':
+    case 'G':
+        text = FormatGeneral(AsReal(arg));
+        break;
+    case 'd': {
+        const auto* i = std::get_if<long long>(&arg.value());
+        if (!i)
+            throw std::invalid_argument("Format: %d needs a whole number");
+        text = std::to_string(*i);
+        break;
+    }
+    case 's': {
+        const auto* s = std::get_if<std::string>(&arg.value());
+        if (!s)
+            throw std::invalid_argument("Format: %s needs a text");
+        text = *s;
+        if (spec.precision >= 0 && static_cast<int>(text.size()) > spec.precision)
+            text.resize(static_cast<std::size_t>(spec.precision));
+        break;
+    }
+    default:
+        throw std::invalid_argument(std::string("Format: unknown conversion %") + spec.conversion);
+    }
+    Pad(text, spec);
+    return text;
+}
+
+} // namespace
+
+std::string FormatFixed(Real value, int decimals) {
+    if (!std::isfinite(value))
+        return NonFinite(value);
+    char buffer[64];
+    std::string text;
+    // to_chars is exact (correctly rounded, ties to even on the exact binary value) and
+    // locale-independent. Values too long for the buffer are printed through a heap buffer.
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (result.ec == std::errc()) {
+        text.assign(buffer, result.ptr);
+    } else {
+        std::vector<char> big(6000 + static_cast<std::size_t>(decimals));
+        result =
+            std::to_chars(big.data(), big.data() + big.size(), value, std::chars_format::fixed, decimals);
+        text.assign(big.data(), result.ptr);
+    }
+    DropNegativeZero(text);
+    return text;
+}
+
+std::string FormatGeneral(Real value) {
+    if (!std::isfinite(value))
+        return NonFinite(value);
+    if (value == 0)
+        return "0";
+    char buffer[64];
+    // 15 significant digits: d.dddddddddddddde±x
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    const std::string sci(buffer, result.ptr);
+    const std::size_t e = sci.find('e');
+    const bool negative = sci.front() == '-';
+    std::string digits;
+    for (std::size_t i = negative ? 1 : 0; i < e; ++i)
+        if (sci[i] != '.')
+            digits += sci[i];
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    const int exponent10 = std::stoi(sci.substr(e + 1)); // value = d.ddd x 10^exponent10
+    const int pointPosition = exponent10 + 1;            // digits before the decimal point
+    std::string text = negative ? "-" : "";
+    if (pointPosition > 15 || pointPosition < -3) {
+        text += digits.substr(0, 1);
+        if (digits.size() > 1)
+            text += "." + digits.substr(1);
+        text += "E" + std::to_string(exponent10);
+    } else if (pointPosition <= 0) {
+        text += "0." + std::string(static_cast<std::size_t>(-pointPosition), '0') + digits;
+    } else if (static_cast<int>(digits.size()) <= pointPosition) {
+        text += digits + std::string(static_cast<std::size_t>(pointPosition) - digits.size(), '0');
+    } else {
+        text += digits.substr(0, static_cast<std::size_t>(pointPosition)) + "." +
+                digits.substr(static_cast<std::size_t>(pointPosition));
+    }
+    return text;
+}
+
+std::string Format(std::string_view format, std::initializer_list<FormatArg> args) {
+    std::string out;
+    auto next = args.begin();
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format[i] != '%') {
+            out += format[i];
+            continue;
+        }
+        if (i + 1 < format.size() && format[i + 1] == '%') {
+            out += '%';
+            ++i;
+            continue;
+        }
+        Spec spec;
+        std::size_t j = i + 1;
+        if (j < format.size() && format[j] == '-') {
+            spec.leftAlign = true;
+            ++j;
+        }
+        auto readNumber = [&](int& target) {
+            if (j < format.size() && format[j] >= '0' && format[j] <= '9') {
+                target = 0;
+                while (j < format.size() && format[j] >= '0' && format[j] <= '9' && target < 10000)
+                    target = target * 10 + (format[j++] - '0');
+            }
+        };
+        readNumber(spec.width);
+        if (j < format.size() && format[j] == '.') {
+            ++j;
+            spec.precision = 0;
+            readNumber(spec.precision);
+        }
+        if (j >= format.size())
+            throw std::invalid_argument("Format: incomplete conversion");
+        spec.conversion = format[j];
+        if (next == args.end())
+            throw std::invalid_argument("Format: too few arguments");
+        out += FormatOne(spec, *next++);
+        i = j;
+    }
+    return out;
+}
+
+} // namespace qv

@@ -1,0 +1,119 @@
+#include "core/engineering.h"
+#include "core/errors.h"
+#include "core/sentinels.h"
+
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace qv;
+
+namespace {
+struct ParseRow {
+    const char* text;
+    Real value;
+};
+} // namespace
+
+TEST(ParseEngineering, SuffixesAndPlainNumbers) {
+    const ParseRow rows[] = {
+        {"10p", 10 * 1e-12L},
+        {"20n", 20 * 1e-9L},
+        {"10nf", 10 * 1e-9L},
+        {"554M", 554 * 1e6L},
+        {"554m", 554 * 1e6L},
+        {"4.7k", 4.7L * 1e3L},
+        {"1G", 1e9L},
+        {"50", 50},
+        {"-5", -5},
+        {"-5p", -5 * 1e-12L},
+        {"2.2uH", 2.2L * 1e-6L},
+        {"1.5G", 1.5L * 1e9L},
+        {"10F", 10},
+        {"100H", 100},
+        {"10p ", 10 * 1e-12L},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ParseEngineering(row.text), row.value) << row.text;
+}
+
+TEST(ParseEngineering, RejectedTextsGiveTheSentinel) {
+    for (const char* text : {"", "   ", " 10p", "1e-9", "1.5GHz", "1-2", "10 p", "abc", "+3"})
+        EXPECT_EQ(ParseEngineering(text), RejectedEngineeringValue) << "'" << text << "'";
+}
+
+TEST(ParseEngineering, AcceptedButMalformedTextsRaiseTheConversionError) {
+    for (const char* text : {"1.2.3p", "p", "-", "..", "-1e3z"})
+        EXPECT_THROW(ParseEngineering(text), ConversionError) << text;
+    try {
+        ParseEngineering("1.2.3p");
+    } catch (const ConversionError& e) {
+        EXPECT_STREQ(e.what(), "'1.2.3' is not a valid floating point value");
+    }
+}
+
+TEST(ParseInductance, MilliIsMilliHere) {
+    EXPECT_EQ(ParseInductance("10n"), 10 * 1e-9L);
+    EXPECT_EQ(ParseInductance("4.7u"), 4.7L * 1e-6L);
+    EXPECT_EQ(ParseInductance("2m"), 2 * 1e-3L);
+    EXPECT_EQ(ParseInductance("3"), 3);
+    EXPECT_EQ(ParseInductance("-3"), RejectedInductance);
+    EXPECT_EQ(ParseInductance("10nH"), RejectedInductance);
+    EXPECT_EQ(ParseInductance(""), RejectedInductance);
+    EXPECT_THROW(ParseInductance("m"), ConversionError);
+}
+
+TEST(ValidateNumber, DigitsPointsAndALeadingMinus) {
+    EXPECT_EQ(ValidateNumber("12.5"), 1);
+    EXPECT_EQ(ValidateNumber("-3"), 1);
+    EXPECT_EQ(ValidateNumber("1.2.3"), 1); // passes, and fails later in the conversion
+    for (const char* text : {"", " 12", "1e3", "10p", "+3", "3-", "12 "})
+        EXPECT_EQ(ValidateNumber(text), -1) << "'" << text << "'";
+}
+
+TEST(ValidateDigits, OnlyDecimalDigits) {
+    EXPECT_TRUE(ValidateDigits("400"));
+    EXPECT_FALSE(ValidateDigits("4.0"));
+    EXPECT_FALSE(ValidateDigits(""));
+    EXPECT_FALSE(ValidateDigits("-1"));
+}
+
+TEST(EngineeringFormatters, UnitStepsAndBoundaries) {
+    EXPECT_EQ(FormatCapacitance(1e-9L), "1.00nF"); // the boundary goes to the higher unit
+    EXPECT_EQ(FormatCapacitance(0.5L), "0.50F");
+    EXPECT_EQ(FormatCapacitance(-1e-12L), "-1.00pF");
+    EXPECT_EQ(FormatCapacitance(15.9155e-12L), "15.92pF");
+    EXPECT_EQ(FormatCapacitance(2.2e-6L), "2.20uF");
+    EXPECT_EQ(FormatInductance(0.5L), "500.00mH");
+    EXPECT_EQ(FormatInductance(1), "1.00H");
+    EXPECT_EQ(FormatInductance(4.53e-9L), "4.53nH");
+    EXPECT_EQ(FormatFrequency(999), "");
+    EXPECT_EQ(FormatFrequency(1000), "1.00K");
+    EXPECT_EQ(FormatFrequency(554e6L), "554.00M");
+    EXPECT_EQ(FormatFrequency(2.4e9L), "2.40G");
+    EXPECT_EQ(FormatLength(0.0005L), "500.00um");
+    EXPECT_EQ(FormatLength(1), "1.00m");
+    EXPECT_EQ(FormatLength(0.00076L), "760.00um");
+    EXPECT_EQ(FormatLength(0.0015L), "1.50mm");
+    EXPECT_EQ(FormatLength(5e-7L), "500.00nm");
+}
+
+TEST(EngineeringParsers, RandomBytesNeverCrash) {
+    std::mt19937 random(777);
+    const std::string alphabet = "0123456789.-pPnNuUmMkKgGfFhHez \t";
+    for (int i = 0; i < 20000; ++i) {
+        std::string text(random() % 10, ' ');
+        for (char& c : text)
+            c = (i % 2) ? alphabet[random() % alphabet.size()] : static_cast<char>(random() % 256);
+        try {
+            (void)ParseEngineering(text);
+        } catch (const ConversionError&) {
+        }
+        try {
+            (void)ParseInductance(text);
+        } catch (const ConversionError&) {
+        }
+        (void)ValidateNumber(text);
+        (void)ValidateDigits(text);
+    }
+    SUCCEED();
+}
