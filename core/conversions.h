@@ -20,10 +20,10 @@ struct MatchFigures {
     Real mismatchLossDb = 0; // +infinity for a total mismatch
 };
 
-Real GammaToResistance(Real u, Real v);  // 999999.999 when u == 1
-Real GammaToReactance(Real u, Real v);   // 999999.999 when u == 1
-Real GammaToConductance(Real u, Real v); // 1000 when u == -1
-Real GammaToSusceptance(Real u, Real v); // no guard; negative above the axis
+Real GammaToResistance(Real u, Real v);   // 999999.999 when u == 1
+Real GammaToReactance(Real u, Real v);    // 999999.999 when u == 1
+Real GammaToConductance(Real u, Real v);  // 1000 when u == -1
+Real GammaToSusceptance(Real u, Real v);  // no guard; negative above the axis
 Complex ImpedanceToGamma(Real r, Real x); // x == 0 is taken as 1e-7
 Complex OhmsToGamma(Real R, Real X, Real Zo);
 Complex AdmittanceToGamma(Real g, Real b);

@@ -38,7 +38,7 @@ struct MatchNode {
     std::int32_t kind = 0;
     Real sourceR = 0; // slot 1: normalised source; slot 0: Zo in ohms
     Real sourceX = 0;
-    Real nodeR = 0;   // normalised impedance after this slot's element (slot 1: the load)
+    Real nodeR = 0; // normalised impedance after this slot's element (slot 1: the load)
     Real nodeX = 0;
     std::array<char, MatchLabelBytes> label{}; // GBK bytes, zero-terminated
     MicrostripBlock strip;

@@ -34,7 +34,7 @@ struct WidthSynthesis {
 };
 
 struct MicrostripTransform {
-    Complex Z;       // the impedance after the section or stub
+    Complex Z; // the impedance after the section or stub
     Real Z0 = 0;
     Real EpsEff = 0;
     Real Vp = 0;

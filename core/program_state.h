@@ -25,9 +25,9 @@ struct ProgramState {
     std::string programDir; // where para.ini lives
     ParaIni para;
 
-    Real Fo = 554e6L; // operating frequency, hertz
-    Real Zo = 50;     // reference impedance, ohms
-    int effflag = 0;  // 1: series microstrip turns by the guided wavelength
+    Real Fo = 554e6L;  // operating frequency, hertz
+    Real Zo = 50;      // reference impedance, ohms
+    int effflag = 0;   // 1: series microstrip turns by the guided wavelength
     int matchflag = 0; // 1: compare impedances directly; 0: conjugate comparison
 
     ChartColours colours = ChartColours::Defaults();
