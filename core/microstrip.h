@@ -40,6 +40,15 @@ struct MicrostripTransform {
     Real Vp = 0;
 };
 
+// The thickness-corrected geometry shared by analysis and synthesis: corrected height Hc = H - 2T,
+// effective width We = W + (T/pi)(1 + ln(2Hc/T)) and the width ratio u = We/Hc.
+struct StripGeometry {
+    Real Hc = 0;
+    Real We = 0;
+    Real U = 0;
+};
+
+StripGeometry MicrostripGeometry(Real W, Real H, Real T);
 Real MicrostripEpsEff(Real W, Real H, Real T, Real Er);
 MicrostripLine MicrostripZ0(Real W, Real H, Real T, Real Er);
 WidthSynthesis MicrostripWidth(Real Z0, Real H, Real Er, Real T);
