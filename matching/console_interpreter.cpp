@@ -1,0 +1,362 @@
+#include "matching/console_interpreter.h"
+
+#include "core/conversions.h"
+#include "core/decimal.h"
+#include "core/engineering.h"
+#include "core/sentinels.h"
+#include "core/text_format.h"
+#include "matching/console_files.h"
+#include "matching/console_labels.h"
+#include "matching/console_texts.h"
+#include "matching/console_tokens.h"
+
+#include <cmath>
+
+namespace qv {
+
+namespace {
+
+constexpr std::string_view LineBreak = "\r\n";
+// A label is shown with at most this many bytes; the stored field holds 23.
+constexpr std::size_t ShownLabelBytes = 21;
+
+std::string JoinLines(const auto& lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            text += LineBreak;
+        text += lines[i];
+    }
+    return text;
+}
+
+// "+j%4.3f" for a positive reactance, "-j%4.3f" with its magnitude otherwise (zero included).
+std::string SignedReactance(Real x) {
+    return x > 0 ? Format("+j%4.3f", {x}) : Format("-j%4.3f", {-x});
+}
+
+std::string NodePart(const MatchNode& node) {
+    return Format("节点阻抗:=%4.3f", {node.nodeR}) + SignedReactance(node.nodeX);
+}
+
+// A value that ParseEngineering gave back as rejected; nothing may be built from it.
+bool IsRejectedEngineering(Real value) {
+    return value == RejectedEngineeringValue || !std::isfinite(value);
+}
+
+bool IsUsablePositive(Real value) {
+    return !IsRejectedEngineering(value) && value > 0;
+}
+
+bool IsCapacitorLetter(const std::string& s) {
+    return s == "c" || s == "C";
+}
+bool IsInductorLetter(const std::string& s) {
+    return s == "l" || s == "L";
+}
+
+void DeleteElement(ProgramState& state, int k) {
+    for (int i = k; i < state.NodeCount; ++i)
+        state.network[i] = state.network[i + 1];
+    --state.NodeCount;
+}
+
+// Opens slot k by moving slots k..NodeCount one place up; the caller checked that slot
+// NodeCount + 1 exists.
+void OpenSlot(ProgramState& state, int k) {
+    for (int i = state.NodeCount; i >= k; --i)
+        state.network[i + 1] = state.network[i];
+}
+
+ConsoleResultCode AddElement(ProgramState& state, const Tokens& t) {
+    if (t.count < 4)
+        return ConsoleResultCode::AddHelp;
+    const int k = StrToInt(t[1]);
+    const std::string& m = t[2];
+    const bool lumped = ((m == "1" || m == "2") && IsCapacitorLetter(t[3])) ||
+                        ((m == "3" || m == "4") && IsInductorLetter(t[3]));
+    const bool strip = (m == "5" || m == "6") && t.count >= 8;
+    // k == NodeCount + 1 appends; slot 500 is the last one there is.
+    const bool inRange = k >= 2 && k <= state.NodeCount + 1 && state.NodeCount < LastMatchSlot;
+    if (!(lumped || strip) || !inRange)
+        return ConsoleResultCode::AddHelp;
+
+    // Every number is converted before the table is touched.
+    Real value = 0;
+    MicrostripBlock block;
+    if (lumped) {
+        value = ParseEngineering(t[4]);
+        if (IsRejectedEngineering(value))
+            return ConsoleResultCode::AddHelp;
+    } else {
+        block.frequency = state.Fo;
+        block.W = StrToFloat(t[3]);
+        block.H = StrToFloat(t[4]);
+        block.Len = StrToFloat(t[5]);
+        block.Er = StrToFloat(t[6]);
+        block.T = StrToFloat(t[7]);
+    }
+
+    OpenSlot(state, k);
+    MatchNode& node = state.network[k];
+    node.kind = m[0] - '0';
+    if (lumped) {
+        StoreLabel(node, t[4]);
+        node.value = value;
+    } else {
+        StoreLabel(node, "W:" + t[3] + "/L:" + t[5]);
+        node.strip = block;
+        node.value = 0;
+    }
+    ++state.NodeCount;
+    return ConsoleResultCode::Added;
+}
+
+void WriteFlag(const ProgramState& state, std::string_view key, int flag) {
+    state.para.WriteParaString(key, Format("%d", {flag}));
+}
+
+// setload / setsrc R X: slot 1 from ohms. The line to show: the impedance set, or why not.
+ConsoleResult SetStartNode(ProgramState& state, const Tokens& t, bool load) {
+    Real r = 0;
+    Real x = 0;
+    if (t.count < 3 || !TryStrToFloat(t[1], r) || !TryStrToFloat(t[2], x) || r < 0)
+        return {Format(">%s R X  参数错误：R（不小于0）和 X 为欧姆值", {t[0]}), ConsoleResultCode::None};
+    MatchNode& start = state.network[1];
+    (load ? start.nodeR : start.sourceR) = r / state.Zo;
+    (load ? start.nodeX : start.sourceX) = x / state.Zo;
+    if (state.NodeCount < 1)
+        state.NodeCount = 1;
+    return {Format(load ? ">负载阻抗:=%4.3f" : ">源阻抗:=%4.3f", {r}) + SignedReactance(x) + "欧",
+            load ? ConsoleResultCode::LoadSet : ConsoleResultCode::SourceSet};
+}
+
+// The main window's match figures of the last node against the source, on one line.
+std::string MatchFiguresLine(const ProgramState& state) {
+    if (state.NodeCount < 1)
+        return ">getmatch  没有设置负载和源阻抗";
+    const MatchNode& last = state.network[state.NodeCount];
+    const MatchNode& start = state.network[1];
+    const MatchFigures figures =
+        MatchQuality({last.nodeR, last.nodeX}, {start.sourceR, start.sourceX}, state.matchflag);
+    return Format(">RLmatch=%4.2f IVmatch=%4.2f ILmatch=%4.2f",
+                  {figures.returnLossDb, figures.vswr, figures.mismatchLossDb});
+}
+
+} // namespace
+
+std::string FormatElementLine(const ProgramState& state, std::string_view indexText) {
+    const int i = ParseIndex(indexText);
+    if (i < 0 || i > state.NodeCount)
+        return {};
+    const MatchNode& node = state.network[i];
+    std::string text = Format(">%d:", {i});
+    switch (node.kind) {
+    case SeriesCapacitor:
+    case ShuntCapacitor:
+    case SeriesInductor:
+    case ShuntInductor: {
+        static constexpr std::string_view Names[] = {"串联电容", "并联电容", "串联电感", "并联电感"};
+        text += Names[node.kind - 1];
+        text += LabelText(node, ShownLabelBytes);
+        text += LineBreak;
+        text += NodePart(node);
+        break;
+    }
+    case SeriesMicrostripLine:
+    case ShuntMicrostripStub:
+        text += node.kind == SeriesMicrostripLine ? "串联微带" : "并联微带";
+        text += LabelText(node, ShownLabelBytes);
+        text += LineBreak;
+        text += NodePart(node);
+        text += LineBreak;
+        text += "频率:" + FormatFrequency(node.strip.frequency) + "微带长度:" + FormatLength(node.strip.Len) +
+                "宽度:" + FormatLength(node.strip.W);
+        break;
+    case SeriesImpedance:
+    case ShuntImpedance:
+        text += node.kind == SeriesImpedance ? "串联阻抗" : "并联阻抗";
+        text += Format("->阻抗:%f,电抗:%f", {node.R, node.value});
+        text += LineBreak;
+        text += NodePart(node);
+        text += LineBreak;
+        break;
+    default:
+        text += NodePart(node);
+        text += LineBreak;
+        text += Format("输入阻抗:=%4.3f", {node.sourceR}) + SignedReactance(node.sourceX);
+        break;
+    }
+    return text;
+}
+
+void ModifyElement(ProgramState& state, int n, std::string_view field, std::string_view valueText) {
+    if (n < 2 || n > state.NodeCount)
+        return;
+    MatchNode& node = state.network[n];
+    const std::string x(field);
+    switch (node.kind) {
+    case SeriesCapacitor:
+    case ShuntCapacitor:
+    case SeriesInductor:
+    case ShuntInductor: {
+        const Real value = ParseEngineering(valueText);
+        if (IsRejectedEngineering(value))
+            return;
+        StoreLabel(node, valueText);
+        node.value = value;
+        break;
+    }
+    case SeriesMicrostripLine:
+    case ShuntMicrostripStub: {
+        const bool width = x == "w" || x == "W";
+        const bool length = x == "l" || x == "L";
+        const bool permittivity = x == "tr" || x == "Tr" || x == "tR" || x == "TR";
+        const bool height = x == "h" || x == "H";
+        const bool thickness = x == "t" || x == "T";
+        if (!(width || length || permittivity || height || thickness))
+            return;
+        // Typed in millimetres (the permittivity has no unit); stored in metres.
+        const Real typed = StrToFloat(valueText);
+        if (width) {
+            StoreLabel(node, Format("L:%f/W:%f", {node.strip.Len * 1000, typed}));
+            node.strip.W = typed / 1000;
+        } else if (length) {
+            StoreLabel(node, Format("L:%f/W:%f", {typed, node.strip.W * 1000}));
+            node.strip.Len = typed / 1000;
+        } else if (permittivity) {
+            node.strip.Er = typed;
+        } else if (height) {
+            node.strip.H = typed / 1000;
+        } else {
+            node.strip.T = typed / 1000;
+        }
+        break;
+    }
+    case SeriesImpedance:
+    case ShuntImpedance:
+        if (x == "r" || x == "R")
+            node.R = StrToFloat(valueText);
+        else if (x == "j" || x == "J")
+            node.value = StrToFloat(valueText);
+        break;
+    default:
+        break;
+    }
+}
+
+ConsoleResult InterpretCommand(ProgramState& state, ConsoleHost& host, std::string_view line) {
+    ConsoleResult result;
+    const Tokens t = SplitTokens(line, ' ');
+    if (t.count == 0)
+        return result;
+    const std::string& command = t[0];
+    using Code = ConsoleResultCode;
+
+    if (command == "?") {
+        result = {"?", Code::CommandList};
+    } else if (command == "disp") {
+        result.code = Code::Display;
+        if (t.count >= 2) {
+            result.text = FormatElementLine(state, t[1]);
+        } else {
+            for (int i = 0; i <= state.NodeCount; ++i)
+                result.text += FormatElementLine(state, Format("%d", {i})) + std::string(LineBreak);
+        }
+    } else if (command == "modify" || command == "m") {
+        if (t.count >= 2) {
+            ModifyElement(state, StrToInt(t[1]), t[2], t[3]);
+            result = {FormatElementLine(state, t[1]), Code::Modified};
+        } else {
+            result = {JoinLines(ConsoleModifyHelp), Code::ModifyHelp};
+        }
+    } else if (command == "exit" || command == "clr" || command == "t") {
+        result.text = command;
+    } else if (command == "setal") {
+        result.code = Code::Transparency;
+        int colourKey = 0;
+        int alpha = 0;
+        if (ValidateDigits(t[1]) && ValidateDigits(t[2]) && TryStrToInt(t[1], colourKey) &&
+            TryStrToInt(t[2], alpha) && alpha > 50)
+            host.setConsoleOpacity(colourKey, std::min(alpha, 255));
+    } else if (command == "settop") {
+        result.code = Code::StayOnTop;
+        if (t[1] == "1")
+            result.text = "settop0";
+        else if (t[1] == "0")
+            result.text = "settop1";
+    } else if (command == "getcurr") {
+        result = {"getcurr", Code::ElementCount};
+    } else if (command == "rdf") {
+        result.code = Code::NetworkRead;
+        std::optional<std::string> name =
+            t.count >= 2 ? std::optional(t[1]) : host.askOpenFileName(NetworkOpenFilter);
+        if (name && !name->empty())
+            result.text = ReadNetworkForConsole(state, *name);
+    } else if (command == "save") {
+        std::optional<std::string> name = t[1];
+        if (t.count < 2) {
+            result.code = Code::SaveAsked;
+            name = host.askSaveFileName(NetworkSaveFilter);
+        }
+        if (name && !name->empty())
+            result.text = WriteNetworkForConsole(state, *name);
+    } else if (command == "mtr") {
+        if (t[1] == "1") {
+            state.effflag = 1;
+            result.code = Code::EffectiveOn;
+        } else if (t[1] == "0") {
+            state.effflag = 0;
+            result.code = Code::EffectiveOff;
+        } else {
+            WriteFlag(state, "effflag", state.effflag);
+        }
+    } else if (command == "rdtr") {
+        result = {Format("%d", {state.effflag}), Code::EffectiveShown};
+    } else if (command == "delc") {
+        if (t.count >= 2) {
+            const int k = StrToInt(t[1]);
+            if (k < 2 || k > state.NodeCount) {
+                result.code = Code::DeleteIgnored;
+            } else {
+                DeleteElement(state, k);
+                result.code = Code::Deleted;
+            }
+        }
+    } else if (command == "addc") {
+        result.code = AddElement(state, t);
+    } else if (command == "setm") {
+        if (t[1] == "1")
+            state.matchflag = 1;
+        else if (t[1] == "0")
+            state.matchflag = 0;
+        WriteFlag(state, "matchflag", state.matchflag);
+        result.code = Code::MatchModeSet;
+    } else if (command == "getm") {
+        result.code = Code::MatchModeShown;
+    } else if (command == "curfre") {
+        result.code = Code::FrequencyShown;
+    } else if (command == "setfre" || command == "setzo") {
+        const bool frequency = command == "setfre";
+        result.code = frequency ? Code::FrequencySet : Code::ImpedanceSet;
+        if (t.count >= 2) {
+            const Real value = ParseEngineering(Trim(t[1]));
+            if (IsUsablePositive(value)) {
+                (frequency ? state.Fo : state.Zo) = value;
+                host.notifyMainWindow(frequency ? ConsoleRequest::FrequencyChanged
+                                                : ConsoleRequest::ImpedanceChanged);
+            }
+        }
+    } else if (command == "sp" || command == "SP" || command == "sP" || command == "Sp") {
+        result = {"sp", Code::SParameterTable};
+    } else if (command == "help") {
+        result = {"help", Code::ProgramHelp};
+    } else if (command == "setload" || command == "setsrc") {
+        result = SetStartNode(state, t, command == "setload");
+    } else if (command == "getmatch") {
+        result.text = MatchFiguresLine(state);
+    }
+    return result;
+}
+
+} // namespace qv

@@ -1,0 +1,153 @@
+#include "matching/console_step.h"
+
+#include "core/engineering.h"
+#include "core/real.h"
+#include "core/text_format.h"
+#include "matching/console_texts.h"
+
+#include <cmath>
+
+namespace qv {
+
+namespace {
+
+// Restores the typing style when the step ends, however it ends.
+class TypingStyleGuard {
+public:
+    explicit TypingStyleGuard(ConsoleView& view) : view_(view) {}
+    ~TypingStyleGuard() { view_.setTypingStyle(TypingStyle); }
+    TypingStyleGuard(const TypingStyleGuard&) = delete;
+    TypingStyleGuard& operator=(const TypingStyleGuard&) = delete;
+
+private:
+    ConsoleView& view_;
+};
+
+template <std::size_t N>
+void AppendAll(ConsoleView& view, const std::array<std::string_view, N>& lines,
+               const ConsoleTextStyle& style) {
+    for (std::string_view line : lines)
+        view.appendLine(std::string(line), style);
+}
+
+// A fixed test transistor's S-parameters, magnitude and angle, shown in rectangular form.
+void AppendSampleSParameters(ConsoleView& view, const ConsoleTextStyle& style) {
+    struct Polar {
+        const char* format;
+        Real magnitude;
+        Real degrees;
+    };
+    static constexpr Polar Samples[] = {
+        {"s11=%f, %f", 0.65L, -166},
+        {"s22=%f ,%f", 0.51L, -40},
+        {"s12=%f ,%f", 0.07L, 36},
+        {"s21=%f ,%f", 3.39L, 78},
+    };
+    for (const Polar& s : Samples) {
+        const Real a = s.degrees * TwoPi / 360;
+        view.appendLine(Format(s.format, {s.magnitude * std::cos(a), s.magnitude * std::sin(a)}), style);
+    }
+}
+
+constexpr std::string_view EffectiveOnLine = ">在计算微带接入时用有效波长计算";
+constexpr std::string_view EffectiveOffLine = ">在计算微带接入时不用有效波长计算";
+
+} // namespace
+
+void AppendLines(ConsoleView& view, std::string_view text, const ConsoleTextStyle& style) {
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find("\r\n", start);
+        if (end == std::string_view::npos) {
+            view.appendLine(std::string(text.substr(start)), style);
+            return;
+        }
+        view.appendLine(std::string(text.substr(start, end - start)), style);
+        start = end + 2;
+    }
+}
+
+void RunConsoleLine(ProgramState& state, ConsoleHost& host, ConsoleView& view, std::string_view line) {
+    TypingStyleGuard guard(view);
+    const ConsoleResult result = InterpretCommand(state, host, line);
+    const std::string& r = result.text;
+
+    if (r == "settop0" || r == "settop1") {
+        view.setStayOnTop(r == "settop0");
+        return;
+    }
+    const ConsoleTextStyle& early = r.empty() ? ResultStyle : NoticeStyle;
+    if (r == "exit")
+        view.closeConsole();
+    if (r == "clr") {
+        view.clearText();
+        return;
+    }
+    if (r == "?") {
+        AppendAll(view, ConsoleCommandList, ResultStyle);
+        return;
+    }
+    if (r == "t")
+        AppendSampleSParameters(view, early);
+    if (r == "getcurr") {
+        view.appendLine(Format("%d", {state.NodeCount}), early);
+        return;
+    }
+    if (r == "save") {
+        view.appendLine("保存成功", early);
+        return;
+    }
+    if (r == "rdf") {
+        host.notifyMainWindow(ConsoleRequest::RecalculateNetwork);
+        host.notifySetupWindow(ConsoleRequest::RefillSetupFields);
+    }
+
+    using Code = ConsoleResultCode;
+    switch (result.code) {
+    case Code::Modified:
+    case Code::DeleteIgnored:
+    case Code::Deleted:
+    case Code::Added:
+        host.notifyMainWindow(ConsoleRequest::RecalculateNetwork);
+        break;
+    case Code::LoadSet:
+    case Code::SourceSet:
+        host.notifyMainWindow(ConsoleRequest::RecalculateNetwork);
+        host.notifySetupWindow(ConsoleRequest::RefillSetupFields);
+        break;
+    case Code::EffectiveOn:
+        view.appendLine(std::string(EffectiveOnLine), ResultStyle);
+        break;
+    case Code::EffectiveOff:
+        view.appendLine(std::string(EffectiveOffLine), ResultStyle);
+        break;
+    case Code::EffectiveShown:
+        view.appendLine(std::string(state.effflag == 1 ? EffectiveOnLine : EffectiveOffLine), ResultStyle);
+        break;
+    case Code::AddHelp:
+        AppendAll(view, ConsoleAddcHelp, ResultStyle);
+        break;
+    case Code::MatchModeSet:
+        view.appendLine(state.matchflag == 0 ? ">设置共扼匹配" : ">设置阻抗匹配", ResultStyle);
+        break;
+    case Code::MatchModeShown:
+        view.appendLine(state.matchflag == 0 ? ">系统设置为共扼匹配" : ">系统设置为阻抗匹配", ResultStyle);
+        break;
+    case Code::FrequencyShown:
+        view.appendLine(">当前频率为" + FormatFrequency(state.Fo), ResultStyle);
+        break;
+    case Code::SParameterTable:
+        view.showSParameterTable();
+        break;
+    case Code::ProgramHelp:
+        view.clearText();
+        AppendAll(view, ConsoleProgramHelp, ResultStyle);
+        break;
+    default:
+        break;
+    }
+    if (!r.empty())
+        AppendLines(view, r, ResultStyle);
+}
+
+} // namespace qv

@@ -1,0 +1,159 @@
+#include "matching/console_window.h"
+
+#include "chart/message_hub.h"
+#include "chart/prompter.h"
+#include "chart/qt_text.h"
+#include "matching/network_dialogs.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextEdit>
+#include <QVBoxLayout>
+#include <exception>
+
+namespace qv {
+
+static_assert(ConsoleRequest::RecalculateNetwork == MessageHub::RecalculateNetwork);
+static_assert(ConsoleRequest::FrequencyChanged == MessageHub::FrequencyChanged);
+static_assert(ConsoleRequest::ImpedanceChanged == MessageHub::ImpedanceChanged);
+static_assert(ConsoleRequest::RefillSetupFields == MessageHub::RefillSetupFields);
+
+namespace {
+constexpr int EnterKeyCode = 13;
+
+QTextCharFormat CharFormat(const ConsoleTextStyle& style) {
+    QTextCharFormat format;
+    format.setForeground(ToQColor(style.colour));
+    format.setFontPointSize(style.pointSize);
+    return format;
+}
+} // namespace
+
+Tfordin::Tfordin(ProgramState& state, MessageHub& hub, Prompter& prompter, QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), hub_(hub), prompter_(prompter) {
+    setObjectName(QStringLiteral("Tfordin"));
+    setWindowTitle(QStringLiteral("命令行输入"));
+
+    RichEdit1 = new QTextEdit(this);
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setAcceptRichText(false);
+    RichEdit1->setLineWrapMode(QTextEdit::NoWrap);
+    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    RichEdit1->installEventFilter(this);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(RichEdit1, 1);
+    layout->addWidget(StatusBar1);
+    resize(527, 252 + StatusBar1->sizeHint().height());
+
+    FormCreate();
+}
+
+void Tfordin::FormCreate() {
+    RichEdit1->clear();
+    setTypingStyle(TypingStyle);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.left() + area.width() - 600, area.top() + area.height() - 280);
+    }
+    auto* panel = new QLabel(QStringLiteral("?  --帮助 "), StatusBar1);
+    panel->setObjectName(QStringLiteral("StatusPanel1"));
+    panel->setMinimumWidth(50);
+    StatusBar1->addWidget(panel);
+}
+
+bool Tfordin::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == RichEdit1 && event->type() == QEvent::KeyRelease) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!key->isAutoRepeat() && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter))
+            RichEdit1KeyUp(EnterKeyCode);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Tfordin::RichEdit1KeyUp(int key) {
+    if (key != EnterKeyCode)
+        return;
+    const int caretLine = RichEdit1->textCursor().blockNumber();
+    if (caretLine < 1)
+        return;
+    const std::string line = U8(RichEdit1->document()->findBlockByNumber(caretLine - 1).text());
+    try {
+        RunConsoleLine(state_, *this, *this, line);
+    } catch (const std::exception& error) {
+        prompter_.showMessage(Q(error.what()));
+    }
+}
+
+void Tfordin::setConsoleOpacity(int /*colourKey: no colour keying with Qt*/, int alpha) {
+    setWindowOpacity(alpha / 255.0);
+}
+
+void Tfordin::notifyMainWindow(int request) {
+    emit hub_.send2(request);
+}
+
+void Tfordin::notifySetupWindow(int request) {
+    emit hub_.send3(request);
+}
+
+std::optional<std::string> Tfordin::askOpenFileName(std::string_view filter) {
+    return AskOpenFileName(prompter_, filter);
+}
+
+std::optional<std::string> Tfordin::askSaveFileName(std::string_view filter) {
+    return AskSaveFileName(prompter_, filter);
+}
+
+void Tfordin::setStayOnTop(bool on) {
+    const bool wasVisible = isVisible();
+    const QPoint place = pos();
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    move(place);
+    if (wasVisible)
+        show();
+}
+
+void Tfordin::closeConsole() {
+    hide();
+}
+
+void Tfordin::clearText() {
+    RichEdit1->clear();
+}
+
+// Each line ends with a line break, so the text always ends in an empty line for the next command.
+void Tfordin::appendLine(const std::string& utf8, const ConsoleTextStyle& style) {
+    QTextCursor cursor(RichEdit1->document());
+    cursor.movePosition(QTextCursor::End);
+    if (!cursor.block().text().isEmpty())
+        cursor.insertBlock();
+    cursor.insertText(Q(utf8), CharFormat(style));
+    cursor.insertBlock();
+}
+
+void Tfordin::showSParameterTable() {
+    if (sParameterTable_)
+        sParameterTable_->show();
+}
+
+void Tfordin::setTypingStyle(const ConsoleTextStyle& style) {
+    QTextCursor caret = RichEdit1->textCursor();
+    caret.movePosition(QTextCursor::End);
+    RichEdit1->setTextCursor(caret);
+    RichEdit1->setCurrentCharFormat(CharFormat(style));
+}
+
+} // namespace qv

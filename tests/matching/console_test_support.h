@@ -1,0 +1,85 @@
+#pragma once
+
+#include "core/program_state.h"
+#include "matching/console_interpreter.h"
+#include "matching/console_step.h"
+#include "support/test_paths.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qv::test {
+
+// Records what the interpreter asks of the windows and answers file dialogs from queues.
+class RecordingHost final : public ConsoleHost {
+public:
+    std::vector<int> opacities;
+    std::vector<std::string> notifications; // "main 2", "setup 2", in order
+    std::vector<std::string> dialogFilters;
+    std::deque<std::optional<std::string>> openAnswers;
+    std::deque<std::optional<std::string>> saveAnswers;
+
+    void setConsoleOpacity(int, int alpha) override { opacities.push_back(alpha); }
+    void notifyMainWindow(int request) override {
+        notifications.push_back("main " + std::to_string(request));
+    }
+    void notifySetupWindow(int request) override {
+        notifications.push_back("setup " + std::to_string(request));
+    }
+    std::optional<std::string> askOpenFileName(std::string_view filter) override {
+        return answer(openAnswers, filter);
+    }
+    std::optional<std::string> askSaveFileName(std::string_view filter) override {
+        return answer(saveAnswers, filter);
+    }
+
+private:
+    std::optional<std::string> answer(std::deque<std::optional<std::string>>& queue,
+                                      std::string_view filter) {
+        dialogFilters.emplace_back(filter);
+        if (queue.empty())
+            return std::nullopt;
+        std::optional<std::string> next = queue.front();
+        queue.pop_front();
+        return next;
+    }
+};
+
+// Records what the console step does to the window; "+" marks a line in the notice style.
+class RecordingView final : public ConsoleView {
+public:
+    std::vector<std::string> events; // "top 1", "close", "clear", "sp", "line ...", "notice ..."
+    std::vector<std::string> lines;  // appended lines only
+    std::vector<ConsoleTextStyle> typingStyles;
+
+    void setStayOnTop(bool on) override { events.push_back(on ? "top 1" : "top 0"); }
+    void closeConsole() override { events.push_back("close"); }
+    void clearText() override {
+        events.push_back("clear");
+        lines.clear();
+    }
+    void appendLine(const std::string& utf8, const ConsoleTextStyle& style) override {
+        events.push_back((style == NoticeStyle   ? "notice "
+                          : style == ResultStyle ? "line "
+                                                 : "other ") +
+                         utf8);
+        lines.push_back(utf8);
+    }
+    void showSParameterTable() override { events.push_back("sp"); }
+    void setTypingStyle(const ConsoleTextStyle& style) override { typingStyles.push_back(style); }
+};
+
+// A program state in a fresh data folder, with slot 0 holding the reference impedance as the
+// main window leaves it at start.
+struct ConsoleFixtureState {
+    TempDir dir;
+    ProgramState state{dir.path()};
+    ConsoleFixtureState() {
+        state.network[0].sourceR = state.Zo;
+        state.network[0].nodeR = state.Zo;
+    }
+};
+
+} // namespace qv::test
