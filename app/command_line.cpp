@@ -31,3 +31,36 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, const char* q
 }
 
 } // namespace qv
+
+namespace qv {
+
+namespace {
+constexpr int LargestPictureSide = 16384;
+
+std::optional<int> PictureSide(const std::string& digits) {
+    if (digits.empty() || digits.size() > 5)
+        return std::nullopt;
+    int value = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (value < 1 || value > LargestPictureSide)
+        return std::nullopt;
+    return value;
+}
+} // namespace
+
+std::optional<PictureSize> ParsePictureSize(const std::string& text) {
+    const std::size_t cross = text.find_first_of("xX");
+    if (cross == std::string::npos)
+        return std::nullopt;
+    const std::optional<int> width = PictureSide(text.substr(0, cross));
+    const std::optional<int> height = PictureSide(text.substr(cross + 1));
+    if (!width || !height)
+        return std::nullopt;
+    return PictureSize{*width, *height};
+}
+
+} // namespace qv

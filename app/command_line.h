@@ -17,4 +17,12 @@ struct CommandLine {
 // Reads the options after the program name. QUORVANE_HOME is used when --data-dir is absent.
 CommandLine ParseCommandLine(const std::vector<std::string>& args, const char* quorvaneHome);
 
+struct PictureSize {
+    int width = 0;
+    int height = 0;
+};
+
+// "WxH" with whole numbers of pixels from 1 to 16384 each; nothing for any other text.
+std::optional<PictureSize> ParsePictureSize(const std::string& text);
+
 } // namespace qv

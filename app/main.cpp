@@ -1,31 +1,80 @@
+#include "app/application.h"
 #include "app/command_line.h"
-#include "app/settings_load.h"
+#include "app/single_instance.h"
+#include "app/startup.h"
+#include "chart/message_hub.h"
+#include "chart/program_state_qt.h"
+#include "chart/prompter.h"
 #include "core/program_directory.h"
 
-#include <QApplication>
-#include <QMainWindow>
 #include <cstdio>
 #include <cstdlib>
 
-int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    const qv::CommandLine options = qv::ParseCommandLine(args, std::getenv("QUORVANE_HOME"));
-    if (!options.error.empty()) {
-        std::fprintf(stderr, "quorvane: %s\n", options.error.c_str());
-        return 2;
+namespace {
+
+int Fail(const std::string& message) {
+    std::fprintf(stderr, "quorvane: %s\n", message.c_str());
+    return 2;
+}
+
+// A second start asks whether to go on; "No" brings the running window to the front instead.
+// Returns false when this start should end.
+bool ClaimSingleInstance(qv::SingleInstance& instance, qv::Prompter& prompter) {
+    if (!instance.anotherIsRunning()) {
+        instance.listen();
+        return true;
     }
+    if (prompter.ask(QStringLiteral("软件已经运行还要运行码？")) == qv::Prompter::Answer::Yes)
+        return true;
+    instance.askRunningToRaise();
+    return false;
+}
 
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quorvane"));
+} // namespace
 
-    qv::ProgramState state(qv::ResolveProgramDirectory(QCoreApplication::applicationDirPath().toStdString(),
-                                                       options.dataDir));
-    qv::LoadChartSettings(state);
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const qv::CommandLine options = qv::ParseCommandLine(args, std::getenv("QUORVANE_HOME"));
+    if (!options.error.empty())
+        return Fail(options.error);
+    qv::PictureSize chartSize{qv::LaidOutChartWidth, qv::LaidOutChartHeight};
+    if (!options.chartSize.empty()) {
+        const std::optional<qv::PictureSize> parsed = qv::ParsePictureSize(options.chartSize);
+        if (!parsed)
+            return Fail("--chart-size needs WxH, for example 841x633");
+        chartSize = *parsed;
+    }
+    if (!options.batch.empty())
+        return Fail("--batch is not available in this build");
 
-    QMainWindow window;
-    window.setObjectName(QStringLiteral("TForm2"));
-    window.setWindowTitle(QStringLiteral("圆图"));
-    window.resize(934, 723);
-    window.showMaximized();
-    return QApplication::exec();
+    // A headless run needs no display: it renders off screen unless a platform was chosen.
+    const bool headless = !options.saveChart.empty();
+    if (headless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    qv::QuorvaneApplication app(argc, argv);
+    qv::QuorvaneApplication::setApplicationName(QStringLiteral("Quorvane"));
+    const std::string programDirectory =
+        qv::ResolveProgramDirectory(QCoreApplication::applicationDirPath().toStdString(), options.dataDir);
+    if (headless)
+        return qv::SaveChartPicture(programDirectory, options.saveChart, chartSize);
+
+    qv::QtPrompter prompter;
+    app.setErrorPrompter(&prompter);
+    qv::SingleInstance instance(qv::SingleInstance::DefaultServerName());
+    if (!ClaimSingleInstance(instance, prompter))
+        return 0;
+
+    qv::ProgramState state(programDirectory);
+    qv::MessageHub hub;
+    qv::ApplicationWindows windows(state, hub, prompter);
+    QObject::connect(&instance, &qv::SingleInstance::raiseRequested, &windows.main, [&windows] {
+        windows.main.showMaximized();
+        windows.main.raise();
+        windows.main.activateWindow();
+    });
+    windows.main.showMaximized();
+    const int code = QApplication::exec();
+    app.setErrorPrompter(nullptr);
+    return code;
 }

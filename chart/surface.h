@@ -2,6 +2,7 @@
 
 #include "core/real.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,11 +27,13 @@ struct Brush {
 
 struct Font {
     int colour = 0;
-    int size = 8;           // points, used when height is 0
-    int height = 0;         // character cell height in pixels; 0: use size
-    int width = 0;          // average character width in pixels; 0: natural width
-    int escapement = 0;     // tenths of a degree, counter-clockwise
-    std::string face;       // empty: the surface's default face
+    int size = 8;       // points, used when height is 0
+    int height = 0;     // character cell height in pixels; 0: use size
+    int width = 0;      // average character width in pixels; 0: natural width
+    int escapement = 0; // tenths of a degree, counter-clockwise
+    std::string face;   // empty: the surface's default face
+    int weight = 400;   // 100 thin .. 900 black, as in a GDI font
+    friend bool operator==(const Font&, const Font&) = default;
 };
 
 class Surface {
@@ -67,26 +70,57 @@ protected:
     int penY_ = 0;
 };
 
-// Draws into a QImage through QPainter (antialiasing off, so pixel probes see exact colours).
-class ImageSurface final : public Surface {
+// Draws through a QPainter that someone else has begun (a widget's paint event), with lines
+// and shapes aliased so pixel probes see exact colours.
+class PainterSurface : public Surface {
 public:
-    explicit ImageSurface(QImage& image);
-    ~ImageSurface() override;
-    int width() const override;
-    int height() const override;
+    PainterSurface(QPainter& painter, int width, int height);
+    int width() const override { return width_; }
+    int height() const override { return height_; }
     void lineTo(int x, int y) override;
     void ellipse(int x1, int y1, int x2, int y2) override;
     void arc(int centreX, int centreY, int radius, Real startDegrees, Real sweepDegrees) override;
     void textOut(int x, int y, const std::string& utf8) override;
     void fillRect(int x1, int y1, int x2, int y2, int colour) override;
 
+protected:
+    PainterSurface() = default;
+    // The painter the next primitive draws with.
+    virtual QPainter& painter() { return *painter_; }
+    void setSize(int width, int height) {
+        width_ = width;
+        height_ = height;
+    }
+
 private:
+    QPainter* painter_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+};
+
+// Draws into a QImage through QPainter (antialiasing off, so pixel probes see exact colours).
+// The painter is begun at the first primitive and kept until finish(), so a batch of primitives
+// costs one begin; call finish() before the image is read, copied, saved or replaced.
+class ImageSurface final : public PainterSurface {
+public:
+    explicit ImageSurface(QImage& image);
+    ~ImageSurface() override;
+    ImageSurface(const ImageSurface&) = delete;
+    ImageSurface& operator=(const ImageSurface&) = delete;
+    int width() const override;
+    int height() const override;
+    void finish();
+
+private:
+    QPainter& painter() override;
     QImage& image_;
+    std::unique_ptr<QPainter> active_;
 };
 
 // Records every primitive with its whole-pixel coordinates and the state in force, for tests.
 struct Primitive {
-    enum class Kind { Line, Ellipse, Arc, Text, Fill } kind;
+    enum class Kind { Line, Ellipse, Arc, Text, Fill };
+    Kind kind = Kind::Line;
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0; // line ends, ellipse or fill box, arc centre in x1/y1
     int radius = 0;
     Real startDegrees = 0;

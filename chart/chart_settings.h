@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/program_state.h"
+#include "chart/program_state_qt.h"
 
 namespace qv {
 

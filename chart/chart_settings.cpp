@@ -1,4 +1,4 @@
-#include "app/settings_load.h"
+#include "chart/chart_settings.h"
 
 #include "core/decimal.h"
 #include "core/engineering.h"

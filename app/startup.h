@@ -1,0 +1,37 @@
+#pragma once
+
+#include "chart/about_box.h"
+#include "chart/main_window.h"
+#include "chart/settings_window.h"
+
+#include <string>
+
+namespace qv {
+
+class MessageHub;
+class Prompter;
+struct CommandLine;
+struct PictureSize;
+struct ProgramState;
+
+// Every window of the program, created once and hidden, main window first, so that Fo, Zo, the
+// flags and the colours are loaded from para.ini before any other window exists. The tool
+// buttons of the main window are plugged into the windows as they are created.
+struct ApplicationWindows {
+    ApplicationWindows(ProgramState& state, MessageHub& hub, Prompter& prompter);
+
+    TForm2 main;
+    TForm4 settings;
+    Tfabout about;
+};
+
+// The default size of the drawing area as the main window lays it out.
+inline constexpr int LaidOutChartWidth = 841;
+inline constexpr int LaidOutChartHeight = 633;
+
+// Renders the chart the main window would show in a fresh drawing area of the given size, with
+// the colours of para.ini in the program directory, and writes it (PNG for a ".png" name, BMP
+// otherwise). Returns the process exit code; failures are reported on standard error.
+int SaveChartPicture(const std::string& programDirectory, const std::string& path, const PictureSize& size);
+
+} // namespace qv

@@ -1,0 +1,42 @@
+#include "chart/chart_picture.h"
+
+#include "chart/chart_constants.h"
+#include "chart/chart_grid.h"
+#include "core/atomic_file.h"
+
+#include <QBuffer>
+
+namespace qv {
+
+namespace {
+constexpr int DotsPerMetreAt96Dpi = 3780;
+}
+
+QImage MakeChartImage(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.setDotsPerMeterX(DotsPerMetreAt96Dpi);
+    image.setDotsPerMeterY(DotsPerMetreAt96Dpi);
+    return image;
+}
+
+void DrawFreshChart(Surface& surface, const ChartGeometry& geometry, const ChartColours& colours) {
+    surface.pen.width = 1;
+    surface.fillRect(0, 0, surface.width(), surface.height(), ChartWhite);
+    DrawChartGrid(surface, geometry, colours[ColourKey::ResistanceGrid], colours[ColourKey::AdmittanceGrid]);
+}
+
+std::string EncodeImage(const QImage& image, const char* format) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, format))
+        return {};
+    return bytes.toStdString();
+}
+
+bool SavePictureAtomically(const QImage& image, const std::string& path, const char* format) {
+    const std::string bytes = EncodeImage(image, format);
+    return !bytes.empty() && WriteFileAtomically(path, bytes);
+}
+
+} // namespace qv

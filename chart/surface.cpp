@@ -1,0 +1,185 @@
+#include "chart/surface.h"
+
+#include "chart/qt_text.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+namespace qv {
+
+namespace {
+
+void UsePen(QPainter& painter, const Pen& pen) {
+    QPen qtPen(ToQColor(pen.colour));
+    qtPen.setWidth(std::max(pen.width, 1));
+    painter.setPen(qtPen);
+}
+
+void UseBrush(QPainter& painter, const Brush& brush) {
+    if (brush.solid)
+        painter.setBrush(ToQColor(brush.colour));
+    else
+        painter.setBrush(Qt::NoBrush);
+}
+
+// A GDI font asks for a character cell height and an average character width in pixels; Qt
+// takes a pixel size and a stretch factor, so the stretch is found from the natural width.
+QFont MakeQFont(const Font& font) {
+    QFont made;
+    if (!font.face.empty())
+        made.setFamily(Q(font.face));
+    if (font.height > 0)
+        made.setPixelSize(font.height);
+    else
+        made.setPointSize(std::max(font.size, 1));
+    made.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 1, 1000)));
+    if (font.width > 0) {
+        const int natural = QFontMetrics(made).averageCharWidth();
+        if (natural > 0)
+            made.setStretch(std::clamp(100 * font.width / natural, 1, 4000));
+    }
+    return made;
+}
+
+} // namespace
+
+PainterSurface::PainterSurface(QPainter& painter, int width, int height)
+    : painter_(&painter), width_(width), height_(height) {}
+
+void PainterSurface::lineTo(int x, int y) {
+    QPainter& p = painter();
+    UsePen(p, pen);
+    p.drawLine(penX_, penY_, x, y);
+    moveTo(x, y);
+}
+
+void PainterSurface::ellipse(int x1, int y1, int x2, int y2) {
+    QPainter& p = painter();
+    UsePen(p, pen);
+    UseBrush(p, brush);
+    // The box's right and bottom edges lie outside the figure, as with a GDI ellipse.
+    p.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+}
+
+void PainterSurface::arc(int centreX, int centreY, int radius, Real startDegrees, Real sweepDegrees) {
+    QPainter& p = painter();
+    UsePen(p, pen);
+    p.setBrush(Qt::NoBrush);
+    if (std::fabs(sweepDegrees) >= 360) {
+        // A whole circle through the pixels at centre +- radius.
+        p.drawEllipse(QRect(centreX - radius, centreY - radius, 2 * radius, 2 * radius));
+        return;
+    }
+    const QRectF box(centreX - radius, centreY - radius, 2.0 * radius, 2.0 * radius);
+    QPainterPath path;
+    path.arcMoveTo(box, static_cast<double>(startDegrees));
+    path.arcTo(box, static_cast<double>(startDegrees), static_cast<double>(sweepDegrees));
+    p.drawPath(path);
+}
+
+void PainterSurface::textOut(int x, int y, const std::string& utf8) {
+    QPainter& p = painter();
+    const QFont qtFont = MakeQFont(font);
+    const QFontMetrics metrics(qtFont);
+    const QString text = Q(utf8);
+    p.save();
+    p.setFont(qtFont);
+    p.translate(x, y);
+    if (font.escapement != 0)
+        p.rotate(-font.escapement / 10.0);
+    if (brush.solid)
+        p.fillRect(QRect(0, 0, metrics.horizontalAdvance(text), metrics.height()), ToQColor(brush.colour));
+    p.setPen(ToQColor(font.colour));
+    p.drawText(0, metrics.ascent(), text);
+    p.restore();
+}
+
+void PainterSurface::fillRect(int x1, int y1, int x2, int y2, int colour) {
+    painter().fillRect(QRect(x1, y1, x2 - x1, y2 - y1), ToQColor(colour));
+}
+
+ImageSurface::ImageSurface(QImage& image) : image_(image) {}
+
+ImageSurface::~ImageSurface() {
+    finish();
+}
+
+int ImageSurface::width() const {
+    return image_.width();
+}
+
+int ImageSurface::height() const {
+    return image_.height();
+}
+
+void ImageSurface::finish() {
+    active_.reset();
+}
+
+QPainter& ImageSurface::painter() {
+    if (!active_)
+        active_ = std::make_unique<QPainter>(&image_);
+    return *active_;
+}
+
+Primitive RecordingSurface::stamped(Primitive::Kind kind) const {
+    Primitive p;
+    p.kind = kind;
+    p.pen = pen;
+    p.brush = brush;
+    p.font = font;
+    return p;
+}
+
+void RecordingSurface::lineTo(int x, int y) {
+    Primitive p = stamped(Primitive::Kind::Line);
+    p.x1 = penX_;
+    p.y1 = penY_;
+    p.x2 = x;
+    p.y2 = y;
+    primitives.push_back(std::move(p));
+    moveTo(x, y);
+}
+
+void RecordingSurface::ellipse(int x1, int y1, int x2, int y2) {
+    Primitive p = stamped(Primitive::Kind::Ellipse);
+    p.x1 = x1;
+    p.y1 = y1;
+    p.x2 = x2;
+    p.y2 = y2;
+    primitives.push_back(std::move(p));
+}
+
+void RecordingSurface::arc(int centreX, int centreY, int radius, Real startDegrees, Real sweepDegrees) {
+    Primitive p = stamped(Primitive::Kind::Arc);
+    p.x1 = centreX;
+    p.y1 = centreY;
+    p.radius = radius;
+    p.startDegrees = startDegrees;
+    p.sweepDegrees = sweepDegrees;
+    primitives.push_back(std::move(p));
+}
+
+void RecordingSurface::textOut(int x, int y, const std::string& utf8) {
+    Primitive p = stamped(Primitive::Kind::Text);
+    p.x1 = x;
+    p.y1 = y;
+    p.text = utf8;
+    primitives.push_back(std::move(p));
+}
+
+void RecordingSurface::fillRect(int x1, int y1, int x2, int y2, int colour) {
+    Primitive p = stamped(Primitive::Kind::Fill);
+    p.x1 = x1;
+    p.y1 = y1;
+    p.x2 = x2;
+    p.y2 = y2;
+    p.fillColour = colour;
+    primitives.push_back(std::move(p));
+}
+
+} // namespace qv

@@ -1,0 +1,28 @@
+#pragma once
+
+class QWidget;
+
+namespace qv {
+
+// The windows the main window shows, moves or hides. Each is created once at start-up and
+// plugged in here; a button whose window is not plugged in does nothing.
+struct ToolWindows {
+    QWidget* settings = nullptr;             // TForm4, "设置"
+    QWidget* gammaEntry = nullptr;           // Tfinhro, "Rho"
+    QWidget* impedanceEntry = nullptr;       // Tfinrx, "R+JX"
+    QWidget* constantQ = nullptr;            // TfquQ, "等Q圆"
+    QWidget* constantVswr = nullptr;         // Tqswr, "VSWR"
+    QWidget* admittanceEntry = nullptr;      // Tfgb, "Y+BX "
+    QWidget* calculator = nullptr;           // TForm1, "工具"
+    QWidget* matchingSetup = nullptr;        // Tforg, "匹配设置"
+    QWidget* elementInsertion = nullptr;     // TForm3, "增加元件"
+    QWidget* twoPortCalculator = nullptr;    // Tffscalc, "参数计算"
+    QWidget* microstripCalculator = nullptr; // TcalcMirc, "微带计算"
+    QWidget* console = nullptr;              // Tfordin, "命令输入"
+    QWidget* sparameterTable = nullptr;      // Tfsinput, "S参数输入"
+    QWidget* about = nullptr;                // Tfabout, "关于"
+    QWidget* parameterDisplay = nullptr;     // Tdisppara: floats beside the cursor
+    QWidget* setSelection = nullptr;         // Tfsetselect: the right-click popup
+};
+
+} // namespace qv
