@@ -1,0 +1,104 @@
+#include "chart/entry_window.h"
+
+#include "chart/prompter.h"
+#include "chart/qt_text.h"
+#include "core/decimal.h"
+#include "core/engineering.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+
+namespace qv {
+
+std::optional<Real> CheckedNumber(const QString& text) {
+    const std::string typed = U8(text);
+    const std::string_view trimmed = Trim(typed);
+    Real value = 0;
+    if (ValidateNumber(trimmed) != 1 || !TryStrToFloat(trimmed, value))
+        return std::nullopt;
+    return value;
+}
+
+void CentreOnScreen(QWidget& window) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window.move(frame.topLeft());
+    }
+}
+
+ColourBox::ColourBox(const QString& caption, int colour, Prompter& prompter, QWidget* parent)
+    : QPushButton(caption, parent), prompter_(prompter) {
+    setObjectName(QStringLiteral("Panel1"));
+    setFlat(true);
+    setAutoFillBackground(true);
+    setColour(colour);
+    connect(this, &QPushButton::clicked, this, &ColourBox::choose);
+}
+
+void ColourBox::setColour(int colour) {
+    colour_ = colour & 0xFFFFFF;
+    setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid gray; }")
+                      .arg(ToQColor(colour_).name(), ToQColor(colour_ ^ 0xFFFFFF).name()));
+}
+
+void ColourBox::choose() {
+    if (const std::optional<int> chosen = prompter_.chooseColour(colour_))
+        setColour(*chosen);
+}
+
+FixedDialog::FixedDialog(const char* name, const char* caption, int width, int height, int background,
+                         QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QString::fromUtf8(name));
+    setWindowTitle(QString::fromUtf8(caption));
+    setFixedSize(width, height);
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, ToQColor(background));
+    setPalette(palette);
+}
+
+QLabel* FixedDialog::addLabel(const char* name, const char* text, int x, int y, int width) {
+    auto* label = new QLabel(QString::fromUtf8(text), this);
+    label->setObjectName(QString::fromUtf8(name));
+    label->setGeometry(x, y, width, 22);
+    return label;
+}
+
+QLineEdit* FixedDialog::addEdit(const char* name, int x, int y, int width) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QString::fromUtf8(name));
+    edit->setGeometry(x, y, width, 24);
+    return edit;
+}
+
+QCheckBox* FixedDialog::addCheckBox(const char* name, const char* text, int x, int y, int width) {
+    auto* box = new QCheckBox(QString::fromUtf8(text), this);
+    box->setObjectName(QString::fromUtf8(name));
+    box->setGeometry(x, y, width, 22);
+    return box;
+}
+
+QPushButton* FixedDialog::addButton(const char* name, const char* text, int x, int y, int width) {
+    auto* button = new QPushButton(QString::fromUtf8(text), this);
+    button->setObjectName(QString::fromUtf8(name));
+    button->setGeometry(x, y, width, 28);
+    return button;
+}
+
+ColourBox* FixedDialog::addColourBox(const char* text, int colour, Prompter& prompter, int x, int y,
+                                     int width) {
+    auto* box = new ColourBox(QString::fromUtf8(text), colour, prompter, this);
+    box->setGeometry(x, y, width, 28);
+    return box;
+}
+
+void FixedDialog::ReportInputError(Prompter& prompter) {
+    prompter.showMessage(QStringLiteral("输入错误！"));
+}
+
+} // namespace qv

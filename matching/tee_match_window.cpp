@@ -1,0 +1,234 @@
+#include "matching/tee_match_window.h"
+
+#include "chart/entry_window.h"
+#include "chart/prompter.h"
+#include "chart/qt_text.h"
+#include "core/decimal.h"
+#include "core/engineering.h"
+#include "core/sentinels.h"
+#include "core/text_format.h"
+#include "matching/tee_match_calc.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace qv {
+
+namespace {
+
+constexpr int WindowWidth = 540;
+constexpr int WindowHeight = 330;
+
+// The T network as drawn on the design page: source on the left, series C1, shunt C2 to ground,
+// series L1, the load RL + jXL on the right. Only lines; the values sit in edits above it.
+class TeeSchematic final : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setPen(QPen(Qt::black, 1));
+        const int y = 40;
+        p.drawLine(10, y, 120, y);
+        // C1: two plates across the line
+        p.drawLine(120, y - 12, 120, y + 12);
+        p.drawLine(128, y - 12, 128, y + 12);
+        p.drawLine(128, y, 300, y);
+        // C2 from the middle node to ground
+        p.drawLine(210, y, 210, y + 30);
+        p.drawLine(198, y + 30, 222, y + 30);
+        p.drawLine(198, y + 38, 222, y + 38);
+        p.drawLine(210, y + 38, 210, y + 60);
+        p.drawLine(200, y + 60, 220, y + 60);
+        // L1: four turns
+        for (int i = 0; i < 4; ++i)
+            p.drawArc(300 + 12 * i, y - 6, 12, 12, 0, 180 * 16);
+        p.drawLine(348, y, 420, y);
+        // the load
+        p.drawRect(420, y - 10, 40, 20);
+        p.drawText(QRect(420, y - 10, 40, 20), Qt::AlignCenter, QStringLiteral("RL"));
+        p.drawLine(460, y, 480, y);
+        p.drawLine(480, y, 480, y + 60);
+        p.drawLine(10, y + 60, 480, y + 60);
+    }
+};
+
+QLabel* AddLabel(QWidget* page, const char* text, int x, int y, int width = 60) {
+    auto* label = new QLabel(QString::fromUtf8(text), page);
+    label->setGeometry(x, y, width, 22);
+    return label;
+}
+
+QPushButton* AddButton(QWidget* page, const char* name, const char* caption, int x, int y) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), page);
+    button->setObjectName(QString::fromUtf8(name));
+    button->setGeometry(x, y, 90, 28);
+    return button;
+}
+
+} // namespace
+
+TForm3::TForm3(Prompter& prompter, QWidget* parent) : QWidget(parent, Qt::Window), prompter_(prompter) {
+    setObjectName(QStringLiteral("TForm3"));
+    setWindowTitle(QStringLiteral("匹配计算"));
+    setFixedSize(WindowWidth, WindowHeight);
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName(QStringLiteral("PageControl1"));
+    pages_->setGeometry(4, 4, WindowWidth - 8, WindowHeight - 8);
+    pages_->addTab(buildTeePage(), QStringLiteral("T匹配计算"));
+    pages_->addTab(buildReactancePage(), QStringLiteral("电抗计算"));
+    pages_->addTab(buildParallelPage(), QStringLiteral("基本计算"));
+
+    edits_[1]->setText(QStringLiteral("2.3"));
+    edits_[2]->setText(QStringLiteral("6.7"));
+    edits_[3]->setText(QStringLiteral("50"));
+    edits_[10]->setText(QStringLiteral("400"));
+}
+
+QLineEdit* TForm3::addEdit(QWidget* page, int number, int x, int y, int width) {
+    auto* edit = new QLineEdit(page);
+    edit->setObjectName(QStringLiteral("Edit%1").arg(number));
+    edit->setGeometry(x, y, width, 22);
+    edits_[static_cast<std::size_t>(number)] = edit;
+    return edit;
+}
+
+QWidget* TForm3::buildTeePage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSheet1"));
+    AddLabel(page, "RL", 10, 12, 24);
+    addEdit(page, 1, 36, 12);
+    AddLabel(page, "XL", 116, 12, 24);
+    addEdit(page, 2, 142, 12);
+    AddLabel(page, "Rsoure", 222, 12, 52);
+    addEdit(page, 3, 276, 12);
+    AddLabel(page, "Fin(M)", 356, 12, 52);
+    addEdit(page, 10, 410, 12);
+
+    AddLabel(page, "Q2", 10, 46, 24);
+    addEdit(page, 11, 36, 46);
+    AddLabel(page, "Q1取值", 116, 46, 52);
+    addEdit(page, 4, 170, 46);
+    connect(AddButton(page, "BitBtn1", "再计算LC", 256, 43), &QPushButton::clicked, this,
+            &TForm3::BitBtn1Click);
+    // "先计算Q2" has never had an action of its own.
+    AddButton(page, "BitBtn2", "先计算Q2", 356, 43);
+
+    auto* schematic = new TeeSchematic(page);
+    schematic->setGeometry(10, 120, 500, 110);
+    AddLabel(page, "C1", 104, 84, 22);
+    addEdit(page, 7, 126, 84, 80);
+    AddLabel(page, "L1", 300, 84, 22);
+    addEdit(page, 8, 322, 84, 80);
+    AddLabel(page, "C2", 232, 172, 22);
+    addEdit(page, 9, 254, 172, 80);
+    AddLabel(page, "Lin", 10, 84, 24);
+    addEdit(page, 5, 36, 84, 60);
+    AddLabel(page, "Rin", 10, 180, 24);
+    addEdit(page, 6, 36, 180, 60);
+    AddLabel(page, "R1=>Rsoure", 10, 240, 120);
+    return page;
+}
+
+QWidget* TForm3::buildReactancePage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSheet2"));
+    AddLabel(page, "电容", 10, 16, 34);
+    addEdit(page, 12, 46, 16, 80);
+    AddLabel(page, "f", 136, 16, 14);
+    addEdit(page, 13, 152, 16, 80);
+    addEdit(page, 14, 244, 16, 110);
+    AddLabel(page, "欧", 358, 16, 20);
+    connect(AddButton(page, "BitBtn3", "容抗", 390, 13), &QPushButton::clicked, this, &TForm3::BitBtn3Click);
+
+    AddLabel(page, "电感", 10, 60, 34);
+    addEdit(page, 15, 46, 60, 80);
+    AddLabel(page, "f", 136, 60, 14);
+    addEdit(page, 16, 152, 60, 80);
+    addEdit(page, 17, 244, 60, 110);
+    AddLabel(page, "欧", 358, 60, 20);
+    connect(AddButton(page, "BitBtn4", "感抗", 390, 57), &QPushButton::clicked, this, &TForm3::BitBtn4Click);
+
+    AddLabel(page, "DB=>V", 10, 110, 50);
+    addEdit(page, 18, 62, 110, 80);
+    AddLabel(page, "X", 152, 110, 14);
+    addEdit(page, 19, 168, 110, 120);
+    connect(AddButton(page, "BitBtn5", "计算", 390, 107), &QPushButton::clicked, this, &TForm3::BitBtn5Click);
+    AddLabel(page, "db=20lgX", 62, 146, 120);
+    AddLabel(page, "X=10^(db/20)", 168, 146, 140);
+    return page;
+}
+
+QWidget* TForm3::buildParallelPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSheet3"));
+    auto* group = new QGroupBox(QStringLiteral("并联计算"), page);
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    group->setGeometry(10, 10, 500, 120);
+    AddLabel(group, "X1", 12, 30, 24);
+    addEdit(group, 20, 40, 30, 120);
+    AddLabel(group, "X2", 176, 30, 24);
+    addEdit(group, 21, 204, 30, 120);
+    AddLabel(group, "X1//X2", 12, 72, 50);
+    addEdit(group, 22, 64, 72, 260);
+    connect(AddButton(group, "BitBtn6", "计算", 380, 28), &QPushButton::clicked, this, &TForm3::BitBtn6Click);
+    return page;
+}
+
+void TForm3::showEvent(QShowEvent* event) {
+    CentreOnScreen(*this);
+    QWidget::showEvent(event);
+}
+
+void TForm3::BitBtn1Click() {
+    const Real load = StrToFloat(U8(edits_[1]->text()));
+    const Real frequency = StrToInt(U8(edits_[10]->text())) * 1e6L;
+    const Real source = StrToFloat(U8(edits_[3]->text()));
+    const TeeMatch t = DesignTeeMatch(load, source, frequency);
+    edits_[11]->setText(Q(FormatGeneral(t.Q2)));
+    edits_[4]->setText(Q(FormatGeneral(t.Q1)));
+    edits_[8]->setText(Q(FormatInductance(t.L1)));
+    edits_[7]->setText(Q(FormatCapacitance(t.C1)));
+    edits_[9]->setText(Q(FormatCapacitance(t.C2)));
+}
+
+void TForm3::BitBtn3Click() {
+    const Real frequency = ParseEngineering(U8(edits_[13]->text()));
+    const Real capacitance = ParseEngineering(U8(edits_[12]->text()));
+    if (frequency == RejectedEngineeringValue || capacitance == RejectedEngineeringValue) {
+        prompter_.showMessage(QStringLiteral("输入错误！"));
+        return;
+    }
+    edits_[14]->setText(Q(FormatReactance(CapacitiveReactance(frequency, capacitance))));
+}
+
+void TForm3::BitBtn4Click() {
+    const Real frequency = ParseEngineering(U8(edits_[16]->text()));
+    const Real inductance = ParseInductance(U8(edits_[15]->text()));
+    if (frequency == RejectedEngineeringValue || inductance == RejectedInductance) {
+        prompter_.showMessage(QStringLiteral("输入错误！"));
+        return;
+    }
+    edits_[17]->setText(Q(FormatReactance(InductiveReactance(frequency, inductance))));
+}
+
+void TForm3::BitBtn5Click() {
+    edits_[19]->setText(Q(FormatGeneral(DecibelsToRatio(StrToFloat(U8(edits_[18]->text()))))));
+}
+
+void TForm3::BitBtn6Click() {
+    const std::string x1 = std::string(Trim(U8(edits_[20]->text())));
+    const std::string x2 = std::string(Trim(U8(edits_[21]->text())));
+    if (ValidateNumber(x1) != 1 || ValidateNumber(x2) != 1)
+        return;
+    const double value =
+        ParallelValue(static_cast<double>(StrToFloat(x1)), static_cast<double>(StrToFloat(x2)));
+    edits_[22]->setText(Q(Format("%5.16f", {value})));
+}
+
+} // namespace qv
