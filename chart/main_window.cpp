@@ -21,6 +21,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -127,6 +128,11 @@ TForm2::TForm2(ProgramState& state, MessageHub& hub, Prompter& prompter, QWidget
         statusPanels_[i]->setFixedWidth(widths[i]);
         bar->addWidget(statusPanels_[i]);
     }
+    // A fixed height keeps the drawing area still when the first Chinese status text arrives
+    // (a taller fallback font would otherwise shrink it and clear the picture).
+    const QFontMetrics metrics(bar->font());
+    bar->setFixedHeight(
+        std::max(metrics.height(), metrics.boundingRect(QStringLiteral("电压驻波比")).height()) + 8);
     setStatusBar(bar);
 
     connect(&hub_, &MessageHub::send2, this, &TForm2::WmFormSend2, Qt::DirectConnection);
@@ -200,7 +206,7 @@ void TForm2::buildToolPanel() {
             show(&ToolWindows::admittanceEntry));
     panel2_ = addToolButton("Panel2", "色盒", "", "");
     panel2_->setFlat(true);
-    setColourBox(ColourBoxStartColour);
+    setColourBox(ColourBoxStartColour, ColourBoxStartTextColour);
     connect(panel2_, &QPushButton::clicked, this, &TForm2::Panel2Click);
     connect(addToolButton("BitBtn5", "工具", "", ""), &QPushButton::clicked, this,
             show(&ToolWindows::calculator));
@@ -477,14 +483,14 @@ void TForm2::BitBtn1Click() {
     refreshChartArea();
 }
 
-void TForm2::setColourBox(int colour) {
+void TForm2::setColourBox(int colour, int textColour) {
     markerColour_ = colour;
-    panel2_->setStyleSheet(ColourStyle(colour, colour ^ 0xFFFFFF));
+    panel2_->setStyleSheet(ColourStyle(colour, textColour));
 }
 
 void TForm2::Panel2Click() {
     if (const std::optional<int> chosen = prompter_.chooseColour(markerColour_))
-        setColourBox(*chosen & 0xFFFFFF);
+        setColourBox(*chosen & 0xFFFFFF, (*chosen & 0xFFFFFF) ^ 0xFFFFFF);
 }
 
 void TForm2::BitBtn11Click() {

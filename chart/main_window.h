@@ -86,7 +86,7 @@ private:
     void sendReadoutMessage(const MouseReadout& readout);
     void followCursorWithDisplay(int X, int Y);
     int liveLabelKind() const;
-    void setColourBox(int colour);
+    void setColourBox(int colour, int textColour);
 
     void deleteLastElement();
     void recalculateNetwork();
