@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "app/batch_run.h"
 #include "app/command_line.h"
 #include "app/single_instance.h"
 #include "app/startup.h"
@@ -9,6 +10,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <iostream>
 
 // Under Xvfb the X11 platform's D-Bus connection keeps one allocation until exit; the leak
 // checker of sanitised builds is told so instead of failing every run.
@@ -50,11 +52,11 @@ int main(int argc, char** argv) {
             return Fail("--chart-size needs WxH, for example 841x633");
         chartSize = *parsed;
     }
-    if (!options.batch.empty())
-        return Fail("--batch is not available in this build");
+    if (!options.batch.empty() && !options.chartSize.empty())
+        return Fail("--chart-size is not used with --batch: the chart is the main window's drawing area");
 
     // A headless run needs no display: it renders off screen unless a platform was chosen.
-    const bool headless = !options.saveChart.empty();
+    const bool headless = !options.saveChart.empty() || !options.batch.empty();
     if (headless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
@@ -62,6 +64,9 @@ int main(int argc, char** argv) {
     qv::QuorvaneApplication::setApplicationName(QStringLiteral("Quorvane"));
     const std::string programDirectory =
         qv::ResolveProgramDirectory(QCoreApplication::applicationDirPath().toStdString(), options.dataDir);
+    if (!options.batch.empty())
+        return qv::RunBatch({programDirectory, options.batch, options.saveChart}, std::cin, std::cout,
+                            std::cerr);
     if (headless)
         return qv::SaveChartPicture(programDirectory, options.saveChart, chartSize);
 

@@ -12,9 +12,11 @@
 namespace qv {
 
 ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Prompter& prompter)
-    : main(state, hub, prompter), settings(state, hub, prompter), about(&main) {
+    : main(state, hub, prompter), settings(state, hub, prompter), console(state, hub, prompter),
+      about(&main) {
     ToolWindows& tools = main.toolWindows();
     tools.settings = &settings;
+    tools.console = &console;
     tools.about = &about;
 }
 

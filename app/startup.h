@@ -3,6 +3,7 @@
 #include "chart/about_box.h"
 #include "chart/main_window.h"
 #include "chart/settings_window.h"
+#include "matching/console_window.h"
 
 #include <string>
 
@@ -22,6 +23,7 @@ struct ApplicationWindows {
 
     TForm2 main;
     TForm4 settings;
+    Tfordin console;
     Tfabout about;
 };
 

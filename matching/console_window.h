@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/program_state_qt.h"
 #include "matching/console_interpreter.h"
 #include "matching/console_step.h"
 

@@ -36,11 +36,8 @@ protected:
                          [this](int w) { sent.push_back("3:" + std::to_string(w)); });
     }
 
-    // Types the command at the end of the text and presses Enter, as the user does.
+    // Types the command where the caret waits (the end of the text) and presses Enter.
     void type(const QString& command) {
-        QTextCursor end = edit->textCursor();
-        end.movePosition(QTextCursor::End);
-        edit->setTextCursor(end);
         QTest::keyClicks(edit, command);
         QTest::keyClick(edit, Qt::Key_Return);
     }
