@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <random>
 
 namespace qv {
 namespace {
@@ -498,6 +499,40 @@ TEST_F(Console, FixedAnswers) {
         const ConsoleResult r = run(row.line);
         EXPECT_EQ(r.text, row.text) << row.line;
         EXPECT_EQ(r.code, row.code) << row.line;
+    }
+}
+
+// ---- random input
+
+TEST_F(Console, RandomLinesKeepTheTableWithinItsSlots) {
+    const std::vector<std::string> words = {
+        "disp", "modify", "m",           "addc",     "delc",   "setal",    "settop", "mtr",
+        "setm", "setfre", "setzo",       "setload",  "setsrc", "getmatch", "1",      "2",
+        "3",    "5",      "6",           "501",      "c",      "L",        "w",      "h",
+        "tr",   "t",      "r",           "j",        "20p",    "-1",       "0.001",  "1e3",
+        "x",    "",       "99999999999", "\xff\xfe", "电容"};
+    std::mt19937 random(6);
+    std::uniform_int_distribution<std::size_t> pick(0, words.size() - 1);
+    std::uniform_int_distribution<int> length(1, 9);
+    std::uniform_int_distribution<int> byte(1, 255);
+    setStart();
+    for (int round = 0; round < 4000; ++round) {
+        std::string line;
+        if (round % 10 == 0) {
+            for (int i = length(random) * 4; i > 0; --i)
+                line += static_cast<char>(byte(random));
+        } else {
+            line = round % 3 == 0 ? "addc " + std::to_string(state.NodeCount + 1) + " 1 c 1p" : "";
+            for (int i = length(random); i > 0; --i)
+                line += " " + words[pick(random)];
+        }
+        try {
+            run(line);
+        } catch (const ConversionError&) {
+        } catch (const FloatingPointError&) {
+        }
+        ASSERT_GE(state.NodeCount, 0) << line;
+        ASSERT_LE(state.NodeCount, LastMatchSlot) << line;
     }
 }
 
