@@ -174,13 +174,18 @@ std::string Document::Value(std::string_view section, std::string_view key) cons
     return text;
 }
 
+// The new line ends like the line before it, so a file of mixed line ends keeps each part's style
+// and a lone CR before the new line can never pair up with a following LF.
 void Document::InsertLine(std::size_t at, std::string bytes) {
-    // The line before may have been the file's last, unterminated line.
-    if (at > 0 && lines_[at - 1].lineEnd.empty())
-        lines_[at - 1].lineEnd = newLine_;
     Line line;
     line.bytes = std::move(bytes);
     line.lineEnd = newLine_;
+    if (at > 0) {
+        std::string& before = lines_[at - 1].lineEnd;
+        if (before.empty()) // the file's last line had no line end
+            before = newLine_;
+        line.lineEnd = before;
+    }
     Classify(line);
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
 }
