@@ -124,19 +124,22 @@ std::string FormatGeneral(Real value) {
         digits.pop_back();
     const int exponent10 = std::stoi(sci.substr(e + 1)); // value = d.ddd x 10^exponent10
     const int pointPosition = exponent10 + 1;            // digits before the decimal point
-    std::string text = negative ? "-" : "";
+    // Built with append() only: GCC 12 reports false -Wrestrict warnings for chained operator+.
+    std::string text;
+    if (negative)
+        text.push_back('-');
+    const std::size_t point = static_cast<std::size_t>(pointPosition > 0 ? pointPosition : 0);
     if (pointPosition > 15 || pointPosition < -3) {
-        text += digits.substr(0, 1);
+        text.append(digits, 0, 1);
         if (digits.size() > 1)
-            text += "." + digits.substr(1);
-        text += "E" + std::to_string(exponent10);
+            text.append(".").append(digits, 1);
+        text.append("E").append(std::to_string(exponent10));
     } else if (pointPosition <= 0) {
-        text += "0." + std::string(static_cast<std::size_t>(-pointPosition), '0') + digits;
-    } else if (static_cast<int>(digits.size()) <= pointPosition) {
-        text += digits + std::string(static_cast<std::size_t>(pointPosition) - digits.size(), '0');
+        text.append("0.").append(static_cast<std::size_t>(-pointPosition), '0').append(digits);
+    } else if (digits.size() <= point) {
+        text.append(digits).append(point - digits.size(), '0');
     } else {
-        text += digits.substr(0, static_cast<std::size_t>(pointPosition)) + "." +
-                digits.substr(static_cast<std::size_t>(pointPosition));
+        text.append(digits, 0, point).append(".").append(digits, point);
     }
     return text;
 }
