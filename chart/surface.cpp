@@ -83,7 +83,11 @@ void PainterSurface::arc(int centreX, int centreY, int radius, Real startDegrees
 
 void PainterSurface::textOut(int x, int y, const std::string& utf8) {
     QPainter& p = painter();
-    const QFont qtFont = MakeQFont(font);
+    if (!made_ || !(madeFrom_ == font)) {
+        made_ = std::make_shared<QFont>(MakeQFont(font));
+        madeFrom_ = font;
+    }
+    const QFont& qtFont = *made_;
     const QFontMetrics metrics(qtFont);
     const QString text = Q(utf8);
     p.save();
@@ -118,6 +122,49 @@ int ImageSurface::height() const {
 
 void ImageSurface::finish() {
     active_.reset();
+}
+
+void ImageSurface::arc(int centreX, int centreY, int radius, Real startDegrees, Real sweepDegrees) {
+    const bool directFormat =
+        image_.format() == QImage::Format_RGB32 || image_.format() == QImage::Format_ARGB32;
+    // A circle far larger than the picture (a stability circle near a line) is left to the
+    // painter, which clips it instead of walking its whole octant.
+    constexpr int LargestWalkedRadius = 1 << 16;
+    if (std::fabs(sweepDegrees) < 360 || pen.width != 1 || radius <= 0 || radius > LargestWalkedRadius ||
+        !directFormat) {
+        PainterSurface::arc(centreX, centreY, radius, startDegrees, sweepDegrees);
+        return;
+    }
+    const QRgb colour = ToQColor(pen.colour).rgb();
+    const int w = image_.width();
+    const int h = image_.height();
+    auto* bits = reinterpret_cast<QRgb*>(image_.bits());
+    const qsizetype stride = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    const auto plot = [&](int x, int y) {
+        if (x >= 0 && x < w && y >= 0 && y < h)
+            bits[y * stride + x] = colour;
+    };
+    // Midpoint circle: one octant walked in whole pixels, mirrored into the other seven.
+    int x = radius;
+    int y = 0;
+    int error = 1 - radius;
+    while (x >= y) {
+        plot(centreX + x, centreY + y);
+        plot(centreX - x, centreY + y);
+        plot(centreX + x, centreY - y);
+        plot(centreX - x, centreY - y);
+        plot(centreX + y, centreY + x);
+        plot(centreX - y, centreY + x);
+        plot(centreX + y, centreY - x);
+        plot(centreX - y, centreY - x);
+        ++y;
+        if (error < 0) {
+            error += 2 * y + 1;
+        } else {
+            --x;
+            error += 2 * (y - x) + 1;
+        }
+    }
 }
 
 QPainter& ImageSurface::painter() {

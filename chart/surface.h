@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+class QFont;
 class QImage;
 class QPainter;
 
@@ -96,6 +97,9 @@ private:
     QPainter* painter_ = nullptr;
     int width_ = 0;
     int height_ = 0;
+    // The Qt font last made from the surface font: labels in a row share one font.
+    Font madeFrom_;
+    std::shared_ptr<QFont> made_;
 };
 
 // Draws into a QImage through QPainter (antialiasing off, so pixel probes see exact colours).
@@ -109,6 +113,9 @@ public:
     ImageSurface& operator=(const ImageSurface&) = delete;
     int width() const override;
     int height() const override;
+    // Whole circles of pen width 1 are rasterised straight into the image (the grid draws 182
+    // of them); everything else goes through the painter.
+    void arc(int centreX, int centreY, int radius, Real startDegrees, Real sweepDegrees) override;
     void finish();
 
 private:

@@ -152,6 +152,18 @@ TEST(StabilityCirclesDrawing, PixelsOfTheCirclesInThePicture) {
     EXPECT_EQ(QColor(image.pixel(50, 100)), QColor(0, 0, 255));     // output circle's right-most point
 }
 
+TEST(StabilityCirclesDrawing, ACircleFarLargerThanThePictureIsClippedNotWalked) {
+    StabilityCircles c = SampleCircles();
+    c.inputCentreMagnitude = 20001; // centre 2000100 pixels above, radius 2000000: passes y = 0
+    c.inputRadius = 20000;
+    QImage image = MakeChartImage(300, 200);
+    ImageSurface surface(image);
+    surface.fillRect(0, 0, 300, 200, ChartWhite);
+    DrawStabilityCircles(surface, GeometryForHeight(200), c);
+    surface.finish();
+    EXPECT_EQ(QColor(image.pixel(100, 0)), QColor(255, 0, 0));
+}
+
 TEST(StabilityCirclesDrawing, ValuesThatCannotBePlacedAreAnErrorAndDrawNothing) {
     StabilityCircles c = SampleCircles();
     c.outputRadius = std::numeric_limits<Real>::quiet_NaN();
