@@ -12,10 +12,19 @@
 namespace qv {
 
 ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Prompter& prompter)
-    : main(state, hub, prompter), settings(state, hub, prompter), console(state, hub, prompter),
-      about(&main) {
+    : main(state, hub, prompter), canvas(main), matchCalculation(prompter), settings(state, hub, prompter),
+      gammaEntry(state, canvas, prompter), impedanceEntry(state, canvas, prompter),
+      constantQ(state, canvas, prompter), constantVswr(state, canvas, prompter),
+      admittanceEntry(state, canvas, prompter), matchingSetup(state, canvas, hub, prompter),
+      console(state, hub, prompter), about(&main) {
     ToolWindows& tools = main.toolWindows();
     tools.settings = &settings;
+    tools.gammaEntry = &gammaEntry;
+    tools.impedanceEntry = &impedanceEntry;
+    tools.constantQ = &constantQ;
+    tools.constantVswr = &constantVswr;
+    tools.admittanceEntry = &admittanceEntry;
+    tools.matchingSetup = &matchingSetup;
     tools.console = &console;
     tools.about = &about;
 }

@@ -1,9 +1,17 @@
 #pragma once
 
 #include "chart/about_box.h"
+#include "chart/entry_admittance_window.h"
+#include "chart/entry_canvas.h"
+#include "chart/entry_gamma_window.h"
+#include "chart/entry_impedance_window.h"
+#include "chart/entry_q_window.h"
+#include "chart/entry_vswr_window.h"
 #include "chart/main_window.h"
 #include "chart/settings_window.h"
 #include "matching/console_window.h"
+#include "matching/setup_window.h"
+#include "matching/tee_match_window.h"
 
 #include <string>
 
@@ -22,7 +30,15 @@ struct ApplicationWindows {
     ApplicationWindows(ProgramState& state, MessageHub& hub, Prompter& prompter);
 
     TForm2 main;
+    MainWindowCanvas canvas; // the chart as the other windows draw on it
+    TForm3 matchCalculation;
     TForm4 settings;
+    Tfinhro gammaEntry;
+    Tfinrx impedanceEntry;
+    TfquQ constantQ;
+    Tqswr constantVswr;
+    Tfgb admittanceEntry;
+    Tforg matchingSetup;
     Tfordin console;
     Tfabout about;
 };
