@@ -38,6 +38,8 @@ protected:
     }
 
     QString text(const char* label) const;
+    QString labelText(int number) const;
+    QStringList allLabelTexts() const; // Label1..Label16
 
     void move(int x, int y, Qt::MouseButtons buttons = Qt::NoButton,
               Qt::KeyboardModifiers modifiers = Qt::NoModifier) {

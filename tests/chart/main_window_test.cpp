@@ -22,15 +22,18 @@ QString ChartWindowTest::text(const char* label) const {
     return child<QLabel>(label)->text();
 }
 
-namespace {
+QString ChartWindowTest::labelText(int number) const {
+    return text(QStringLiteral("Label%1").arg(number).toUtf8().constData());
+}
 
-QStringList AllLabelTexts(const ChartWindowTest& t, const std::function<QString(const char*)>& read) {
+QStringList ChartWindowTest::allLabelTexts() const {
     QStringList texts;
     for (int i = 1; i <= 16; ++i)
-        texts << read(QStringLiteral("Label%1").arg(i).toUtf8().constData());
-    (void)t;
+        texts << labelText(i);
     return texts;
 }
+
+namespace {
 
 int CountPixels(const QImage& image, QRect box, QColor colour) {
     int count = 0;
@@ -150,12 +153,11 @@ TEST_F(ChartWindowTest, EachMovementSendsTheReadoutBlock) {
 
 TEST_F(ChartWindowTest, MovingOutsideTheChartLeavesEveryLabel) {
     move(60, 140);
-    const auto read = [this](const char* name) { return text(name); };
-    const QStringList before = AllLabelTexts(*this, read);
+    const QStringList before = allLabelTexts();
     const QString status = window->statusPanelText(0);
     const CursorReadout readout = window->cursorReadout();
     move(190, 10); // |Gamma| = sqrt(0.9^2 + 0.9^2) > 1
-    EXPECT_EQ(AllLabelTexts(*this, read), before);
+    EXPECT_EQ(allLabelTexts(), before);
     EXPECT_EQ(window->statusPanelText(0), status);
     EXPECT_EQ(window->cursorReadout().Rohm, readout.Rohm);
     EXPECT_EQ(paintBox->cursor().shape(), Qt::ArrowCursor);
