@@ -82,7 +82,8 @@ Document Document::Parse(std::string_view fileBytes) {
             const bool crlf =
                 fileBytes[end] == '\r' && end + 1 < fileBytes.size() && fileBytes[end + 1] == '\n';
             line.bytes = fileBytes.substr(0, end);
-            line.lineEnd = fileBytes.substr(end, crlf ? 2 : 1);
+            // A literal, not a substring: GCC 12 reports a false -Wrestrict for the copy.
+            line.lineEnd = crlf ? "\r\n" : (fileBytes[end] == '\r' ? "\r" : "\n");
             fileBytes.remove_prefix(end + line.lineEnd.size());
             if (!lineEndSeen) {
                 // New lines follow the style of the file's first line end.
