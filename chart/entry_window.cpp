@@ -62,29 +62,31 @@ FixedDialog::FixedDialog(const char* name, const char* caption, int width, int h
     setPalette(palette);
 }
 
-QLabel* FixedDialog::addLabel(const char* name, const char* text, int x, int y, int width) {
-    auto* label = new QLabel(QString::fromUtf8(text), this);
+QLabel* FixedDialog::addLabel(const char* name, const char* text, int x, int y, int width, QWidget* into) {
+    auto* label = new QLabel(QString::fromUtf8(text), into ? into : this);
     label->setObjectName(QString::fromUtf8(name));
     label->setGeometry(x, y, width, 22);
     return label;
 }
 
-QLineEdit* FixedDialog::addEdit(const char* name, int x, int y, int width) {
-    auto* edit = new QLineEdit(this);
+QLineEdit* FixedDialog::addEdit(const char* name, int x, int y, int width, QWidget* into) {
+    auto* edit = new QLineEdit(into ? into : this);
     edit->setObjectName(QString::fromUtf8(name));
     edit->setGeometry(x, y, width, 24);
     return edit;
 }
 
-QCheckBox* FixedDialog::addCheckBox(const char* name, const char* text, int x, int y, int width) {
-    auto* box = new QCheckBox(QString::fromUtf8(text), this);
+QCheckBox* FixedDialog::addCheckBox(const char* name, const char* text, int x, int y, int width,
+                                    QWidget* into) {
+    auto* box = new QCheckBox(QString::fromUtf8(text), into ? into : this);
     box->setObjectName(QString::fromUtf8(name));
     box->setGeometry(x, y, width, 22);
     return box;
 }
 
-QPushButton* FixedDialog::addButton(const char* name, const char* text, int x, int y, int width) {
-    auto* button = new QPushButton(QString::fromUtf8(text), this);
+QPushButton* FixedDialog::addButton(const char* name, const char* text, int x, int y, int width,
+                                    QWidget* into) {
+    auto* button = new QPushButton(QString::fromUtf8(text), into ? into : this);
     button->setObjectName(QString::fromUtf8(name));
     button->setGeometry(x, y, width, 28);
     return button;

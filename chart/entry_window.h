@@ -47,10 +47,14 @@ public:
                 QWidget* parent = nullptr);
 
 protected:
-    QLabel* addLabel(const char* name, const char* text, int x, int y, int width = 80);
-    QLineEdit* addEdit(const char* name, int x, int y, int width = 120);
-    QCheckBox* addCheckBox(const char* name, const char* text, int x, int y, int width = 120);
-    QPushButton* addButton(const char* name, const char* text, int x, int y, int width = 80);
+    // Each control goes into `into` (a group box) when given, else into the window.
+    QLabel* addLabel(const char* name, const char* text, int x, int y, int width = 80,
+                     QWidget* into = nullptr);
+    QLineEdit* addEdit(const char* name, int x, int y, int width = 120, QWidget* into = nullptr);
+    QCheckBox* addCheckBox(const char* name, const char* text, int x, int y, int width = 120,
+                           QWidget* into = nullptr);
+    QPushButton* addButton(const char* name, const char* text, int x, int y, int width = 80,
+                           QWidget* into = nullptr);
     ColourBox* addColourBox(const char* text, int colour, Prompter& prompter, int x, int y, int width = 90);
     // Shows "输入错误！" through the prompter.
     static void ReportInputError(Prompter& prompter);

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "chart/entry_window.h"
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QRadioButton;
+
+namespace qv {
+
+class ChartCanvas;
+class MessageHub;
+class Prompter;
+struct ProgramState;
+struct StripMillimetres;
+
+// "接入元件": appends one element after the last node of the matching network, always toward
+// the source. The kind is one of eight (series or shunt capacitor, inductor, microstrip line or
+// open stub, impedance); a capacitor or inductor takes a value with a unit, a microstrip its
+// dimensions in millimetres, an impedance its resistance and reactance. The lumped elements are
+// taken at Fo, shown in the disabled frequency field.
+//
+// A field that cannot be read ("输入错误！") or a refused append leaves the network as it was
+// and the window open. After an insertion the chart repaints, the main window refreshes its
+// match figures and the window closes.
+class Tflcop final : public FixedDialog {
+    Q_OBJECT
+public:
+    Tflcop(ProgramState& state, ChartCanvas& canvas, MessageHub& hub, Prompter& prompter,
+           QWidget* parent = nullptr);
+
+    void BitBtn1Click(); // insert
+    void BitBtn2Click(); // "Zo" of the entered strip
+    void UnitChangr();   // the kind buttons: groups and unit list follow the checked kind
+
+    int checkedKind() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // The five strip fields, each checked; nothing (and "输入错误！") at the first bad one.
+    std::optional<StripMillimetres> readStrip() const;
+    void refreshFrequency();
+    void setUnits(const char* const* units, std::size_t count);
+
+    ProgramState& state_;
+    ChartCanvas& canvas_;
+    MessageHub& hub_;
+    Prompter& prompter_;
+    std::array<QRadioButton*, 9> radioButtons_{}; // RadioButton1..8 at their numbers
+    std::array<QLineEdit*, 12> edits_{};          // Edit1..Edit11 at their numbers
+    QComboBox* comboBox1_ = nullptr;
+    QGroupBox* groupBox3_ = nullptr;
+    QGroupBox* groupBox5_ = nullptr;
+    QCheckBox* checkBox1_ = nullptr;
+};
+
+} // namespace qv
