@@ -1,0 +1,20 @@
+#include "matching/match_figures.h"
+
+#include "core/conversions.h"
+#include "core/text_format.h"
+
+#include <algorithm>
+
+namespace qv {
+
+MatchFigureTexts FormatMatchFigures(const ProgramState& state, std::string_view numberFormat) {
+    const MatchNode& last = state.network[std::clamp(state.NodeCount, 0, LastMatchSlot)];
+    const MatchNode& ends = state.network[1];
+    const MatchFigures figures =
+        MatchQuality({last.nodeR, last.nodeX}, {ends.sourceR, ends.sourceX}, state.matchflag);
+    return {"RLmatch=" + Format(numberFormat, {figures.returnLossDb}),
+            "IVmatch=" + Format(numberFormat, {figures.vswr}),
+            "ILmatch=" + Format(numberFormat, {figures.mismatchLossDb})};
+}
+
+} // namespace qv

@@ -1,0 +1,113 @@
+#include "matching/network_file.h"
+
+#include "core/atomic_file.h"
+#include "core/extended_codec.h"
+#include "matching/match_node_codec.h"
+
+#include <cmath>
+#include <fstream>
+#include <stdexcept>
+
+namespace qv {
+
+namespace {
+
+const std::uint8_t* Bytes(std::string_view text) {
+    return reinterpret_cast<const std::uint8_t*>(text.data());
+}
+std::uint8_t* Bytes(std::string& text) {
+    return reinterpret_cast<std::uint8_t*>(text.data());
+}
+
+long long SlotsEnd(int n) {
+    return NetworkFileHeaderBytes + static_cast<long long>(MatchNodeBytes) * (n + 1);
+}
+
+// The first bytes of the file, as many as the largest network file holds: what follows them is
+// no part of the format, however long the file is.
+std::optional<std::string> ReadNetworkBytes(const std::string& fileName) {
+    std::ifstream file(fileName, std::ios::binary);
+    if (!file)
+        return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(NetworkFileBytes(LastMatchSlot)), '\0');
+    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (file.bad())
+        return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    return bytes;
+}
+
+} // namespace
+
+std::string EncodeNetworkFile(const MatchNetwork& network, int nodeCount, Real Fo, Real Zo) {
+    if (nodeCount < 0 || nodeCount > LastMatchSlot)
+        throw std::out_of_range("node count outside 0..500");
+    std::string bytes(static_cast<std::size_t>(NetworkFileBytes(nodeCount)), '\0');
+    std::uint8_t* out = Bytes(bytes);
+    const auto count = static_cast<std::uint32_t>(nodeCount);
+    for (int i = 0; i < 4; ++i)
+        out[i] = static_cast<std::uint8_t>(count >> (8 * i));
+    for (int slot = 0; slot <= nodeCount; ++slot)
+        EncodeMatchNode(network[slot], out + NetworkFileHeaderBytes + MatchNodeBytes * slot);
+    const ExtendedBytes fo = EncodeExtended(Fo);
+    const ExtendedBytes zo = EncodeExtended(Zo);
+    const long long end = SlotsEnd(nodeCount);
+    std::copy(fo.begin(), fo.end(), out + end);
+    std::copy(zo.begin(), zo.end(), out + end + 10);
+    return bytes;
+}
+
+NetworkDecode DecodeNetworkFile(std::string_view bytes) {
+    if (bytes.size() < static_cast<std::size_t>(NetworkFileHeaderBytes))
+        return {std::nullopt, "网络文件太短"};
+    const std::uint8_t* in = Bytes(bytes);
+    std::uint32_t count = 0;
+    for (int i = 0; i < 4; ++i)
+        count |= std::uint32_t{in[i]} << (8 * i);
+    const auto n = static_cast<std::int32_t>(count);
+    if (n < 0 || n > LastMatchSlot)
+        return {std::nullopt, "网络文件的节点数不在0..500之间"};
+    if (static_cast<long long>(bytes.size()) < NetworkFileBytes(n))
+        return {std::nullopt, "网络文件比它的节点数所需的短"};
+
+    NetworkImage image;
+    image.nodeCount = n;
+    image.slots.reserve(static_cast<std::size_t>(n) + 1);
+    for (int slot = 0; slot <= n; ++slot)
+        image.slots.push_back(DecodeMatchNode(in + NetworkFileHeaderBytes + MatchNodeBytes * slot));
+    const long long end = SlotsEnd(n);
+    image.Fo = DecodeExtended(in + end);
+    image.Zo = DecodeExtended(in + end + 10);
+    if (!std::isfinite(image.Fo))
+        return {std::nullopt, "网络文件的频率不是有限的数"};
+    // Every normalisation divides by Zo.
+    if (!std::isfinite(image.Zo) || image.Zo <= 0)
+        return {std::nullopt, "网络文件的特征阻抗不是正数"};
+    return {std::move(image), {}};
+}
+
+FileOutcome SaveNetworkFile(const ProgramState& state, const std::string& fileName) {
+    if (state.NodeCount < 0 || state.NodeCount > LastMatchSlot)
+        return {false, "节点数不在0..500之间,网络没有保存"};
+    if (!WriteFileAtomically(fileName, EncodeNetworkFile(state.network, state.NodeCount, state.Fo, state.Zo)))
+        return {false, "网络文件写入失败: " + fileName};
+    return {true, {}};
+}
+
+FileOutcome LoadNetworkFile(ProgramState& state, const std::string& fileName) {
+    const std::optional<std::string> bytes = ReadNetworkBytes(fileName);
+    if (!bytes)
+        return {false, "网络文件不存在或不能读: " + fileName};
+    NetworkDecode decoded = DecodeNetworkFile(*bytes);
+    if (!decoded.image)
+        return {false, decoded.failure};
+    NetworkImage& image = *decoded.image;
+    for (int slot = 0; slot <= image.nodeCount; ++slot)
+        state.network[slot] = image.slots[static_cast<std::size_t>(slot)];
+    state.NodeCount = image.nodeCount;
+    state.Fo = image.Fo;
+    state.Zo = image.Zo;
+    return {true, {}};
+}
+
+} // namespace qv

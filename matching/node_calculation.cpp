@@ -1,0 +1,124 @@
+#include "matching/node_calculation.h"
+
+#include "core/fp_check.h"
+#include "core/microstrip.h"
+#include "core/text_format.h"
+
+namespace qv {
+
+namespace {
+
+using Shape = ElementPath::Shape;
+
+// A series reactance (ohms) on the constant-resistance circle through the node.
+ElementStep SeriesReactance(Complex z, Real reactanceOhms, Real Zo) {
+    const Real dx = reactanceOhms / Zo;
+    ElementStep step;
+    step.node = {z.re, z.im + dx};
+    step.path = {Shape::SeriesArc, z, step.node};
+    return step;
+}
+
+// A shunt element given by its normalised impedance; the arc runs on the constant-conductance
+// circle of the node's admittance, the susceptance moving by db.
+ElementStep ShuntReactance(Complex z, Complex element, Real db) {
+    const Complex y = CDiv({1, 0}, z);
+    ElementStep step;
+    step.node = CParallel(element, z);
+    step.path = {Shape::ShuntArc, y, {y.re, y.im + db}};
+    return step;
+}
+
+std::string ImpedanceSuffix(const char* connection, Real R, Real X) {
+    const std::string plus = std::string(connection) + "%f+j%f";
+    const std::string minus = std::string(connection) + "%f-j%f";
+    return X > 0 ? Format(plus, {R, X}) : Format(minus, {R, -X});
+}
+
+ElementStep Compute(Complex z, const ElementSpec& e, const NodeConditions& c) {
+    const Real omega = TwoPi * c.Fo;
+    const Real Zo = c.Zo;
+    switch (e.kind) {
+    case SeriesCapacitor: {
+        const Real Xc = 1 / (omega * e.value);
+        ElementStep step = SeriesReactance(z, -Xc, Zo);
+        step.labelSuffix = Format(":X%f", {Xc});
+        return step;
+    }
+    case ShuntCapacitor: {
+        const Real Xc = 1 / (omega * e.value);
+        ElementStep step = ShuntReactance(z, {0, -(1 / (omega * e.value * Zo))}, omega * e.value * Zo);
+        step.labelSuffix = Format(":X%f", {Xc});
+        return step;
+    }
+    case SeriesInductor: {
+        const Real Xl = omega * e.value;
+        ElementStep step = SeriesReactance(z, Xl, Zo);
+        step.labelSuffix = Format(":X%f", {Xl});
+        return step;
+    }
+    case ShuntInductor: {
+        const Real Xl = omega * e.value;
+        ElementStep step = ShuntReactance(z, {0, Xl / Zo}, -Zo / Xl);
+        step.labelSuffix = Format(":X%f", {Xl});
+        return step;
+    }
+    case SeriesMicrostripLine:
+    case ShuntMicrostripStub: {
+        const MicrostripBlock& s = e.strip;
+        const Complex load{z.re * Zo, z.im * Zo};
+        const MicrostripTransform t =
+            e.kind == SeriesMicrostripLine
+                ? SeriesMicrostrip(load, s.W, s.Len, s.H, s.Er, s.T, s.frequency, c.effflag == 1)
+                : ShuntMicrostrip(load, s.W, s.Len, s.H, s.Er, s.T, s.frequency);
+        ElementStep step;
+        step.node = {t.Z.re / Zo, t.Z.im / Zo};
+        step.path = {Shape::Chord, z, step.node};
+        step.labelAbove = true;
+        return step;
+    }
+    case SeriesImpedance: {
+        ElementStep step = SeriesReactance(z, e.value, Zo);
+        step.node.re = z.re + e.R / Zo;
+        // A lossy series impedance leaves the constant-resistance circle: drawn as a chord.
+        if (e.R > 0)
+            step.path = {Shape::Chord, z, step.node};
+        step.labelSuffix = ImpedanceSuffix("串", e.R, e.value);
+        return step;
+    }
+    case ShuntImpedance: {
+        ElementStep step;
+        step.node = CParallel({e.R / Zo, e.value / Zo}, z);
+        step.path = {Shape::Chord, z, step.node};
+        step.labelSuffix = ImpedanceSuffix("并", e.R, e.value);
+        return step;
+    }
+    default:
+        return {};
+    }
+}
+
+void RequireFinite(Complex z) {
+    qv::RequireFinite(z.re);
+    qv::RequireFinite(z.im);
+}
+
+} // namespace
+
+bool IsElementKind(int kind) {
+    return kind >= SeriesCapacitor && kind <= ShuntImpedance;
+}
+
+std::optional<ElementStep> ComputeElementStep(Complex node, const ElementSpec& element,
+                                              const NodeConditions& conditions) {
+    if (!IsElementKind(element.kind))
+        return std::nullopt;
+    const ElementStep step = CheckedStep([&] { return Compute(node, element, conditions); });
+    // Values that were already infinite or NaN raise no flag on the way through.
+    RequireFinite(step.node);
+    RequireFinite(step.path.start);
+    RequireFinite(step.path.end);
+    return step;
+}
+
+} // namespace qv

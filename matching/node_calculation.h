@@ -1,0 +1,53 @@
+#pragma once
+
+#include "core/complex.h"
+#include "core/match_network.h"
+#include "core/real.h"
+
+#include <optional>
+#include <string>
+
+// What one element of the matching chain does to the impedance before it: the next node, and the
+// path the impedance takes on the chart on its way there. Values in, values out; no drawing.
+namespace qv {
+
+struct ElementSpec {
+    int kind = 0;          // ElementKind 1..8
+    MicrostripBlock strip; // kinds 5 and 6
+    Real R = 0;            // ohms, kinds 7 and 8
+    Real value = 0;        // F (kinds 1, 2), H (3, 4), ohms of reactance (7, 8)
+};
+
+// The operating conditions every element is computed at.
+struct NodeConditions {
+    Real Fo = 0;     // hertz: the lumped reactances are taken at this frequency
+    Real Zo = 50;    // ohms: every impedance is normalised to it
+    int effflag = 0; // 1: a series line turns the impedance by its guided wavelength
+};
+
+// The path of an element on the chart. A series arc runs on the constant-resistance circle
+// between two impedances, a shunt arc on the constant-conductance circle between two admittances,
+// and a chord is a straight line between two impedances (with a dot at its end).
+struct ElementPath {
+    enum class Shape { SeriesArc, ShuntArc, Chord };
+    Shape shape = Shape::Chord;
+    Complex start; // normalised impedance; for a shunt arc the normalised admittance
+    Complex end;   // likewise
+};
+
+struct ElementStep {
+    Complex node; // the normalised impedance after the element
+    ElementPath path;
+    std::string labelSuffix; // written after the element's label: ":X100.00", "串10.00+j5.00", ...
+    bool labelAbove = false; // microstrip labels sit above the start point instead of below
+};
+
+bool IsElementKind(int kind);
+
+// The next node and the path from `node` (normalised). Nothing for a kind outside 1..8. Throws
+// FloatingPointError where the arithmetic fails: a capacitance of 0, a shunt inductance of 0, a
+// shunt element that shorts the node exactly, a microstrip outside the model's domain.
+std::optional<ElementStep> ComputeElementStep(Complex node, const ElementSpec& element,
+                                              const NodeConditions& conditions);
+
+} // namespace qv

@@ -1,0 +1,321 @@
+#include "matching/network_file.h"
+
+#include "core/atomic_file.h"
+#include "core/extended_codec.h"
+#include "matching/file_blocks.h"
+#include "matching/match_node_codec.h"
+#include "support/test_paths.h"
+
+#include <array>
+#include <cstring>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace qv {
+namespace {
+
+std::string Slice(const std::string& bytes, std::size_t offset, std::size_t size) {
+    return bytes.substr(offset, size);
+}
+
+std::string Ext(Real value) {
+    const ExtendedBytes b = EncodeExtended(value);
+    return std::string(b.begin(), b.end());
+}
+
+std::string Int32(std::int32_t value) {
+    std::string out(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        out[static_cast<std::size_t>(i)] = static_cast<char>(static_cast<std::uint32_t>(value) >> (8 * i));
+    return out;
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string ReadBytes(const std::string& path) {
+    return ReadWholeFile(path).value_or("");
+}
+
+class NetworkFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        state.Fo = 433.92e6L;
+        state.Zo = 75;
+        state.network[0].sourceR = 75;
+        state.network[0].nodeR = 75;
+    }
+
+    // What a load may change, as bytes, to check it did not: the count, Fo, Zo and slots 0..last.
+    std::string snapshot(int last = LastMatchSlot) const {
+        return EncodeNetworkFile(state.network, last, state.Fo, state.Zo) + Int32(state.NodeCount);
+    }
+
+    test::TempDir dir;
+    std::string path = dir.file("net.smh");
+    ProgramState state{dir.path()};
+};
+
+TEST(MatchNodeCodec, FieldsSitAtTheirOffsets) {
+    MatchNode node;
+    node.kind = SeriesMicrostripLine;
+    node.sourceR = 1.5L;
+    node.sourceX = -2.25L;
+    node.nodeR = 0.125L;
+    node.nodeX = 3;
+    std::memcpy(node.label.data(), "W:1/L:2", 8);
+    node.strip = {1e9L, 1e-3L, 2e-3L, 3e-3L, 4.4L, 5e-3L};
+    node.R = 10;
+    node.value = -20;
+    std::array<std::uint8_t, MatchNodeBytes> out{};
+    EncodeMatchNode(node, out.data());
+    const std::string bytes(out.begin(), out.end());
+    EXPECT_EQ(Slice(bytes, 0, 4), Int32(0));
+    EXPECT_EQ(Slice(bytes, 4, 4), Int32(5));
+    EXPECT_EQ(Slice(bytes, 8, 10), Ext(1.5L));
+    EXPECT_EQ(Slice(bytes, 24, 10), Ext(-2.25L));
+    EXPECT_EQ(Slice(bytes, 40, 10), Ext(0.125L));
+    EXPECT_EQ(Slice(bytes, 56, 10), Ext(3));
+    EXPECT_EQ(Slice(bytes, 72, 8), std::string("W:1/L:2\0", 8));
+    EXPECT_EQ(Slice(bytes, 96, 10), Ext(1e9L));
+    EXPECT_EQ(Slice(bytes, 112, 10), Ext(1e-3L));
+    EXPECT_EQ(Slice(bytes, 122, 10), Ext(2e-3L));
+    EXPECT_EQ(Slice(bytes, 132, 10), Ext(3e-3L));
+    EXPECT_EQ(Slice(bytes, 142, 10), Ext(4.4L));
+    EXPECT_EQ(Slice(bytes, 152, 10), Ext(5e-3L));
+    EXPECT_EQ(Slice(bytes, 184, 10), Ext(10));
+    EXPECT_EQ(Slice(bytes, 200, 10), Ext(-20));
+    // 1.5 is mantissa 0xC000000000000000, exponent 0x3FFF.
+    EXPECT_EQ(Slice(bytes, 8, 10), std::string("\0\0\0\0\0\0\0\xC0\xFF\x3F", 10));
+}
+
+TEST(MatchNodeCodec, DecodedRecordEncodesToTheSameBytes) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 200; ++round) {
+        std::array<std::uint8_t, MatchNodeBytes> in{};
+        for (auto& b : in)
+            b = static_cast<std::uint8_t>(random());
+        std::array<std::uint8_t, MatchNodeBytes> out{};
+        EncodeMatchNode(DecodeMatchNode(in.data()), out.data());
+        ASSERT_EQ(in, out) << round; // NaN payloads and unnormals included
+    }
+}
+
+TEST(MatchNodeCodec, ChangedFieldReplacesOnlyItsBytes) {
+    std::array<std::uint8_t, MatchNodeBytes> in{};
+    in.fill(0x5A);
+    MatchNode node = DecodeMatchNode(in.data());
+    node.nodeR = 2;
+    std::array<std::uint8_t, MatchNodeBytes> out{};
+    EncodeMatchNode(node, out.data());
+    for (std::size_t i = 0; i < MatchNodeBytes; ++i) {
+        if (i >= 40 && i < 50)
+            continue;
+        EXPECT_EQ(out[i], 0x5A) << i;
+    }
+    EXPECT_EQ(DecodeExtended(out.data() + 40), 2);
+}
+
+TEST_F(NetworkFile, EmptyNetworkIs256Bytes) {
+    ASSERT_TRUE(SaveNetworkFile(state, path));
+    const std::string bytes = ReadBytes(path);
+    ASSERT_EQ(bytes.size(), 256u);
+    EXPECT_EQ(Slice(bytes, 0, 4), Int32(0));
+    EXPECT_EQ(Slice(bytes, 4 + 8, 10), Ext(75)); // slot 0's source resistance: Zo in ohms
+    EXPECT_EQ(Slice(bytes, 236, 10), Ext(433.92e6L));
+    EXPECT_EQ(Slice(bytes, 246, 10), Ext(75));
+}
+
+TEST_F(NetworkFile, ThreeElementsAre1184BytesWithFoAt1164) {
+    state.NodeCount = 4;
+    ASSERT_TRUE(SaveNetworkFile(state, path));
+    const std::string bytes = ReadBytes(path);
+    ASSERT_EQ(bytes.size(), 1184u);
+    EXPECT_EQ(NetworkFileBytes(4), 1184);
+    EXPECT_EQ(Slice(bytes, 1164, 10), Ext(433.92e6L));
+    EXPECT_EQ(Slice(bytes, 1174, 10), Ext(75));
+}
+
+TEST_F(NetworkFile, SaveThenLoadRestoresEverySlotByteForByte) {
+    std::mt19937 random(11);
+    const int n = 37;
+    std::string image = Int32(n);
+    for (int slot = 0; slot <= n; ++slot) {
+        std::array<std::uint8_t, MatchNodeBytes> record{};
+        for (auto& b : record)
+            b = static_cast<std::uint8_t>(random());
+        image.append(record.begin(), record.end());
+    }
+    image += Ext(1.2345e9L) + Ext(50);
+    WriteBytes(path, image);
+
+    ASSERT_TRUE(LoadNetworkFile(state, path));
+    EXPECT_EQ(state.NodeCount, n);
+    EXPECT_EQ(state.Fo, 1.2345e9L);
+    EXPECT_EQ(state.Zo, 50);
+    const std::string copy = dir.file("copy.smh");
+    ASSERT_TRUE(SaveNetworkFile(state, copy));
+    EXPECT_EQ(ReadBytes(copy), image);
+
+    ProgramState other{dir.path()};
+    ASSERT_TRUE(LoadNetworkFile(other, copy));
+    EXPECT_EQ(EncodeNetworkFile(other.network, n, other.Fo, other.Zo), image);
+}
+
+TEST_F(NetworkFile, LoadKeepsTheSlotsAfterTheCount) {
+    state.network[3].nodeR = 42;
+    ProgramState saved{dir.path()};
+    saved.NodeCount = 2;
+    ASSERT_TRUE(SaveNetworkFile(saved, path));
+    ASSERT_TRUE(LoadNetworkFile(state, path));
+    EXPECT_EQ(state.NodeCount, 2);
+    EXPECT_EQ(state.network[3].nodeR, 42);
+}
+
+TEST_F(NetworkFile, BytesAfterTheFormatAreIgnoredAndNotWrittenBack) {
+    state.NodeCount = 1;
+    ASSERT_TRUE(SaveNetworkFile(state, path));
+    WriteBytes(path, ReadBytes(path) + "trailing junk");
+    ASSERT_TRUE(LoadNetworkFile(state, path));
+    ASSERT_TRUE(SaveNetworkFile(state, path));
+    EXPECT_EQ(ReadBytes(path).size(), static_cast<std::size_t>(NetworkFileBytes(1)));
+}
+
+TEST_F(NetworkFile, HostileCountsAreRefusedAndChangeNothing) {
+    state.NodeCount = 3;
+    state.network[2].nodeX = -0.5L;
+    const std::string before = snapshot();
+    const std::string body(static_cast<std::size_t>(NetworkFileBytes(LastMatchSlot)), '\0');
+    for (std::int32_t count : {-1, 501, 2147483647, -2147483647 - 1}) {
+        WriteBytes(path, Int32(count) + body);
+        const FileOutcome outcome = LoadNetworkFile(state, path);
+        EXPECT_FALSE(outcome) << count;
+        EXPECT_FALSE(outcome.failure.empty());
+        EXPECT_EQ(snapshot(), before) << count;
+    }
+}
+
+TEST_F(NetworkFile, TruncatedFilesAreRefusedAtEveryLength) {
+    ProgramState saved{dir.path()};
+    saved.NodeCount = 4;
+    saved.Zo = 60;
+    saved.network[4].nodeR = 9;
+    const std::string whole = EncodeNetworkFile(saved.network, 4, saved.Fo, saved.Zo);
+    state.NodeCount = 2;
+    const std::string before = snapshot(4);
+    for (std::size_t length = 0; length < whole.size(); ++length) {
+        WriteBytes(path, whole.substr(0, length));
+        ASSERT_FALSE(LoadNetworkFile(state, path)) << length;
+        ASSERT_EQ(snapshot(4), before) << length;
+    }
+    WriteBytes(path, whole);
+    EXPECT_TRUE(LoadNetworkFile(state, path));
+    EXPECT_EQ(state.network[4].nodeR, 9);
+}
+
+TEST_F(NetworkFile, ReferenceImpedanceMustBeFiniteAndPositive) {
+    const std::string before = snapshot();
+    const std::string head = EncodeNetworkFile(state.network, 0, state.Fo, 1).substr(0, 246);
+    for (Real zo : {Real{0}, Real{-50}, std::numeric_limits<Real>::infinity(),
+                    std::numeric_limits<Real>::quiet_NaN()}) {
+        WriteBytes(path, head + Ext(zo));
+        EXPECT_FALSE(LoadNetworkFile(state, path)) << static_cast<double>(zo);
+        EXPECT_EQ(snapshot(), before);
+    }
+    const std::string nanFrequency =
+        EncodeNetworkFile(state.network, 0, std::numeric_limits<Real>::quiet_NaN(), 50);
+    WriteBytes(path, nanFrequency);
+    EXPECT_FALSE(LoadNetworkFile(state, path));
+    EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(NetworkFile, RandomBytesNeverCrashAndChangeNothingWhenRefused) {
+    std::mt19937 random(3);
+    for (int round = 0; round < 300; ++round) {
+        std::string bytes(random() % 3000, '\0');
+        for (char& c : bytes)
+            c = static_cast<char>(random());
+        // Now and then a count the format allows, so decoding goes past the header.
+        if (round % 3 == 0 && bytes.size() >= 4)
+            bytes.replace(0, 4, Int32(static_cast<std::int32_t>(random() % 12)));
+        WriteBytes(path, bytes);
+        const std::string before = snapshot();
+        const FileOutcome outcome = LoadNetworkFile(state, path);
+        if (!outcome) {
+            ASSERT_EQ(snapshot(), before) << round;
+        } else {
+            ASSERT_GE(state.NodeCount, 0);
+            ASSERT_LE(state.NodeCount, LastMatchSlot);
+            ASSERT_GT(state.Zo, 0);
+        }
+    }
+}
+
+TEST_F(NetworkFile, MissingFileIsAFailure) {
+    const std::string before = snapshot();
+    EXPECT_FALSE(LoadNetworkFile(state, dir.file("none.smh")));
+    EXPECT_FALSE(LoadNetworkFile(state, dir.path()));
+    EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(NetworkFile, FailedSaveIsReportedAndCreatesNothing) {
+    const std::string nowhere = dir.file("missing/net.smh");
+    const FileOutcome outcome = SaveNetworkFile(state, nowhere);
+    EXPECT_FALSE(outcome);
+    EXPECT_FALSE(outcome.failure.empty());
+    EXPECT_FALSE(ReadWholeFile(nowhere).has_value());
+}
+
+TEST_F(NetworkFile, SaveReplacesALongerFileWhole) {
+    WriteBytes(path, std::string(5000, 'x'));
+    ASSERT_TRUE(SaveNetworkFile(state, path));
+    EXPECT_EQ(ReadBytes(path), EncodeNetworkFile(state.network, 0, state.Fo, state.Zo));
+}
+
+class FileBlocks : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    std::string path = dir.file("blocks.bin");
+    static std::span<const std::uint8_t> View(const std::string& s) {
+        return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
+    }
+};
+
+TEST_F(FileBlocks, ReadsAtAnOffset) {
+    WriteBytes(path, "0123456789");
+    std::array<std::uint8_t, 3> buffer{};
+    EXPECT_EQ(ReadFileBlock(path, buffer, 4), BlockStatus::Done);
+    EXPECT_EQ(std::string(buffer.begin(), buffer.end()), "456");
+}
+
+TEST_F(FileBlocks, MissingFileAndShortReadsAreTold) {
+    std::array<std::uint8_t, 4> buffer{1, 2, 3, 4};
+    EXPECT_EQ(static_cast<int>(ReadFileBlock(dir.file("none"), buffer, 0)), -1);
+    WriteBytes(path, "0123456789");
+    EXPECT_EQ(static_cast<int>(ReadFileBlock(path, buffer, 8)), 1);
+    EXPECT_EQ(static_cast<int>(ReadFileBlock(path, buffer, -1)), 1);
+    EXPECT_EQ(buffer, (std::array<std::uint8_t, 4>{1, 2, 3, 4}));
+}
+
+TEST_F(FileBlocks, WritesAtAnOffsetKeepingTheRest) {
+    EXPECT_EQ(WriteFileBlock(path, View("abc"), false, 0), BlockStatus::Done);
+    EXPECT_EQ(WriteFileBlock(path, View("XY"), false, 1), BlockStatus::Done);
+    EXPECT_EQ(ReadBytes(path), "aXY");
+    EXPECT_EQ(WriteFileBlock(path, View("!"), true, 0), BlockStatus::Done);
+    EXPECT_EQ(ReadBytes(path), "aXY!");
+    EXPECT_EQ(WriteFileBlock(path, View("z"), false, 6), BlockStatus::Done);
+    EXPECT_EQ(ReadBytes(path), std::string("aXY!\0\0z", 7));
+}
+
+TEST_F(FileBlocks, ImpossibleWritesFailAndLeaveTheFile) {
+    WriteBytes(path, "keep");
+    EXPECT_EQ(static_cast<int>(WriteFileBlock(path, View("x"), false, -5)), 1);
+    EXPECT_EQ(static_cast<int>(WriteFileBlock(path, View("x"), false, 1LL << 40)), 1);
+    EXPECT_EQ(static_cast<int>(WriteFileBlock(dir.file("no/such/file"), View("x"), false, 0)), 1);
+    EXPECT_EQ(ReadBytes(path), "keep");
+}
+
+} // namespace
+} // namespace qv
