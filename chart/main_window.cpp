@@ -17,6 +17,8 @@
 #include "core/engineering.h"
 #include "core/settings_store.h"
 #include "core/text_format.h"
+#include "matching/match_figures.h"
+#include "matching/network_append.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -520,10 +522,12 @@ void TForm2::deleteLastElement() {
         return;
     BitBtn1Click();
     --state_.NodeCount;
+    showNodeCount();
     emit hub_.send2(MessageHub::RecalculateNetwork);
 }
 
 void TForm2::recalculateNetwork() {
+    showNodeCount();
     if (state_.NodeCount <= 1)
         return;
     BitBtn1Click();
@@ -537,16 +541,19 @@ void TForm2::drawNetworkEndPoints() {
     DrawNetworkEndPoints(bitmapSurface_, state_.geometry, state_.network[1], state_.Zo);
 }
 
-void TForm2::replayNetworkElements() {}
+void TForm2::replayNetworkElements() {
+    RecalculateNetwork(state_, bitmapSurface_, state_.NodeCount);
+}
 
 void TForm2::refreshMatchFigures(const char* numberFormat) {
-    const MatchNode& last = state_.network[state_.NodeCount];
-    const MatchNode& ends = state_.network[1];
-    const MatchFigures figures =
-        MatchQuality({last.nodeR, last.nodeX}, {ends.sourceR, ends.sourceX}, state_.matchflag);
-    labels_[14]->setText(QStringLiteral("RLmatch=") + Q(Format(numberFormat, {figures.returnLossDb})));
-    labels_[15]->setText(QStringLiteral("IVmatch=") + Q(Format(numberFormat, {figures.vswr})));
-    labels_[16]->setText(QStringLiteral("ILmatch=") + Q(Format(numberFormat, {figures.mismatchLossDb})));
+    const MatchFigureTexts texts = FormatMatchFigures(state_, numberFormat);
+    labels_[14]->setText(Q(texts.returnLoss));
+    labels_[15]->setText(Q(texts.vswr));
+    labels_[16]->setText(Q(texts.mismatchLoss));
+}
+
+void TForm2::showNodeCount() {
+    statusPanels_[3]->setText(Q(Format("接入元件%d", {state_.NodeCount})));
 }
 
 void TForm2::frequencyChanged() {
@@ -572,6 +579,7 @@ void TForm2::WmFormSend2(int wParam) {
         impedanceChanged();
         break;
     case MessageHub::RefreshMatchFigures:
+        showNodeCount();
         if (state_.NodeCount > 0)
             refreshMatchFigures("%4.2fdb");
         break;

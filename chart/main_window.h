@@ -97,6 +97,8 @@ private:
     // The match figures of the last node against the source; numberFormat is "%4.2f" after a
     // recalculation and "%4.2fdb" when another window asks.
     void refreshMatchFigures(const char* numberFormat);
+    // Status panel 4, "接入元件%d", after the network has changed.
+    void showNodeCount();
     void frequencyChanged();
     void impedanceChanged();
 
