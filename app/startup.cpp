@@ -16,7 +16,7 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
       gammaEntry(state, canvas, prompter), impedanceEntry(state, canvas, prompter),
       constantQ(state, canvas, prompter), constantVswr(state, canvas, prompter),
       admittanceEntry(state, canvas, prompter), matchingSetup(state, canvas, hub, prompter),
-      console(state, hub, prompter), about(&main) {
+      elementInsertion(state, canvas, hub, prompter), console(state, hub, prompter), about(&main) {
     ToolWindows& tools = main.toolWindows();
     tools.settings = &settings;
     tools.gammaEntry = &gammaEntry;
@@ -25,6 +25,7 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
     tools.constantVswr = &constantVswr;
     tools.admittanceEntry = &admittanceEntry;
     tools.matchingSetup = &matchingSetup;
+    tools.elementInsertion = &elementInsertion;
     tools.console = &console;
     tools.about = &about;
 }

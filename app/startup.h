@@ -10,6 +10,7 @@
 #include "chart/main_window.h"
 #include "chart/settings_window.h"
 #include "matching/console_window.h"
+#include "matching/insertion_window.h"
 #include "matching/setup_window.h"
 #include "matching/tee_match_window.h"
 
@@ -39,6 +40,7 @@ struct ApplicationWindows {
     Tqswr constantVswr;
     Tfgb admittanceEntry;
     Tforg matchingSetup;
+    Tflcop elementInsertion;
     Tfordin console;
     Tfabout about;
 };

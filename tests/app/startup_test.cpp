@@ -24,7 +24,7 @@ TEST(StartUp, MainWindowLoadsParaIniBeforeTheOthersAndEveryWindowStartsHidden) {
     const ToolWindows& tools = windows.main.toolWindows();
     for (QWidget* w :
          {tools.settings, tools.gammaEntry, tools.impedanceEntry, tools.constantQ, tools.constantVswr,
-          tools.admittanceEntry, tools.matchingSetup, tools.console, tools.about}) {
+          tools.admittanceEntry, tools.matchingSetup, tools.elementInsertion, tools.console, tools.about}) {
         ASSERT_NE(w, nullptr);
         EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
     }
@@ -41,8 +41,8 @@ TEST(StartUp, ToolButtonsShowTheirWindows) {
         {"BitBtn2", &windows.settings},       {"BitBtn3", &windows.gammaEntry},
         {"BitBtn4", &windows.impedanceEntry}, {"BitBtn9", &windows.constantQ},
         {"BitBtn10", &windows.constantVswr},  {"BitBtn12", &windows.admittanceEntry},
-        {"BitBtn13", &windows.matchingSetup}, {"Button2", &windows.console},
-        {"Button1", &windows.about}};
+        {"BitBtn13", &windows.matchingSetup}, {"BitBtn14", &windows.elementInsertion},
+        {"Button2", &windows.console},        {"Button1", &windows.about}};
     for (const auto& [name, target] : buttons) {
         auto* button = windows.main.findChild<QPushButton*>(QString::fromUtf8(name));
         ASSERT_NE(button, nullptr) << name;
