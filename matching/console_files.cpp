@@ -1,14 +1,17 @@
 #include "matching/console_files.h"
 
+#include "matching/network_file.h"
+
 namespace qv {
 
-// Until the network file functions are in the build, both commands say so and change nothing.
-std::string ReadNetworkForConsole(ProgramState&, const std::string& fileName) {
-    return ">载入失败: 网络文件功能尚未提供 " + fileName;
+std::string ReadNetworkForConsole(ProgramState& state, const std::string& fileName) {
+    const FileOutcome outcome = LoadNetworkFile(state, fileName);
+    return outcome ? "rdf" : ">载入失败: " + outcome.failure;
 }
 
-std::string WriteNetworkForConsole(const ProgramState&, const std::string& fileName) {
-    return ">保存失败: 网络文件功能尚未提供 " + fileName;
+std::string WriteNetworkForConsole(const ProgramState& state, const std::string& fileName) {
+    const FileOutcome outcome = SaveNetworkFile(state, fileName);
+    return outcome ? "save" : ">保存失败: " + outcome.failure;
 }
 
 } // namespace qv

@@ -1,6 +1,5 @@
 #include "matching/console_interpreter.h"
 
-#include "core/conversions.h"
 #include "core/decimal.h"
 #include "core/engineering.h"
 #include "core/sentinels.h"
@@ -9,6 +8,7 @@
 #include "matching/console_labels.h"
 #include "matching/console_texts.h"
 #include "matching/console_tokens.h"
+#include "matching/match_figures.h"
 
 #include <cmath>
 
@@ -135,12 +135,8 @@ ConsoleResult SetStartNode(ProgramState& state, const Tokens& t, bool load) {
 std::string MatchFiguresLine(const ProgramState& state) {
     if (state.NodeCount < 1)
         return ">getmatch  没有设置负载和源阻抗";
-    const MatchNode& last = state.network[state.NodeCount];
-    const MatchNode& start = state.network[1];
-    const MatchFigures figures =
-        MatchQuality({last.nodeR, last.nodeX}, {start.sourceR, start.sourceX}, state.matchflag);
-    return Format(">RLmatch=%4.2f IVmatch=%4.2f ILmatch=%4.2f",
-                  {figures.returnLossDb, figures.vswr, figures.mismatchLossDb});
+    const MatchFigureTexts figures = FormatMatchFigures(state, "%4.2f");
+    return ">" + figures.returnLoss + " " + figures.vswr + " " + figures.mismatchLoss;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "chart/message_hub.h"
 #include "chart/prompter.h"
 #include "chart/qt_text.h"
+#include "matching/network_dialogs.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -24,21 +25,6 @@ static_assert(ConsoleRequest::RefillSetupFields == MessageHub::RefillSetupFields
 
 namespace {
 constexpr int EnterKeyCode = 13;
-
-// "description|pattern|description|pattern" as the Qt dialogs take it: "description;;description".
-QString DialogFilter(std::string_view filter) {
-    const QStringList parts = Q(filter).split(QLatin1Char('|'));
-    QStringList descriptions;
-    for (qsizetype i = 0; i < parts.size(); i += 2)
-        descriptions << parts[i];
-    return descriptions.join(QStringLiteral(";;"));
-}
-
-std::optional<std::string> Chosen(const std::optional<QString>& name) {
-    if (!name)
-        return std::nullopt;
-    return U8(*name);
-}
 
 QTextCharFormat CharFormat(const ConsoleTextStyle& style) {
     QTextCharFormat format;
@@ -124,11 +110,11 @@ void Tfordin::notifySetupWindow(int request) {
 }
 
 std::optional<std::string> Tfordin::askOpenFileName(std::string_view filter) {
-    return Chosen(prompter_.openFileName(QString(), QString(), DialogFilter(filter)));
+    return AskOpenFileName(prompter_, filter);
 }
 
 std::optional<std::string> Tfordin::askSaveFileName(std::string_view filter) {
-    return Chosen(prompter_.saveFileName(QString(), QString(), DialogFilter(filter)));
+    return AskSaveFileName(prompter_, filter);
 }
 
 void Tfordin::setStayOnTop(bool on) {

@@ -1,3 +1,4 @@
+#include "core/atomic_file.h"
 #include "core/errors.h"
 #include "core/settings_store.h"
 #include "matching/console_interpreter.h"
@@ -500,6 +501,70 @@ TEST_F(Console, FixedAnswers) {
         EXPECT_EQ(r.text, row.text) << row.line;
         EXPECT_EQ(r.code, row.code) << row.line;
     }
+}
+
+// ---- save and rdf
+
+TEST_F(Console, SaveThenRdfRestoresTheNetworkFoAndZo) {
+    setStart();
+    run("addc 2 1 c 20p");
+    run("addc 3 5 0.001 0.0008 0.01 4.6 0.000035");
+    state.network[3].nodeR = 0.75;
+    const Snapshot saved = snapshot();
+    const std::string file = dir.file("design.smh");
+    const ConsoleResult written = run("save " + file);
+    EXPECT_EQ(written.text, "save");
+    EXPECT_EQ(written.code, Code::None);
+    EXPECT_EQ(std::filesystem::file_size(file), 24u + 232u * 4u);
+
+    run("delc 2");
+    run("setfre 900m");
+    run("setzo 75");
+    const ConsoleResult read = run("rdf " + file);
+    EXPECT_EQ(read.text, "rdf");
+    EXPECT_EQ(read.code, Code::NetworkRead);
+    EXPECT_EQ(state.Fo, 554e6L);
+    EXPECT_EQ(state.Zo, 50);
+    EXPECT_EQ(state.NodeCount, saved.count);
+    EXPECT_EQ(FormatElementLine(state, "3"), ">3:串联微带W:0.001/L:0.01\r\n节点阻抗:=0.750-j0.000\r\n"
+                                             "频率:554.00M微带长度:10.00mm宽度:1.00mm");
+    EXPECT_EQ(label(2), "20p");
+}
+
+TEST_F(Console, SaveAndRdfWithoutANameAskWithTheirFilters) {
+    setStart();
+    const std::string file = dir.file("asked.smh");
+    host.saveAnswers = {file};
+    const ConsoleResult written = run("save");
+    EXPECT_EQ(written.code, Code::SaveAsked);
+    EXPECT_EQ(written.text, "save");
+    host.openAnswers = {file};
+    EXPECT_EQ(run("rdf").text, "rdf");
+    EXPECT_EQ(host.dialogFilters, (std::vector<std::string>{"simth files (*.smh)|*.smh|S files (*)|*",
+                                                            "smith files (*.smh)|*.smh|S files (*)|*"}));
+    // Cancelled dialogs end the commands quietly.
+    EXPECT_EQ(run("save").text, "");
+    EXPECT_EQ(run("rdf").text, "");
+}
+
+TEST_F(Console, FailedSaveOrRdfSaysWhyAndChangesNothing) {
+    setStart();
+    run("addc 2 1 c 20p");
+    const Snapshot before = snapshot();
+    const ConsoleResult missing = run("rdf " + dir.file("missing.smh"));
+    EXPECT_EQ(missing.text.rfind(">载入失败: ", 0), 0u) << missing.text;
+    EXPECT_NE(missing.text.find("missing.smh"), std::string::npos);
+
+    const std::string junk = dir.file("junk.smh");
+    WriteFileAtomically(junk, "not a network file at all");
+    const ConsoleResult notNetwork = run("rdf " + junk);
+    EXPECT_EQ(notNetwork.text.rfind(">载入失败: ", 0), 0u) << notNetwork.text;
+    EXPECT_EQ(notNetwork.code, Code::NetworkRead);
+
+    const ConsoleResult unwritable = run("save " + dir.file("no/such/folder/x.smh"));
+    EXPECT_EQ(unwritable.text.rfind(">保存失败: ", 0), 0u) << unwritable.text;
+    expectUnchanged(before);
+    EXPECT_EQ(state.Fo, 554e6L);
 }
 
 // ---- random input
