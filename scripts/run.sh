@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds Quorvane (Release) and opens it. Without a display it opens under a virtual X server.
+# Builds Quorvane (Release) and opens it. Without a display it runs the demo design headless
+# instead (scripts/demo.sh) and says where it saved the chart picture.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -10,5 +11,5 @@ cmake --build "$build" --target quorvane
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec "$build/app/quorvane" "$@"
 fi
-echo "run: no display found; opening Quorvane under Xvfb"
-exec xvfb-run -a -s "-screen 0 1600x1000x24" "$build/app/quorvane" "$@"
+echo "run: no display found; running the demo design headless"
+exec scripts/demo.sh "$build/app/quorvane"
