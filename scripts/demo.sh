@@ -15,6 +15,11 @@ if [ -z "$program" ]; then
   program="$build/app/quorvane"
 fi
 
+# Qt notes a missing runtime folder on standard error; give it a private one.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  export XDG_RUNTIME_DIR="$(mktemp -d)"
+fi
+
 out=build/demo
 mkdir -p "$out"
 picture="$out/demo_chart.png"
