@@ -74,7 +74,7 @@ Tforg::Tforg(ProgramState& state, ChartCanvas& canvas, MessageHub& hub, Prompter
     addLabel("Label8", "源点", 16, 218, 40);
     edits_[7] = addEdit("Edit7", 60, 217);
     edits_[8] = addEdit("Edit8", 190, 217);
-    checkBox3_ = addCheckBox("CheckBox3", "对数输入    S参数输入    ", 330, 164, 138);
+    checkBox3_ = addCheckBox("CheckBox3", "对数输入    S参数输入    ", 318, 164, 150);
     connect(addButton("Button3", "倒换数据", 330, 196, 130), &QPushButton::clicked, this,
             &Tforg::Button3Click);
     connect(addButton("Button1", "参数转换", 60, 250, 120), &QPushButton::clicked, this,

@@ -64,10 +64,10 @@ QLabel* AddLabel(QWidget* page, const char* text, int x, int y, int width = 60) 
     return label;
 }
 
-QPushButton* AddButton(QWidget* page, const char* name, const char* caption, int x, int y) {
+QPushButton* AddButton(QWidget* page, const char* name, const char* caption, int x, int y, int width = 90) {
     auto* button = new QPushButton(QString::fromUtf8(caption), page);
     button->setObjectName(QString::fromUtf8(name));
-    button->setGeometry(x, y, 90, 28);
+    button->setGeometry(x, y, width, 28);
     return button;
 }
 
@@ -111,13 +111,13 @@ QWidget* TForm3::buildTeePage() {
     addEdit(page, 10, 410, 12);
 
     AddLabel(page, "Q2", 10, 46, 24);
-    addEdit(page, 11, 36, 46);
-    AddLabel(page, "Q1取值", 116, 46, 52);
-    addEdit(page, 4, 170, 46);
-    connect(AddButton(page, "BitBtn1", "再计算LC", 256, 43), &QPushButton::clicked, this,
+    addEdit(page, 11, 36, 46, 130);
+    AddLabel(page, "Q1取值", 176, 46, 52);
+    addEdit(page, 4, 230, 46, 130);
+    connect(AddButton(page, "BitBtn1", "再计算LC", 370, 43, 76), &QPushButton::clicked, this,
             &TForm3::BitBtn1Click);
     // "先计算Q2" has never had an action of its own.
-    AddButton(page, "BitBtn2", "先计算Q2", 356, 43);
+    AddButton(page, "BitBtn2", "先计算Q2", 450, 43, 76);
 
     auto* schematic = new TeeSchematic(page);
     schematic->setGeometry(10, 120, 500, 110);
@@ -157,7 +157,7 @@ QWidget* TForm3::buildReactancePage() {
     AddLabel(page, "DB=>V", 10, 110, 50);
     addEdit(page, 18, 62, 110, 80);
     AddLabel(page, "X", 152, 110, 14);
-    addEdit(page, 19, 168, 110, 120);
+    addEdit(page, 19, 168, 110, 150);
     connect(AddButton(page, "BitBtn5", "计算", 390, 107), &QPushButton::clicked, this, &TForm3::BitBtn5Click);
     AddLabel(page, "db=20lgX", 62, 146, 120);
     AddLabel(page, "X=10^(db/20)", 168, 146, 140);
@@ -191,7 +191,9 @@ void TForm3::BitBtn1Click() {
     const Real source = StrToFloat(U8(edits_[3]->text()));
     const TeeMatch t = DesignTeeMatch(load, source, frequency);
     edits_[11]->setText(Q(FormatGeneral(t.Q2)));
+    edits_[11]->setCursorPosition(0);
     edits_[4]->setText(Q(FormatGeneral(t.Q1)));
+    edits_[4]->setCursorPosition(0);
     edits_[8]->setText(Q(FormatInductance(t.L1)));
     edits_[7]->setText(Q(FormatCapacitance(t.C1)));
     edits_[9]->setText(Q(FormatCapacitance(t.C2)));
