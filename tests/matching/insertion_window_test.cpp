@@ -1,7 +1,9 @@
 #include "chart/chart_geometry.h"
 #include "chart/entry_test_canvas.h"
+#include "chart/entry_window.h"
 #include "chart/message_hub.h"
 #include "chart/program_state_qt.h"
+#include "core/decimal.h"
 #include "core/engineering.h"
 #include "core/microstrip.h"
 #include "core/text_format.h"
@@ -17,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace qv {
 namespace {
@@ -52,6 +55,21 @@ TEST(MicrostripBlockFromMillimetres, TheDefaultsInMetres) {
     EXPECT_EQ(b.Er, 4.6L);
     EXPECT_NEAR(b.Len, 0.01L, 1e-19L);
     EXPECT_EQ(MicrostripLabel("10", "0.76"), "L:10/W:0.76");
+}
+
+// Random typing: never a failure, and a number only for a text the numeric check accepts.
+TEST(ParseElementValue, RandomTextIsAValueOrNothing) {
+    std::mt19937 random(5);
+    const std::string alphabet = "0123456789.-+eEpPnNuUmMkKgGfFhH x\xB8";
+    for (int i = 0; i < 20000; ++i) {
+        std::string text(random() % 8, ' ');
+        for (char& c : text)
+            c = alphabet[random() % alphabet.size()];
+        EXPECT_NO_THROW(ParseElementValue(text, InductorUnits[random() % 3]));
+        const std::optional<Real> checked = CheckedNumber(QString::fromLatin1(text.data(), text.size()));
+        if (checked)
+            EXPECT_EQ(ValidateNumber(Trim(text)), 1) << text;
+    }
 }
 
 class InsertionWindowTest : public ::testing::Test {

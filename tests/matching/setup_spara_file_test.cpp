@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace qv {
 namespace {
@@ -77,6 +78,19 @@ TEST(SparaFile, AFileWithoutTheKeysIsNoParameterFile) {
     ASSERT_TRUE(WriteFileAtomically(path, std::string(junk, sizeof junk - 1)));
     EXPECT_FALSE(ReadSparaSetup(path));
     EXPECT_FALSE(ReadSparaSetup(dir.file("absent.txt")));
+}
+
+TEST(SparaFile, RandomBytesReadWithoutFailing) {
+    test::TempDir dir;
+    const std::string path = dir.file("random.txt");
+    std::mt19937 random(11);
+    for (int i = 0; i < 300; ++i) {
+        std::string bytes(random() % 200, '\0');
+        for (char& c : bytes)
+            c = "[]=\r\nSparaLoadZi\xB8\xBA\x80\xFF"[random() % 20];
+        ASSERT_TRUE(WriteFileAtomically(path, bytes));
+        EXPECT_NO_THROW(ReadSparaSetup(path));
+    }
 }
 
 TEST(SparaFile, AFailedSaveLeavesTheOldFile) {
