@@ -9,24 +9,29 @@
 namespace qv {
 
 TeeMatch DesignTeeMatch(Real loadOhms, Real sourceOhms, Real frequencyHz) {
-    return CheckedStep([&] {
+    // The flags are tested before the results, so a division by zero is reported as such rather
+    // than as the infinity it leaves behind.
+    const TeeMatch t = CheckedStep([&] {
         const Real omega = TwoPi * frequencyHz;
-        TeeMatch t;
-        t.Q2 = RequireFinite(std::sqrt(sourceOhms / loadOhms - 1) + 0.4L);
-        t.Q1 = RequireFinite(std::sqrt(loadOhms / sourceOhms * (t.Q2 * t.Q2 + 1) - 1));
-        t.C1 = RequireFinite(1 / (sourceOhms * omega * t.Q1));
-        t.L1 = RequireFinite(loadOhms * t.Q2 / omega);
-        t.C2 = RequireFinite((t.Q2 - t.Q1) / (omega * loadOhms * (t.Q2 * t.Q2 + 1)));
-        return t;
+        TeeMatch d;
+        d.Q2 = std::sqrt(sourceOhms / loadOhms - 1) + 0.4L;
+        d.Q1 = std::sqrt(loadOhms / sourceOhms * (d.Q2 * d.Q2 + 1) - 1);
+        d.C1 = 1 / (sourceOhms * omega * d.Q1);
+        d.L1 = loadOhms * d.Q2 / omega;
+        d.C2 = (d.Q2 - d.Q1) / (omega * loadOhms * (d.Q2 * d.Q2 + 1));
+        return d;
     });
+    for (const Real v : {t.Q2, t.Q1, t.C1, t.L1, t.C2})
+        RequireFinite(v);
+    return t;
 }
 
 Real CapacitiveReactance(Real frequencyHz, Real farads) {
-    return CheckedStep([&] { return RequireFinite(1 / (TwoPi * frequencyHz * farads)); });
+    return RequireFinite(CheckedStep([&] { return 1 / (TwoPi * frequencyHz * farads); }));
 }
 
 Real InductiveReactance(Real frequencyHz, Real henries) {
-    return CheckedStep([&] { return RequireFinite(TwoPi * frequencyHz * henries); });
+    return RequireFinite(CheckedStep([&] { return TwoPi * frequencyHz * henries; }));
 }
 
 std::string FormatReactance(Real ohms) {
@@ -38,16 +43,14 @@ std::string FormatReactance(Real ohms) {
 }
 
 Real DecibelsToRatio(Real decibels) {
-    return CheckedStep([&] { return RequireFinite(std::pow(10.0L, decibels / 20)); });
+    return RequireFinite(CheckedStep([&] { return std::pow(10.0L, decibels / 20); }));
 }
 
 double ParallelValue(double x1, double x2) {
-    return CheckedStep([&] {
-        const double sum = x1 + x2;
-        if (sum == 0)
-            throw FloatingPointError(DivisionByZeroText);
-        return static_cast<double>(RequireFinite(x1 * x2 / sum));
-    });
+    const double sum = x1 + x2;
+    if (sum == 0)
+        throw FloatingPointError(DivisionByZeroText);
+    return static_cast<double>(RequireFinite(CheckedStep([&] { return x1 * x2 / sum; })));
 }
 
 } // namespace qv
