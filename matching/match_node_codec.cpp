@@ -3,6 +3,7 @@
 #include "core/extended_codec.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace qv {
@@ -11,12 +12,15 @@ namespace {
 
 namespace L = MatchNodeLayout;
 
-// Keeps the stored ten bytes when they still stand for the value in memory: an encoding the
+// Keeps the stored ten bytes while they still stand for the value in memory: an encoding the
 // codec would not produce itself (a NaN payload, an unnormal) then survives a save unchanged.
 void PutExtended(std::uint8_t* out, Real value) {
-    const ExtendedBytes wanted = EncodeExtended(value);
-    if (EncodeExtended(DecodeExtended(out)) == wanted)
+    const Real stored = DecodeExtended(out);
+    const bool same = std::isnan(stored) ? std::isnan(value) && std::signbit(stored) == std::signbit(value)
+                                         : stored == value && std::signbit(stored) == std::signbit(value);
+    if (same)
         return;
+    const ExtendedBytes wanted = EncodeExtended(value);
     std::copy(wanted.begin(), wanted.end(), out);
 }
 

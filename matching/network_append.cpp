@@ -11,8 +11,12 @@ namespace {
 // The recalculation hands AppendElement at most this many bytes of a stored label.
 constexpr std::size_t ReplayedLabelBytes = 21;
 
-void Store(MatchNode& slot, std::string_view label, const ElementSpec& e, Complex node) {
-    StoreLabel(slot, label);
+enum class LabelStore { Typed, Kept };
+
+void Store(MatchNode& slot, std::string_view label, LabelStore labelStore, const ElementSpec& e,
+           Complex node) {
+    if (labelStore == LabelStore::Typed)
+        StoreLabel(slot, label);
     slot.nodeR = node.re;
     slot.nodeX = node.im;
     slot.kind = e.kind;
@@ -33,6 +37,26 @@ void Store(MatchNode& slot, std::string_view label, const ElementSpec& e, Comple
     }
 }
 
+// The recalculation draws a stored label from its first 21 bytes but keeps the label whole: a
+// replay must not shorten the names of the elements.
+AppendResult Append(ProgramState& state, Surface& chart, std::string_view label, LabelStore labelStore,
+                    const ElementSpec& element, int i, PathColours colours) {
+    if (!IsElementKind(element.kind))
+        return {-1, AppendRefusal::UnknownKind};
+    // Slot 0 holds the reference impedance in ohms, not a start node.
+    if (i < 1)
+        return {-1, AppendRefusal::NoStartNode};
+    if (i >= LastMatchSlot)
+        return {-1, AppendRefusal::NetworkFull};
+
+    const MatchNode& from = state.network[i];
+    const std::optional<ElementStep> step =
+        ComputeElementStep({from.nodeR, from.nodeX}, element, {state.Fo, state.Zo, state.effflag});
+    DrawElementPath(chart, state.geometry, *step, std::string(label), colours);
+    Store(state.network[i + 1], label, labelStore, element, step->node);
+    return {i + 1, AppendRefusal::None};
+}
+
 } // namespace
 
 std::string RefusalText(AppendRefusal refusal) {
@@ -48,21 +72,7 @@ std::string RefusalText(AppendRefusal refusal) {
 
 AppendResult AppendElement(ProgramState& state, Surface& chart, std::string_view label, int kind,
                            const MicrostripBlock& strip, Real R, Real value, int i, PathColours colours) {
-    if (!IsElementKind(kind))
-        return {-1, AppendRefusal::UnknownKind};
-    // Slot 0 holds the reference impedance in ohms, not a start node.
-    if (i < 1)
-        return {-1, AppendRefusal::NoStartNode};
-    if (i >= LastMatchSlot)
-        return {-1, AppendRefusal::NetworkFull};
-
-    const MatchNode& from = state.network[i];
-    const ElementSpec element{kind, strip, R, value};
-    const std::optional<ElementStep> step =
-        ComputeElementStep({from.nodeR, from.nodeX}, element, {state.Fo, state.Zo, state.effflag});
-    DrawElementPath(chart, state.geometry, *step, std::string(label), colours);
-    Store(state.network[i + 1], label, element, step->node);
-    return {i + 1, AppendRefusal::None};
+    return Append(state, chart, label, LabelStore::Typed, {kind, strip, R, value}, i, colours);
 }
 
 int RecalculateNetwork(ProgramState& state, Surface& chart, int n) {
@@ -74,15 +84,11 @@ int RecalculateNetwork(ProgramState& state, Surface& chart, int n) {
         slot.strip.frequency = state.Fo;
         if (IsElementKind(slot.kind))
             colours = {state.colours.lineColourOfKind(slot.kind), state.colours.labelColourOfKind(slot.kind)};
-        // The label is drawn from its first 21 bytes, but the stored label is kept whole: a
-        // recalculation must not shorten the names of the elements.
-        const std::array<char, MatchLabelBytes> storedLabel = slot.label;
-        const MicrostripBlock strip = slot.strip;
-        const AppendResult result = AppendElement(state, chart, LabelText(slot, ReplayedLabelBytes),
-                                                  slot.kind, strip, slot.R, slot.value, i, colours);
+        const ElementSpec element{slot.kind, slot.strip, slot.R, slot.value};
+        const AppendResult result =
+            Append(state, chart, LabelText(slot, ReplayedLabelBytes), LabelStore::Kept, element, i, colours);
         if (!result)
             break;
-        slot.label = storedLabel;
         last = result.node;
     }
     return last;

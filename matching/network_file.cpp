@@ -72,9 +72,9 @@ NetworkDecode DecodeNetworkFile(std::string_view bytes) {
 
     NetworkImage image;
     image.nodeCount = n;
-    image.slots.reserve(static_cast<std::size_t>(n) + 1);
+    image.records.reserve(static_cast<std::size_t>(n) + 1);
     for (int slot = 0; slot <= n; ++slot)
-        image.slots.push_back(DecodeMatchNode(in + NetworkFileHeaderBytes + MatchNodeBytes * slot));
+        image.records.push_back(DecodeMatchNode(in + NetworkFileHeaderBytes + MatchNodeBytes * slot));
     const long long end = SlotsEnd(n);
     image.Fo = DecodeExtended(in + end);
     image.Zo = DecodeExtended(in + end + 10);
@@ -103,7 +103,7 @@ FileOutcome LoadNetworkFile(ProgramState& state, const std::string& fileName) {
         return {false, decoded.failure};
     NetworkImage& image = *decoded.image;
     for (int slot = 0; slot <= image.nodeCount; ++slot)
-        state.network[slot] = image.slots[static_cast<std::size_t>(slot)];
+        state.network[slot] = image.records[static_cast<std::size_t>(slot)];
     state.NodeCount = image.nodeCount;
     state.Fo = image.Fo;
     state.Zo = image.Zo;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/program_state.h"
+#include "chart/program_state_qt.h"
 
 #include <optional>
 #include <string>
@@ -21,7 +21,7 @@ constexpr long long NetworkFileBytes(int n) {
 
 struct NetworkImage {
     int nodeCount = 0;
-    std::vector<MatchNode> slots; // slots 0..nodeCount
+    std::vector<MatchNode> records; // slots 0..nodeCount
     Real Fo = 0;
     Real Zo = 0;
 };

@@ -1,0 +1,139 @@
+#include "chart/chart_geometry.h"
+#include "chart/chart_picture.h"
+#include "chart/network_end_points.h"
+#include "chart/program_state_qt.h"
+#include "core/text_format.h"
+#include "matching/console_labels.h"
+#include "matching/network_append.h"
+#include "matching/network_file.h"
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <stdexcept>
+
+namespace {
+
+using namespace qv;
+
+// 499 elements of all eight kinds in turn, from a load of 0.6 + j0.4, at 554 MHz.
+void FillMixedNetwork(ProgramState& state) {
+    state.Fo = 554e6L;
+    state.Zo = 50;
+    state.network[1].nodeR = 0.6L;
+    state.network[1].nodeX = 0.4L;
+    state.network[1].sourceR = 1;
+    const MicrostripBlock strip{554e6L, 1.5e-3L, 0.8e-3L, 0.035e-3L, 4.4L, 3e-3L};
+    for (int i = 2; i <= LastMatchSlot; ++i) {
+        MatchNode& slot = state.network[i];
+        slot.kind = (i - 2) % 8 + 1;
+        slot.strip = strip;
+        switch (slot.kind) {
+        case SeriesCapacitor:
+            slot.value = 60e-12L;
+            break;
+        case ShuntCapacitor:
+            slot.value = 1.5e-12L;
+            break;
+        case SeriesInductor:
+            slot.value = 8e-9L;
+            break;
+        case ShuntInductor:
+            slot.value = 150e-9L;
+            break;
+        case SeriesImpedance:
+            slot.R = 1;
+            slot.value = -4;
+            break;
+        case ShuntImpedance:
+            slot.R = 2000;
+            slot.value = 800;
+            break;
+        default:
+            slot.value = 0;
+            break;
+        }
+        StoreLabel(slot, Format("E%d", {i}));
+    }
+    state.NodeCount = LastMatchSlot;
+}
+
+// The main window's recalculation into a chart 1080 pixels high: a fresh chart, the end points,
+// then every element replayed and drawn.
+void BM_RecalculateAndRedraw499Elements(benchmark::State& run) {
+    QTemporaryDir dir;
+    ProgramState state(dir.path().toStdString());
+    FillMixedNetwork(state);
+    QImage picture = MakeChartImage(1082, 1080);
+    state.geometry = GeometryForHeight(1080);
+    ImageSurface surface(picture);
+    for (auto _ : run) {
+        DrawFreshChart(surface, state.geometry, state.colours);
+        DrawNetworkEndPoints(surface, state.geometry, state.network[1], state.Zo);
+        if (RecalculateNetwork(state, surface, state.NodeCount) != LastMatchSlot)
+            throw std::runtime_error("the benchmark network stopped early");
+        surface.finish();
+    }
+}
+BENCHMARK(BM_RecalculateAndRedraw499Elements)->Unit(benchmark::kMillisecond);
+
+// The same replay drawn into a recorder: the network model's share of the time above.
+void BM_Replay499ElementsWithoutPainting(benchmark::State& run) {
+    QTemporaryDir dir;
+    ProgramState state(dir.path().toStdString());
+    FillMixedNetwork(state);
+    state.geometry = GeometryForHeight(1080);
+    for (auto _ : run) {
+        RecordingSurface surface(1082, 1080);
+        benchmark::DoNotOptimize(RecalculateNetwork(state, surface, state.NodeCount));
+    }
+}
+BENCHMARK(BM_Replay499ElementsWithoutPainting)->Unit(benchmark::kMillisecond);
+
+struct LargestFile {
+    LargestFile() : state(dir.path().toStdString()) {
+        FillMixedNetwork(state);
+        path = dir.filePath(QStringLiteral("net.smh")).toStdString();
+        if (!SaveNetworkFile(state, path))
+            throw std::runtime_error("cannot write the benchmark file");
+    }
+    QTemporaryDir dir;
+    ProgramState state;
+    std::string path;
+};
+
+// The bytes of the largest file, without the disk.
+void BM_EncodeLargestNetworkFile(benchmark::State& run) {
+    LargestFile f;
+    for (auto _ : run)
+        benchmark::DoNotOptimize(
+            EncodeNetworkFile(f.state.network, f.state.NodeCount, f.state.Fo, f.state.Zo));
+}
+BENCHMARK(BM_EncodeLargestNetworkFile)->Unit(benchmark::kMicrosecond);
+
+// Encoding plus the atomic replacement of the file (temporary file, flush to disk, rename).
+void BM_SaveLargestNetworkFile(benchmark::State& run) {
+    LargestFile f;
+    for (auto _ : run)
+        benchmark::DoNotOptimize(SaveNetworkFile(f.state, f.path).ok);
+}
+BENCHMARK(BM_SaveLargestNetworkFile)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadLargestNetworkFile(benchmark::State& run) {
+    LargestFile f;
+    for (auto _ : run)
+        benchmark::DoNotOptimize(LoadNetworkFile(f.state, f.path).ok);
+}
+BENCHMARK(BM_LoadLargestNetworkFile)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv); // fonts for the element labels
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
