@@ -55,8 +55,8 @@ static void BM_GammaToReadoutLine(benchmark::State& state) {
     for (auto _ : state) {
         const Real r = GammaToResistance(u, v);
         const Real x = GammaToReactance(u, v);
-        std::string line = x >= 0 ? Format("Z=%3.2f+j%3.2f", {r * zo, x * zo})
-                                  : Format("Z=%3.2f-j%3.2f", {r * zo, -x * zo});
+        std::string line =
+            x >= 0 ? Format("Z=%3.2f+j%3.2f", {r * zo, x * zo}) : Format("Z=%3.2f-j%3.2f", {r * zo, -x * zo});
         benchmark::DoNotOptimize(line);
         u += 1e-12L;
     }

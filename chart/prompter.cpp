@@ -10,7 +10,9 @@
 namespace qv {
 
 namespace {
-QWidget* DialogParent() { return QApplication::activeWindow(); }
+QWidget* DialogParent() {
+    return QApplication::activeWindow();
+}
 } // namespace
 
 void QtPrompter::showMessage(const QString& text) {

@@ -11,7 +11,9 @@ const char* const DivisionByZeroText = "Floating point division by zero";
 const char* const InvalidOperationText = "Invalid floating point operation";
 const char* const OverflowText = "Floating point overflow";
 
-FpCheck::FpCheck() { std::feclearexcept(FE_ALL_EXCEPT); }
+FpCheck::FpCheck() {
+    std::feclearexcept(FE_ALL_EXCEPT);
+}
 
 void FpCheck::check() const {
     const int raised = std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW);

@@ -17,12 +17,14 @@ Prompter::Answer ScriptedPrompter::ask(const QString& text, bool /*withCancel*/)
     return Next(answers, Answer::No);
 }
 
-std::optional<QString> ScriptedPrompter::openFileName(const QString& caption, const QString&, const QString&) {
+std::optional<QString> ScriptedPrompter::openFileName(const QString& caption, const QString&,
+                                                      const QString&) {
     dialogs << caption;
     return Next(fileNames, std::optional<QString>{});
 }
 
-std::optional<QString> ScriptedPrompter::saveFileName(const QString& caption, const QString&, const QString&) {
+std::optional<QString> ScriptedPrompter::saveFileName(const QString& caption, const QString&,
+                                                      const QString&) {
     dialogs << caption;
     return Next(fileNames, std::optional<QString>{});
 }
