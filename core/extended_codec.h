@@ -15,4 +15,9 @@ using ExtendedBytes = std::array<std::uint8_t, 10>;
 ExtendedBytes EncodeExtended(Real value);
 Real DecodeExtended(const std::uint8_t* bytes); // reads exactly 10 bytes
 
+// The same conversions by arithmetic on the value alone. EncodeExtended and DecodeExtended use
+// them wherever the host's long double is not the x87 format (and for NaN and invalid encodings).
+ExtendedBytes EncodeExtendedPortable(Real value);
+Real DecodeExtendedPortable(const std::uint8_t* bytes);
+
 } // namespace qv

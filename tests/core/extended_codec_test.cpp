@@ -151,3 +151,19 @@ TEST(ExtendedCodec, ArbitraryBytesDecodeWithoutFaultAndCanonicalOnesRoundTrip) {
         ASSERT_EQ(std::signbit(value), (se & 0x8000) != 0) << i;
     }
 }
+
+TEST(ExtendedCodec, PortablePathGivesTheSameBytesAsTheHostFastPath) {
+    std::mt19937_64 random(4242);
+    for (int i = 0; i < 20000; ++i) {
+        ExtendedBytes bytes;
+        for (auto& b : bytes)
+            b = static_cast<std::uint8_t>(random());
+        const Real fast = DecodeExtended(bytes.data());
+        const Real portable = DecodeExtendedPortable(bytes.data());
+        ASSERT_EQ(std::isnan(fast), std::isnan(portable)) << i;
+        if (std::isnan(fast))
+            continue;
+        ASSERT_TRUE(SameBits(fast, portable)) << i;
+        ASSERT_EQ(EncodeExtendedPortable(fast), EncodeExtended(fast)) << i;
+    }
+}
