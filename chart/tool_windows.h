@@ -15,7 +15,7 @@ struct ToolWindows {
     QWidget* admittanceEntry = nullptr;      // Tfgb, "Y+BX "
     QWidget* calculator = nullptr;           // TForm1, "工具"
     QWidget* matchingSetup = nullptr;        // Tforg, "匹配设置"
-    QWidget* elementInsertion = nullptr;     // TForm3, "增加元件"
+    QWidget* elementInsertion = nullptr;     // Tflcop, "增加元件"
     QWidget* twoPortCalculator = nullptr;    // Tffscalc, "参数计算"
     QWidget* microstripCalculator = nullptr; // TcalcMirc, "微带计算"
     QWidget* console = nullptr;              // Tfordin, "命令输入"

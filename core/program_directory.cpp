@@ -35,7 +35,7 @@ bool IsWritableDirectory(const std::string& directory) {
 }
 
 std::string UserConfigDirectory() {
-    // The base directory specification ignores a relative XDG_CONFIG_HOME.
+    // XDG base-directory rules ignore a relative XDG_CONFIG_HOME.
     if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/')
         return std::string(config) + "/quorvane";
     return HomeDirectory() + "/.config/quorvane";

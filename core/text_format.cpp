@@ -10,7 +10,7 @@ namespace qv {
 
 namespace {
 
-struct Spec {
+struct Directive {
     bool leftAlign = false;
     int width = -1;
     int precision = -1;
@@ -33,11 +33,11 @@ void DropNegativeZero(std::string& text) {
     text.erase(0, 1);
 }
 
-void Pad(std::string& text, const Spec& spec) {
-    if (spec.width <= 0 || static_cast<int>(text.size()) >= spec.width)
+void Pad(std::string& text, const Directive& directive) {
+    if (directive.width <= 0 || static_cast<int>(text.size()) >= directive.width)
         return;
-    const std::string padding(static_cast<std::size_t>(spec.width) - text.size(), ' ');
-    text = spec.leftAlign ? text + padding : padding + text;
+    const std::string padding(static_cast<std::size_t>(directive.width) - text.size(), ' ');
+    text = directive.leftAlign ? text + padding : padding + text;
 }
 
 Real AsReal(const FormatArg& arg) {
@@ -48,12 +48,12 @@ Real AsReal(const FormatArg& arg) {
     throw std::invalid_argument("Format: a number was expected");
 }
 
-std::string FormatOne(const Spec& spec, const FormatArg& arg) {
+std::string FormatOne(const Directive& directive, const FormatArg& arg) {
     std::string text;
-    switch (spec.conversion) {
+    switch (directive.conversion) {
     case 'f':
     case 'F':
-        text = FormatFixed(AsReal(arg), spec.precision < 0 ? 2 : spec.precision);
+        text = FormatFixed(AsReal(arg), directive.precision < 0 ? 2 : directive.precision);
         break;
     case 'g':
     case 'G':
@@ -71,14 +71,14 @@ std::string FormatOne(const Spec& spec, const FormatArg& arg) {
         if (!s)
             throw std::invalid_argument("Format: %s needs a text");
         text = *s;
-        if (spec.precision >= 0 && static_cast<int>(text.size()) > spec.precision)
-            text.resize(static_cast<std::size_t>(spec.precision));
+        if (directive.precision >= 0 && static_cast<int>(text.size()) > directive.precision)
+            text.resize(static_cast<std::size_t>(directive.precision));
         break;
     }
     default:
-        throw std::invalid_argument(std::string("Format: unknown conversion %") + spec.conversion);
+        throw std::invalid_argument(std::string("Format: unknown conversion %") + directive.conversion);
     }
-    Pad(text, spec);
+    Pad(text, directive);
     return text;
 }
 
@@ -157,10 +157,10 @@ std::string Format(std::string_view format, std::initializer_list<FormatArg> arg
             ++i;
             continue;
         }
-        Spec spec;
+        Directive directive;
         std::size_t j = i + 1;
         if (j < format.size() && format[j] == '-') {
-            spec.leftAlign = true;
+            directive.leftAlign = true;
             ++j;
         }
         auto readNumber = [&](int& target) {
@@ -170,18 +170,18 @@ std::string Format(std::string_view format, std::initializer_list<FormatArg> arg
                     target = target * 10 + (format[j++] - '0');
             }
         };
-        readNumber(spec.width);
+        readNumber(directive.width);
         if (j < format.size() && format[j] == '.') {
             ++j;
-            spec.precision = 0;
-            readNumber(spec.precision);
+            directive.precision = 0;
+            readNumber(directive.precision);
         }
         if (j >= format.size())
             throw std::invalid_argument("Format: incomplete conversion");
-        spec.conversion = format[j];
+        directive.conversion = format[j];
         if (next == args.end())
             throw std::invalid_argument("Format: too few arguments");
-        out += FormatOne(spec, *next++);
+        out += FormatOne(directive, *next++);
         i = j;
     }
     return out;
