@@ -2,10 +2,10 @@
 
 #include "app/startup.h"
 #include "chart/chart_picture.h"
-#include "chart/message_hub.h"
+#include "ui/message_hub.h"
 #include "chart/program_state_qt.h"
-#include "chart/prompter.h"
-#include "chart/qt_text.h"
+#include "ui/prompter.h"
+#include "ui/qt_text.h"
 #include "core/atomic_file.h"
 #include "matching/console_step.h"
 

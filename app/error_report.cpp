@@ -1,6 +1,6 @@
 #include "app/error_report.h"
 
-#include "chart/prompter.h"
+#include "ui/prompter.h"
 
 #include <QString>
 #include <exception>

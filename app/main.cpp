@@ -3,9 +3,9 @@
 #include "app/command_line.h"
 #include "app/single_instance.h"
 #include "app/startup.h"
-#include "chart/message_hub.h"
+#include "ui/message_hub.h"
 #include "chart/program_state_qt.h"
-#include "chart/prompter.h"
+#include "ui/prompter.h"
 #include "core/program_directory.h"
 
 #include <cstdio>

@@ -1,9 +1,9 @@
 #include "chart/chart_geometry.h"
 #include "chart/chart_picture.h"
 #include "chart/main_window.h"
-#include "chart/message_hub.h"
+#include "ui/message_hub.h"
 #include "chart/program_state_qt.h"
-#include "chart/prompter.h"
+#include "ui/prompter.h"
 
 #include <QApplication>
 #include <QCheckBox>

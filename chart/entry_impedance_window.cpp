@@ -6,7 +6,7 @@
 #include "chart/overlays.h"
 #include "chart/point_label.h"
 #include "chart/program_state_qt.h"
-#include "chart/qt_text.h"
+#include "ui/qt_text.h"
 #include "core/conversions.h"
 #include "core/decimal.h"
 

@@ -3,7 +3,7 @@
 #include "chart/entry_canvas.h"
 #include "chart/overlays.h"
 #include "chart/program_state_qt.h"
-#include "chart/prompter.h"
+#include "ui/prompter.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "chart/surface.h"
 
-#include "chart/qt_text.h"
+#include "ui/qt_text.h"
 
 #include <QFontMetrics>
 #include <QImage>

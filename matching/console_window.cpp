@@ -1,8 +1,8 @@
 #include "matching/console_window.h"
 
-#include "chart/message_hub.h"
-#include "chart/prompter.h"
-#include "chart/qt_text.h"
+#include "ui/message_hub.h"
+#include "ui/prompter.h"
+#include "ui/qt_text.h"
 #include "matching/network_dialogs.h"
 
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
 #include "matching/insertion_window.h"
 
 #include "chart/entry_canvas.h"
-#include "chart/message_hub.h"
+#include "ui/message_hub.h"
 #include "chart/program_state_qt.h"
-#include "chart/prompter.h"
-#include "chart/qt_text.h"
+#include "ui/prompter.h"
+#include "ui/qt_text.h"
 #include "core/decimal.h"
 #include "core/engineering.h"
 #include "core/microstrip.h"

@@ -1,7 +1,7 @@
 #include "matching/network_dialogs.h"
 
-#include "chart/prompter.h"
-#include "chart/qt_text.h"
+#include "ui/prompter.h"
+#include "ui/qt_text.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/entry_window.h"
+#include "ui/fixed_dialog.h"
 #include "matching/setup_spara_file.h"
 
 #include <array>

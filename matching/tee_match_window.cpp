@@ -1,8 +1,8 @@
 #include "matching/tee_match_window.h"
 
-#include "chart/entry_window.h"
-#include "chart/prompter.h"
-#include "chart/qt_text.h"
+#include "ui/fixed_dialog.h"
+#include "ui/prompter.h"
+#include "ui/qt_text.h"
 #include "core/decimal.h"
 #include "core/engineering.h"
 #include "core/sentinels.h"

@@ -1,5 +1,5 @@
 #include "app/startup.h"
-#include "chart/message_hub.h"
+#include "ui/message_hub.h"
 #include "chart/program_state_qt.h"
 #include "core/settings_store.h"
 #include "support/scripted_prompter.h"

@@ -1,7 +1,7 @@
 #include "chart/chart_constants.h"
 #include "chart/chart_geometry.h"
 #include "chart/chart_picture.h"
-#include "chart/qt_text.h"
+#include "ui/qt_text.h"
 #include "chart/readout_message.h"
 #include "chart/stability_circles.h"
 #include "core/errors.h"

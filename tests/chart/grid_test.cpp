@@ -2,7 +2,7 @@
 #include "chart/chart_geometry.h"
 #include "chart/chart_grid.h"
 #include "chart/chart_picture.h"
-#include "chart/qt_text.h"
+#include "ui/qt_text.h"
 #include "core/chart_colours.h"
 
 #include <QColor>

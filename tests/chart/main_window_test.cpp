@@ -2,7 +2,7 @@
 
 #include "chart/chart_geometry.h"
 #include "chart/cursor_readout.h"
-#include "chart/qt_text.h"
+#include "ui/qt_text.h"
 #include "chart/readout_message.h"
 #include "chart/stability_circles.h"
 #include "core/atomic_file.h"

@@ -1,6 +1,6 @@
-#include "chart/message_hub.h"
+#include "ui/message_hub.h"
 #include "chart/program_state_qt.h"
-#include "chart/qt_text.h"
+#include "ui/qt_text.h"
 #include "matching/console_window.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"

@@ -1,7 +1,7 @@
 #include "chart/chart_geometry.h"
 #include "chart/entry_test_canvas.h"
-#include "chart/entry_window.h"
-#include "chart/message_hub.h"
+#include "ui/fixed_dialog.h"
+#include "ui/message_hub.h"
 #include "chart/program_state_qt.h"
 #include "core/decimal.h"
 #include "core/engineering.h"
@@ -67,8 +67,9 @@ TEST(ParseElementValue, RandomTextIsAValueOrNothing) {
             c = alphabet[random() % alphabet.size()];
         EXPECT_NO_THROW(ParseElementValue(text, InductorUnits[random() % 3]));
         const std::optional<Real> checked = CheckedNumber(QString::fromLatin1(text.data(), text.size()));
-        if (checked)
+        if (checked) {
             EXPECT_EQ(ValidateNumber(Trim(text)), 1) << text;
+        }
     }
 }
 

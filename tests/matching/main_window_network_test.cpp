@@ -1,6 +1,6 @@
 #include "chart/chart_window_fixture.h"
 
-#include "chart/qt_text.h"
+#include "ui/qt_text.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "matching/network_append.h"
 
-#include "chart/qt_text.h"
+#include "ui/qt_text.h"
 #include "core/errors.h"
 #include "core/microstrip.h"
 #include "matching/console_labels.h"

@@ -1,6 +1,6 @@
 #include "chart/chart_geometry.h"
 #include "chart/entry_test_canvas.h"
-#include "chart/message_hub.h"
+#include "ui/message_hub.h"
 #include "chart/program_state_qt.h"
 #include "core/atomic_file.h"
 #include "core/conversions.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/prompter.h"
+#include "ui/prompter.h"
 
 #include <QStringList>
 #include <deque>

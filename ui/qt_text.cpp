@@ -1,4 +1,4 @@
-#include "chart/qt_text.h"
+#include "ui/qt_text.h"
 
 namespace qv {
 

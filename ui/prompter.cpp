@@ -1,6 +1,6 @@
-#include "chart/prompter.h"
+#include "ui/prompter.h"
 
-#include "chart/qt_text.h"
+#include "ui/qt_text.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -1,7 +1,7 @@
-#include "chart/entry_window.h"
+#include "ui/fixed_dialog.h"
 
-#include "chart/prompter.h"
-#include "chart/qt_text.h"
+#include "ui/prompter.h"
+#include "ui/qt_text.h"
 #include "core/decimal.h"
 #include "core/engineering.h"
 

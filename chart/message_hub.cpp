@@ -1,1 +1,0 @@
-#include "chart/message_hub.h"

@@ -1,0 +1,1 @@
+#include "ui/message_hub.h"
