@@ -2,12 +2,12 @@
 
 #include "app/startup.h"
 #include "chart/chart_picture.h"
-#include "ui/message_hub.h"
 #include "chart/program_state_qt.h"
-#include "ui/prompter.h"
-#include "ui/qt_text.h"
 #include "core/atomic_file.h"
 #include "matching/console_step.h"
+#include "ui/message_hub.h"
+#include "ui/prompter.h"
+#include "ui/qt_text.h"
 
 #include <QString>
 #include <istream>

@@ -3,10 +3,10 @@
 #include "app/command_line.h"
 #include "app/single_instance.h"
 #include "app/startup.h"
-#include "ui/message_hub.h"
 #include "chart/program_state_qt.h"
-#include "ui/prompter.h"
 #include "core/program_directory.h"
+#include "ui/message_hub.h"
+#include "ui/prompter.h"
 
 #include <cstdio>
 #include <cstdlib>

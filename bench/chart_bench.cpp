@@ -1,8 +1,8 @@
 #include "chart/chart_geometry.h"
 #include "chart/chart_picture.h"
 #include "chart/main_window.h"
-#include "ui/message_hub.h"
 #include "chart/program_state_qt.h"
+#include "ui/message_hub.h"
 #include "ui/prompter.h"
 
 #include <QApplication>

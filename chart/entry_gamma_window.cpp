@@ -6,8 +6,8 @@
 #include "chart/overlays.h"
 #include "chart/point_label.h"
 #include "chart/program_state_qt.h"
-#include "ui/qt_text.h"
 #include "core/decimal.h"
+#include "ui/qt_text.h"
 
 #include <QCheckBox>
 #include <QLabel>

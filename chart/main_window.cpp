@@ -4,12 +4,9 @@
 #include "chart/chart_geometry.h"
 #include "chart/chart_picture.h"
 #include "chart/chart_settings.h"
-#include "ui/message_hub.h"
 #include "chart/network_end_points.h"
 #include "chart/point_label.h"
 #include "chart/program_state_qt.h"
-#include "ui/prompter.h"
-#include "ui/qt_text.h"
 #include "chart/readout_message.h"
 #include "chart/stability_circles.h"
 #include "core/conversions.h"
@@ -19,6 +16,9 @@
 #include "core/text_format.h"
 #include "matching/match_figures.h"
 #include "matching/network_append.h"
+#include "ui/message_hub.h"
+#include "ui/prompter.h"
+#include "ui/qt_text.h"
 
 #include <QCheckBox>
 #include <QEvent>

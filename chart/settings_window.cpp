@@ -1,14 +1,14 @@
 #include "chart/settings_window.h"
 
-#include "ui/message_hub.h"
 #include "chart/program_state_qt.h"
-#include "ui/prompter.h"
-#include "ui/qt_text.h"
 #include "core/decimal.h"
 #include "core/engineering.h"
 #include "core/errors.h"
 #include "core/sentinels.h"
 #include "core/text_format.h"
+#include "ui/message_hub.h"
+#include "ui/prompter.h"
+#include "ui/qt_text.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "matching/console_window.h"
 
+#include "matching/network_dialogs.h"
 #include "ui/message_hub.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
-#include "matching/network_dialogs.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,16 +1,16 @@
 #include "matching/insertion_window.h"
 
 #include "chart/entry_canvas.h"
-#include "ui/message_hub.h"
 #include "chart/program_state_qt.h"
-#include "ui/prompter.h"
-#include "ui/qt_text.h"
 #include "core/decimal.h"
 #include "core/engineering.h"
 #include "core/microstrip.h"
 #include "core/text_format.h"
 #include "matching/insertion_value.h"
 #include "matching/network_append.h"
+#include "ui/message_hub.h"
+#include "ui/prompter.h"
+#include "ui/qt_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,15 +3,15 @@
 #include "chart/chart_geometry.h"
 #include "chart/entry_canvas.h"
 #include "chart/entry_points.h"
-#include "ui/message_hub.h"
 #include "chart/overlays.h"
 #include "chart/program_state_qt.h"
-#include "ui/prompter.h"
-#include "ui/qt_text.h"
 #include "core/conversions.h"
 #include "core/decimal.h"
 #include "core/text_format.h"
 #include "matching/setup_points.h"
+#include "ui/message_hub.h"
+#include "ui/prompter.h"
+#include "ui/qt_text.h"
 
 #include <QCheckBox>
 #include <QFileInfo>

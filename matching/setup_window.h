@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/fixed_dialog.h"
 #include "matching/setup_spara_file.h"
+#include "ui/fixed_dialog.h"
 
 #include <array>
 

@@ -1,13 +1,13 @@
 #include "matching/tee_match_window.h"
 
-#include "ui/fixed_dialog.h"
-#include "ui/prompter.h"
-#include "ui/qt_text.h"
 #include "core/decimal.h"
 #include "core/engineering.h"
 #include "core/sentinels.h"
 #include "core/text_format.h"
 #include "matching/tee_match_calc.h"
+#include "ui/fixed_dialog.h"
+#include "ui/prompter.h"
+#include "ui/qt_text.h"
 
 #include <QGroupBox>
 #include <QLabel>

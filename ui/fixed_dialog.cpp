@@ -1,9 +1,9 @@
 #include "ui/fixed_dialog.h"
 
-#include "ui/prompter.h"
-#include "ui/qt_text.h"
 #include "core/decimal.h"
 #include "core/engineering.h"
+#include "ui/prompter.h"
+#include "ui/qt_text.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
 #include "app/startup.h"
-#include "ui/message_hub.h"
 #include "chart/program_state_qt.h"
 #include "core/settings_store.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
+#include "ui/message_hub.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -1,11 +1,11 @@
 #include "chart/chart_constants.h"
 #include "chart/chart_geometry.h"
 #include "chart/chart_picture.h"
-#include "ui/qt_text.h"
 #include "chart/readout_message.h"
 #include "chart/stability_circles.h"
 #include "core/errors.h"
 #include "core/extended_codec.h"
+#include "ui/qt_text.h"
 
 #include <QColor>
 #include <QImage>

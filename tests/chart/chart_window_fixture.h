@@ -1,10 +1,10 @@
 #pragma once
 
 #include "chart/main_window.h"
-#include "ui/message_hub.h"
 #include "chart/program_state_qt.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
+#include "ui/message_hub.h"
 
 #include <QApplication>
 #include <QMouseEvent>

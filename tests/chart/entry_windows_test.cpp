@@ -5,12 +5,12 @@
 #include "chart/entry_q_window.h"
 #include "chart/entry_vswr_window.h"
 #include "chart/main_window.h"
-#include "ui/message_hub.h"
 #include "chart/program_state_qt.h"
-#include "ui/qt_text.h"
 #include "entry_test_canvas.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
+#include "ui/message_hub.h"
+#include "ui/qt_text.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -2,8 +2,8 @@
 #include "chart/chart_geometry.h"
 #include "chart/chart_grid.h"
 #include "chart/chart_picture.h"
-#include "ui/qt_text.h"
 #include "core/chart_colours.h"
+#include "ui/qt_text.h"
 
 #include <QColor>
 #include <QImage>

@@ -2,11 +2,11 @@
 
 #include "chart/chart_geometry.h"
 #include "chart/cursor_readout.h"
-#include "ui/qt_text.h"
 #include "chart/readout_message.h"
 #include "chart/stability_circles.h"
 #include "core/atomic_file.h"
 #include "core/settings_store.h"
+#include "ui/qt_text.h"
 
 #include <QCheckBox>
 #include <QFile>

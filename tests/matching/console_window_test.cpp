@@ -1,9 +1,9 @@
-#include "ui/message_hub.h"
 #include "chart/program_state_qt.h"
-#include "ui/qt_text.h"
 #include "matching/console_window.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
+#include "ui/message_hub.h"
+#include "ui/qt_text.h"
 
 #include <QGuiApplication>
 #include <QLabel>

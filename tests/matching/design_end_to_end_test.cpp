@@ -1,13 +1,13 @@
 #include "chart/entry_canvas.h"
 #include "chart/main_window.h"
-#include "ui/message_hub.h"
 #include "chart/program_state_qt.h"
-#include "ui/qt_text.h"
 #include "core/decimal.h"
 #include "matching/insertion_window.h"
 #include "matching/setup_window.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
+#include "ui/message_hub.h"
+#include "ui/qt_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,5 @@
 #include "chart/chart_geometry.h"
 #include "chart/entry_test_canvas.h"
-#include "ui/fixed_dialog.h"
-#include "ui/message_hub.h"
 #include "chart/program_state_qt.h"
 #include "core/decimal.h"
 #include "core/engineering.h"
@@ -11,6 +9,8 @@
 #include "matching/insertion_window.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
+#include "ui/fixed_dialog.h"
+#include "ui/message_hub.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #include "matching/network_append.h"
 
-#include "ui/qt_text.h"
 #include "core/errors.h"
 #include "core/microstrip.h"
 #include "matching/console_labels.h"
 #include "support/test_paths.h"
+#include "ui/qt_text.h"
 
 #include <QImage>
 #include <complex>

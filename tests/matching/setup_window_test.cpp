@@ -1,6 +1,5 @@
 #include "chart/chart_geometry.h"
 #include "chart/entry_test_canvas.h"
-#include "ui/message_hub.h"
 #include "chart/program_state_qt.h"
 #include "core/atomic_file.h"
 #include "core/conversions.h"
@@ -8,6 +7,7 @@
 #include "matching/setup_window.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
+#include "ui/message_hub.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
