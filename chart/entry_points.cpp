@@ -28,9 +28,7 @@ NormalisedPair EnteredAdmittance(Real G, Real B, bool normalised, Real Zo) {
 
 std::string ImpedanceEntryLabel(Real r, Real x, bool normalised, Real Zo) {
     const Real scale = normalised ? 1 : Zo;
-    if (x > 0)
-        return Format("R=%3.2f+j%3.2f", {r * scale, x * scale});
-    return Format("R=%3.2f-j%3.2f", {r * scale, -x * scale});
+    return FormatSignedPair("R=", "%3.2f", r * scale, x * scale);
 }
 
 std::string AdmittanceEntryLabel(Real g, Real b) {

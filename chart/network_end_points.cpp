@@ -16,8 +16,7 @@ void EndPoint(Surface& surface, const ChartGeometry& geometry, Real r, Real x, R
     surface.font.size = 11;
     surface.font.height = 0;
     surface.brush.solid = true;
-    const std::string text =
-        x > 0 ? Format("R=%3.2f+j%3.2f", {r * Zo, x * Zo}) : Format("R=%3.2f-j%3.2f", {r * Zo, -x * Zo});
+    const std::string text = FormatSignedPair("R=", "%3.2f", r * Zo, x * Zo);
     surface.textOut(pixel.x + 2, pixel.y + 2, text);
 }
 } // namespace

@@ -27,13 +27,13 @@ void PointMarker(Surface& surface, int X, int Y, int colour) {
 std::string PointLabelText(const CursorReadout& c, int kind) {
     switch (static_cast<LabelKind>(kind)) {
     case LabelKind::Impedance:
-        return SignedPair("Z=%3.2f+j%3.2f", "Z=%3.2f-j%3.2f", c.Rohm, c.Xohm);
+        return FormatSignedPair("Z=", "%3.2f", c.Rohm, c.Xohm, ZeroImaginary::Plus);
     case LabelKind::Reflection:
         return SignedPair("Rho=%3.2f∠%3.2f°", "Rho=%3.2f∠-%3.2f°", c.GammaMag, c.GammaAngle);
     case LabelKind::NormalisedImpedance:
-        return SignedPair("R=%3.2f+j%3.2f", "R=%3.2f-j%3.2f", c.r, c.x);
+        return FormatSignedPair("R=", "%3.2f", c.r, c.x, ZeroImaginary::Plus);
     case LabelKind::NormalisedAdmittance:
-        return SignedPair("G=%3.2f+j%3.2f", "G=%3.2f-j%3.2f", c.g, c.b);
+        return FormatSignedPair("G=", "%3.2f", c.g, c.b, ZeroImaginary::Plus);
     case LabelKind::Vswr:
         return Format("VSWR=%3.4F", {GammaToResistance(std::sqrt(c.u * c.u + c.v * c.v), 0)});
     case LabelKind::MarkerOnly:

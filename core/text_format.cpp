@@ -187,4 +187,14 @@ std::string Format(std::string_view format, std::initializer_list<FormatArg> arg
     return out;
 }
 
+std::string FormatSignedPair(std::string_view prefix, std::string_view numberFormat, Real re, Real im,
+                             ZeroImaginary zero) {
+    const bool plus = im > 0 || (im == 0 && zero == ZeroImaginary::Plus);
+    std::string text(prefix);
+    text += Format(numberFormat, {re});
+    text += plus ? "+j" : "-j";
+    text += Format(numberFormat, {plus ? im : -im});
+    return text;
+}
+
 } // namespace qv

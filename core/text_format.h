@@ -35,6 +35,14 @@ private:
 // Throws std::invalid_argument for a conversion without a matching argument of a usable kind.
 std::string Format(std::string_view format, std::initializer_list<FormatArg> args);
 
+// How a zero imaginary part is signed in a pair text.
+enum class ZeroImaginary { Minus, Plus };
+
+// A complex pair as "<prefix><re>+j<im>", or "<prefix><re>-j<|im|>" for a negative imaginary part,
+// both numbers printed with numberFormat: FormatSignedPair("R=", "%3.2f", r, x) gives "R=1.00-j2.00".
+std::string FormatSignedPair(std::string_view prefix, std::string_view numberFormat, Real re, Real im,
+                             ZeroImaginary zero = ZeroImaginary::Minus);
+
 // Fixed point with the given decimals, no padding (the core of %.pf).
 std::string FormatFixed(Real value, int decimals);
 

@@ -4,10 +4,10 @@
 #include "core/engineering.h"
 #include "core/sentinels.h"
 #include "core/text_format.h"
+#include "core/tokens.h"
 #include "matching/console_files.h"
 #include "matching/console_labels.h"
 #include "matching/console_texts.h"
-#include "matching/console_tokens.h"
 #include "matching/match_figures.h"
 
 #include <cmath>
@@ -30,13 +30,8 @@ std::string JoinLines(const auto& lines) {
     return text;
 }
 
-// "+j%4.3f" for a positive reactance, "-j%4.3f" with its magnitude otherwise (zero included).
-std::string SignedReactance(Real x) {
-    return x > 0 ? Format("+j%4.3f", {x}) : Format("-j%4.3f", {-x});
-}
-
 std::string NodePart(const MatchNode& node) {
-    return Format("节点阻抗:=%4.3f", {node.nodeR}) + SignedReactance(node.nodeX);
+    return FormatSignedPair("节点阻抗:=", "%4.3f", node.nodeR, node.nodeX);
 }
 
 // A value that ParseEngineering gave back as rejected; nothing may be built from it.
@@ -127,7 +122,7 @@ ConsoleResult SetStartNode(ProgramState& state, const Tokens& t, bool load) {
     (load ? start.nodeX : start.sourceX) = x / state.Zo;
     if (state.NodeCount < 1)
         state.NodeCount = 1;
-    return {Format(load ? ">负载阻抗:=%4.3f" : ">源阻抗:=%4.3f", {r}) + SignedReactance(x) + "欧",
+    return {FormatSignedPair(load ? ">负载阻抗:=" : ">源阻抗:=", "%4.3f", r, x) + "欧",
             load ? ConsoleResultCode::LoadSet : ConsoleResultCode::SourceSet};
 }
 
@@ -180,7 +175,7 @@ std::string FormatElementLine(const ProgramState& state, std::string_view indexT
     default:
         text += NodePart(node);
         text += LineBreak;
-        text += Format("输入阻抗:=%4.3f", {node.sourceR}) + SignedReactance(node.sourceX);
+        text += FormatSignedPair("输入阻抗:=", "%4.3f", node.sourceR, node.sourceX);
         break;
     }
     return text;

@@ -30,9 +30,7 @@ ElementStep ShuntReactance(Complex z, Complex element, Real db) {
 }
 
 std::string ImpedanceSuffix(const char* connection, Real R, Real X) {
-    const std::string plus = std::string(connection) + "%f+j%f";
-    const std::string minus = std::string(connection) + "%f-j%f";
-    return X > 0 ? Format(plus, {R, X}) : Format(minus, {R, -X});
+    return FormatSignedPair(connection, "%f", R, X);
 }
 
 ElementStep Compute(Complex z, const ElementSpec& e, const NodeConditions& c) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "matching/setup_spara_file.h"
+#include "core/spara_file.h"
 #include "ui/fixed_dialog.h"
 
 #include <array>

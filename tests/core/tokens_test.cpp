@@ -1,4 +1,4 @@
-#include "matching/console_tokens.h"
+#include "core/tokens.h"
 
 #include <gtest/gtest.h>
 

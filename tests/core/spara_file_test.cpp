@@ -1,6 +1,6 @@
 #include "core/atomic_file.h"
 #include "core/settings_store.h"
-#include "matching/setup_spara_file.h"
+#include "core/spara_file.h"
 #include "support/test_paths.h"
 
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "matching/setup_spara_file.h"
+#include "core/spara_file.h"
 
 #include "core/atomic_file.h"
 #include "core/decimal.h"
