@@ -56,7 +56,6 @@ TForm1::TForm1(std::string programDirectory, Prompter& prompter, QWidget* parent
     buildLevelRows();
     buildWindowButtons();
     formulaWindow_ = new TfrmMirco1(this);
-    formulaWindow_->setWindowFlag(Qt::Window);
 }
 
 QLineEdit* TForm1::edit(int number, int x, int y, int width, QWidget* into, const char* initial) {
