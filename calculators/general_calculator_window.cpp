@@ -4,14 +4,14 @@
 #include "calculators/microwave_formula_window.h"
 #include "calculators/pe3236_plan.h"
 #include "calculators/rf_formulas.h"
-#include "chart/prompter.h"
-#include "chart/qt_text.h"
 #include "core/atomic_file.h"
 #include "core/decimal.h"
 #include "core/engineering.h"
 #include "core/errors.h"
 #include "core/sentinels.h"
 #include "core/text_format.h"
+#include "ui/prompter.h"
+#include "ui/qt_text.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/entry_window.h"
+#include "ui/fixed_dialog.h"
 
 #include <array>
 #include <string>

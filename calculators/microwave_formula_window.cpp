@@ -1,10 +1,10 @@
 #include "calculators/microwave_formula_window.h"
 
 #include "calculators/link_budget.h"
-#include "chart/entry_window.h"
-#include "chart/qt_text.h"
 #include "core/decimal.h"
 #include "core/text_format.h"
+#include "ui/fixed_dialog.h"
+#include "ui/qt_text.h"
 
 #include <QFrame>
 #include <QLabel>
