@@ -16,7 +16,8 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
       gammaEntry(state, canvas, prompter), impedanceEntry(state, canvas, prompter),
       constantQ(state, canvas, prompter), constantVswr(state, canvas, prompter),
       admittanceEntry(state, canvas, prompter), matchingSetup(state, canvas, hub, prompter),
-      elementInsertion(state, canvas, hub, prompter), console(state, hub, prompter), about(&main) {
+      elementInsertion(state, canvas, hub, prompter), console(state, hub, prompter), about(&main),
+      calculator(state.programDir, prompter) {
     ToolWindows& tools = main.toolWindows();
     tools.settings = &settings;
     tools.gammaEntry = &gammaEntry;
@@ -28,6 +29,9 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
     tools.elementInsertion = &elementInsertion;
     tools.console = &console;
     tools.about = &about;
+    tools.calculator = &calculator;
+    calculator.setChartWindow(&main);
+    calculator.setMatchCalculationWindow(&matchCalculation);
 }
 
 int SaveChartPicture(const std::string& programDirectory, const std::string& path, const PictureSize& size) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calculators/general_calculator_window.h"
 #include "chart/about_box.h"
 #include "chart/entry_admittance_window.h"
 #include "chart/entry_canvas.h"
@@ -43,6 +44,7 @@ struct ApplicationWindows {
     Tflcop elementInsertion;
     Tfordin console;
     Tfabout about;
+    TForm1 calculator;
 };
 
 // The default size of the drawing area as the main window lays it out.

@@ -42,7 +42,8 @@ TEST(StartUp, ToolButtonsShowTheirWindows) {
         {"BitBtn4", &windows.impedanceEntry}, {"BitBtn9", &windows.constantQ},
         {"BitBtn10", &windows.constantVswr},  {"BitBtn12", &windows.admittanceEntry},
         {"BitBtn13", &windows.matchingSetup}, {"BitBtn14", &windows.elementInsertion},
-        {"Button2", &windows.console},        {"Button1", &windows.about}};
+        {"Button2", &windows.console},        {"Button1", &windows.about},
+        {"BitBtn5", &windows.calculator}};
     for (const auto& [name, target] : buttons) {
         auto* button = windows.main.findChild<QPushButton*>(QString::fromUtf8(name));
         ASSERT_NE(button, nullptr) << name;
@@ -50,6 +51,20 @@ TEST(StartUp, ToolButtonsShowTheirWindows) {
         EXPECT_TRUE(target->isVisible()) << name;
         target->hide();
     }
+}
+
+TEST(StartUp, TheCalculatorReachesTheMatchingCalculationAndTheChart) {
+    test::TempDir dir;
+    ProgramState state(dir.path());
+    MessageHub hub;
+    test::ScriptedPrompter prompter;
+    ApplicationWindows windows(state, hub, prompter);
+    QTest::mouseClick(windows.main.findChild<QPushButton*>("BitBtn5"), Qt::LeftButton);
+    ASSERT_TRUE(windows.calculator.isVisible());
+    QTest::mouseClick(windows.calculator.findChild<QPushButton*>("BitBtn8"), Qt::LeftButton);
+    EXPECT_TRUE(windows.matchCalculation.isVisible());
+    QTest::mouseClick(windows.calculator.findChild<QPushButton*>("BitBtn7"), Qt::LeftButton);
+    EXPECT_TRUE(windows.main.isVisible());
 }
 
 } // namespace
