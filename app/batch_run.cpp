@@ -2,8 +2,8 @@
 
 #include "app/startup.h"
 #include "chart/chart_picture.h"
-#include "chart/program_state_qt.h"
 #include "core/atomic_file.h"
+#include "core/program_state.h"
 #include "matching/console_step.h"
 #include "ui/message_hub.h"
 #include "ui/prompter.h"
@@ -49,12 +49,9 @@ private:
 // the z-order, the opacity and the S-parameter table have no headless counterpart.
 class BatchConsole final : public ConsoleHost, public ConsoleView {
 public:
-    BatchConsole(MessageHub& hub, Prompter& prompter, std::ostream& out)
-        : hub_(hub), prompter_(prompter), out_(out) {}
+    BatchConsole(Prompter& prompter, std::ostream& out) : prompter_(prompter), out_(out) {}
 
     void setConsoleOpacity(int, int) override {}
-    void notifyMainWindow(int request) override { emit hub_.send2(request); }
-    void notifySetupWindow(int request) override { emit hub_.send3(request); }
     std::optional<std::string> askOpenFileName(std::string_view filter) override {
         return chosen(prompter_.openFileName({}, {}, Q(filter)));
     }
@@ -75,7 +72,6 @@ private:
             return std::nullopt;
         return U8(*name);
     }
-    MessageHub& hub_;
     Prompter& prompter_;
     std::ostream& out_;
 };
@@ -117,12 +113,12 @@ int RunBatch(const BatchOptions& options, std::istream& standardInput, std::ostr
     MessageHub hub;
     BatchPrompter prompter(err);
     ApplicationWindows windows(state, hub, prompter);
-    BatchConsole console(hub, prompter, out);
+    BatchConsole console(prompter, out);
 
     const std::vector<std::string> lines = ScriptLines(*script);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         try {
-            RunConsoleLine(state, console, console, lines[i]);
+            RunConsoleLine(windows.network, console, console, lines[i]);
         } catch (const std::exception& error) {
             err << "line " << i + 1 << ": " << error.what() << '\n';
         }

@@ -3,8 +3,8 @@
 #include "app/command_line.h"
 #include "app/single_instance.h"
 #include "app/startup.h"
-#include "chart/program_state_qt.h"
 #include "core/program_directory.h"
+#include "core/program_state.h"
 #include "ui/message_hub.h"
 #include "ui/prompter.h"
 

@@ -4,7 +4,7 @@
 #include "chart/chart_geometry.h"
 #include "chart/chart_picture.h"
 #include "chart/chart_settings.h"
-#include "chart/program_state_qt.h"
+#include "core/program_state.h"
 
 #include <QString>
 #include <cstdio>
@@ -12,12 +12,22 @@
 namespace qv {
 
 ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Prompter& prompter)
-    : main(state, hub, prompter), canvas(main), matchCalculation(prompter), settings(state, hub, prompter),
-      gammaEntry(state, canvas, prompter), impedanceEntry(state, canvas, prompter),
-      constantQ(state, canvas, prompter), constantVswr(state, canvas, prompter),
-      admittanceEntry(state, canvas, prompter), matchingSetup(state, canvas, hub, prompter),
-      elementInsertion(state, canvas, hub, prompter), console(state, hub, prompter), about(&main),
-      calculator(state.programDir, prompter) {
+    : network(state), main(state, hub, prompter), networkLink(network), canvas(main),
+      matchCalculation(prompter, &main), settings(state, prompter, &main),
+      gammaEntry(state, canvas, prompter, &main), impedanceEntry(state, canvas, prompter, &main),
+      constantQ(state, canvas, prompter, &main), constantVswr(state, canvas, prompter, &main),
+      admittanceEntry(state, canvas, prompter, &main), matchingSetup(state, network, canvas, prompter, &main),
+      elementInsertion(state, network, prompter, &main), console(network, prompter, &main), about(&main),
+      calculator(state.programDir, prompter, &main) {
+    // Zo is known once the main window has read para.ini: slot 0 holds it.
+    network.reset();
+    QObject::connect(&network, &NetworkModel::changed, &main, [this](NetworkChange change) {
+        main.networkChanged(change == NetworkChange::Appended ? NetworkRedraw::LastElement
+                                                              : NetworkRedraw::Whole);
+    });
+    main.setNetwork(&networkLink);
+    settings.setNetwork(&networkLink);
+
     ToolWindows& tools = main.toolWindows();
     tools.settings = &settings;
     tools.gammaEntry = &gammaEntry;

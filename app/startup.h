@@ -12,6 +12,8 @@
 #include "chart/settings_window.h"
 #include "matching/console_window.h"
 #include "matching/insertion_window.h"
+#include "matching/network_chart_link.h"
+#include "matching/network_model.h"
 #include "matching/setup_window.h"
 #include "matching/tee_match_window.h"
 
@@ -27,11 +29,14 @@ struct ProgramState;
 
 // Every window of the program, created once and hidden, main window first, so that Fo, Zo, the
 // flags and the colours are loaded from para.ini before any other window exists. The tool
-// buttons of the main window are plugged into the windows as they are created.
+// buttons of the main window are plugged into the windows as they are created. The network model
+// comes before every window: it holds no settings of its own and is the one writer of the network.
 struct ApplicationWindows {
     ApplicationWindows(ProgramState& state, MessageHub& hub, Prompter& prompter);
 
+    NetworkModel network;
     TForm2 main;
+    NetworkChartLink networkLink;
     MainWindowCanvas canvas; // the chart as the other windows draw on it
     TForm3 matchCalculation;
     TForm4 settings;

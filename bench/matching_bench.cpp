@@ -1,7 +1,7 @@
 #include "chart/chart_geometry.h"
 #include "chart/chart_picture.h"
 #include "chart/network_end_points.h"
-#include "chart/program_state_qt.h"
+#include "core/program_state.h"
 #include "core/text_format.h"
 #include "matching/console_labels.h"
 #include "matching/network_append.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "chart/program_state_qt.h"
 #include "core/complex.h"
+#include "core/program_state.h"
 #include "core/real.h"
 
 // Placement of the chart circle in the drawing area and the maps between pixels and the

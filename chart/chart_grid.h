@@ -1,7 +1,7 @@
 #pragma once
 
-#include "chart/program_state_qt.h"
 #include "chart/surface.h"
+#include "core/program_state.h"
 
 #include <array>
 #include <string>

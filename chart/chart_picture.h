@@ -1,8 +1,8 @@
 #pragma once
 
-#include "chart/program_state_qt.h"
 #include "chart/surface.h"
 #include "core/chart_colours.h"
+#include "core/program_state.h"
 
 #include <QImage>
 #include <string>

@@ -18,7 +18,7 @@ int ReadFlag(const ParaIni& para, const char* key) {
 void ReadPositive(const ParaIni& para, const char* key, Real& target) {
     try {
         const Real value = ParseEngineering(para.ReadParaString(key));
-        if (value != RejectedEngineeringValue && std::isfinite(value) && value > 0)
+        if (IsUsablePositive(value))
             target = value;
     } catch (const ConversionError&) {
         // A hand-edited value that is no number leaves the built-in value in force.

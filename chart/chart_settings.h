@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/program_state_qt.h"
+#include "core/program_state.h"
 
 namespace qv {
 

@@ -5,8 +5,8 @@
 #include "chart/entry_points.h"
 #include "chart/overlays.h"
 #include "chart/point_label.h"
-#include "chart/program_state_qt.h"
 #include "core/conversions.h"
+#include "core/program_state.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -5,9 +5,9 @@
 #include "chart/entry_points.h"
 #include "chart/overlays.h"
 #include "chart/point_label.h"
-#include "chart/program_state_qt.h"
 #include "core/conversions.h"
 #include "core/decimal.h"
+#include "core/program_state.h"
 #include "ui/qt_text.h"
 
 #include <QCheckBox>

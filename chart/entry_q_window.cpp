@@ -2,7 +2,7 @@
 
 #include "chart/entry_canvas.h"
 #include "chart/overlays.h"
-#include "chart/program_state_qt.h"
+#include "core/program_state.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -4,18 +4,16 @@
 #include "chart/chart_geometry.h"
 #include "chart/chart_picture.h"
 #include "chart/chart_settings.h"
-#include "chart/network_end_points.h"
+#include "chart/network_port.h"
 #include "chart/point_label.h"
-#include "chart/program_state_qt.h"
 #include "chart/readout_message.h"
 #include "chart/stability_circles.h"
 #include "core/conversions.h"
 #include "core/decimal.h"
 #include "core/engineering.h"
+#include "core/program_state.h"
 #include "core/settings_store.h"
 #include "core/text_format.h"
-#include "matching/match_figures.h"
-#include "matching/network_append.h"
 #include "ui/message_hub.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
@@ -137,20 +135,13 @@ TForm2::TForm2(ProgramState& state, MessageHub& hub, Prompter& prompter, QWidget
         std::max(metrics.height(), metrics.boundingRect(QStringLiteral("电压驻波比")).height()) + 8);
     setStatusBar(bar);
 
-    connect(&hub_, &MessageHub::send2, this, &TForm2::WmFormSend2, Qt::DirectConnection);
     connect(&hub_, &MessageHub::stabilityBlock, this, &TForm2::WmCopyData, Qt::DirectConnection);
 
     // The first paint replaces this geometry; the picture starts as a fresh chart of its size.
     state_.geometry = GeometryForHeight(chartBitmap_.height());
-    layoutLabelsAndLoadSettings();
+    layoutLabels();
+    LoadChartSettings(state_);
     redrawFreshChart();
-
-    state_.NodeCount = 0;
-    MatchNode& reference = state_.network[0];
-    reference.sourceR = state_.Zo;
-    reference.sourceX = 0;
-    reference.nodeR = state_.Zo;
-    reference.nodeX = 0;
     readoutBlock_.reserve(ReadoutMessageBytes);
 }
 
@@ -167,7 +158,18 @@ void TForm2::buildReadoutLabels() {
         label->setFont(font);
         label->setAttribute(Qt::WA_TranslucentBackground);
         labels_[i] = label;
+        if (i == 0)
+            continue;
+        const LabelPlace& place = LabelPlaces[i - 1];
+        label->setText(QString::fromUtf8(place.text));
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, ToQColor(place.colour));
+        label->setPalette(palette);
+        label->setToolTip(QString::fromUtf8(place.hint));
     }
+    QPalette palette = labels_[0]->palette();
+    palette.setColor(QPalette::WindowText, ToQColor(DarkGreen));
+    labels_[0]->setPalette(palette);
     labels_[1]->installEventFilter(this);
 }
 
@@ -287,33 +289,29 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-// Places and captions the readout labels, then reloads Fo, Zo, the flags and the colours from
-// para.ini, so a hand-edited para.ini takes effect at the next resize.
-void TForm2::layoutLabelsAndLoadSettings() {
+// Places the readout labels; they keep their texts.
+void TForm2::layoutLabels() {
     const int tabHeight = tabControl1_->height();
     for (std::size_t i = 0; i < LabelPlaces.size(); ++i) {
         const LabelPlace& place = LabelPlaces[i];
-        QLabel* label = labels_[i + 1];
-        label->setGeometry(LabelLeft, place.top >= 0 ? place.top : tabHeight + place.top, place.width,
-                           LabelHeight);
-        label->setText(QString::fromUtf8(place.text));
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, ToQColor(place.colour));
-        label->setPalette(palette);
-        label->setToolTip(QString::fromUtf8(place.hint));
+        labels_[i + 1]->setGeometry(LabelLeft, place.top >= 0 ? place.top : tabHeight + place.top,
+                                    place.width, LabelHeight);
     }
     labels_[0]->setGeometry(0, 0, 170, LabelHeight);
-    labels_[0]->setText(QString());
-    QPalette palette = labels_[0]->palette();
-    palette.setColor(QPalette::WindowText, ToQColor(DarkGreen));
-    labels_[0]->setPalette(palette);
-    LoadChartSettings(state_);
 }
 
+// The picture follows the drawing area's new size with the network drawn into it again. The
+// colours are read from para.ini again, so hand-edited colours take effect at the next resize;
+// Fo, Zo and the modes change only through the network.
 void TForm2::FormResize() {
     const int height = scrollBox1_->height();
     paintBox1_->setGeometry((scrollBox1_->width() - height) / 2, 0, height, height - 2);
-    layoutLabelsAndLoadSettings();
+    layoutLabels();
+    state_.colours = state_.para.ReadChartColours();
+    if (!bitmapMatchesDrawingArea()) {
+        setGeometryFromDrawingArea();
+        redrawNetwork();
+    }
 }
 
 QImage& TForm2::chartBitmap() {
@@ -510,82 +508,61 @@ void TForm2::BitBtn11Click() {
 }
 
 void TForm2::BitBtn15Click() {
-    deleteLastElement();
+    if (network_)
+        network_->deleteLastElement();
 }
 
 void TForm2::BitBtn16Click() {
-    recalculateNetwork();
+    if (network_)
+        network_->recalculate();
+    else
+        redrawNetwork();
 }
 
-void TForm2::deleteLastElement() {
-    if (state_.NodeCount < 2)
-        return;
-    BitBtn1Click();
-    --state_.NodeCount;
-    showNodeCount();
-    emit hub_.send2(MessageHub::RecalculateNetwork);
+void TForm2::setNetwork(NetworkPort* network) {
+    network_ = network;
+    networkChanged(NetworkRedraw::Whole);
 }
 
-void TForm2::recalculateNetwork() {
-    showNodeCount();
-    if (state_.NodeCount <= 1)
+void TForm2::networkChanged(NetworkRedraw how) {
+    showFrequencyAndImpedance();
+    if (how == NetworkRedraw::LastElement && network_) {
+        showNodeCount();
+        network_->drawLastElement(bitmapSurface_);
+        refreshChartArea();
+        refreshMatchFigures("%4.2fdb");
         return;
+    }
+    redrawNetwork();
+}
+
+// A fresh chart with the network's ends and every computed element, and the figures of the
+// last node against the source.
+void TForm2::redrawNetwork() {
+    showNodeCount();
     BitBtn1Click();
-    drawNetworkEndPoints();
-    replayNetworkElements();
+    if (network_ && network_->nodeCount() >= 1)
+        network_->drawNetwork(bitmapSurface_);
     refreshChartArea();
     refreshMatchFigures("%4.2f");
 }
 
-void TForm2::drawNetworkEndPoints() {
-    DrawNetworkEndPoints(bitmapSurface_, state_.geometry, state_.network[1], state_.Zo);
-}
-
-void TForm2::replayNetworkElements() {
-    RecalculateNetwork(state_, bitmapSurface_, state_.NodeCount);
-}
-
 void TForm2::refreshMatchFigures(const char* numberFormat) {
-    const MatchFigureTexts texts = FormatMatchFigures(state_, numberFormat);
-    labels_[14]->setText(Q(texts.returnLoss));
-    labels_[15]->setText(Q(texts.vswr));
-    labels_[16]->setText(Q(texts.mismatchLoss));
+    std::optional<MatchFigureLines> figures;
+    if (network_)
+        figures = network_->matchFigures(numberFormat);
+    labels_[14]->setText(figures ? Q(figures->returnLoss) : QStringLiteral("RLmatch="));
+    labels_[15]->setText(figures ? Q(figures->vswr) : QStringLiteral("IVmatch="));
+    labels_[16]->setText(figures ? Q(figures->mismatchLoss) : QStringLiteral("ILmatch="));
 }
 
 void TForm2::showNodeCount() {
-    statusPanels_[3]->setText(Q(Format("接入元件%d", {state_.NodeCount})));
+    statusPanels_[3]->setText(Q(Format("接入元件%d", {network_ ? network_->nodeCount() : state_.NodeCount})));
 }
 
-void TForm2::frequencyChanged() {
-    const std::string text = FormatFrequency(state_.Fo);
-    labels_[1]->setText(Q("Freq=" + text));
-    state_.para.WriteParaString("Fo", Trim(text));
-}
-
-void TForm2::impedanceChanged() {
+void TForm2::showFrequencyAndImpedance() {
+    labels_[1]->setText(Q("Freq=" + FormatFrequency(state_.Fo)));
     labels_[2]->setText(Q(Format("Zo=%f", {state_.Zo})));
-    state_.para.WriteParaString("Zo", Trim(Format("%f", {state_.Zo})));
-}
-
-void TForm2::WmFormSend2(int wParam) {
-    switch (wParam) {
-    case MessageHub::RecalculateNetwork:
-        recalculateNetwork();
-        break;
-    case MessageHub::FrequencyChanged:
-        frequencyChanged();
-        break;
-    case MessageHub::ImpedanceChanged:
-        impedanceChanged();
-        break;
-    case MessageHub::RefreshMatchFigures:
-        showNodeCount();
-        if (state_.NodeCount > 0)
-            refreshMatchFigures("%4.2fdb");
-        break;
-    default:
-        break;
-    }
 }
 
 void TForm2::WmCopyData(const QByteArray& block) {

@@ -2,6 +2,7 @@
 
 #include "chart/chart_view.h"
 #include "chart/cursor_readout.h"
+#include "chart/network_port.h"
 #include "chart/surface.h"
 #include "chart/tool_windows.h"
 
@@ -51,8 +52,11 @@ public:
     void PaintBox1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int X, int Y) override;
     void PaintBox1MouseDown(Qt::MouseButton button, bool doubleClick, int X, int Y) override;
 
-    // "WM_FORM_SEND2" requests and the stability-circle copy-data block.
-    void WmFormSend2(int wParam);
+    // The matching network, plugged in by the application; until then the chart shows none.
+    void setNetwork(NetworkPort* network);
+    // After every change of the network, its ends, Fo, Zo or the modes.
+    void networkChanged(NetworkRedraw how);
+    // The stability-circle copy-data block.
     void WmCopyData(const QByteArray& block);
 
     void BitBtn1Click();  // "清除"
@@ -77,7 +81,7 @@ private:
     QPushButton* addToolButton(const char* name, const char* caption, const char* statusText,
                                const char* hint);
     void showTool(QWidget* window);
-    void layoutLabelsAndLoadSettings();
+    void layoutLabels();
     void FormResize();
     void setGeometryFromDrawingArea();
     void redrawFreshChart();
@@ -88,24 +92,20 @@ private:
     int liveLabelKind() const;
     void setColourBox(int colour, int textColour);
 
-    void deleteLastElement();
-    void recalculateNetwork();
-    void drawNetworkEndPoints();
-    // Replays the elements of slots 2..NodeCount at the current Fo, each in its colours, and stops
-    // at the first element that cannot be appended. Filled in by the network model.
-    void replayNetworkElements();
+    void redrawNetwork();
     // The match figures of the last node against the source; numberFormat is "%4.2f" after a
-    // recalculation and "%4.2fdb" when another window asks.
+    // whole redraw and "%4.2fdb" after an element was appended.
     void refreshMatchFigures(const char* numberFormat);
-    // Status panel 4, "接入元件%d", after the network has changed.
+    // Status panel 4, "接入元件%d".
     void showNodeCount();
-    void frequencyChanged();
-    void impedanceChanged();
+    // "Freq=" and "Zo=".
+    void showFrequencyAndImpedance();
 
     ProgramState& state_;
     MessageHub& hub_;
     Prompter& prompter_;
     ToolWindows tools_;
+    NetworkPort* network_ = nullptr;
 
     QImage chartBitmap_;
     ImageSurface bitmapSurface_;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "chart/program_state_qt.h"
 #include "chart/surface.h"
+#include "core/program_state.h"
 
 // The two ends of the matching network drawn before its elements: the load (the node of slot 1)
 // and then the source (the source of slot 1), each a red marker with its impedance in ohms.

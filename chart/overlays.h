@@ -1,8 +1,8 @@
 #pragma once
 
 #include "chart/cursor_readout.h"
-#include "chart/program_state_qt.h"
 #include "chart/surface.h"
+#include "core/program_state.h"
 
 // Curves and points the entry windows put on the chart, and the readout of one pixel.
 namespace qv {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "chart/cursor_readout.h"
-#include "chart/program_state_qt.h"
 #include "chart/surface.h"
+#include "core/program_state.h"
 
 #include <string>
 

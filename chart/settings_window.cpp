@@ -1,12 +1,12 @@
 #include "chart/settings_window.h"
 
-#include "chart/program_state_qt.h"
+#include "chart/network_port.h"
 #include "core/decimal.h"
 #include "core/engineering.h"
 #include "core/errors.h"
+#include "core/program_state.h"
 #include "core/sentinels.h"
 #include "core/text_format.h"
-#include "ui/message_hub.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
 
@@ -25,7 +25,7 @@ namespace {
 std::optional<Real> PositiveValue(const QString& text) {
     try {
         const Real value = ParseEngineering(Trim(U8(text)));
-        if (value == RejectedEngineeringValue || !std::isfinite(value) || value <= 0)
+        if (!IsUsablePositive(value))
             return std::nullopt;
         return value;
     } catch (const ConversionError&) {
@@ -34,8 +34,8 @@ std::optional<Real> PositiveValue(const QString& text) {
 }
 } // namespace
 
-TForm4::TForm4(ProgramState& state, MessageHub& hub, Prompter& prompter, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), hub_(hub), prompter_(prompter) {
+TForm4::TForm4(ProgramState& state, Prompter& prompter, QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), prompter_(prompter) {
     setObjectName(QStringLiteral("TForm4"));
     setWindowTitle(QStringLiteral("参数设置"));
     setFixedSize(361, 201);
@@ -76,11 +76,12 @@ void TForm4::BitBtn1Click() {
         prompter_.showMessage(QStringLiteral("输入错误！"));
         return;
     }
-    state_.Fo = *frequency;
-    state_.Zo = *impedance;
+    if (!network_ || !network_->setFrequency(*frequency) || !network_->setReferenceImpedance(*impedance)) {
+        prompter_.showMessage(QStringLiteral("输入错误！"));
+        return;
+    }
     state_.para.WriteParaString("Fo", Trim(U8(edit1_->text())));
     state_.para.WriteParaString("Zo", Trim(U8(edit2_->text())));
-    emit hub_.send2(MessageHub::RecalculateNetwork);
     close();
 }
 

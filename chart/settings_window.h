@@ -8,7 +8,7 @@ class QPushButton;
 
 namespace qv {
 
-class MessageHub;
+class NetworkPort;
 class Prompter;
 struct ProgramState;
 
@@ -16,10 +16,12 @@ struct ProgramState;
 class TForm4 final : public QWidget {
     Q_OBJECT
 public:
-    TForm4(ProgramState& state, MessageHub& hub, Prompter& prompter, QWidget* parent = nullptr);
+    TForm4(ProgramState& state, Prompter& prompter, QWidget* parent = nullptr);
+    // Where Fo and Zo are set; until it is plugged in the window refuses them.
+    void setNetwork(NetworkPort* network) { network_ = network; }
 
     // Takes both fields when each is a positive value; otherwise says "输入错误！" and changes
-    // nothing. Stores the fields in para.ini as typed and asks the chart to recalculate.
+    // nothing. Sets Fo and Zo through the network and stores the fields in para.ini as typed.
     void BitBtn1Click();
 
 protected:
@@ -27,7 +29,7 @@ protected:
 
 private:
     ProgramState& state_;
-    MessageHub& hub_;
+    NetworkPort* network_ = nullptr;
     Prompter& prompter_;
     QLineEdit* edit1_ = nullptr;
     QLineEdit* edit2_ = nullptr;

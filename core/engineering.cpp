@@ -4,6 +4,7 @@
 #include "sentinels.h"
 #include "text_format.h"
 
+#include <cmath>
 #include <string>
 
 namespace qv {
@@ -164,6 +165,10 @@ std::string FormatLength(Real len) {
     if (len < 1)
         return Format("%3.2fmm", {len * 1000});
     return Format("%3.2fm", {len});
+}
+
+bool IsUsablePositive(Real value) {
+    return value != RejectedEngineeringValue && std::isfinite(value) && value > 0;
 }
 
 } // namespace qv

@@ -28,4 +28,7 @@ std::string FormatInductance(Real henries);
 std::string FormatFrequency(Real hertz); // empty below 1000 Hz
 std::string FormatLength(Real metres);
 
+// A parsed value usable as Fo or Zo: not the parsers' rejection sentinel, finite and above zero.
+bool IsUsablePositive(Real value);
+
 } // namespace qv

@@ -50,9 +50,9 @@ struct MatchNode {
 };
 
 struct MatchNetwork {
-    std::array<MatchNode, MatchSlotCount> slots{};
-    MatchNode& operator[](int i) { return slots[static_cast<std::size_t>(i)]; }
-    const MatchNode& operator[](int i) const { return slots[static_cast<std::size_t>(i)]; }
+    std::array<MatchNode, MatchSlotCount> nodes{};
+    MatchNode& operator[](int i) { return nodes[static_cast<std::size_t>(i)]; }
+    const MatchNode& operator[](int i) const { return nodes[static_cast<std::size_t>(i)]; }
 };
 
 } // namespace qv

@@ -1,11 +1,12 @@
 #include "matching/console_files.h"
 
 #include "matching/network_file.h"
+#include "matching/network_model.h"
 
 namespace qv {
 
-std::string ReadNetworkForConsole(ProgramState& state, const std::string& fileName) {
-    const FileOutcome outcome = LoadNetworkFile(state, fileName);
+std::string ReadNetworkForConsole(NetworkModel& network, const std::string& fileName) {
+    const FileOutcome outcome = network.loadFile(fileName);
     return outcome ? "rdf" : ">载入失败: " + outcome.failure;
 }
 

@@ -9,6 +9,7 @@
 #include "matching/console_labels.h"
 #include "matching/console_texts.h"
 #include "matching/match_figures.h"
+#include "matching/network_model.h"
 
 #include <cmath>
 
@@ -39,10 +40,6 @@ bool IsRejectedEngineering(Real value) {
     return value == RejectedEngineeringValue || !std::isfinite(value);
 }
 
-bool IsUsablePositive(Real value) {
-    return !IsRejectedEngineering(value) && value > 0;
-}
-
 bool IsCapacitorLetter(const std::string& s) {
     return s == "c" || s == "C";
 }
@@ -50,20 +47,8 @@ bool IsInductorLetter(const std::string& s) {
     return s == "l" || s == "L";
 }
 
-void DeleteElement(ProgramState& state, int k) {
-    for (int i = k; i < state.NodeCount; ++i)
-        state.network[i] = state.network[i + 1];
-    --state.NodeCount;
-}
-
-// Opens slot k by moving slots k..NodeCount one place up; the caller checked that slot
-// NodeCount + 1 exists.
-void OpenSlot(ProgramState& state, int k) {
-    for (int i = state.NodeCount; i >= k; --i)
-        state.network[i + 1] = state.network[i];
-}
-
-ConsoleResultCode AddElement(ProgramState& state, const Tokens& t) {
+ConsoleResultCode AddElement(NetworkModel& network, const Tokens& t) {
+    const ProgramState& state = network.state();
     if (t.count < 4)
         return ConsoleResultCode::AddHelp;
     const int k = StrToInt(t[1]);
@@ -92,8 +77,7 @@ ConsoleResultCode AddElement(ProgramState& state, const Tokens& t) {
         block.T = StrToFloat(t[7]);
     }
 
-    OpenSlot(state, k);
-    MatchNode& node = state.network[k];
+    MatchNode node = state.network[k];
     node.kind = m[0] - '0';
     if (lumped) {
         StoreLabel(node, t[4]);
@@ -103,7 +87,7 @@ ConsoleResultCode AddElement(ProgramState& state, const Tokens& t) {
         node.strip = block;
         node.value = 0;
     }
-    ++state.NodeCount;
+    network.insert(k, node);
     return ConsoleResultCode::Added;
 }
 
@@ -112,16 +96,15 @@ void WriteFlag(const ProgramState& state, std::string_view key, int flag) {
 }
 
 // setload / setsrc R X: slot 1 from ohms. The line to show: the impedance set, or why not.
-ConsoleResult SetStartNode(ProgramState& state, const Tokens& t, bool load) {
+ConsoleResult SetStartNode(NetworkModel& network, const Tokens& t, bool load) {
     Real r = 0;
     Real x = 0;
     if (t.count < 3 || !TryStrToFloat(t[1], r) || !TryStrToFloat(t[2], x) || r < 0)
         return {Format(">%s R X  参数错误：R（不小于0）和 X 为欧姆值", {t[0]}), ConsoleResultCode::None};
-    MatchNode& start = state.network[1];
-    (load ? start.nodeR : start.sourceR) = r / state.Zo;
-    (load ? start.nodeX : start.sourceX) = x / state.Zo;
-    if (state.NodeCount < 1)
-        state.NodeCount = 1;
+    if (load)
+        network.setLoad({r, x});
+    else
+        network.setSource({r, x});
     return {FormatSignedPair(load ? ">负载阻抗:=" : ">源阻抗:=", "%4.3f", r, x) + "欧",
             load ? ConsoleResultCode::LoadSet : ConsoleResultCode::SourceSet};
 }
@@ -181,10 +164,11 @@ std::string FormatElementLine(const ProgramState& state, std::string_view indexT
     return text;
 }
 
-void ModifyElement(ProgramState& state, int n, std::string_view field, std::string_view valueText) {
+std::optional<MatchNode> ModifiedElement(const ProgramState& state, int n, std::string_view field,
+                                         std::string_view valueText) {
     if (n < 2 || n > state.NodeCount)
-        return;
-    MatchNode& node = state.network[n];
+        return std::nullopt;
+    MatchNode node = state.network[n];
     const std::string x(field);
     switch (node.kind) {
     case SeriesCapacitor:
@@ -193,7 +177,7 @@ void ModifyElement(ProgramState& state, int n, std::string_view field, std::stri
     case ShuntInductor: {
         const Real value = ParseEngineering(valueText);
         if (IsRejectedEngineering(value))
-            return;
+            return std::nullopt;
         StoreLabel(node, valueText);
         node.value = value;
         break;
@@ -206,7 +190,7 @@ void ModifyElement(ProgramState& state, int n, std::string_view field, std::stri
         const bool height = x == "h" || x == "H";
         const bool thickness = x == "t" || x == "T";
         if (!(width || length || permittivity || height || thickness))
-            return;
+            return std::nullopt;
         // Typed in millimetres (the permittivity has no unit); stored in metres.
         const Real typed = StrToFloat(valueText);
         if (width) {
@@ -230,13 +214,17 @@ void ModifyElement(ProgramState& state, int n, std::string_view field, std::stri
             node.R = StrToFloat(valueText);
         else if (x == "j" || x == "J")
             node.value = StrToFloat(valueText);
+        else
+            return std::nullopt;
         break;
     default:
-        break;
+        return std::nullopt;
     }
+    return node;
 }
 
-ConsoleResult InterpretCommand(ProgramState& state, ConsoleHost& host, std::string_view line) {
+ConsoleResult InterpretCommand(NetworkModel& network, ConsoleHost& host, std::string_view line) {
+    const ProgramState& state = network.state();
     ConsoleResult result;
     const Tokens t = SplitTokens(line, ' ');
     if (t.count == 0)
@@ -256,7 +244,9 @@ ConsoleResult InterpretCommand(ProgramState& state, ConsoleHost& host, std::stri
         }
     } else if (command == "modify" || command == "m") {
         if (t.count >= 2) {
-            ModifyElement(state, StrToInt(t[1]), t[2], t[3]);
+            const int n = StrToInt(t[1]);
+            if (const std::optional<MatchNode> changed = ModifiedElement(state, n, t[2], t[3]))
+                network.replace(n, *changed);
             result = {FormatElementLine(state, t[1]), Code::Modified};
         } else {
             result = {JoinLines(ConsoleModifyHelp), Code::ModifyHelp};
@@ -283,7 +273,7 @@ ConsoleResult InterpretCommand(ProgramState& state, ConsoleHost& host, std::stri
         std::optional<std::string> name =
             t.count >= 2 ? std::optional(t[1]) : host.askOpenFileName(NetworkOpenFilter);
         if (name && !name->empty())
-            result.text = ReadNetworkForConsole(state, *name);
+            result.text = ReadNetworkForConsole(network, *name);
     } else if (command == "save") {
         std::optional<std::string> name = t[1];
         if (t.count < 2) {
@@ -294,10 +284,10 @@ ConsoleResult InterpretCommand(ProgramState& state, ConsoleHost& host, std::stri
             result.text = WriteNetworkForConsole(state, *name);
     } else if (command == "mtr") {
         if (t[1] == "1") {
-            state.effflag = 1;
+            network.setWavelengthMode(1);
             result.code = Code::EffectiveOn;
         } else if (t[1] == "0") {
-            state.effflag = 0;
+            network.setWavelengthMode(0);
             result.code = Code::EffectiveOff;
         } else {
             WriteFlag(state, "effflag", state.effflag);
@@ -310,18 +300,17 @@ ConsoleResult InterpretCommand(ProgramState& state, ConsoleHost& host, std::stri
             if (k < 2 || k > state.NodeCount) {
                 result.code = Code::DeleteIgnored;
             } else {
-                DeleteElement(state, k);
+                network.remove(k);
                 result.code = Code::Deleted;
             }
         }
     } else if (command == "addc") {
-        result.code = AddElement(state, t);
+        result.code = AddElement(network, t);
     } else if (command == "setm") {
-        if (t[1] == "1")
-            state.matchflag = 1;
-        else if (t[1] == "0")
-            state.matchflag = 0;
-        WriteFlag(state, "matchflag", state.matchflag);
+        if (t[1] == "1" || t[1] == "0")
+            network.setMatchMode(t[1] == "1" ? 1 : 0);
+        else
+            WriteFlag(state, "matchflag", state.matchflag);
         result.code = Code::MatchModeSet;
     } else if (command == "getm") {
         result.code = Code::MatchModeShown;
@@ -332,18 +321,17 @@ ConsoleResult InterpretCommand(ProgramState& state, ConsoleHost& host, std::stri
         result.code = frequency ? Code::FrequencySet : Code::ImpedanceSet;
         if (t.count >= 2) {
             const Real value = ParseEngineering(Trim(t[1]));
-            if (IsUsablePositive(value)) {
-                (frequency ? state.Fo : state.Zo) = value;
-                host.notifyMainWindow(frequency ? ConsoleRequest::FrequencyChanged
-                                                : ConsoleRequest::ImpedanceChanged);
-            }
+            if (frequency)
+                network.setFrequency(value);
+            else
+                network.setReferenceImpedance(value);
         }
     } else if (command == "sp" || command == "SP" || command == "sP" || command == "Sp") {
         result = {"sp", Code::SParameterTable};
     } else if (command == "help") {
         result = {"help", Code::ProgramHelp};
     } else if (command == "setload" || command == "setsrc") {
-        result = SetStartNode(state, t, command == "setload");
+        result = SetStartNode(network, t, command == "setload");
     } else if (command == "getmatch") {
         result.text = MatchFiguresLine(state);
     }

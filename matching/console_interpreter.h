@@ -12,6 +12,8 @@
 // with the result is the console step (console_step.h).
 namespace qv {
 
+class NetworkModel;
+
 // What the window does after a command; None for lines with no window action.
 enum class ConsoleResultCode {
     None = 0,
@@ -47,40 +49,30 @@ struct ConsoleResult {
     ConsoleResultCode code = ConsoleResultCode::None;
 };
 
-// The request numbers the console sends: "WM_FORM_SEND2" wParam to the main window and
-// "WM_FORM_SEND3" wParam to the matching setup window (the same values as MessageHub's).
-namespace ConsoleRequest {
-inline constexpr int RecalculateNetwork = 2;
-inline constexpr int FrequencyChanged = 3;
-inline constexpr int ImpedanceChanged = 4;
-inline constexpr int RefillSetupFields = 2;
-} // namespace ConsoleRequest
-
 // What the interpreter and the console step need from the windows around them.
 class ConsoleHost {
 public:
     virtual ~ConsoleHost() = default;
     // "setal": opacity of the console window, 0 transparent .. 255 opaque.
     virtual void setConsoleOpacity(int colourKey, int alpha) = 0;
-    // "WM_FORM_SEND2" to the main window and "WM_FORM_SEND3" to the matching setup window.
-    virtual void notifyMainWindow(int request) = 0;
-    virtual void notifySetupWindow(int request) = 0;
     // File dialogs of "rdf" and "save"; nothing when cancelled.
     virtual std::optional<std::string> askOpenFileName(std::string_view filter) = 0;
     virtual std::optional<std::string> askSaveFileName(std::string_view filter) = 0;
 };
 
-// Runs one typed line. Throws ConversionError for a malformed index or number; the state is then
-// as it was before the line.
-ConsoleResult InterpretCommand(ProgramState& state, ConsoleHost& host, std::string_view line);
+// Runs one typed line; every change goes through the network model. Throws ConversionError for a
+// malformed index or number; the state is then as it was before the line.
+ConsoleResult InterpretCommand(NetworkModel& network, ConsoleHost& host, std::string_view line);
 
 // One slot as "disp" lists it: ">i:" and the element and node impedance; empty when the index
 // text is no slot in use.
 std::string FormatElementLine(const ProgramState& state, std::string_view indexText);
 
-// "modify n x y" on slot n (2..NodeCount): the value of a capacitor or inductor; w, l, tr, h, t of
-// a microstrip (w, l, h, t in millimetres); r or j of an impedance. A rejected or malformed value
-// changes nothing (a malformed number throws ConversionError).
-void ModifyElement(ProgramState& state, int n, std::string_view field, std::string_view valueText);
+// "modify n x y" on slot n (2..NodeCount): the element with the value of a capacitor or inductor;
+// w, l, tr, h, t of a microstrip (w, l, h, t in millimetres); r or j of an impedance changed.
+// Nothing for a slot out of range, an unknown field or a rejected value (a malformed number
+// throws ConversionError).
+std::optional<MatchNode> ModifiedElement(const ProgramState& state, int n, std::string_view field,
+                                         std::string_view valueText);
 
 } // namespace qv

@@ -1,4 +1,5 @@
 #include "matching/console_step.h"
+#include "matching/network_model.h"
 
 #include "core/engineering.h"
 #include "core/real.h"
@@ -67,9 +68,10 @@ void AppendLines(ConsoleView& view, std::string_view text, const ConsoleTextStyl
     }
 }
 
-void RunConsoleLine(ProgramState& state, ConsoleHost& host, ConsoleView& view, std::string_view line) {
+void RunConsoleLine(NetworkModel& network, ConsoleHost& host, ConsoleView& view, std::string_view line) {
+    const ProgramState& state = network.state();
     TypingStyleGuard guard(view);
-    const ConsoleResult result = InterpretCommand(state, host, line);
+    const ConsoleResult result = InterpretCommand(network, host, line);
     const std::string& r = result.text;
 
     if (r == "settop0" || r == "settop1") {
@@ -97,24 +99,9 @@ void RunConsoleLine(ProgramState& state, ConsoleHost& host, ConsoleView& view, s
         view.appendLine("保存成功", early);
         return;
     }
-    if (r == "rdf") {
-        host.notifyMainWindow(ConsoleRequest::RecalculateNetwork);
-        host.notifySetupWindow(ConsoleRequest::RefillSetupFields);
-    }
 
     using Code = ConsoleResultCode;
     switch (result.code) {
-    case Code::Modified:
-    case Code::DeleteIgnored:
-    case Code::Deleted:
-    case Code::Added:
-        host.notifyMainWindow(ConsoleRequest::RecalculateNetwork);
-        break;
-    case Code::LoadSet:
-    case Code::SourceSet:
-        host.notifyMainWindow(ConsoleRequest::RecalculateNetwork);
-        host.notifySetupWindow(ConsoleRequest::RefillSetupFields);
-        break;
     case Code::EffectiveOn:
         view.appendLine(std::string(EffectiveOnLine), ResultStyle);
         break;

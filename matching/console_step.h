@@ -10,6 +10,8 @@
 // main and setup windows or open the S-parameter table, by the result text and code.
 namespace qv {
 
+class NetworkModel;
+
 struct ConsoleTextStyle {
     int colour = 0; // 0x00BBGGRR
     int pointSize = 8;
@@ -35,7 +37,7 @@ public:
 
 // Runs one completed line. The typing style returns to TypingStyle in every case, also when the
 // interpreter or a notified window throws (the error then goes on to the caller).
-void RunConsoleLine(ProgramState& state, ConsoleHost& host, ConsoleView& view, std::string_view line);
+void RunConsoleLine(NetworkModel& network, ConsoleHost& host, ConsoleView& view, std::string_view line);
 
 // Appends a text whose lines are separated by CR LF, one appendLine per line; a trailing line
 // break gives a last, empty line.

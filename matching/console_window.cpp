@@ -1,7 +1,6 @@
 #include "matching/console_window.h"
 
 #include "matching/network_dialogs.h"
-#include "ui/message_hub.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
 
@@ -18,11 +17,6 @@
 
 namespace qv {
 
-static_assert(ConsoleRequest::RecalculateNetwork == MessageHub::RecalculateNetwork);
-static_assert(ConsoleRequest::FrequencyChanged == MessageHub::FrequencyChanged);
-static_assert(ConsoleRequest::ImpedanceChanged == MessageHub::ImpedanceChanged);
-static_assert(ConsoleRequest::RefillSetupFields == MessageHub::RefillSetupFields);
-
 namespace {
 constexpr int EnterKeyCode = 13;
 
@@ -34,8 +28,8 @@ QTextCharFormat CharFormat(const ConsoleTextStyle& style) {
 }
 } // namespace
 
-Tfordin::Tfordin(ProgramState& state, MessageHub& hub, Prompter& prompter, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), hub_(hub), prompter_(prompter) {
+Tfordin::Tfordin(NetworkModel& network, Prompter& prompter, QWidget* parent)
+    : QWidget(parent, Qt::Window), network_(network), prompter_(prompter) {
     setObjectName(QStringLiteral("Tfordin"));
     setWindowTitle(QStringLiteral("命令行输入"));
 
@@ -91,7 +85,7 @@ void Tfordin::RichEdit1KeyUp(int key) {
         return;
     const std::string line = U8(RichEdit1->document()->findBlockByNumber(caretLine - 1).text());
     try {
-        RunConsoleLine(state_, *this, *this, line);
+        RunConsoleLine(network_, *this, *this, line);
     } catch (const std::exception& error) {
         prompter_.showMessage(Q(error.what()));
     }
@@ -99,14 +93,6 @@ void Tfordin::RichEdit1KeyUp(int key) {
 
 void Tfordin::setConsoleOpacity(int /*colourKey: no colour keying with Qt*/, int alpha) {
     setWindowOpacity(alpha / 255.0);
-}
-
-void Tfordin::notifyMainWindow(int request) {
-    emit hub_.send2(request);
-}
-
-void Tfordin::notifySetupWindow(int request) {
-    emit hub_.send3(request);
 }
 
 std::optional<std::string> Tfordin::askOpenFileName(std::string_view filter) {

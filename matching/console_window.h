@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/program_state_qt.h"
+#include "core/program_state.h"
 #include "matching/console_interpreter.h"
 #include "matching/console_step.h"
 
@@ -11,7 +11,7 @@ class QTextEdit;
 
 namespace qv {
 
-class MessageHub;
+class NetworkModel;
 class Prompter;
 
 // The command console "命令行输入": a rich-text area in which each line completed with Enter is
@@ -19,7 +19,7 @@ class Prompter;
 class Tfordin final : public QWidget, private ConsoleHost, private ConsoleView {
     Q_OBJECT
 public:
-    Tfordin(ProgramState& state, MessageHub& hub, Prompter& prompter, QWidget* parent = nullptr);
+    Tfordin(NetworkModel& network, Prompter& prompter, QWidget* parent = nullptr);
 
     // The S-parameter table window that "sp" shows; none until that window exists.
     void setSParameterTable(QWidget* table) { sParameterTable_ = table; }
@@ -35,8 +35,6 @@ private:
 
     // ConsoleHost
     void setConsoleOpacity(int colourKey, int alpha) override;
-    void notifyMainWindow(int request) override;
-    void notifySetupWindow(int request) override;
     std::optional<std::string> askOpenFileName(std::string_view filter) override;
     std::optional<std::string> askSaveFileName(std::string_view filter) override;
 
@@ -48,8 +46,7 @@ private:
     void showSParameterTable() override;
     void setTypingStyle(const ConsoleTextStyle& style) override;
 
-    ProgramState& state_;
-    MessageHub& hub_;
+    NetworkModel& network_;
     Prompter& prompter_;
     QTextEdit* RichEdit1 = nullptr;
     QStatusBar* StatusBar1 = nullptr;

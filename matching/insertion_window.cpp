@@ -1,14 +1,13 @@
 #include "matching/insertion_window.h"
 
 #include "chart/entry_canvas.h"
-#include "chart/program_state_qt.h"
 #include "core/decimal.h"
 #include "core/engineering.h"
 #include "core/microstrip.h"
+#include "core/program_state.h"
 #include "core/text_format.h"
 #include "matching/insertion_value.h"
-#include "matching/network_append.h"
-#include "ui/message_hub.h"
+#include "matching/network_model.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
 
@@ -41,9 +40,9 @@ bool IsMicrostrip(int kind) {
 
 } // namespace
 
-Tflcop::Tflcop(ProgramState& state, ChartCanvas& canvas, MessageHub& hub, Prompter& prompter, QWidget* parent)
+Tflcop::Tflcop(ProgramState& state, NetworkModel& network, Prompter& prompter, QWidget* parent)
     : FixedDialog("Tflcop", "接入元件", WindowWidth, WindowHeight, WindowSkyBlue, parent), state_(state),
-      canvas_(canvas), hub_(hub), prompter_(prompter) {
+      network_(network), prompter_(prompter) {
     setWindowFlag(Qt::WindowStaysOnTopHint);
 
     auto* kinds = new QGroupBox(QStringLiteral("元件接入方式"), this);
@@ -168,7 +167,6 @@ std::optional<StripMillimetres> Tflcop::readStrip() const {
 
 void Tflcop::BitBtn1Click() {
     const int kind = checkedKind();
-    const PathColours colours{state_.colours.lineColourOfKind(kind), state_.colours.labelColourOfKind(kind)};
     std::string label;
     MicrostripBlock block;
     Real R = 0;
@@ -200,17 +198,13 @@ void Tflcop::BitBtn1Click() {
         value = *reactance * scale;
     }
 
-    const AppendResult result =
-        AppendElement(state_, canvas_.picture(), label, kind, block, R, value, state_.NodeCount, colours);
+    const AppendResult result = network_.append(label, {kind, block, R, value});
     if (!result) {
         const std::string refusal = RefusalText(result.refusal);
         if (!refusal.empty())
             prompter_.showMessage(Q(refusal));
         return;
     }
-    state_.NodeCount = result.node;
-    canvas_.repaint();
-    emit hub_.send2(MessageHub::RefreshMatchFigures);
     close();
 }
 

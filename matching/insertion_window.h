@@ -12,8 +12,7 @@ class QRadioButton;
 
 namespace qv {
 
-class ChartCanvas;
-class MessageHub;
+class NetworkModel;
 class Prompter;
 struct ProgramState;
 struct StripMillimetres;
@@ -30,8 +29,7 @@ struct StripMillimetres;
 class Tflcop final : public FixedDialog {
     Q_OBJECT
 public:
-    Tflcop(ProgramState& state, ChartCanvas& canvas, MessageHub& hub, Prompter& prompter,
-           QWidget* parent = nullptr);
+    Tflcop(ProgramState& state, NetworkModel& network, Prompter& prompter, QWidget* parent = nullptr);
 
     void BitBtn1Click(); // insert
     void BitBtn2Click(); // "Zo" of the entered strip
@@ -50,8 +48,7 @@ private:
     void setUnits(const char* const* units, std::size_t count);
 
     ProgramState& state_;
-    ChartCanvas& canvas_;
-    MessageHub& hub_;
+    NetworkModel& network_;
     Prompter& prompter_;
     std::array<QRadioButton*, 9> radioButtons_{}; // RadioButton1..8 at their numbers
     std::array<QLineEdit*, 12> edits_{};          // Edit1..Edit11 at their numbers

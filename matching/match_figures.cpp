@@ -7,8 +7,9 @@
 
 namespace qv {
 
-MatchFigureTexts FormatMatchFigures(const ProgramState& state, std::string_view numberFormat) {
-    const MatchNode& last = state.network[std::clamp(state.NodeCount, 0, LastMatchSlot)];
+MatchFigureTexts FormatMatchFigures(const ProgramState& state, std::string_view numberFormat, int lastNode) {
+    const MatchNode& last =
+        state.network[std::clamp(lastNode < 0 ? state.NodeCount : lastNode, 0, LastMatchSlot)];
     const MatchNode& ends = state.network[1];
     const MatchFigures figures =
         MatchQuality({last.nodeR, last.nodeX}, {ends.sourceR, ends.sourceX}, state.matchflag);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "chart/program_state_qt.h"
+#include "chart/network_port.h"
+#include "core/program_state.h"
 
 #include <string>
 #include <string_view>
@@ -9,14 +10,12 @@
 // window, from MatchQuality of the last node against the source of slot 1.
 namespace qv {
 
-struct MatchFigureTexts {
-    std::string returnLoss;   // "RLmatch=..."
-    std::string vswr;         // "IVmatch=..."
-    std::string mismatchLoss; // "ILmatch=..."
-};
+using MatchFigureTexts = MatchFigureLines;
 
-// numberFormat is "%4.2f" after a recalculation and "%4.2fdb" when another window asks. Throws
-// FloatingPointError when the last node and the source cannot be compared (their sum is zero).
-MatchFigureTexts FormatMatchFigures(const ProgramState& state, std::string_view numberFormat);
+// The figures of node lastNode (by default NodeCount) against the source. numberFormat is "%4.2f"
+// after a recalculation and "%4.2fdb" after an append. Throws FloatingPointError when the node and
+// the source cannot be compared (their sum is zero).
+MatchFigureTexts FormatMatchFigures(const ProgramState& state, std::string_view numberFormat,
+                                    int lastNode = -1);
 
 } // namespace qv

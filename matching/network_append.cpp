@@ -41,13 +41,8 @@ void Store(MatchNode& slot, std::string_view label, LabelStore labelStore, const
 // replay must not shorten the names of the elements.
 AppendResult Append(ProgramState& state, Surface& chart, std::string_view label, LabelStore labelStore,
                     const ElementSpec& element, int i, PathColours colours) {
-    if (!IsElementKind(element.kind))
-        return {-1, AppendRefusal::UnknownKind};
-    // Slot 0 holds the reference impedance in ohms, not a start node.
-    if (i < 1)
-        return {-1, AppendRefusal::NoStartNode};
-    if (i >= LastMatchSlot)
-        return {-1, AppendRefusal::NetworkFull};
+    if (const AppendRefusal refusal = AppendRefusalAt(element.kind, i); refusal != AppendRefusal::None)
+        return {-1, refusal};
 
     const MatchNode& from = state.network[i];
     const std::optional<ElementStep> step =
@@ -57,7 +52,59 @@ AppendResult Append(ProgramState& state, Surface& chart, std::string_view label,
     return {i + 1, AppendRefusal::None};
 }
 
+ElementSpec SpecOf(const MatchNode& slot) {
+    return {slot.kind, slot.strip, slot.R, slot.value};
+}
+
 } // namespace
+
+AppendRefusal AppendRefusalAt(int kind, int i) {
+    if (!IsElementKind(kind))
+        return AppendRefusal::UnknownKind;
+    // Slot 0 holds the reference impedance in ohms, not a start node.
+    if (i < 1)
+        return AppendRefusal::NoStartNode;
+    if (i >= LastMatchSlot)
+        return AppendRefusal::NetworkFull;
+    return AppendRefusal::None;
+}
+
+void StoreElement(MatchNode& slot, std::string_view label, const ElementSpec& element, Complex node) {
+    Store(slot, label, LabelStore::Typed, element, node);
+}
+
+int ComputeNetworkNodes(ProgramState& state, int n) {
+    n = std::min(n, LastMatchSlot);
+    const NodeConditions conditions{state.Fo, state.Zo, state.effflag};
+    for (int i = 1; i < n; ++i) {
+        MatchNode& slot = state.network[i + 1];
+        slot.strip.frequency = state.Fo;
+        const MatchNode& from = state.network[i];
+        const std::optional<ElementStep> step =
+            ComputeElementStep({from.nodeR, from.nodeX}, SpecOf(slot), conditions);
+        if (!step)
+            return i;
+        slot.nodeR = step->node.re;
+        slot.nodeX = step->node.im;
+    }
+    return std::max(n, 1);
+}
+
+void DrawNetworkPaths(const ProgramState& state, Surface& chart, int n, int first) {
+    n = std::min(n, LastMatchSlot);
+    const NodeConditions conditions{state.Fo, state.Zo, state.effflag};
+    PathColours colours;
+    for (int i = std::max(first, 1); i < n; ++i) {
+        const MatchNode& slot = state.network[i + 1];
+        if (!IsElementKind(slot.kind))
+            return;
+        colours = {state.colours.lineColourOfKind(slot.kind), state.colours.labelColourOfKind(slot.kind)};
+        const MatchNode& from = state.network[i];
+        const std::optional<ElementStep> step =
+            ComputeElementStep({from.nodeR, from.nodeX}, SpecOf(slot), conditions);
+        DrawElementPath(chart, state.geometry, *step, LabelText(slot, ReplayedLabelBytes), colours);
+    }
+}
 
 std::string RefusalText(AppendRefusal refusal) {
     switch (refusal) {
@@ -84,9 +131,8 @@ int RecalculateNetwork(ProgramState& state, Surface& chart, int n) {
         slot.strip.frequency = state.Fo;
         if (IsElementKind(slot.kind))
             colours = {state.colours.lineColourOfKind(slot.kind), state.colours.labelColourOfKind(slot.kind)};
-        const ElementSpec element{slot.kind, slot.strip, slot.R, slot.value};
-        const AppendResult result =
-            Append(state, chart, LabelText(slot, ReplayedLabelBytes), LabelStore::Kept, element, i, colours);
+        const AppendResult result = Append(state, chart, LabelText(slot, ReplayedLabelBytes),
+                                           LabelStore::Kept, SpecOf(slot), i, colours);
         if (!result)
             break;
         last = result.node;

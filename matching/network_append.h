@@ -1,7 +1,7 @@
 #pragma once
 
-#include "chart/program_state_qt.h"
 #include "chart/surface.h"
+#include "core/program_state.h"
 #include "matching/element_path.h"
 
 #include <string>
@@ -33,6 +33,23 @@ std::string RefusalText(AppendRefusal refusal);
 // before anything is drawn or stored when the element cannot be computed.
 AppendResult AppendElement(ProgramState& state, Surface& chart, std::string_view label, int kind,
                            const MicrostripBlock& strip, Real R, Real value, int i, PathColours colours);
+
+// Why an element of that kind cannot follow node i; None when it can.
+AppendRefusal AppendRefusalAt(int kind, int i);
+
+// Stores a computed element in its slot: the typed label (GBK, cut to 23 bytes), the kind, the
+// element's own fields and the node after it.
+void StoreElement(MatchNode& slot, std::string_view label, const ElementSpec& element, Complex node);
+
+// Computes the nodes of slots 2..n again, without drawing, at the current Fo (every slot's
+// frequency is set to Fo first, so microstrip elements follow it). Returns the last node
+// computed: n, or the node before an element of unknown kind. Throws FloatingPointError from the
+// first element that cannot be computed; the nodes before it are computed by then.
+int ComputeNetworkNodes(ProgramState& state, int n);
+
+// Draws the paths of the elements of slots 2..n from their stored nodes, each in its kind's
+// colours, with the first 21 bytes of its label.
+void DrawNetworkPaths(const ProgramState& state, Surface& chart, int n, int first = 1);
 
 // Replays the elements of slots 2..n in order at the current Fo (every slot's frequency is set to
 // Fo first, so microstrip elements follow it), each in its kind's colours, and stops at the first

@@ -4,12 +4,12 @@
 #include "chart/entry_canvas.h"
 #include "chart/entry_points.h"
 #include "chart/overlays.h"
-#include "chart/program_state_qt.h"
 #include "core/conversions.h"
 #include "core/decimal.h"
+#include "core/program_state.h"
 #include "core/text_format.h"
+#include "matching/network_model.h"
 #include "matching/setup_points.h"
-#include "ui/message_hub.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
 
@@ -39,10 +39,11 @@ const char* Flag(bool set) {
 
 } // namespace
 
-Tforg::Tforg(ProgramState& state, ChartCanvas& canvas, MessageHub& hub, Prompter& prompter, QWidget* parent)
+Tforg::Tforg(ProgramState& state, NetworkModel& network, ChartCanvas& canvas, Prompter& prompter,
+             QWidget* parent)
     : FixedDialog("Tforg", "匹配总是从负载向源方向匹配，所以请先设置", WindowWidth, WindowHeight,
                   WindowSkyBlue, parent),
-      state_(state), canvas_(canvas), prompter_(prompter) {
+      state_(state), network_(network), canvas_(canvas), prompter_(prompter) {
     setWindowFlag(Qt::WindowStaysOnTopHint);
 
     auto* impedances = new QGroupBox(this);
@@ -101,14 +102,22 @@ Tforg::Tforg(ProgramState& state, ChartCanvas& canvas, MessageHub& hub, Prompter
     checkBox1_->setChecked(state_.para.ReadParaString("归一化输入1") != "0");
     checkBox3_->setChecked(state_.para.ReadParaString("对数输入2") != "0");
 
-    connect(&hub, &MessageHub::send3, this, &Tforg::WmFormSend3, Qt::DirectConnection);
+    connect(&network_, &NetworkModel::changed, this, &Tforg::networkChanged);
 }
 
-void Tforg::startNetwork() {
-    if (checkBox4_->isChecked())
-        state_.NodeCount = 1;
-    if (state_.NodeCount < 1)
-        state_.NodeCount = 1;
+EndsRule Tforg::endsRule() const {
+    return checkBox4_->isChecked() ? EndsRule::Restart : EndsRule::KeepElements;
+}
+
+void Tforg::setEnds(Complex load, Complex source) {
+    applying_ = true;
+    try {
+        network_.setEnds(load, source, endsRule());
+    } catch (...) {
+        applying_ = false;
+        throw;
+    }
+    applying_ = false;
 }
 
 void Tforg::BitBtn1Click() {
@@ -129,12 +138,7 @@ void Tforg::BitBtn1Click() {
     const PixelPoint loadPixel = GammaToPixel(state_.geometry, ImpedanceToGamma(load.re, load.im));
     const PixelPoint sourcePixel = GammaToPixel(state_.geometry, ImpedanceToGamma(source.re, source.im));
 
-    startNetwork();
-    MatchNode& ends = state_.network[1];
-    ends.sourceR = source.re;
-    ends.sourceX = source.im;
-    ends.nodeR = load.re;
-    ends.nodeX = load.im;
+    setEnds({load.re, load.im}, {source.re, source.im});
 
     Surface& picture = canvas_.picture();
     picture.font.colour = LoadMarkerColour;
@@ -170,9 +174,10 @@ void Tforg::Button21Click(bool keepOpen) {
         }
         const ReflectionEntry end = ReflectionToImpedance(*magnitude, *angle, decibels);
         const PixelPoint pixel = GammaToPixel(state_.geometry, end.gamma);
-        startNetwork();
-        state_.network[1].*r = end.r;
-        state_.network[1].*x = end.x;
+        MatchNode ends = state_.network[1];
+        ends.*r = end.r;
+        ends.*x = end.x;
+        setEnds({ends.nodeR, ends.nodeX}, {ends.sourceR, ends.sourceX});
         PointReadout(picture, pixel.x, pixel.y, state_, canvas_.readout());
         MarkNetworkEnd(picture, pixel, markerColour, ImpedanceEntryLabel(end.r, end.x, true, state_.Zo));
         return true;
@@ -268,8 +273,11 @@ void Tforg::BitBtn4Click() {
         prompter_.showMessage(QStringLiteral("参数文件没有保存: ") + *path);
 }
 
-void Tforg::WmFormSend3(int wParam) {
-    if (wParam == MessageHub::RefillSetupFields)
+void Tforg::networkChanged(NetworkChange change) {
+    // The fields keep what the user typed while this window applies it.
+    if (applying_)
+        return;
+    if (change == NetworkChange::Ends || change == NetworkChange::Loaded || change == NetworkChange::Reset)
         bursh();
 }
 

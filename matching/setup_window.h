@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/complex.h"
 #include "core/spara_file.h"
+#include "matching/network_model.h"
 #include "ui/fixed_dialog.h"
 
 #include <array>
@@ -11,7 +13,6 @@ class QLineEdit;
 namespace qv {
 
 class ChartCanvas;
-class MessageHub;
 class Prompter;
 struct ProgramState;
 
@@ -27,7 +28,7 @@ struct ProgramState;
 class Tforg final : public FixedDialog {
     Q_OBJECT
 public:
-    Tforg(ProgramState& state, ChartCanvas& canvas, MessageHub& hub, Prompter& prompter,
+    Tforg(ProgramState& state, NetworkModel& network, ChartCanvas& canvas, Prompter& prompter,
           QWidget* parent = nullptr);
 
     void BitBtn1Click();               // apply the impedance group and close
@@ -37,22 +38,26 @@ public:
     void Button3Click();               // "倒换数据"
     void BitBtn3Click();               // "L": load both groups from a parameter file
     void BitBtn4Click();               // "S": save both groups to a parameter file
-    void WmFormSend3(int wParam);
+    // Another window or the console changed the ends of the network: refill the impedance group.
+    void networkChanged(NetworkChange change);
 
 private:
     SetupEntries entries() const;
     void showEntries(const SetupEntries& entries);
     // Restart or keep the elements: NodeCount 1 with "重新开始", otherwise at least 1.
-    void startNetwork();
+    EndsRule endsRule() const;
+    void setEnds(Complex load, Complex source);
     QLineEdit* edit(int n) const { return edits_[static_cast<std::size_t>(n)]; }
 
     ProgramState& state_;
+    NetworkModel& network_;
     ChartCanvas& canvas_;
     Prompter& prompter_;
     std::array<QLineEdit*, 9> edits_{}; // Edit1..Edit8 at their numbers
     QCheckBox* checkBox1_ = nullptr;
     QCheckBox* checkBox3_ = nullptr;
     QCheckBox* checkBox4_ = nullptr;
+    bool applying_ = false;
 };
 
 } // namespace qv

@@ -1,5 +1,5 @@
 #include "app/startup.h"
-#include "chart/program_state_qt.h"
+#include "core/program_state.h"
 #include "core/settings_store.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"

@@ -5,7 +5,7 @@
 #include "chart/entry_q_window.h"
 #include "chart/entry_vswr_window.h"
 #include "chart/main_window.h"
-#include "chart/program_state_qt.h"
+#include "core/program_state.h"
 #include "entry_test_canvas.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"

@@ -1,5 +1,6 @@
 #include "chart_window_fixture.h"
 
+#include "chart/network_port.h"
 #include "chart/settings_window.h"
 #include "core/atomic_file.h"
 
@@ -9,12 +10,38 @@
 namespace qv::test {
 namespace {
 
+// Fo and Zo as the network takes them: stored in the state, each call counted.
+class RecordingNetwork final : public NetworkPort {
+public:
+    explicit RecordingNetwork(ProgramState& state) : state_(state) {}
+    int nodeCount() const override { return 0; }
+    void drawNetwork(Surface&) const override {}
+    void drawLastElement(Surface&) const override {}
+    std::optional<MatchFigureLines> matchFigures(std::string_view) const override { return std::nullopt; }
+    void recalculate() override {}
+    void deleteLastElement() override {}
+    bool setFrequency(Real hertz) override {
+        ++changes;
+        state_.Fo = hertz;
+        return true;
+    }
+    bool setReferenceImpedance(Real ohms) override {
+        ++changes;
+        state_.Zo = ohms;
+        return true;
+    }
+    int changes = 0;
+
+private:
+    ProgramState& state_;
+};
+
 class SettingsWindowTest : public ChartWindowTest {
 protected:
     void SetUp() override {
         ChartWindowTest::SetUp();
-        settings = std::make_unique<TForm4>(state, hub, prompter);
-        QObject::connect(&hub, &MessageHub::send2, [this](int wParam) { requests << wParam; });
+        settings = std::make_unique<TForm4>(state, prompter);
+        settings->setNetwork(&network);
         settings->show();
         edit1 = settings->findChild<QLineEdit*>(QStringLiteral("Edit1"));
         edit2 = settings->findChild<QLineEdit*>(QStringLiteral("Edit2"));
@@ -32,7 +59,7 @@ protected:
     QLineEdit* edit1 = nullptr;
     QLineEdit* edit2 = nullptr;
     QPushButton* confirm = nullptr;
-    QList<int> requests;
+    RecordingNetwork network{state};
 };
 
 TEST_F(SettingsWindowTest, ShowsTheCurrentValues) {
@@ -41,23 +68,18 @@ TEST_F(SettingsWindowTest, ShowsTheCurrentValues) {
     EXPECT_EQ(edit2->text(), QStringLiteral("50.00"));
 }
 
-TEST_F(SettingsWindowTest, StoresZoAsTypedWhileTheChangeMessageStoresItFormatted) {
+TEST_F(SettingsWindowTest, SetsFoAndZoThroughTheNetworkAndStoresThemAsTyped) {
     type(edit1, QStringLiteral(" 900M "));
     type(edit2, QStringLiteral("75"));
     QTest::mouseClick(confirm, Qt::LeftButton);
     EXPECT_EQ(state.Fo, 900e6L);
     EXPECT_EQ(state.Zo, 75);
-    EXPECT_EQ(requests, QList<int>{MessageHub::RecalculateNetwork});
+    EXPECT_EQ(network.changes, 2);
     EXPECT_FALSE(settings->isVisible());
     std::optional<std::string> ini = ReadWholeFile(state.para.path());
     ASSERT_TRUE(ini);
     EXPECT_NE(ini->find("Zo=75\r\n"), std::string::npos);
     EXPECT_NE(ini->find("Fo=900M\r\n"), std::string::npos); // trimmed
-
-    emit hub.send2(MessageHub::ImpedanceChanged);
-    ini = ReadWholeFile(state.para.path());
-    ASSERT_TRUE(ini);
-    EXPECT_NE(ini->find("Zo=75.00\r\n"), std::string::npos); // "%f" prints two decimals
 }
 
 TEST_F(SettingsWindowTest, RejectedOrNonPositiveEntriesChangeNothing) {
@@ -76,7 +98,7 @@ TEST_F(SettingsWindowTest, RejectedOrNonPositiveEntriesChangeNothing) {
         EXPECT_EQ(state.Fo, 554e6L);
         EXPECT_EQ(state.Zo, 50);
         EXPECT_EQ(ReadWholeFile(state.para.path()), iniBefore);
-        EXPECT_TRUE(requests.isEmpty());
+        EXPECT_EQ(network.changes, 0);
         EXPECT_TRUE(settings->isVisible());
     }
 }

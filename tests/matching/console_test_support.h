@@ -3,6 +3,7 @@
 #include "core/program_state.h"
 #include "matching/console_interpreter.h"
 #include "matching/console_step.h"
+#include "matching/network_model.h"
 #include "support/test_paths.h"
 
 #include <deque>
@@ -16,18 +17,11 @@ namespace qv::test {
 class RecordingHost final : public ConsoleHost {
 public:
     std::vector<int> opacities;
-    std::vector<std::string> notifications; // "main 2", "setup 2", in order
     std::vector<std::string> dialogFilters;
     std::deque<std::optional<std::string>> openAnswers;
     std::deque<std::optional<std::string>> saveAnswers;
 
     void setConsoleOpacity(int, int alpha) override { opacities.push_back(alpha); }
-    void notifyMainWindow(int request) override {
-        notifications.push_back("main " + std::to_string(request));
-    }
-    void notifySetupWindow(int request) override {
-        notifications.push_back("setup " + std::to_string(request));
-    }
     std::optional<std::string> askOpenFileName(std::string_view filter) override {
         return answer(openAnswers, filter);
     }
@@ -71,14 +65,22 @@ public:
     void setTypingStyle(const ConsoleTextStyle& style) override { typingStyles.push_back(style); }
 };
 
-// A program state in a fresh data folder, with slot 0 holding the reference impedance as the
-// main window leaves it at start.
+// A program state in a fresh data folder, with slot 0 holding the reference impedance as at
+// start, its network model, and the names of the changes the model announced, in order.
 struct ConsoleFixtureState {
     TempDir dir;
     ProgramState state{dir.path()};
+    NetworkModel network{state};
+    std::vector<std::string> changes;
     ConsoleFixtureState() {
         state.network[0].sourceR = state.Zo;
         state.network[0].nodeR = state.Zo;
+        QObject::connect(&network, &NetworkModel::changed, [this](NetworkChange change) {
+            static constexpr const char* Names[] = {"reset",      "ends",        "appended",  "elements",
+                                                    "loaded",     "frequency",   "impedance", "match mode",
+                                                    "wavelength", "recalculated"};
+            changes.emplace_back(Names[static_cast<int>(change)]);
+        });
     }
 };
 

@@ -1,8 +1,8 @@
-#include "chart/program_state_qt.h"
+#include "core/program_state.h"
 #include "matching/console_window.h"
+#include "matching/network_model.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
-#include "ui/message_hub.h"
 #include "ui/qt_text.h"
 
 #include <QGuiApplication>
@@ -21,19 +21,17 @@ class ConsoleWindow : public ::testing::Test {
 protected:
     test::TempDir dir;
     ProgramState state{dir.path()};
-    MessageHub hub;
+    NetworkModel network{state};
     test::ScriptedPrompter prompter;
-    Tfordin window{state, hub, prompter};
+    Tfordin window{network, prompter};
     QTextEdit* edit = window.findChild<QTextEdit*>(QStringLiteral("RichEdit1"));
     std::vector<std::string> sent;
 
     void SetUp() override {
         ASSERT_NE(edit, nullptr);
         state.network[0].sourceR = state.network[0].nodeR = state.Zo;
-        QObject::connect(&hub, &MessageHub::send2, &window,
-                         [this](int w) { sent.push_back("2:" + std::to_string(w)); });
-        QObject::connect(&hub, &MessageHub::send3, &window,
-                         [this](int w) { sent.push_back("3:" + std::to_string(w)); });
+        QObject::connect(&network, &NetworkModel::changed, &window,
+                         [this](NetworkChange c) { sent.push_back(std::to_string(static_cast<int>(c))); });
     }
 
     // Types the command where the caret waits (the end of the text) and presses Enter.
@@ -99,11 +97,11 @@ TEST_F(ConsoleWindow, AnErrorIsShownAndTheTypingStyleReturns) {
     EXPECT_EQ(formatOfLine(2).fontPointSize(), 8);
 }
 
-TEST_F(ConsoleWindow, NetworkChangesNotifyTheMainAndSetupWindows) {
+TEST_F(ConsoleWindow, NetworkChangesGoThroughTheNetworkModel) {
     type(QStringLiteral("setload 25 0"));
     type(QStringLiteral("addc 2 1 c 10p"));
     type(QStringLiteral("setfre 600m"));
-    EXPECT_EQ(sent, (std::vector<std::string>{"2:2", "3:2", "2:2", "2:3"}));
+    EXPECT_EQ(sent, (std::vector<std::string>{"1", "3", "5"})); // ends, elements, frequency
     EXPECT_EQ(state.NodeCount, 2);
 }
 

@@ -1,8 +1,10 @@
 #include "chart/entry_canvas.h"
 #include "chart/main_window.h"
-#include "chart/program_state_qt.h"
 #include "core/decimal.h"
+#include "core/program_state.h"
 #include "matching/insertion_window.h"
+#include "matching/network_chart_link.h"
+#include "matching/network_model.h"
 #include "matching/setup_window.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
@@ -28,7 +30,14 @@ protected:
     void SetUp() override {
         ASSERT_EQ(state.Fo, 554e6L);
         ASSERT_EQ(state.Zo, 50);
+        network.reset();
+        QObject::connect(&network, &NetworkModel::changed, &main, [this](NetworkChange change) {
+            main.networkChanged(change == NetworkChange::Appended ? NetworkRedraw::LastElement
+                                                                  : NetworkRedraw::Whole);
+        });
+        main.setNetwork(&link);
     }
+    void TearDown() override { main.setNetwork(nullptr); }
 
     static void type(QWidget& w, const char* edit, const char* text) {
         w.findChild<QLineEdit*>(QString::fromUtf8(edit))->setText(QString::fromUtf8(text));
@@ -65,10 +74,12 @@ protected:
     ProgramState state{dir.path()};
     MessageHub hub;
     test::ScriptedPrompter prompter;
+    NetworkModel network{state};
     TForm2 main{state, hub, prompter};
+    NetworkChartLink link{network};
     MainWindowCanvas canvas{main};
-    Tforg setup{state, canvas, hub, prompter};
-    Tflcop insertion{state, canvas, hub, prompter};
+    Tforg setup{state, network, canvas, prompter};
+    Tflcop insertion{state, network, prompter};
 };
 
 TEST_F(TypicalDesign, MatchesTenMinusJFifteenOhmsToFifty) {

@@ -1,16 +1,17 @@
 #include "chart/chart_geometry.h"
 #include "chart/entry_test_canvas.h"
-#include "chart/program_state_qt.h"
 #include "core/decimal.h"
 #include "core/engineering.h"
 #include "core/microstrip.h"
+#include "core/program_state.h"
 #include "core/text_format.h"
 #include "matching/insertion_value.h"
 #include "matching/insertion_window.h"
+#include "matching/network_chart_link.h"
+#include "matching/network_model.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
 #include "ui/fixed_dialog.h"
-#include "ui/message_hub.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -82,7 +83,14 @@ protected:
         state.network[1].nodeR = 1; // load 1 + j1
         state.network[1].nodeX = 1;
         state.network[1].sourceR = 1;
-        QObject::connect(&hub, &MessageHub::send2, [this](int wParam) { requests << wParam; });
+        // The main window's part: an appended element's path goes onto the chart.
+        QObject::connect(&network, &NetworkModel::changed, [this](NetworkChange change) {
+            requests << static_cast<int>(change);
+            if (change == NetworkChange::Appended) {
+                link.drawLastElement(canvas.picture());
+                canvas.repaint();
+            }
+        });
         window.show();
     }
     QLineEdit* edit(int n) { return window.findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(n)); }
@@ -96,10 +104,11 @@ protected:
 
     test::TempDir dir;
     ProgramState state{dir.path()};
-    MessageHub hub;
+    NetworkModel network{state};
+    NetworkChartLink link{network};
     test::RecordingCanvas canvas;
     test::ScriptedPrompter prompter;
-    Tflcop window{state, canvas, hub, prompter};
+    Tflcop window{state, network, prompter};
     QList<int> requests;
 };
 
@@ -150,7 +159,7 @@ TEST_F(InsertionWindowTest, SeriesCapacitorOfTenPicofarads) {
     ASSERT_FALSE(texts.empty());
     EXPECT_EQ(texts[0].text, "10pf:X159.15");
     EXPECT_EQ(canvas.repaints, 1);
-    EXPECT_EQ(requests, QList<int>{MessageHub::RefreshMatchFigures});
+    EXPECT_EQ(requests, QList<int>{static_cast<int>(NetworkChange::Appended)});
     EXPECT_FALSE(window.isVisible());
 }
 

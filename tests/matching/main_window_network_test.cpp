@@ -1,5 +1,7 @@
 #include "chart/chart_window_fixture.h"
 
+#include "matching/network_chart_link.h"
+#include "matching/network_model.h"
 #include "ui/qt_text.h"
 
 #include <QLabel>
@@ -8,8 +10,8 @@
 namespace qv::test {
 namespace {
 
-// The main window's network buttons and requests over a load of 1 + j1 and a source of 1 (both
-// normalised to 50 ohms) at 100 MHz.
+// The main window with the real network model plugged in, over a load of 1 + j1 and a source of 1
+// (both normalised to 50 ohms) at 100 MHz.
 class MainWindowNetwork : public ChartWindowTest {
 protected:
     void SetUp() override {
@@ -22,16 +24,23 @@ protected:
         ends.sourceR = 1;
         ends.sourceX = 0;
         state.NodeCount = 1;
+        model = std::make_unique<NetworkModel>(state);
+        link = std::make_unique<NetworkChartLink>(*model);
+        QObject::connect(model.get(), &NetworkModel::changed, [this](NetworkChange change) {
+            ++notifications;
+            window->networkChanged(change == NetworkChange::Appended ? NetworkRedraw::LastElement
+                                                                     : NetworkRedraw::Whole);
+        });
+        window->setNetwork(link.get());
     }
+    void TearDown() override { window->setNetwork(nullptr); }
 
-    void addSlot(int kind, Real value) {
-        MatchNode& slot = state.network[++state.NodeCount];
-        slot.kind = kind;
-        slot.value = value;
-    }
+    // An element of the given kind, appended through the model.
+    void append(int kind, Real value) { ASSERT_TRUE(model->append("e", {kind, {}, 0, value})); }
 
-    void click(const char* name) { child<QPushButton>(name)->click(); }
+    void click(const char* name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
     QString label(const char* name) { return child<QLabel>(name)->text(); }
+    QStringList figures() { return {label("Label14"), label("Label15"), label("Label16")}; }
 
     int pixelsOf(int colour) {
         const QImage& picture = window->chartBitmap();
@@ -44,65 +53,83 @@ protected:
     }
 
     int seriesCapacitorColour() const { return state.colours.lineColourOfKind(SeriesCapacitor); }
+
+    std::unique_ptr<NetworkModel> model;
+    std::unique_ptr<NetworkChartLink> link;
+    int notifications = 0;
 };
 
-TEST_F(MainWindowNetwork, RecalculationDrawsThePathsAndShowsTheMatchFigures) {
-    addSlot(SeriesCapacitor, 15.9155e-12L); // about 1 - j1: |Gamma|^2 = 0.2 against the source
-    ASSERT_EQ(pixelsOf(seriesCapacitorColour()), 0);
-    click("BitBtn16");
+TEST_F(MainWindowNetwork, AppendDrawsThePathAndShowsTheDecibelFigures) {
+    append(SeriesCapacitor, 15.9155e-12L); // about 1 - j1: |Gamma|^2 = 0.2 against the source
     EXPECT_GT(pixelsOf(seriesCapacitorColour()), 50);
     EXPECT_NEAR(static_cast<double>(state.network[2].nodeX), -1, 1e-6);
     // RL = -10 lg 0.2, VSWR = (1 + sqrt 0.2)/(1 - sqrt 0.2), ML = 10 lg (1/0.8).
-    EXPECT_EQ(label("Label14"), "RLmatch=6.99");
-    EXPECT_EQ(label("Label15"), "IVmatch=2.62");
-    EXPECT_EQ(label("Label16"), "ILmatch=0.97");
+    EXPECT_EQ(figures(), (QStringList{"RLmatch=6.99db", "IVmatch=2.62db", "ILmatch=0.97db"}));
     EXPECT_EQ(window->statusPanelText(3), QStringLiteral("接入元件2"));
-}
-
-TEST_F(MainWindowNetwork, MatchFigureRequestUsesDecibelTextsWithoutRedrawing) {
-    addSlot(SeriesCapacitor, 15.9155e-12L);
-    state.network[2].nodeR = 1;
-    state.network[2].nodeX = -1;
-    emit hub.send2(MessageHub::RefreshMatchFigures);
-    EXPECT_EQ(label("Label14"), "RLmatch=6.99db");
-    EXPECT_EQ(label("Label15"), "IVmatch=2.62db");
-    EXPECT_EQ(label("Label16"), "ILmatch=0.97db");
-    EXPECT_EQ(pixelsOf(seriesCapacitorColour()), 0);
-}
-
-TEST_F(MainWindowNetwork, RecalculationRequestReplaysAtTheCurrentFrequency) {
-    addSlot(SeriesInductor, 79.5775e-9L); // 50 ohms at 100 MHz
-    emit hub.send2(MessageHub::RecalculateNetwork);
-    EXPECT_NEAR(static_cast<double>(state.network[2].nodeX), 2, 1e-6);
-    state.Fo = 200e6L;
-    emit hub.send2(MessageHub::RecalculateNetwork);
-    EXPECT_NEAR(static_cast<double>(state.network[2].nodeX), 3, 1e-6);
-}
-
-TEST_F(MainWindowNetwork, DeletingTheOnlyElementLeavesAClearedChart) {
-    click("BitBtn1");
-    const QImage fresh = window->chartBitmap().copy();
-    addSlot(SeriesCapacitor, 15.9155e-12L);
     click("BitBtn16");
-    ASSERT_NE(window->chartBitmap(), fresh);
+    EXPECT_EQ(figures(), (QStringList{"RLmatch=6.99", "IVmatch=2.62", "ILmatch=0.97"}));
+}
+
+TEST_F(MainWindowNetwork, FrequencyZoAndModeChangesShowAtOnce) {
+    append(SeriesInductor, 79.5775e-9L); // 50 ohms at 100 MHz: node 1 + j2
+    EXPECT_NEAR(static_cast<double>(state.network[2].nodeX), 2, 1e-6);
+    ASSERT_TRUE(model->setFrequency(200e6L));
+    EXPECT_NEAR(static_cast<double>(state.network[2].nodeX), 3, 1e-6);
+    EXPECT_EQ(label("Label1"), QStringLiteral("Freq=200.00M"));
+    // 1 + j3 against 1: |j3/(2 + j3)|^2 = 9/13.
+    EXPECT_EQ(label("Label14"), QStringLiteral("RLmatch=1.60"));
+    ASSERT_TRUE(model->setReferenceImpedance(100));
+    EXPECT_EQ(label("Label2"), QStringLiteral("Zo=100.00"));
+    // The load is kept normalised; the inductor's 100 ohms are now 1 normalised.
+    EXPECT_NEAR(static_cast<double>(state.network[2].nodeX), 2, 1e-6);
+}
+
+TEST_F(MainWindowNetwork, NewEndsWithoutRestartRedrawTheKeptElements) {
+    append(SeriesCapacitor, 15.9155e-12L);
+    const QStringList before = figures();
+    model->setEnds({0.4L, 0.2L}, {1, 0}, EndsRule::KeepElements);
+    EXPECT_EQ(state.NodeCount, 2);
+    EXPECT_NE(figures(), before);
+    EXPECT_NEAR(static_cast<double>(state.network[2].nodeX), 0.2L - 2, 1e-6); // Xc = 100 ohms
+    EXPECT_GT(pixelsOf(seriesCapacitorColour()), 10);
+}
+
+TEST_F(MainWindowNetwork, DeletingToTheStartNodeKeepsTheEndsAndTheirFigures) {
+    append(SeriesCapacitor, 15.9155e-12L);
     click("BitBtn15");
     EXPECT_EQ(state.NodeCount, 1);
-    EXPECT_EQ(window->chartBitmap(), fresh);
+    EXPECT_EQ(pixelsOf(seriesCapacitorColour()), 0);
+    EXPECT_GT(pixelsOf(0x0000FF), 4); // the red end markers stay
+    // 1 + j1 against 1, conjugate comparison: |(-j1)/(2 - j1)|^2 = 0.2.
+    EXPECT_EQ(figures(), (QStringList{"RLmatch=6.99", "IVmatch=2.62", "ILmatch=0.97"}));
     EXPECT_EQ(window->statusPanelText(3), QStringLiteral("接入元件1"));
+    const int count = notifications;
     click("BitBtn15"); // one node left: nothing happens
     EXPECT_EQ(state.NodeCount, 1);
+    EXPECT_EQ(notifications, count);
 }
 
 TEST_F(MainWindowNetwork, DeletingRedrawsTheRemainingElements) {
-    addSlot(SeriesCapacitor, 15.9155e-12L);
-    addSlot(ShuntInductor, 50e-9L);
-    click("BitBtn16");
-    const int shuntColourBefore = pixelsOf(state.colours.lineColourOfKind(ShuntInductor));
-    ASSERT_GT(shuntColourBefore, 0);
+    append(SeriesCapacitor, 15.9155e-12L);
+    append(ShuntInductor, 50e-9L);
+    ASSERT_GT(pixelsOf(state.colours.lineColourOfKind(ShuntInductor)), 0);
     click("BitBtn15");
     EXPECT_EQ(state.NodeCount, 2);
     EXPECT_EQ(pixelsOf(state.colours.lineColourOfKind(ShuntInductor)), 0);
     EXPECT_GT(pixelsOf(seriesCapacitorColour()), 50);
+}
+
+TEST_F(MainWindowNetwork, ResizingDrawsTheNetworkIntoTheNewPictureAndKeepsTheReadouts) {
+    append(SeriesCapacitor, 15.9155e-12L);
+    move(100, 100);
+    const QString impedance = label("Label3");
+    ASSERT_NE(impedance, QStringLiteral("Z=1+j1"));
+    window->resize(window->width() + 60, window->height() + 40);
+    QApplication::processEvents();
+    EXPECT_EQ(window->chartBitmap().size(), paintBox->size());
+    EXPECT_GT(pixelsOf(seriesCapacitorColour()), 50);
+    EXPECT_EQ(label("Label3"), impedance);
+    EXPECT_EQ(figures(), (QStringList{"RLmatch=6.99", "IVmatch=2.62", "ILmatch=0.97"}));
 }
 
 } // namespace

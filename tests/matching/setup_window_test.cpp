@@ -1,8 +1,8 @@
 #include "chart/chart_geometry.h"
 #include "chart/entry_test_canvas.h"
-#include "chart/program_state_qt.h"
 #include "core/atomic_file.h"
 #include "core/conversions.h"
+#include "core/program_state.h"
 #include "core/settings_store.h"
 #include "matching/setup_window.h"
 #include "support/scripted_prompter.h"
@@ -27,7 +27,7 @@ protected:
 
     Tforg& window() {
         if (!window_) {
-            window_ = std::make_unique<Tforg>(state, canvas, hub, prompter);
+            window_ = std::make_unique<Tforg>(state, network, canvas, prompter);
             window_->show();
         }
         return *window_;
@@ -40,7 +40,7 @@ protected:
 
     test::TempDir dir;
     ProgramState state{dir.path()};
-    MessageHub hub;
+    NetworkModel network{state};
     test::RecordingCanvas canvas;
     test::ScriptedPrompter prompter;
 
@@ -223,12 +223,11 @@ TEST_F(SetupWindowTest, InUseDataAndTheRefillMessage) {
     EXPECT_EQ(edit(3)->text(), "50.00");
     EXPECT_EQ(edit(4)->text(), "15.00");
     box(1)->setChecked(true);
-    state.network[1].nodeR = 3;
-    emit hub.send3(MessageHub::RefillSetupFields);
+    network.setEnds({3, -0.3L}, {1, 0.3L}, EndsRule::KeepElements); // as the console's setload
     EXPECT_EQ(edit(1)->text(), "3.00");
     EXPECT_EQ(edit(4)->text(), "0.30");
     state.network[1].nodeR = 4;
-    emit hub.send3(1); // other requests are not for this window
+    network.setFrequency(1e9L); // other changes leave the fields alone
     EXPECT_EQ(edit(1)->text(), "3.00");
 }
 

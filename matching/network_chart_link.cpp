@@ -1,0 +1,47 @@
+#include "matching/network_chart_link.h"
+
+#include "chart/network_end_points.h"
+#include "matching/match_figures.h"
+#include "matching/network_append.h"
+#include "matching/network_model.h"
+
+namespace qv {
+
+int NetworkChartLink::nodeCount() const {
+    return model_.nodeCount();
+}
+
+void NetworkChartLink::drawNetwork(Surface& chart) const {
+    const ProgramState& state = model_.state();
+    DrawNetworkEndPoints(chart, state.geometry, state.network[1], state.Zo);
+    DrawNetworkPaths(state, chart, model_.computedNodeCount());
+}
+
+void NetworkChartLink::drawLastElement(Surface& chart) const {
+    const int n = model_.computedNodeCount();
+    DrawNetworkPaths(model_.state(), chart, n, n - 1);
+}
+
+std::optional<MatchFigureLines> NetworkChartLink::matchFigures(std::string_view numberFormat) const {
+    if (model_.nodeCount() < 1)
+        return std::nullopt;
+    return FormatMatchFigures(model_.state(), numberFormat, model_.computedNodeCount());
+}
+
+void NetworkChartLink::recalculate() {
+    model_.recalculate();
+}
+
+void NetworkChartLink::deleteLastElement() {
+    model_.removeLast();
+}
+
+bool NetworkChartLink::setFrequency(Real hertz) {
+    return model_.setFrequency(hertz);
+}
+
+bool NetworkChartLink::setReferenceImpedance(Real ohms) {
+    return model_.setReferenceImpedance(ohms);
+}
+
+} // namespace qv

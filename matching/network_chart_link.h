@@ -1,0 +1,27 @@
+#pragma once
+
+#include "chart/network_port.h"
+
+namespace qv {
+
+class NetworkModel;
+
+// The matching network model as the chart windows reach it.
+class NetworkChartLink final : public NetworkPort {
+public:
+    explicit NetworkChartLink(NetworkModel& model) : model_(model) {}
+
+    int nodeCount() const override;
+    void drawNetwork(Surface& chart) const override;
+    void drawLastElement(Surface& chart) const override;
+    std::optional<MatchFigureLines> matchFigures(std::string_view numberFormat) const override;
+    void recalculate() override;
+    void deleteLastElement() override;
+    bool setFrequency(Real hertz) override;
+    bool setReferenceImpedance(Real ohms) override;
+
+private:
+    NetworkModel& model_;
+};
+
+} // namespace qv

@@ -1,0 +1,158 @@
+#include "matching/network_model.h"
+
+#include "core/decimal.h"
+#include "core/engineering.h"
+#include "core/errors.h"
+#include "core/text_format.h"
+
+#include <cmath>
+
+namespace qv {
+
+NetworkModel::NetworkModel(ProgramState& state, QObject* parent) : QObject(parent), state_(state) {
+    computed_ = state_.NodeCount;
+}
+
+void NetworkModel::reset() {
+    state_.NodeCount = 0;
+    MatchNode& reference = state_.network[0];
+    reference.sourceR = state_.Zo;
+    reference.sourceX = 0;
+    reference.nodeR = state_.Zo;
+    reference.nodeX = 0;
+    finish(NetworkChange::Reset);
+}
+
+void NetworkModel::setLoad(Complex ohms, EndsRule rule) {
+    const MatchNode& ends = state_.network[1];
+    setEnds({ohms.re / state_.Zo, ohms.im / state_.Zo}, {ends.sourceR, ends.sourceX}, rule);
+}
+
+void NetworkModel::setSource(Complex ohms, EndsRule rule) {
+    const MatchNode& ends = state_.network[1];
+    setEnds({ends.nodeR, ends.nodeX}, {ohms.re / state_.Zo, ohms.im / state_.Zo}, rule);
+}
+
+void NetworkModel::setEnds(Complex loadNormalised, Complex sourceNormalised, EndsRule rule) {
+    MatchNode& ends = state_.network[1];
+    ends.nodeR = loadNormalised.re;
+    ends.nodeX = loadNormalised.im;
+    ends.sourceR = sourceNormalised.re;
+    ends.sourceX = sourceNormalised.im;
+    if (rule == EndsRule::Restart || state_.NodeCount < 1)
+        state_.NodeCount = 1;
+    finish(NetworkChange::Ends);
+}
+
+AppendResult NetworkModel::append(std::string_view label, const ElementSpec& element) {
+    const int i = state_.NodeCount;
+    if (const AppendRefusal refusal = AppendRefusalAt(element.kind, i); refusal != AppendRefusal::None)
+        return {-1, refusal};
+    // The whole chain is computed first, so that the element starts from the true last node.
+    computed_ = ComputeNetworkNodes(state_, i);
+    const MatchNode& from = state_.network[i];
+    const std::optional<ElementStep> step =
+        ComputeElementStep({from.nodeR, from.nodeX}, element, {state_.Fo, state_.Zo, state_.effflag});
+    StoreElement(state_.network[i + 1], label, element, step->node);
+    state_.NodeCount = i + 1;
+    finish(NetworkChange::Appended);
+    return {i + 1, AppendRefusal::None};
+}
+
+bool NetworkModel::insert(int k, const MatchNode& element) {
+    const int n = state_.NodeCount;
+    if (n < 1 || k < 2 || k > n + 1 || n >= LastMatchSlot || !IsElementKind(element.kind))
+        return false;
+    for (int i = n; i >= k; --i)
+        state_.network[i + 1] = state_.network[i];
+    state_.network[k] = element;
+    state_.NodeCount = n + 1;
+    finish(NetworkChange::Elements);
+    return true;
+}
+
+bool NetworkModel::replace(int k, const MatchNode& element) {
+    if (k < 2 || k > state_.NodeCount || !IsElementKind(element.kind))
+        return false;
+    state_.network[k] = element;
+    finish(NetworkChange::Elements);
+    return true;
+}
+
+bool NetworkModel::remove(int k) {
+    const int n = state_.NodeCount;
+    if (k < 2 || k > n)
+        return false;
+    for (int i = k; i < n; ++i)
+        state_.network[i] = state_.network[i + 1];
+    state_.NodeCount = n - 1;
+    finish(NetworkChange::Elements);
+    return true;
+}
+
+FileOutcome NetworkModel::loadFile(const std::string& fileName) {
+    FileOutcome outcome = LoadNetworkFile(state_, fileName);
+    if (outcome)
+        finish(NetworkChange::Loaded);
+    return outcome;
+}
+
+bool NetworkModel::setFrequency(Real hertz) {
+    if (!IsUsablePositive(hertz))
+        return false;
+    state_.Fo = hertz;
+    state_.para.WriteParaString("Fo", Trim(FormatFrequency(hertz)));
+    finish(NetworkChange::Frequency);
+    return true;
+}
+
+bool NetworkModel::setReferenceImpedance(Real ohms) {
+    if (!IsUsablePositive(ohms))
+        return false;
+    state_.Zo = ohms;
+    state_.para.WriteParaString("Zo", Trim(Format("%f", {ohms})));
+    finish(NetworkChange::Impedance);
+    return true;
+}
+
+void NetworkModel::setMatchMode(int flag) {
+    state_.matchflag = flag;
+    state_.para.WriteParaString("matchflag", Format("%d", {flag}));
+    finish(NetworkChange::MatchMode);
+}
+
+void NetworkModel::setWavelengthMode(int flag) {
+    state_.effflag = flag;
+    finish(NetworkChange::WavelengthMode);
+}
+
+void NetworkModel::recalculate() {
+    finish(NetworkChange::Recalculated);
+}
+
+void NetworkModel::finish(NetworkChange change) {
+    std::optional<FloatingPointError> failure;
+    try {
+        computed_ = ComputeNetworkNodes(state_, state_.NodeCount);
+    } catch (const FloatingPointError& error) {
+        failure = error;
+        computed_ = state_.NodeCount;
+        // The nodes before the failing element are computed: find where the chain broke.
+        for (int i = 1; i < state_.NodeCount; ++i) {
+            try {
+                const MatchNode& from = state_.network[i];
+                const MatchNode& slot = state_.network[i + 1];
+                ComputeElementStep({from.nodeR, from.nodeX}, {slot.kind, slot.strip, slot.R, slot.value},
+                                   {state_.Fo, state_.Zo, state_.effflag});
+            } catch (const FloatingPointError&) {
+                computed_ = i;
+                break;
+            }
+        }
+    }
+    emit changed(change);
+    if (failure)
+        throw *failure;
+}
+
+} // namespace qv

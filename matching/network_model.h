@@ -1,0 +1,88 @@
+#pragma once
+
+#include "core/complex.h"
+#include "core/program_state.h"
+#include "matching/network_append.h"
+#include "matching/network_file.h"
+#include "matching/node_calculation.h"
+
+#include <QObject>
+#include <string>
+#include <string_view>
+
+// The one writer of the matching network, its ends, Fo, Zo and the two modes. Every change is
+// checked first (a refused change leaves everything as it was), then applied, then every node is
+// computed again at the current Fo and Zo, and `changed` is emitted once. Windows and the console
+// read the state freely and change it only through here.
+namespace qv {
+
+enum class NetworkChange {
+    Reset,
+    Ends,           // the load or the source of slot 1
+    Appended,       // one element added after the last node
+    Elements,       // elements inserted, changed or deleted
+    Loaded,         // a network file replaced the network, Fo and Zo
+    Frequency,      // Fo
+    Impedance,      // Zo
+    MatchMode,      // matchflag
+    WavelengthMode, // effflag
+    Recalculated,   // nothing changed; the network was computed and drawn again
+};
+
+// Whether setting an end of the network keeps the elements after it.
+enum class EndsRule { KeepElements, Restart };
+
+class NetworkModel final : public QObject {
+    Q_OBJECT
+public:
+    explicit NetworkModel(ProgramState& state, QObject* parent = nullptr);
+
+    const ProgramState& state() const { return state_; }
+    int nodeCount() const { return state_.NodeCount; }
+    // The last node the computation reached: nodeCount() unless an element could not be computed.
+    int computedNodeCount() const { return computed_; }
+
+    // NodeCount 0, slot 0 the reference impedance (Zo, 0) in ohms.
+    void reset();
+    // The load or the source in ohms; the load, then the source, normalised.
+    void setLoad(Complex ohms, EndsRule rule = EndsRule::KeepElements);
+    void setSource(Complex ohms, EndsRule rule = EndsRule::KeepElements);
+    void setEnds(Complex loadNormalised, Complex sourceNormalised, EndsRule rule);
+
+    // Adds an element after the last node. Refused (nothing changes) for an unknown kind, a full
+    // network or a network without ends; throws FloatingPointError, changing nothing, when the
+    // element cannot be computed from the last node.
+    AppendResult append(std::string_view label, const ElementSpec& element);
+    // Puts an element record at slot k (2..NodeCount + 1), moving the later ones up; false when
+    // k is out of range or no slot is left.
+    bool insert(int k, const MatchNode& element);
+    // Replaces the element record of slot k (2..NodeCount).
+    bool replace(int k, const MatchNode& element);
+    // Drops the element of slot k (2..NodeCount), or the last one.
+    bool remove(int k);
+    bool removeLast() { return remove(state_.NodeCount); }
+    // Reads a network file; a file that cannot be read or decoded changes nothing.
+    FileOutcome loadFile(const std::string& fileName);
+
+    // Fo in hertz and Zo in ohms, stored in para.ini too; false (nothing changes) for a value that
+    // is not a usable positive number.
+    bool setFrequency(Real hertz);
+    bool setReferenceImpedance(Real ohms);
+    // matchflag (stored in para.ini too) and effflag (stored only by the console's "mtr" alone).
+    void setMatchMode(int flag);
+    void setWavelengthMode(int flag);
+
+    // Computes every node again and notifies, with nothing changed.
+    void recalculate();
+
+signals:
+    void changed(qv::NetworkChange change);
+
+private:
+    // Computes the nodes, notifies, then reports an element that could not be computed.
+    void finish(NetworkChange change);
+    ProgramState& state_;
+    int computed_ = 0;
+};
+
+} // namespace qv
