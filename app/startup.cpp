@@ -14,10 +14,10 @@ namespace qv {
 ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Prompter& prompter)
     : main(state, hub, prompter), canvas(main), matchCalculation(prompter), settings(state, hub, prompter),
       gammaEntry(state, canvas, prompter), impedanceEntry(state, canvas, prompter),
-      constantQ(state, canvas, prompter), constantVswr(state, canvas, prompter),
-      admittanceEntry(state, canvas, prompter), matchingSetup(state, canvas, hub, prompter),
-      elementInsertion(state, canvas, hub, prompter), console(state, hub, prompter), about(&main),
-      calculator(state.programDir, prompter) {
+      twoPortCalculator(state, hub, prompter), constantQ(state, canvas, prompter),
+      constantVswr(state, canvas, prompter), admittanceEntry(state, canvas, prompter),
+      matchingSetup(state, canvas, hub, prompter), elementInsertion(state, canvas, hub, prompter),
+      console(state, hub, prompter), about(&main), calculator(state.programDir, prompter) {
     ToolWindows& tools = main.toolWindows();
     tools.settings = &settings;
     tools.gammaEntry = &gammaEntry;
@@ -32,6 +32,7 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
     tools.calculator = &calculator;
     calculator.setChartWindow(&main);
     calculator.setMatchCalculationWindow(&matchCalculation);
+    tools.twoPortCalculator = &twoPortCalculator;
 }
 
 int SaveChartPicture(const std::string& programDirectory, const std::string& path, const PictureSize& size) {

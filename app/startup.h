@@ -14,6 +14,7 @@
 #include "matching/insertion_window.h"
 #include "matching/setup_window.h"
 #include "matching/tee_match_window.h"
+#include "sparams/two_port_window.h"
 
 #include <string>
 
@@ -37,6 +38,7 @@ struct ApplicationWindows {
     TForm4 settings;
     Tfinhro gammaEntry;
     Tfinrx impedanceEntry;
+    Tffscalc twoPortCalculator;
     TfquQ constantQ;
     Tqswr constantVswr;
     Tfgb admittanceEntry;
