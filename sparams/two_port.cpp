@@ -166,8 +166,9 @@ GainTerms Gains(const SMatrix& s) {
         const Real s22 = MagnitudeSquared(s.s22);
         const Real s21 = MagnitudeSquared(s.s21);
         const Real unilateral = s21 / ((1 - s11) * (1 - s22));
-        return GainTerms{10 * std::log10(1 / (1 - s11)), 10 * std::log10(s21), 10 * std::log10(1 / (1 - s22)),
-                         10 * std::log10(unilateral)};
+        // S21 = 0 belongs to the unilateral case: no forward gain is minus infinity, not an error.
+        return GainTerms{Decibels(1 / (1 - s11)), Decibels(s21), Decibels(1 / (1 - s22)),
+                         Decibels(unilateral)};
     });
 }
 

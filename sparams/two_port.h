@@ -74,7 +74,7 @@ struct StabilityFigures {
 
 struct GainTerms {
     Real sourceDb = 0;     // 10 lg 1/(1 - |S11|^2)
-    Real forwardDb = 0;    // 10 lg |S21|^2
+    Real forwardDb = 0;    // 10 lg |S21|^2, minus infinity for S21 = 0
     Real loadDb = 0;       // 10 lg 1/(1 - |S22|^2)
     Real unilateralDb = 0; // 10 lg GUmax
 };

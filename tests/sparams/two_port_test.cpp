@@ -9,6 +9,7 @@
 #include <cmath>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <random>
 #include <sstream>
 
 namespace qv {
@@ -190,6 +191,12 @@ TEST(AnalyseTwoPort, UnilateralTwoPortCompletesWithInfiniteK) {
     // MAG of a unilateral two-port is GUmax = 9/(0.75*0.84)
     EXPECT_TRUE(a.extras->gain.available);
     EXPECT_NEAR(static_cast<double>(a.extras->gain.db), 10 * std::log10(9 / (0.75 * 0.84)), 1e-12);
+
+    // nothing forward either: the gains are minus infinity and the analysis still completes
+    const TwoPortAnalysis isolator = AnalyseTwoPort(Polar(0.5L, -60, 0, 0, 0.2L, 10, 0.4L, -30), 50);
+    ASSERT_FALSE(isolator.failure) << *isolator.failure;
+    EXPECT_TRUE(std::isinf(isolator.gains->forwardDb) && isolator.gains->forwardDb < 0);
+    EXPECT_TRUE(std::isinf(isolator.extras->gain.db) && isolator.extras->gain.db < 0);
 }
 
 TEST(AnalyseTwoPort, AFailedStepKeepsTheEarlierResultsOnly) {
@@ -241,6 +248,18 @@ TEST(TwoPortRecords, ReceivedRowFieldsAndLargeCounts) {
     EXPECT_FALSE(row->fields);
 
     EXPECT_FALSE(DecodeReceivedRow(std::string(ReadoutMessageBytes - 1, '\0')));
+}
+
+TEST(TwoPortRecords, RandomBlocksDecodeWithoutFailing) {
+    std::mt19937 random(10);
+    std::string block(ReadoutMessageBytes, '\0');
+    for (int i = 0; i < 200; ++i) {
+        for (char& c : block)
+            c = static_cast<char>(random() % 4 == 0 ? 0 : random());
+        const std::optional<ReceivedRow> row = DecodeReceivedRow(block);
+        ASSERT_TRUE(row);
+        EXPECT_LE(row->frequency.size(), 3u * 255); // at most one slot, grown by decoding
+    }
 }
 
 TEST(TwoPortRecords, CircleRecordPutsInputBeforeOutput) {
