@@ -295,16 +295,18 @@ void Tffscalc::BitBtn3Click() {
         value(36, *a.mu);
     if (a.outputCircle)
         circle(37, *a.outputCircle);
-    if (a.inputCircle) {
+    if (a.inputCircle)
         circle(40, *a.inputCircle);
-        const std::string record = EncodeStabilityBlock(CircleRecord(*a.inputCircle, *a.outputCircle));
-        emit hub_.stabilityBlock(QByteArray(record.data(), static_cast<qsizetype>(record.size())));
-    }
     if (a.extras) {
         maximumGainCaption_->setText(a.extras->gain.available ? QStringLiteral("MAG:")
                                                               : QStringLiteral("MSG:"));
         setText(43, Format("%fdb", {a.extras->gain.db}));
         value(44, a.extras->muPrime);
+    }
+    // Sent once every field is written: the chart may refuse circles it cannot place.
+    if (a.inputCircle) {
+        const std::string record = EncodeStabilityBlock(CircleRecord(*a.inputCircle, *a.outputCircle));
+        emit hub_.stabilityBlock(QByteArray(record.data(), static_cast<qsizetype>(record.size())));
     }
     if (a.failure)
         throw FloatingPointError(*a.failure);

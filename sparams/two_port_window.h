@@ -23,7 +23,9 @@ struct ProgramState;
 // stability and gain figures and the two stability circles, which it sends to the chart.
 //
 // A failed step of the analysis escapes "S=>Z" as a FloatingPointError: the outputs of the steps
-// before it show their new values, the others keep their old texts and no circles are sent.
+// before it show their new values, the others keep their old texts, and the circles go to the
+// chart only when both were computed. A field that is no number stops it with "输入错误！"
+// before anything is stored.
 class Tffscalc final : public FixedDialog {
     Q_OBJECT
 public:
