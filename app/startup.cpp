@@ -15,8 +15,9 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
     : network(state), main(state, hub, prompter), networkLink(network), canvas(main),
       matchCalculation(prompter, &main), settings(state, prompter, &main),
       gammaEntry(state, canvas, prompter, &main), impedanceEntry(state, canvas, prompter, &main),
-      constantQ(state, canvas, prompter, &main), constantVswr(state, canvas, prompter, &main),
-      admittanceEntry(state, canvas, prompter, &main), matchingSetup(state, network, canvas, prompter, &main),
+      twoPortCalculator(state, hub, prompter, &main), constantQ(state, canvas, prompter, &main),
+      constantVswr(state, canvas, prompter, &main), admittanceEntry(state, canvas, prompter, &main),
+      matchingSetup(state, network, canvas, prompter, &main),
       elementInsertion(state, network, prompter, &main), console(network, prompter, &main), about(&main),
       calculator(state.programDir, prompter, &main) {
     // Zo is known once the main window has read para.ini: slot 0 holds it.
@@ -42,6 +43,7 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
     tools.calculator = &calculator;
     calculator.setChartWindow(&main);
     calculator.setMatchCalculationWindow(&matchCalculation);
+    tools.twoPortCalculator = &twoPortCalculator;
 }
 
 int SaveChartPicture(const std::string& programDirectory, const std::string& path, const PictureSize& size) {

@@ -16,6 +16,7 @@
 #include "matching/network_model.h"
 #include "matching/setup_window.h"
 #include "matching/tee_match_window.h"
+#include "sparams/two_port_window.h"
 
 #include <string>
 
@@ -42,6 +43,7 @@ struct ApplicationWindows {
     TForm4 settings;
     Tfinhro gammaEntry;
     Tfinrx impedanceEntry;
+    Tffscalc twoPortCalculator;
     TfquQ constantQ;
     Tqswr constantVswr;
     Tfgb admittanceEntry;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <filesystem>
+#include <utility>
 
 namespace qv {
 
@@ -28,6 +29,9 @@ const std::array<TextKey, 8> TextKeys = {{
     {"OrgRi", &SetupEntries::sourceMag},
     {"OrgRg", &SetupEntries::sourceAngle},
 }};
+
+const std::array<const char*, SparaSFieldCount> SKeys = {"S11i", "S11j", "S22i", "S22j",
+                                                         "S12i", "S12j", "S21i", "S21j"};
 
 const char* Flag(bool set) {
     return set ? "1" : "0";
@@ -68,6 +72,42 @@ std::optional<SetupEntries> ReadSparaSetup(const std::string& path) {
     if (!any)
         return std::nullopt;
     return entries;
+}
+
+bool WriteSparaTwoPort(const std::string& path, const TwoPortEntries& entries) {
+    const std::optional<std::string> existing = ReadWholeFile(path);
+    if (!existing && std::filesystem::exists(path))
+        return false;
+    ini::Document document = ini::Document::Parse(existing.value_or(std::string()));
+    bool ok = true;
+    for (std::size_t i = 0; ok && i < SKeys.size(); ++i)
+        ok = document.Set(Section, SKeys[i], Trim(entries.sFields[i]));
+    ok = ok && document.Set(Section, "paraflag", Flag(false));
+    const std::array<std::pair<const char*, const std::string*>, 4> impedances = {{
+        {"LoadZi", &entries.z11R},
+        {"LoadZj", &entries.z11X},
+        {"OrgZi", &entries.z22R},
+        {"OrgZj", &entries.z22X},
+    }};
+    for (const auto& [key, text] : impedances)
+        ok = ok && document.Set(Section, key, Trim(*text));
+    return ok && WriteFileAtomically(path, document.Serialize());
+}
+
+std::optional<std::array<std::string, SparaSFieldCount>> ReadSparaSFields(const std::string& path) {
+    const std::optional<std::string> bytes = ReadWholeFile(path);
+    if (!bytes)
+        return std::nullopt;
+    const ini::Document document = ini::Document::Parse(*bytes);
+    std::array<std::string, SparaSFieldCount> fields;
+    bool any = false;
+    for (std::size_t i = 0; i < SKeys.size(); ++i) {
+        fields[i] = std::string(Trim(document.Value(Section, SKeys[i])));
+        any = any || !fields[i].empty();
+    }
+    if (!any)
+        return std::nullopt;
+    return fields;
 }
 
 } // namespace qv

@@ -22,9 +22,9 @@ TEST(StartUp, MainWindowLoadsParaIniBeforeTheOthersAndEveryWindowStartsHidden) {
     EXPECT_EQ(state.Zo, 75);
     EXPECT_EQ(ReadIniString(dir.file("para.ini"), "PARA", "Fo"), "554M"); // a fresh key gets its default
     const ToolWindows& tools = windows.main.toolWindows();
-    for (QWidget* w :
-         {tools.settings, tools.gammaEntry, tools.impedanceEntry, tools.constantQ, tools.constantVswr,
-          tools.admittanceEntry, tools.matchingSetup, tools.elementInsertion, tools.console, tools.about}) {
+    for (QWidget* w : {tools.settings, tools.gammaEntry, tools.impedanceEntry, tools.constantQ,
+                       tools.constantVswr, tools.admittanceEntry, tools.matchingSetup, tools.elementInsertion,
+                       tools.console, tools.about, tools.twoPortCalculator}) {
         ASSERT_NE(w, nullptr);
         EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
     }
@@ -43,7 +43,7 @@ TEST(StartUp, ToolButtonsShowTheirWindows) {
         {"BitBtn10", &windows.constantVswr},  {"BitBtn12", &windows.admittanceEntry},
         {"BitBtn13", &windows.matchingSetup}, {"BitBtn14", &windows.elementInsertion},
         {"Button2", &windows.console},        {"Button1", &windows.about},
-        {"BitBtn5", &windows.calculator}};
+        {"BitBtn5", &windows.calculator},     {"BitBtn6", &windows.twoPortCalculator}};
     for (const auto& [name, target] : buttons) {
         auto* button = windows.main.findChild<QPushButton*>(QString::fromUtf8(name));
         ASSERT_NE(button, nullptr) << name;

@@ -104,5 +104,25 @@ TEST(SparaFile, AFailedSaveLeavesTheOldFile) {
     EXPECT_FALSE(WriteSparaSetup(dir.file("no/such/folder/x.txt"), Sample()));
 }
 
+TEST(SparaFile, TheCalculatorsSaveKeepsTheSetupsOwnKeys) {
+    test::TempDir dir;
+    const std::string path = dir.file("both.txt");
+    ASSERT_TRUE(WriteSparaSetup(path, Sample()));
+    TwoPortEntries entries;
+    entries.sFields = {"0.6", "-160", "0.5", "-30", "0.05", "40", "2.5", "80"};
+    entries.z11R = "13.07";
+    ASSERT_TRUE(WriteSparaTwoPort(path, entries));
+    const std::optional<SetupEntries> setup = ReadSparaSetup(path);
+    ASSERT_TRUE(setup);
+    EXPECT_FALSE(setup->normalised); // the calculator's impedances are in ohms
+    EXPECT_EQ(setup->loadR, "13.07");
+    EXPECT_EQ(setup->loadMag, "-3"); // the reflection group stays
+    EXPECT_EQ(ReadSparaSFields(path), std::optional(entries.sFields));
+
+    EXPECT_FALSE(ReadSparaSFields(dir.file("absent.txt")));
+    ASSERT_TRUE(WriteFileAtomically(path, "[Spara]\r\nLoadZi=7\r\n"));
+    EXPECT_FALSE(ReadSparaSFields(path)); // no S keys: not the calculator's file
+}
+
 } // namespace
 } // namespace qv
