@@ -17,7 +17,8 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
       constantQ(state, canvas, prompter), constantVswr(state, canvas, prompter),
       admittanceEntry(state, canvas, prompter), matchingSetup(state, canvas, hub, prompter),
       elementInsertion(state, canvas, hub, prompter), console(state, hub, prompter), about(&main),
-      calculator(state.programDir, prompter) {
+      calculator(state.programDir, prompter), microstripCalculator(state.effflag, prompter),
+      parameterDisplay(hub) {
     ToolWindows& tools = main.toolWindows();
     tools.settings = &settings;
     tools.gammaEntry = &gammaEntry;
@@ -32,6 +33,8 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
     tools.calculator = &calculator;
     calculator.setChartWindow(&main);
     calculator.setMatchCalculationWindow(&matchCalculation);
+    tools.microstripCalculator = &microstripCalculator;
+    tools.parameterDisplay = &parameterDisplay;
 }
 
 int SaveChartPicture(const std::string& programDirectory, const std::string& path, const PictureSize& size) {
