@@ -138,13 +138,14 @@ void TcalcMirc::buildReferenceGroup() {
         edit->setToolTip(QString::fromUtf8(ReferenceHint));
         return edit;
     };
-    referenceZ0_ = field("EditReferenceZ0", "特征阻抗 (静态)", 50);
-    referenceEpsEff_ = field("EditReferenceEpsEff", "有效常数 (静态)", 82);
-    dispersiveZ0_ = field("EditDispersiveZ0", "特征阻抗 (f)", 114);
-    dispersiveEpsEff_ = field("EditDispersiveEpsEff", "有效常数 (f)", 146);
-    referenceWavelength_ = field("EditReferenceWavelength", "有效波长 (f)", 178);
-    referencePhase_ = field("EditReferencePhase", "相移 (f)", 210);
-    referenceWidth_ = field("EditReferenceWidth", "阻抗计算线宽", 252);
+    referenceZ0_ = field("EditReferenceZ0", "特征阻抗 (静态)", 46);
+    referenceEpsEff_ = field("EditReferenceEpsEff", "有效常数 (静态)", 76);
+    dispersiveZ0_ = field("EditDispersiveZ0", "特征阻抗 (f)", 106);
+    dispersiveEpsEff_ = field("EditDispersiveEpsEff", "有效常数 (f)", 136);
+    referenceWavelength_ = field("EditReferenceWavelength", "有效波长 (f)", 166);
+    referencePhase_ = field("EditReferencePhase", "相移 (f)", 196);
+    referenceInput_ = field("EditReferenceInput", "L 处阻抗 (f)", 226);
+    referenceWidth_ = field("EditReferenceWidth", "阻抗计算线宽", 256);
 }
 
 void TcalcMirc::buildInductorPanel() {
@@ -220,7 +221,8 @@ std::optional<Real> TcalcMirc::number(int edit, const char* name) {
     return value;
 }
 
-std::optional<Real> TcalcMirc::length(int edit, int unitBox, const char* name) {
+// The length keeps its unit flag: the status bar shows the width in the other unit.
+std::optional<LengthEntry> TcalcMirc::length(int edit, int unitBox, const char* name) {
     LengthEntry entry;
     try {
         entry = ReadLengthField(U8(edits_[edit]->text()), milSelected(unitBox));
@@ -231,7 +233,7 @@ std::optional<Real> TcalcMirc::length(int edit, int unitBox, const char* name) {
         reportField(name);
         return std::nullopt;
     }
-    return entry.metres;
+    return entry;
 }
 
 // A length field that must first pass the plain number check, so only its unit box selects mil.
@@ -240,7 +242,8 @@ std::optional<Real> TcalcMirc::checkedLength(int edit, int unitBox, const char* 
         reportField(name);
         return std::nullopt;
     }
-    return length(edit, unitBox, name);
+    const std::optional<LengthEntry> entry = length(edit, unitBox, name);
+    return entry ? std::optional<Real>(entry->metres) : std::nullopt;
 }
 
 std::optional<Real> TcalcMirc::frequency() {
@@ -254,21 +257,6 @@ std::optional<Real> TcalcMirc::frequency() {
         return std::nullopt;
     }
     return F;
-}
-
-// The width keeps its unit flag: the status bar shows it in the other unit.
-std::optional<LengthEntry> TcalcMirc::width() {
-    LengthEntry entry;
-    try {
-        entry = ReadLengthField(U8(edits_[1]->text()), milSelected(1));
-    } catch (const ConversionError&) {
-        entry.unitFlag = -1;
-    }
-    if (entry.unitFlag == -1) {
-        reportField("微带线宽");
-        return std::nullopt;
-    }
-    return entry;
 }
 
 bool TcalcMirc::thicknessLeavesHeight(Real H, Real T) {
@@ -288,7 +276,7 @@ void TcalcMirc::BitBtn2Click() {
     const std::optional<Real> Er = number(4, "介电常数");
     if (!Er)
         return;
-    const std::optional<LengthEntry> W = width();
+    const std::optional<LengthEntry> W = length(1, 1, "微带线宽");
     if (!W)
         return;
     const std::optional<Real> F = frequency();
@@ -309,7 +297,7 @@ void TcalcMirc::BitBtn2Click() {
     showReferenceFigures(W->metres, *H, *T, *Er, *F);
 }
 
-void TcalcMirc::showReferenceFigures(Real W, Real H, Real T, Real Er, Real F) {
+DispersiveMicrostrip TcalcMirc::showReferenceFigures(Real W, Real H, Real T, Real Er, Real F) {
     const DispersiveMicrostrip line = KirschningJansenLine(W, H, T, Er, F);
     referenceZ0_->setText(Q(Format("%5.6f", {line.atZero.Z0})));
     referenceEpsEff_->setText(Q(Format("%5.6f", {line.atZero.EpsEff})));
@@ -317,6 +305,7 @@ void TcalcMirc::showReferenceFigures(Real W, Real H, Real T, Real Er, Real F) {
     dispersiveEpsEff_->setText(Q(Format("%5.6f", {line.EpsEff})));
     referenceWavelength_->setText(Q(Format("%5.6f m", {line.Wavelength})));
     referencePhase_->setText(Q(Format("%5.6f Deg/mm", {line.DegreesPerMm})));
+    return line;
 }
 
 void TcalcMirc::BitBtn3Click() {
@@ -354,7 +343,7 @@ void TcalcMirc::BitBtn1Click() {
         const std::optional<Real> R = Len ? number(7, "负载阻抗实部") : std::nullopt;
         const std::optional<Real> X = R ? number(8, "负载阻抗虚部") : std::nullopt;
         const std::optional<Real> F = X ? frequency() : std::nullopt;
-        const std::optional<LengthEntry> W = F ? width() : std::nullopt;
+        const std::optional<LengthEntry> W = F ? length(1, 1, "微带线宽") : std::nullopt;
         if (!W || !thicknessLeavesHeight(*H, *T)) {
             prompter_.showMessage(QString::fromUtf8(ParameterError));
             return;
@@ -364,6 +353,10 @@ void TcalcMirc::BitBtn1Click() {
         setText(9, Format("%5.6f", {line.Z0}));
         setText(10, Format("%5.6f", {line.Z.re}));
         setText(11, Format("%5.6f", {line.Z.im}));
+        // The reference model always turns the load by the guided wavelength at the frequency.
+        const DispersiveMicrostrip reference = showReferenceFigures(W->metres, *H, *T, *Er, *F);
+        const Complex input = LineInputImpedance({*R, *X}, reference.Z0, reference.Wavelength, *Len);
+        referenceInput_->setText(Q(FormatSignedPair("", "%5.6f", input.re, input.im)));
     } catch (const std::exception&) {
         // The error's own message follows from the application's handler.
         prompter_.showMessage(QString::fromUtf8(ParameterError));

@@ -14,6 +14,7 @@ class QRadioButton;
 namespace qv {
 
 class Prompter;
+struct DispersiveMicrostrip;
 struct LengthEntry;
 
 // "微带线计算": impedance, phase velocity and wavelength of a microstrip from its geometry, the
@@ -43,15 +44,14 @@ private:
 
     // Each reader names the field in a message and gives nothing when its text is not usable.
     std::optional<Real> number(int edit, const char* name);
-    std::optional<Real> length(int edit, int unitBox, const char* name);
+    std::optional<LengthEntry> length(int edit, int unitBox, const char* name);
     std::optional<Real> checkedLength(int edit, int unitBox, const char* name);
     std::optional<Real> frequency();
-    std::optional<LengthEntry> width();
     bool thicknessLeavesHeight(Real H, Real T);
     void reportField(const char* name);
     bool milSelected(int unitBox) const;
     void setText(int edit, const std::string& text);
-    void showReferenceFigures(Real W, Real H, Real T, Real Er, Real F);
+    DispersiveMicrostrip showReferenceFigures(Real W, Real H, Real T, Real Er, Real F);
 
     const int& effflag_;
     Prompter& prompter_;
@@ -65,6 +65,7 @@ private:
     QLineEdit* dispersiveEpsEff_ = nullptr;
     QLineEdit* referenceWavelength_ = nullptr;
     QLineEdit* referencePhase_ = nullptr;
+    QLineEdit* referenceInput_ = nullptr;
     QLineEdit* referenceWidth_ = nullptr;
 };
 

@@ -138,6 +138,15 @@ TEST_F(MicrostripWindow, ImpedanceAtTheInputOfAHalfWaveLine) {
     EXPECT_NE(text(10), "25.000000");
 }
 
+TEST_F(MicrostripWindow, ReferenceModelTurnsTheLoadByTheGuidedWavelength) {
+    type(5, "20");
+    type(7, "25");
+    type(8, "-10");
+    click("BitBtn1");
+    EXPECT_EQ(field("EditReferenceInput"), "24.892952+j9.310422");
+    EXPECT_EQ(field("EditDispersiveZ0"), "60.267314");
+}
+
 TEST_F(MicrostripWindow, EveryUnusableFieldIsNamedAndNothingIsComputed) {
     struct Case {
         int edit;
