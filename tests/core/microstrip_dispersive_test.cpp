@@ -62,6 +62,13 @@ TEST(FieldStandardMicrostrip, MatchesIndependentEvaluationOfThePapers) {
     }
 }
 
+TEST(FieldStandardMicrostrip, InitialFieldsGiveThePublishedStaticFigures) {
+    // 0.76 mm on 0.6 mm FR4 (Er 4.6, 35 um copper): about 60.27 ohm and 3.280 in today's calculators.
+    const StaticMicrostrip line = HammerstadJensenLine(0.76L * mm, 0.6L * mm, 0.035L * mm, 4.6L);
+    EXPECT_NEAR(line.Z0, 60.27L, 0.005L);
+    EXPECT_NEAR(line.EpsEff, 3.280L, 0.0005L);
+}
+
 TEST(FieldStandardMicrostrip, DispersionVanishesAtLowFrequencyAndThinStripIsTheLimit) {
     const DispersiveMicrostrip slow = KirschningJansenLine(0.76L * mm, 0.6L * mm, 0.035L * mm, 4.6L, 1);
     ExpectRelativelyNear(slow.Z0, slow.atZero.Z0, 1e-12L);
