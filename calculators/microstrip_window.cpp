@@ -19,6 +19,7 @@
 #include <QPixmap>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <algorithm>
 
 namespace qv {
 
@@ -375,28 +376,24 @@ void TcalcMirc::BitBtn4Click() {
     const std::optional<Real> w = checkedLength(23, 6, "线宽");
     if (!w)
         return;
-    const int shape = shapes_[0]->isChecked()   ? 0
-                      : shapes_[1]->isChecked() ? 1
-                      : shapes_[2]->isChecked() ? 2
-                                                : -1;
-    if (shape < 0)
+    const auto ticked = std::find_if(shapes_.begin(), shapes_.end(), [](auto* b) { return b->isChecked(); });
+    if (ticked == shapes_.end())
         return;
+    const auto shape = ticked - shapes_.begin();
 
     const Real wUm = micrometres(*w);
     const Real tUm = micrometres(*t);
+    const Real Kg = GroundPlaneFactor(wUm, micrometres(*h));
     Real inductance = 0;
-    Real Kg = 0;
     if (shape == 0) {
         const std::optional<Real> l = checkedLength(17, 12, "带状电感长度 l");
         if (!l)
             return;
-        Kg = GroundPlaneFactor(wUm, micrometres(*h));
         inductance = StripInductanceNh(micrometres(*l), wUm, tUm, Kg);
     } else if (shape == 1) {
         const std::optional<Real> a = checkedLength(20, 11, "环型电感尺寸 a");
         if (!a)
             return;
-        Kg = GroundPlaneFactor(wUm, micrometres(*h));
         inductance = RingInductanceNh(micrometres(*a), wUm, tUm, Kg);
     } else {
         const std::optional<Real> outer = checkedLength(21, 9, "螺旋电感外径 do");
@@ -414,7 +411,6 @@ void TcalcMirc::BitBtn4Click() {
             prompter_.showMessage(QStringLiteral("螺旋电感的外径不能小于内径！"));
             return;
         }
-        Kg = GroundPlaneFactor(wUm, micrometres(*h));
         inductance = SpiralInductanceNh(micrometres(*outer), micrometres(*inner), turns, Kg);
     }
     setText(24, Format("%f nH", {inductance}));

@@ -97,6 +97,9 @@ TEST(StartUp, FloatingReadoutFollowsTheCursorWhileReflectionIsShown) {
     EXPECT_TRUE(windows.parameterDisplay.findChild<QLabel*>(QStringLiteral("Label1"))
                     ->text()
                     .startsWith(QStringLiteral("电压反射系数=")));
+    bool number = false;
+    windows.parameterDisplay.findChild<QLabel*>(QStringLiteral("Panel1"))->text().toInt(&number);
+    EXPECT_TRUE(number) << "the main window captions the panel with the chart's top offset";
     move(1, 1); // outside the chart circle
     EXPECT_FALSE(windows.parameterDisplay.isVisible());
 }
