@@ -19,7 +19,8 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
       constantVswr(state, canvas, prompter, &main), admittanceEntry(state, canvas, prompter, &main),
       matchingSetup(state, network, canvas, prompter, &main),
       elementInsertion(state, network, prompter, &main), console(network, prompter, &main), about(&main),
-      calculator(state.programDir, prompter, &main) {
+      calculator(state.programDir, prompter, &main), microstripCalculator(state.effflag, prompter, &main),
+      parameterDisplay(hub) {
     // Zo is known once the main window has read para.ini: slot 0 holds it.
     network.reset();
     QObject::connect(&network, &NetworkModel::changed, &main, [this](NetworkChange change) {
@@ -44,6 +45,8 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
     calculator.setChartWindow(&main);
     calculator.setMatchCalculationWindow(&matchCalculation);
     tools.twoPortCalculator = &twoPortCalculator;
+    tools.microstripCalculator = &microstripCalculator;
+    tools.parameterDisplay = &parameterDisplay;
 }
 
 int SaveChartPicture(const std::string& programDirectory, const std::string& path, const PictureSize& size) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculators/general_calculator_window.h"
+#include "calculators/microstrip_window.h"
 #include "chart/about_box.h"
 #include "chart/entry_admittance_window.h"
 #include "chart/entry_canvas.h"
@@ -9,6 +10,7 @@
 #include "chart/entry_q_window.h"
 #include "chart/entry_vswr_window.h"
 #include "chart/main_window.h"
+#include "chart/parameter_display_window.h"
 #include "chart/settings_window.h"
 #include "matching/console_window.h"
 #include "matching/insertion_window.h"
@@ -52,6 +54,8 @@ struct ApplicationWindows {
     Tfordin console;
     Tfabout about;
     TForm1 calculator;
+    TcalcMirc microstripCalculator;
+    Tdisppara parameterDisplay;
 };
 
 // The default size of the drawing area as the main window lays it out.

@@ -5,7 +5,11 @@
 #include "support/test_paths.h"
 #include "ui/message_hub.h"
 
+#include <QCheckBox>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -38,12 +42,19 @@ TEST(StartUp, ToolButtonsShowTheirWindows) {
     test::ScriptedPrompter prompter;
     ApplicationWindows windows(state, hub, prompter);
     const std::vector<std::pair<const char*, QWidget*>> buttons = {
-        {"BitBtn2", &windows.settings},       {"BitBtn3", &windows.gammaEntry},
-        {"BitBtn4", &windows.impedanceEntry}, {"BitBtn9", &windows.constantQ},
-        {"BitBtn10", &windows.constantVswr},  {"BitBtn12", &windows.admittanceEntry},
-        {"BitBtn13", &windows.matchingSetup}, {"BitBtn14", &windows.elementInsertion},
-        {"Button2", &windows.console},        {"Button1", &windows.about},
-        {"BitBtn5", &windows.calculator},     {"BitBtn6", &windows.twoPortCalculator}};
+        {"BitBtn2", &windows.settings},
+        {"BitBtn3", &windows.gammaEntry},
+        {"BitBtn4", &windows.impedanceEntry},
+        {"BitBtn9", &windows.constantQ},
+        {"BitBtn10", &windows.constantVswr},
+        {"BitBtn12", &windows.admittanceEntry},
+        {"BitBtn13", &windows.matchingSetup},
+        {"BitBtn14", &windows.elementInsertion},
+        {"Button2", &windows.console},
+        {"Button1", &windows.about},
+        {"BitBtn5", &windows.calculator},
+        {"BitBtn6", &windows.twoPortCalculator},
+        {"BitBtn7", &windows.microstripCalculator}};
     for (const auto& [name, target] : buttons) {
         auto* button = windows.main.findChild<QPushButton*>(QString::fromUtf8(name));
         ASSERT_NE(button, nullptr) << name;
@@ -65,6 +76,39 @@ TEST(StartUp, TheCalculatorReachesTheMatchingCalculationAndTheChart) {
     EXPECT_TRUE(windows.matchCalculation.isVisible());
     QTest::mouseClick(windows.calculator.findChild<QPushButton*>("BitBtn7"), Qt::LeftButton);
     EXPECT_TRUE(windows.main.isVisible());
+}
+
+TEST(StartUp, FloatingReadoutFollowsTheCursorWhileReflectionIsShown) {
+    test::TempDir dir;
+    ProgramState state(dir.path());
+    MessageHub hub;
+    test::ScriptedPrompter prompter;
+    ApplicationWindows windows(state, hub, prompter);
+    windows.main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&windows.main));
+    auto* paintBox = windows.main.findChild<QWidget*>(QStringLiteral("PaintBox1"));
+    const auto move = [&](int x, int y) {
+        QMouseEvent event(QEvent::MouseMove, QPointF(x, y), paintBox->mapToGlobal(QPointF(x, y)),
+                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(paintBox, &event);
+    };
+    const int centre = paintBox->height() / 2;
+    windows.main.findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->setChecked(true);
+    windows.main.findChild<QRadioButton*>(QStringLiteral("RadioButton7"))->setChecked(true);
+    move(centre, centre);
+    move(centre + 10, centre + 20);
+    ASSERT_TRUE(windows.parameterDisplay.isVisible());
+    EXPECT_EQ(windows.parameterDisplay.size(), QSize(200, 120));
+    EXPECT_EQ(windows.parameterDisplay.pos(),
+              windows.main.geometry().topLeft() + QPoint(paintBox->x() + centre + 10 + 15, centre + 20 + 45));
+    EXPECT_TRUE(windows.parameterDisplay.findChild<QLabel*>(QStringLiteral("Label1"))
+                    ->text()
+                    .startsWith(QStringLiteral("电压反射系数=")));
+    bool number = false;
+    windows.parameterDisplay.findChild<QLabel*>(QStringLiteral("Panel1"))->text().toInt(&number);
+    EXPECT_TRUE(number) << "the main window captions the panel with the chart's top offset";
+    move(1, 1); // outside the chart circle
+    EXPECT_FALSE(windows.parameterDisplay.isVisible());
 }
 
 } // namespace
