@@ -1,9 +1,9 @@
 #include "sparams/two_port_window.h"
 
-#include "chart/program_state_qt.h"
 #include "core/decimal.h"
 #include "core/engineering.h"
 #include "core/errors.h"
+#include "core/program_state.h"
 #include "core/sentinels.h"
 #include "core/spara_file.h"
 #include "core/text_format.h"
