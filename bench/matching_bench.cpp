@@ -5,7 +5,9 @@
 #include "core/text_format.h"
 #include "matching/console_labels.h"
 #include "matching/network_append.h"
+#include "matching/network_chart_link.h"
 #include "matching/network_file.h"
+#include "matching/network_model.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -89,6 +91,61 @@ void BM_Replay499ElementsWithoutPainting(benchmark::State& run) {
     }
 }
 BENCHMARK(BM_Replay499ElementsWithoutPainting)->Unit(benchmark::kMillisecond);
+
+// A change through the network model as the program makes it: the model computes every node and
+// notifies; the chart gets a fresh picture with the ends and every path (1080 pixels high).
+void BM_ModelRecalculationRedraws499Elements(benchmark::State& run) {
+    QTemporaryDir dir;
+    ProgramState state(dir.path().toStdString());
+    FillMixedNetwork(state);
+    QImage picture = MakeChartImage(1082, 1080);
+    state.geometry = GeometryForHeight(1080);
+    ImageSurface surface(picture);
+    NetworkModel model(state);
+    NetworkChartLink link(model);
+    QObject::connect(&model, &NetworkModel::changed, [&](NetworkChange) {
+        DrawFreshChart(surface, state.geometry, state.colours);
+        link.drawNetwork(surface);
+        surface.finish();
+    });
+    for (auto _ : run)
+        model.recalculate();
+    if (model.computedNodeCount() != LastMatchSlot)
+        throw std::runtime_error("the benchmark network stopped early");
+}
+BENCHMARK(BM_ModelRecalculationRedraws499Elements)->Unit(benchmark::kMillisecond);
+
+// One append to a 20-element network: the model computes the chain and notifies, and the new path
+// is drawn onto the picture. The element is taken off again outside the timing.
+void BM_ModelAppendOn20Elements(benchmark::State& run) {
+    QTemporaryDir dir;
+    ProgramState state(dir.path().toStdString());
+    FillMixedNetwork(state);
+    state.NodeCount = 21;
+    QImage picture = MakeChartImage(1082, 1080);
+    state.geometry = GeometryForHeight(1080);
+    ImageSurface surface(picture);
+    NetworkModel model(state);
+    NetworkChartLink link(model);
+    bool draw = true;
+    QObject::connect(&model, &NetworkModel::changed, [&](NetworkChange) {
+        if (!draw)
+            return;
+        link.drawLastElement(surface);
+        surface.finish();
+    });
+    const ElementSpec capacitor{SeriesCapacitor, {}, 0, 10e-12L};
+    for (auto _ : run) {
+        if (!model.append("C", capacitor))
+            throw std::runtime_error("the benchmark append was refused");
+        run.PauseTiming();
+        draw = false;
+        model.removeLast();
+        draw = true;
+        run.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ModelAppendOn20Elements)->Unit(benchmark::kMicrosecond);
 
 struct LargestFile {
     LargestFile() : state(dir.path().toStdString()) {

@@ -85,21 +85,30 @@ void PainterSurface::textOut(int x, int y, const std::string& utf8) {
     QPainter& p = painter();
     if (!made_ || !(madeFrom_ == font)) {
         made_ = std::make_shared<QFont>(MakeQFont(font));
+        madeMetrics_ = std::make_shared<QFontMetrics>(*made_);
         madeFrom_ = font;
     }
-    const QFont& qtFont = *made_;
-    const QFontMetrics metrics(qtFont);
+    const QFontMetrics& metrics = *madeMetrics_;
     const QString text = Q(utf8);
-    p.save();
-    p.setFont(qtFont);
-    p.translate(x, y);
-    if (font.escapement != 0)
+    // Every other operation sets its own pen, and none reads the painter's font, so only a
+    // rotation needs the painter's state kept and given back.
+    const bool rotated = font.escapement != 0;
+    if (rotated) {
+        p.save();
+        p.translate(x, y);
         p.rotate(-font.escapement / 10.0);
+        x = 0;
+        y = 0;
+    }
+    // Setting the font again would make the painter look its glyphs up again.
+    if (!(p.font() == *made_))
+        p.setFont(*made_);
     if (brush.solid)
-        p.fillRect(QRect(0, 0, metrics.horizontalAdvance(text), metrics.height()), ToQColor(brush.colour));
+        p.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()), ToQColor(brush.colour));
     p.setPen(ToQColor(font.colour));
-    p.drawText(0, metrics.ascent(), text);
-    p.restore();
+    p.drawText(x, y + metrics.ascent(), text);
+    if (rotated)
+        p.restore();
 }
 
 void PainterSurface::fillRect(int x1, int y1, int x2, int y2, int colour) {
@@ -124,9 +133,52 @@ void ImageSurface::finish() {
     active_.reset();
 }
 
+bool ImageSurface::writesPixelsDirectly() const {
+    return image_.format() == QImage::Format_RGB32 || image_.format() == QImage::Format_ARGB32;
+}
+
+void ImageSurface::ellipse(int x1, int y1, int x2, int y2) {
+    constexpr int LargestStampedBox = 16;
+    const int w = x2 - x1;
+    const int h = y2 - y1;
+    if (!writesPixelsDirectly() || w <= 1 || h <= 1 || w > LargestStampedBox || h > LargestStampedBox) {
+        PainterSurface::ellipse(x1, y1, x2, y2);
+        return;
+    }
+    // Without antialiasing a whole-pixel shift moves every pixel alike, so one picture per size,
+    // pen and brush serves every position.
+    const int pad = std::max(pen.width, 1) + 1;
+    const std::array<int, 6> key{w, h, pen.width, pen.colour, brush.solid ? 1 : 0, brush.colour};
+    auto stamp = dotStamps_.find(key);
+    if (stamp == dotStamps_.end()) {
+        QImage picture(w + 2 * pad, h + 2 * pad, QImage::Format_ARGB32);
+        picture.fill(Qt::transparent);
+        {
+            QPainter p(&picture);
+            UsePen(p, pen);
+            UseBrush(p, brush);
+            p.drawEllipse(QRect(pad, pad, w - 1, h - 1));
+        }
+        stamp = dotStamps_.emplace(key, std::move(picture)).first;
+    }
+    const QImage& picture = stamp->second;
+    auto* bits = reinterpret_cast<QRgb*>(image_.bits());
+    const qsizetype stride = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    for (int sy = 0; sy < picture.height(); ++sy) {
+        const int y = y1 - pad + sy;
+        if (y < 0 || y >= image_.height())
+            continue;
+        const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(sy));
+        for (int sx = 0; sx < picture.width(); ++sx) {
+            const int x = x1 - pad + sx;
+            if (qAlpha(row[sx]) != 0 && x >= 0 && x < image_.width())
+                bits[y * stride + x] = row[sx] | 0xFF000000u;
+        }
+    }
+}
+
 void ImageSurface::arc(int centreX, int centreY, int radius, Real startDegrees, Real sweepDegrees) {
-    const bool directFormat =
-        image_.format() == QImage::Format_RGB32 || image_.format() == QImage::Format_ARGB32;
+    const bool directFormat = writesPixelsDirectly();
     // A circle far larger than the picture (a stability circle near a line) is left to the
     // painter, which clips it instead of walking its whole octant.
     constexpr int LargestWalkedRadius = 1 << 16;

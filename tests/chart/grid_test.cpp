@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -194,6 +195,28 @@ TEST_F(ChartPicture, AChangedColourChangesThePicture) {
         DrawFreshChart(surface, GeometryForHeight(633), colours);
     }
     EXPECT_EQ(QColor(other.pixel(317, 322)), QColor(0, 0, 255));
+}
+
+TEST(ImageSurface, StampedDotsHaveThePaintersPixels) {
+    // Every dot the matching paths draw, stamped, against the painter drawing it at that place.
+    for (const auto& [penWidth, solid] : {std::pair{3, false}, std::pair{2, false}, std::pair{2, true}}) {
+        QImage stamped = MakeChartImage(40, 40);
+        QImage painted = MakeChartImage(40, 40);
+        stamped.fill(Qt::white);
+        painted.fill(Qt::white);
+        {
+            ImageSurface surface(stamped);
+            QPainter painter(&painted);
+            PainterSurface reference(painter, 40, 40);
+            for (Surface* s : {static_cast<Surface*>(&surface), static_cast<Surface*>(&reference)}) {
+                s->pen = {0x0000FF, penWidth};
+                s->brush = {0x00FF00, solid};
+                s->ellipse(17, 9, 23, 15);
+                s->ellipse(-2, 35, 4, 41); // clipped at the corner
+            }
+        }
+        EXPECT_EQ(stamped, painted) << penWidth;
+    }
 }
 
 } // namespace
