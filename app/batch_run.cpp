@@ -25,6 +25,7 @@ class BatchPrompter final : public Prompter {
 public:
     explicit BatchPrompter(std::ostream& err) : err_(err) {}
     void showMessage(const QString& text) override { err_ << U8(text) << '\n'; }
+    void showWarningToIgnore(const QString& text) override { showMessage(text); }
     Answer ask(const QString& text, bool /*withCancel*/) override {
         err_ << U8(text) << " -> No\n";
         return Answer::No;

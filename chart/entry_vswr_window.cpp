@@ -33,7 +33,7 @@ void Tqswr::BitBtn1Click() {
         return;
     }
     if (!(*vswr >= 1)) {
-        prompter_.showMessage(QStringLiteral("VSWR不能小于1"));
+        prompter_.showWarningToIgnore(QStringLiteral("VSWR不能小于1"));
         return;
     }
     DrawVswrPoint(canvas_.picture(), state_.geometry, checkBox1_->isChecked(), panel1_->colour(), *angle,

@@ -19,6 +19,7 @@
 #include "ui/qt_text.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -125,8 +126,13 @@ TForm2::TForm2(ProgramState& state, MessageHub& hub, Prompter& prompter, QWidget
     for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
         statusPanels_[i] = new QLabel(bar);
         statusPanels_[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i + 1));
-        statusPanels_[i]->setFixedWidth(widths[i]);
-        bar->addWidget(statusPanels_[i]);
+        // The last panel takes the rest of the bar, so its long texts stay whole.
+        const bool last = i + 1 == statusPanels_.size();
+        if (last)
+            statusPanels_[i]->setMinimumWidth(widths[i]);
+        else
+            statusPanels_[i]->setFixedWidth(widths[i]);
+        bar->addWidget(statusPanels_[i], last ? 1 : 0);
     }
     // A fixed height keeps the drawing area still when the first Chinese status text arrives
     // (a taller fallback font would otherwise shrink it and clear the picture).
@@ -271,8 +277,58 @@ void TForm2::showTool(QWidget* window) {
     if (!window)
         return;
     window->show();
+    keepClearOfReadouts(*window);
     window->raise();
     window->activateWindow();
+}
+
+// A tool window that would cover the readout labels moves to their right, beside the chart.
+void TForm2::keepClearOfReadouts(QWidget& window) {
+    QRect readouts;
+    for (const QLabel* label : labels_)
+        readouts |= QRect(label->mapToGlobal(QPoint(0, 0)), label->size());
+    const QRect frame = window.frameGeometry();
+    if (!frame.intersects(readouts))
+        return;
+    window.move(readouts.right() + 12, std::max(frame.top(), readouts.top()));
+}
+
+void TForm2::closeEvent(QCloseEvent* event) {
+    if (!network_ || !network_->unsavedChanges()) {
+        event->accept();
+        return;
+    }
+    switch (prompter_.ask(QStringLiteral("匹配网络已经改变,保存吗？"), true)) {
+    case Prompter::Answer::No:
+        event->accept();
+        return;
+    case Prompter::Answer::Cancel:
+        event->ignore();
+        return;
+    case Prompter::Answer::Yes:
+        break;
+    }
+    const std::optional<QString> chosen = prompter_.saveFileName(
+        QStringLiteral("保存匹配网络"), Q(state_.programDir), QStringLiteral("smh files (*.smh)"));
+    if (!chosen) {
+        event->ignore();
+        return;
+    }
+    QString path = *chosen;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".smh");
+    if (QFileInfo::exists(path) &&
+        prompter_.ask(QStringLiteral("文件存在是否覆盖 ") + path) != Prompter::Answer::Yes) {
+        event->ignore();
+        return;
+    }
+    const std::string failure = network_->saveTo(U8(path));
+    if (!failure.empty()) {
+        prompter_.showMessage(Q(failure));
+        event->ignore();
+        return;
+    }
+    event->accept();
 }
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
@@ -289,13 +345,16 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-// Places the readout labels; they keep their texts.
+// Places the readout labels; they keep their texts. A label is at least as wide as the longest
+// readout it shows (an impedance near the open circuit).
 void TForm2::layoutLabels() {
     const int tabHeight = tabControl1_->height();
+    const int longest =
+        labels_[3]->fontMetrics().horizontalAdvance(QStringLiteral("Z=41030.0000-j20540.0000")) + 8;
     for (std::size_t i = 0; i < LabelPlaces.size(); ++i) {
         const LabelPlace& place = LabelPlaces[i];
         labels_[i + 1]->setGeometry(LabelLeft, place.top >= 0 ? place.top : tabHeight + place.top,
-                                    place.width, LabelHeight);
+                                    std::max(place.width, longest), LabelHeight);
     }
     labels_[0]->setGeometry(0, 0, 170, LabelHeight);
 }

@@ -67,6 +67,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A network changed since it was last saved or loaded is offered for saving first.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     struct LiveLabel {
@@ -81,6 +83,7 @@ private:
     QPushButton* addToolButton(const char* name, const char* caption, const char* statusText,
                                const char* hint);
     void showTool(QWidget* window);
+    void keepClearOfReadouts(QWidget& window);
     void layoutLabels();
     void FormResize();
     void setGeometryFromDrawingArea();

@@ -41,6 +41,10 @@ public:
     // is no usable positive number.
     virtual bool setFrequency(Real hertz) = 0;
     virtual bool setReferenceImpedance(Real ohms) = 0;
+    // Whether the network changed since it was last saved or loaded, and saving it as a network
+    // file: an empty text, or why the file was not written.
+    virtual bool unsavedChanges() const = 0;
+    virtual std::string saveTo(const std::string& path) = 0;
 };
 
 } // namespace qv

@@ -3,6 +3,7 @@
 #include "core/conversions.h"
 #include "core/text_format.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace qv {
@@ -50,11 +51,16 @@ void PointLabel(Surface& surface, const ChartGeometry& geometry, const CursorRea
     surface.font.size = 11;
     surface.font.height = 0;
     surface.brush.solid = !clearBackground;
-    const int left = X <= 2 * geometry.Radius - 70 ? X : X - 70;
+    int left = X <= 2 * geometry.Radius - 70 ? X : X - 70;
     const int top = Y <= 2 * geometry.Radius - 20 ? Y : Y - 20;
     const std::string text = PointLabelText(readout, kind);
-    if (!text.empty())
-        surface.textOut(left + 2, top + 2, text);
+    if (text.empty())
+        return;
+    // A long label near the right edge moves left until it fits in the picture.
+    const int width = surface.textWidth(text);
+    if (left + 2 + width > surface.width())
+        left = std::max(0, surface.width() - width - 4);
+    surface.textOut(left + 2, top + 2, text);
 }
 
 } // namespace qv

@@ -81,13 +81,22 @@ void PainterSurface::arc(int centreX, int centreY, int radius, Real startDegrees
     p.drawPath(path);
 }
 
-void PainterSurface::textOut(int x, int y, const std::string& utf8) {
-    QPainter& p = painter();
+void PainterSurface::makeFont() {
     if (!made_ || !(madeFrom_ == font)) {
         made_ = std::make_shared<QFont>(MakeQFont(font));
         madeMetrics_ = std::make_shared<QFontMetrics>(*made_);
         madeFrom_ = font;
     }
+}
+
+int PainterSurface::textWidth(const std::string& utf8) {
+    makeFont();
+    return madeMetrics_->horizontalAdvance(Q(utf8));
+}
+
+void PainterSurface::textOut(int x, int y, const std::string& utf8) {
+    QPainter& p = painter();
+    makeFont();
     const QFontMetrics& metrics = *madeMetrics_;
     const QString text = Q(utf8);
     // Every other operation sets its own pen, and none reads the painter's font, so only a

@@ -66,6 +66,8 @@ public:
     virtual void arc(int centreX, int centreY, int radius, Real startDegrees, Real sweepDegrees) = 0;
     // Text with its top-left corner at (x, y) in the current font; a solid brush fills behind it.
     virtual void textOut(int x, int y, const std::string& utf8) = 0;
+    // How wide the text is in the current font, in pixels; 0 where nothing is measured.
+    virtual int textWidth(const std::string& /*utf8*/) { return 0; }
     // A rectangle filled with the colour, no outline.
     virtual void fillRect(int x1, int y1, int x2, int y2, int colour) = 0;
 
@@ -85,10 +87,13 @@ public:
     void ellipse(int x1, int y1, int x2, int y2) override;
     void arc(int centreX, int centreY, int radius, Real startDegrees, Real sweepDegrees) override;
     void textOut(int x, int y, const std::string& utf8) override;
+    int textWidth(const std::string& utf8) override;
     void fillRect(int x1, int y1, int x2, int y2, int colour) override;
 
 protected:
     PainterSurface() = default;
+    // The Qt font of the surface font, made when the surface font changed.
+    void makeFont();
     // The painter the next primitive draws with.
     virtual QPainter& painter() { return *painter_; }
     void setSize(int width, int height) {
@@ -158,8 +163,10 @@ public:
     void arc(int centreX, int centreY, int radius, Real startDegrees, Real sweepDegrees) override;
     void textOut(int x, int y, const std::string& utf8) override;
     void fillRect(int x1, int y1, int x2, int y2, int colour) override;
+    int textWidth(const std::string& utf8) override { return characterWidth * static_cast<int>(utf8.size()); }
 
     std::vector<Primitive> primitives;
+    int characterWidth = 0; // what textWidth counts for each byte of a text; 0: texts are not measured
 
 private:
     Primitive stamped(Primitive::Kind kind) const;

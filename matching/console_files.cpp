@@ -1,17 +1,25 @@
 #include "matching/console_files.h"
 
+#include "core/errors.h"
+#include "core/text_format.h"
 #include "matching/network_file.h"
 #include "matching/network_model.h"
 
 namespace qv {
 
 std::string ReadNetworkForConsole(NetworkModel& network, const std::string& fileName) {
-    const FileOutcome outcome = network.loadFile(fileName);
-    return outcome ? "rdf" : ">载入失败: " + outcome.failure;
+    try {
+        const FileOutcome outcome = network.loadFile(fileName);
+        return outcome ? "rdf" : ">载入失败: " + outcome.failure;
+    } catch (const FloatingPointError& error) {
+        // The file is loaded and the windows show it; the element the chain stops at is named.
+        return Format("rdf\r\n>第%d个元件无法计算: %s",
+                      {network.computedNodeCount() + 1, std::string(error.what())});
+    }
 }
 
-std::string WriteNetworkForConsole(const ProgramState& state, const std::string& fileName) {
-    const FileOutcome outcome = SaveNetworkFile(state, fileName);
+std::string WriteNetworkForConsole(NetworkModel& network, const std::string& fileName) {
+    const FileOutcome outcome = network.saveFile(fileName);
     return outcome ? "save" : ">保存失败: " + outcome.failure;
 }
 

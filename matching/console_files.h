@@ -15,6 +15,6 @@ std::string ReadNetworkForConsole(NetworkModel& network, const std::string& file
 
 // Writes the network file. "save" when it was written; otherwise one line saying why not, and
 // the previous file is as it was.
-std::string WriteNetworkForConsole(const ProgramState& state, const std::string& fileName);
+std::string WriteNetworkForConsole(NetworkModel& network, const std::string& fileName);
 
 } // namespace qv

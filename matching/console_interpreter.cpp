@@ -281,7 +281,7 @@ ConsoleResult InterpretCommand(NetworkModel& network, ConsoleHost& host, std::st
             name = host.askSaveFileName(NetworkSaveFilter);
         }
         if (name && !name->empty())
-            result.text = WriteNetworkForConsole(state, *name);
+            result.text = WriteNetworkForConsole(network, *name);
     } else if (command == "mtr") {
         if (t[1] == "1") {
             network.setWavelengthMode(1);

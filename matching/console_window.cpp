@@ -58,9 +58,12 @@ Tfordin::Tfordin(NetworkModel& network, Prompter& prompter, QWidget* parent)
 void Tfordin::FormCreate() {
     RichEdit1->clear();
     setTypingStyle(TypingStyle);
+    // The lower right corner of the screen, whole: its frame within the usable area.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.left() + area.width() - 600, area.top() + area.height() - 280);
+        const QRect area = screen->availableGeometry();
+        const QSize frame = frameGeometry().size().expandedTo(size() + QSize(2, 30));
+        move(std::max(area.left(), area.right() - 600),
+             std::max(area.top(), area.bottom() - frame.height() - 20));
     }
     auto* panel = new QLabel(QStringLiteral("?  --帮助 "), StatusBar1);
     panel->setObjectName(QStringLiteral("StatusPanel1"));

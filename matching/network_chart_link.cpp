@@ -44,4 +44,13 @@ bool NetworkChartLink::setReferenceImpedance(Real ohms) {
     return model_.setReferenceImpedance(ohms);
 }
 
+bool NetworkChartLink::unsavedChanges() const {
+    return model_.unsavedChanges();
+}
+
+std::string NetworkChartLink::saveTo(const std::string& path) {
+    const FileOutcome outcome = model_.saveFile(path);
+    return outcome ? std::string() : outcome.failure;
+}
+
 } // namespace qv

@@ -19,6 +19,8 @@ public:
     void deleteLastElement() override;
     bool setFrequency(Real hertz) override;
     bool setReferenceImpedance(Real ohms) override;
+    bool unsavedChanges() const override;
+    std::string saveTo(const std::string& path) override;
 
 private:
     NetworkModel& model_;

@@ -97,6 +97,13 @@ FileOutcome NetworkModel::loadFile(const std::string& fileName) {
     return outcome;
 }
 
+FileOutcome NetworkModel::saveFile(const std::string& fileName) {
+    FileOutcome outcome = SaveNetworkFile(state_, fileName);
+    if (outcome)
+        unsaved_ = false;
+    return outcome;
+}
+
 bool NetworkModel::setFrequency(Real hertz) {
     if (!IsUsablePositive(hertz))
         return false;
@@ -131,6 +138,19 @@ void NetworkModel::recalculate() {
 }
 
 void NetworkModel::finish(NetworkChange change) {
+    switch (change) {
+    case NetworkChange::Reset:
+    case NetworkChange::Loaded:
+        unsaved_ = false;
+        break;
+    case NetworkChange::MatchMode:
+    case NetworkChange::WavelengthMode:
+    case NetworkChange::Recalculated:
+        break; // not part of a network file
+    default:
+        unsaved_ = true;
+        break;
+    }
     std::optional<FloatingPointError> failure;
     try {
         computed_ = ComputeNetworkNodes(state_, state_.NodeCount);

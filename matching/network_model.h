@@ -63,6 +63,10 @@ public:
     bool removeLast() { return remove(state_.NodeCount); }
     // Reads a network file; a file that cannot be read or decoded changes nothing.
     FileOutcome loadFile(const std::string& fileName);
+    // Writes the network file; the network then counts as saved.
+    FileOutcome saveFile(const std::string& fileName);
+    // Whether the network, its ends, Fo or Zo changed since it was last saved or loaded.
+    bool unsavedChanges() const { return unsaved_; }
 
     // Fo in hertz and Zo in ohms, stored in para.ini too; false (nothing changes) for a value that
     // is not a usable positive number.
@@ -83,6 +87,7 @@ private:
     void finish(NetworkChange change);
     ProgramState& state_;
     int computed_ = 0;
+    bool unsaved_ = false;
 };
 
 } // namespace qv

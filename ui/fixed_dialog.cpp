@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -48,6 +49,22 @@ void ColourBox::setColour(int colour) {
 void ColourBox::choose() {
     if (const std::optional<int> chosen = prompter_.chooseColour(colour_))
         setColour(*chosen);
+}
+
+void FixedDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        QPushButton* button =
+            defaultButton_ ? defaultButton_ : findChild<QPushButton*>(QStringLiteral("BitBtn1"));
+        if (button && button->isVisible() && button->isEnabled()) {
+            button->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 FixedDialog::FixedDialog(const char* name, const char* caption, int width, int height, int background,

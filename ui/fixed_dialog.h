@@ -58,6 +58,13 @@ protected:
     ColourBox* addColourBox(const char* text, int colour, Prompter& prompter, int x, int y, int width = 90);
     // Shows "输入错误！" through the prompter.
     static void ReportInputError(Prompter& prompter);
+    // Enter presses the window's confirming button ("BitBtn1" unless another is named);
+    // Escape closes the window.
+    void keyPressEvent(QKeyEvent* event) override;
+    void setDefaultButton(QPushButton* button) { defaultButton_ = button; }
+
+private:
+    QPushButton* defaultButton_ = nullptr;
 };
 
 // Colours of the window frames, 0x00BBGGRR.

@@ -19,6 +19,10 @@ void QtPrompter::showMessage(const QString& text) {
     QMessageBox::information(DialogParent(), QApplication::applicationName(), text);
 }
 
+void QtPrompter::showWarningToIgnore(const QString& text) {
+    QMessageBox::warning(DialogParent(), QApplication::applicationName(), text, QMessageBox::Ignore);
+}
+
 Prompter::Answer QtPrompter::ask(const QString& text, bool withCancel) {
     auto buttons = QMessageBox::Yes | QMessageBox::No;
     if (withCancel)

@@ -16,6 +16,8 @@ public:
     virtual ~Prompter() = default;
     // An information box with one "OK" button.
     virtual void showMessage(const QString& text) = 0;
+    // A warning whose only button is "Ignore".
+    virtual void showWarningToIgnore(const QString& text) = 0;
     // A question with Yes and No (and Cancel when withCancel is set).
     virtual Answer ask(const QString& text, bool withCancel = false) = 0;
     // File dialogs: the chosen path, or nothing when cancelled.
@@ -30,6 +32,7 @@ public:
 class QtPrompter final : public Prompter {
 public:
     void showMessage(const QString& text) override;
+    void showWarningToIgnore(const QString& text) override;
     Answer ask(const QString& text, bool withCancel = false) override;
     std::optional<QString> openFileName(const QString& caption, const QString& directory,
                                         const QString& filter) override;

@@ -9,6 +9,7 @@
 #include "entry_test_canvas.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
+#include "ui/fixed_dialog.h"
 #include "ui/message_hub.h"
 #include "ui/qt_text.h"
 
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -262,6 +264,7 @@ TEST_F(EntryWindowTest, VswrBelowOneIsRefused) {
     type(*w, "Edit2", "0");
     confirm(*w);
     EXPECT_EQ(prompter.messages, QStringList{QStringLiteral("VSWR不能小于1")});
+    EXPECT_EQ(prompter.warnings, prompter.messages); // a warning with only "Ignore"
     EXPECT_TRUE(canvas.surface.primitives.empty());
     EXPECT_TRUE(w->isVisible());
 }
@@ -308,6 +311,27 @@ TEST(EntryOnTheMainChart, TheMarkerIsPaintedIntoTheChartPicture) {
             hits += FromQColor(picture.pixelColor(x, y)) == Colour;
     EXPECT_GT(hits, 8);
     EXPECT_NE(FromQColor(picture.pixelColor(340, 230)), Colour);
+}
+
+// A dialog with a field and its confirming button, counting the presses.
+class KeyedDialog final : public FixedDialog {
+public:
+    KeyedDialog() : FixedDialog("Keyed", "keys", 200, 100, WindowWhite) {
+        field = addEdit("Edit1", 10, 10);
+        QObject::connect(addButton("BitBtn1", "OK", 10, 40), &QPushButton::clicked, [this] { ++presses; });
+    }
+    QLineEdit* field = nullptr;
+    int presses = 0;
+};
+
+TEST(FixedDialog, EnterPressesTheConfirmingButtonAndEscapeCloses) {
+    KeyedDialog dialog;
+    dialog.show();
+    QTest::keyClick(dialog.field, Qt::Key_Return);
+    QTest::keyClick(dialog.field, Qt::Key_Enter);
+    EXPECT_EQ(dialog.presses, 2);
+    QTest::keyClick(dialog.field, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
 }
 
 } // namespace

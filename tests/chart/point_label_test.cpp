@@ -94,6 +94,14 @@ TEST(PointLabel, TextSitsBelowRightAndShiftsNearTheRightAndBottomEdges) {
     }
 }
 
+TEST(PointLabel, ALongLabelNearTheRightEdgeStaysInThePicture) {
+    RecordingSurface s(633, 633);
+    s.characterWidth = 8; // "Z=50.00+j50.00" is 14 bytes: 112 pixels
+    PointLabel(s, GeometryForHeight(633), Sample(), 600, 200, false, 0, 255, 1, false);
+    ASSERT_EQ(s.primitives.size(), 1u);
+    EXPECT_EQ(s.primitives[0].x1, 633 - 112 - 2);
+}
+
 TEST(PointLabel, ClearFlagLeavesTheBrushClear) {
     RecordingSurface s(841, 633);
     PointLabel(s, GeometryForHeight(633), Sample(), 10, 10, true, 0, 255, 3, false);

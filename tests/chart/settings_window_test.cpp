@@ -30,6 +30,8 @@ public:
         state_.Zo = ohms;
         return true;
     }
+    bool unsavedChanges() const override { return false; }
+    std::string saveTo(const std::string&) override { return {}; }
     int changes = 0;
 
 private:

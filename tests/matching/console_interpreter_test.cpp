@@ -3,6 +3,7 @@
 #include "core/settings_store.h"
 #include "matching/console_interpreter.h"
 #include "matching/console_labels.h"
+#include "matching/network_file.h"
 #include "tests/matching/console_test_support.h"
 
 #include <gtest/gtest.h>
@@ -529,6 +530,20 @@ TEST_F(Console, SaveThenRdfRestoresTheNetworkFoAndZo) {
     EXPECT_EQ(FormatElementLine(state, "3"), ">3:串联微带W:0.001/L:0.01\r\n节点阻抗:=1.163+j0.787\r\n"
                                              "频率:554.00M微带长度:10.00mm宽度:1.00mm");
     EXPECT_EQ(label(2), "20p");
+}
+
+TEST_F(Console, RdfOfANetworkThatCannotBeComputedLoadsItAndNamesTheElement) {
+    setStart();
+    addSlot(SeriesCapacitor, "10p").value = 10e-12L;
+    addSlot(ShuntMicrostripStub, "W:1/L:0").strip = {554e6L,    1e-3L, 0.8e-3L,
+                                                     0.035e-3L, 4.4L,  0}; // an open stub of no length
+    const std::string file = dir.path() + "/broken.smh";
+    ASSERT_TRUE(SaveNetworkFile(state, file));
+    state.NodeCount = 1;
+    const ConsoleResult read = run("rdf " + file);
+    EXPECT_EQ(state.NodeCount, 3);
+    EXPECT_TRUE(read.text.starts_with("rdf\r\n>第3个元件无法计算: ")) << read.text;
+    EXPECT_EQ(changes.back(), "loaded");
 }
 
 TEST_F(Console, SaveAndRdfWithoutANameAskWithTheirFilters) {

@@ -59,8 +59,10 @@ TEST_F(ConsoleWindow, StartsEmptyWithItsCaptionStatusAndPlace) {
     const auto* panel = window.findChild<QStatusBar*>(QStringLiteral("StatusBar1"))->findChild<QLabel*>();
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->text(), QStringLiteral("?  --帮助 "));
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_EQ(window.pos(), QPoint(screen.width() - 600, screen.height() - 280));
+    // The lower right of the screen, the whole window on it.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(window.pos().x(), screen.right() - 600);
+    EXPECT_TRUE(screen.contains(QRect(window.pos(), window.size() + QSize(2, 30))));
     EXPECT_EQ(edit->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(edit->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 }

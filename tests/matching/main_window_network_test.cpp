@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <filesystem>
 
 namespace qv::test {
 namespace {
@@ -130,6 +131,23 @@ TEST_F(MainWindowNetwork, ResizingDrawsTheNetworkIntoTheNewPictureAndKeepsTheRea
     EXPECT_GT(pixelsOf(seriesCapacitorColour()), 50);
     EXPECT_EQ(label("Label3"), impedance);
     EXPECT_EQ(figures(), (QStringList{"RLmatch=6.99", "IVmatch=2.62", "ILmatch=0.97"}));
+}
+
+TEST_F(MainWindowNetwork, ClosingWithAnUnsavedNetworkAsksToSaveIt) {
+    window->close(); // nothing changed since the start
+    EXPECT_TRUE(prompter.questions.isEmpty());
+    window->show();
+    append(SeriesCapacitor, 15.9155e-12L);
+    prompter.answers = {Prompter::Answer::Cancel};
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+    prompter.answers = {Prompter::Answer::Yes};
+    prompter.fileNames = {QString::fromStdString(dir.path() + "/design")};
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(std::filesystem::exists(dir.path() + "/design.smh"));
+    EXPECT_FALSE(model->unsavedChanges());
+    EXPECT_EQ(prompter.questions.size(), 2);
 }
 
 } // namespace

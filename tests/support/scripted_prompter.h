@@ -16,11 +16,16 @@ public:
     std::deque<std::optional<QString>> fileNames;
     std::deque<std::optional<int>> colours;
 
-    QStringList messages;  // texts of showMessage
+    QStringList messages;  // texts of showMessage and showWarningToIgnore
+    QStringList warnings;  // texts of showWarningToIgnore
     QStringList questions; // texts of ask
     QStringList dialogs;   // captions of file dialogs, "colour" for colour dialogs
 
     void showMessage(const QString& text) override { messages << text; }
+    void showWarningToIgnore(const QString& text) override {
+        messages << text;
+        warnings << text;
+    }
     Answer ask(const QString& text, bool withCancel = false) override;
     std::optional<QString> openFileName(const QString& caption, const QString& directory,
                                         const QString& filter) override;
