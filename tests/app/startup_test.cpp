@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "core/atomic_file.h"
 #include "core/program_state.h"
 #include "core/settings_store.h"
 #include "support/scripted_prompter.h"
@@ -12,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTest>
 #include <QTextEdit>
 #include <gtest/gtest.h>
@@ -160,6 +162,41 @@ TEST(StartUp, ChartRightClickPopupSetsTheLoad) {
     QTest::mousePress(paintBox, Qt::RightButton, {}, QPoint(100, 50));
     QTest::mousePress(paintBox, Qt::LeftButton, {}, QPoint(100, 50));
     EXPECT_FALSE(windows.setSelection.isVisible());
+}
+
+TEST(StartUp, FileRowsReachTheTwoPortCalculator) {
+    test::TempDir dir;
+    ProgramState state(dir.path());
+    MessageHub hub;
+    test::ScriptedPrompter prompter;
+    ApplicationWindows windows(state, hub, prompter);
+    const std::string path = dir.file("amp.s2p");
+    ASSERT_TRUE(WriteFileAtomically(path, "# GHz S DB R 50\n1.5 -6 -30 20 150 -30 60 -3 -20\n"));
+    auto field = [&](int number) {
+        return windows.twoPortCalculator.findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(number))->text();
+    };
+
+    windows.sparameterTable.show();
+    prompter.fileNames.push_back(QString::fromStdString(path));
+    QTest::mouseClick(windows.sparameterTable.findChild<QPushButton*>(QStringLiteral("BitBtn1")),
+                      Qt::LeftButton);
+    auto* grid = windows.sparameterTable.findChild<QTableView*>(QStringLiteral("StringGrid1"));
+    QTest::mouseRelease(grid->viewport(), Qt::RightButton, {},
+                        grid->visualRect(grid->model()->index(0, 2)).center());
+    EXPECT_EQ(
+        (QStringList{field(9), field(10), field(17), field(18), field(15), field(16), field(11), field(12)}),
+        (QStringList{"0.501187", "-30", "10", "150", "0.0316228", "60", "0.707946", "-20"}));
+
+    // "文件输入" opens the file input window, whose picked line goes to the same fields.
+    QTest::mouseClick(windows.twoPortCalculator.findChild<QPushButton*>(QStringLiteral("BitBtn5")),
+                      Qt::LeftButton);
+    ASSERT_TRUE(windows.fileInput.isVisible());
+    windows.fileInput.findChild<QLineEdit*>(QStringLiteral("Edit1"))
+        ->setText(QStringLiteral("1000 0.95 -30.5 4.2 150 0.05 60 0.5 -20"));
+    QTest::mouseClick(windows.fileInput.findChild<QPushButton*>(QStringLiteral("BitBtn2")), Qt::LeftButton);
+    EXPECT_EQ(field(9), QStringLiteral("0.95"));
+    EXPECT_EQ(field(12), QStringLiteral("-20"));
+    EXPECT_FALSE(windows.fileInput.isVisible());
 }
 
 } // namespace
