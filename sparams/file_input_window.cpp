@@ -119,6 +119,10 @@ void Tfsinput::BitBtn1Click() {
         prompter_.openFileName(QStringLiteral("打开文件"), initialDirectory_, FileFilter);
     if (!path || !QFileInfo(*path).isFile())
         return;
+    if (QFileInfo(*path).size() > static_cast<qint64>(MaxSParameterFileBytes)) {
+        prompter_.showMessage(QStringLiteral("文件太大，不是S参数文件：") + *path);
+        return;
+    }
     const std::optional<std::string> bytes = ReadWholeFile(path->toStdString());
     if (!bytes) {
         prompter_.showMessage(QStringLiteral("无法读取文件 ") + *path);

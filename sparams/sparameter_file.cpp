@@ -87,10 +87,11 @@ std::string ShortText(Real value, int significant) {
 }
 
 // CR, LF and CRLF all end a line; a last line without an ending counts when it is not empty.
-std::vector<std::string_view> SplitLines(std::string_view text) {
+// Stops after one line more than the limit.
+std::vector<std::string_view> SplitLines(std::string_view text, std::size_t limit) {
     std::vector<std::string_view> lines;
     std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    for (std::size_t i = 0; i < text.size() && lines.size() <= limit; ++i) {
         if (text[i] != '\r' && text[i] != '\n')
             continue;
         lines.push_back(text.substr(start, i - start));
@@ -98,7 +99,7 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
             ++i;
         start = i + 1;
     }
-    if (start < text.size())
+    if (start < text.size() && lines.size() <= limit)
         lines.push_back(text.substr(start));
     return lines;
 }
@@ -360,7 +361,10 @@ void TableParser::addWarnings() {
 SParameterParse TableParser::parse(std::string_view bytes) {
     if (bytes.starts_with("\xEF\xBB\xBF"))
         bytes.remove_prefix(3);
-    const std::vector<std::string_view> lines = SplitLines(bytes);
+    const std::vector<std::string_view> lines = SplitLines(bytes, MaxSParameterFileLines);
+    if (lines.size() > MaxSParameterFileLines)
+        return {std::nullopt,
+                Format("文件超过%d行，不是S参数文件", {static_cast<int>(MaxSParameterFileLines)})};
     table_.rows.reserve(lines.size());
     int lineNumber = 0;
     for (std::string_view line : lines) {

@@ -19,6 +19,11 @@
 // frequencies are shown in MHz, dB and real/imaginary pairs as linear magnitude and angle.
 namespace qv {
 
+// Limits that keep a hostile file from exhausting memory; real files stay far below them (the
+// largest instrument sweeps have about 100,000 frequencies).
+inline constexpr std::size_t MaxSParameterFileBytes = 8u << 20;
+inline constexpr std::size_t MaxSParameterFileLines = 300000;
+
 // The makers' column layouts of the table window's maker list, numbered from 1.
 inline constexpr int MakerFormatCount = 5;
 inline constexpr int AgilentFormat = 4;
@@ -62,7 +67,8 @@ struct SParameterParseOptions {
     bool requirePlotValues = false; // a row without numeric S11 and S22 is then an error
 };
 
-// Total: any bytes give either a table or a message that names the failing line.
+// Total: any bytes give either a table or a message that names the failing line. A file of more
+// than MaxSParameterFileLines lines is refused.
 SParameterParse ParseSParameterFile(std::string_view bytes, const SParameterParseOptions& options);
 
 // Text for display: the bytes as UTF-8 when they are valid UTF-8, else as GBK, else with every

@@ -117,6 +117,10 @@ void TFspopt::BitBtn1Click() {
     if (!path || !QFileInfo(*path).isFile())
         return;
     lastDirectory_ = QFileInfo(*path).absolutePath();
+    if (QFileInfo(*path).size() > static_cast<qint64>(MaxSParameterFileBytes)) {
+        prompter_.showMessage(QStringLiteral("文件太大，不是S参数文件：") + *path);
+        return;
+    }
     const std::optional<std::string> bytes = ReadWholeFile(path->toStdString());
     if (!bytes) {
         prompter_.showMessage(QStringLiteral("无法读取文件 ") + *path);

@@ -173,6 +173,8 @@ TEST(SParameterFile, ConvertedCellThatIsNoNumberFailsTheWholeFile) {
               "第2行：'inf' is not a valid floating point value");
     EXPECT_EQ(Error("# GHz S DB R 50\n1 +-3 0 0 0 0 0 0 0\n"),
               "第2行：'+-3' is not a valid floating point value");
+    EXPECT_EQ(Error(std::string(MaxSParameterFileLines + 1, '\n')), "文件超过300000行，不是S参数文件");
+    EXPECT_EQ(Parse(std::string(MaxSParameterFileLines, '\n')).rows.size(), 0u);
     // Magnitude/angle cells are converted only for plotting.
     const std::string shortRow = "# GHz S MA R 50\n1 .9 -10 2 100 .1 10 .8\n";
     EXPECT_EQ(Parse(shortRow).rows[0].cells[8], "");

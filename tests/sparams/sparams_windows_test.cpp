@@ -6,6 +6,7 @@
 #include "matching/network_model.h"
 #include "sparams/file_input_window.h"
 #include "sparams/load_source_popup.h"
+#include "sparams/sparameter_file.h"
 #include "sparams/sparams_table_window.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
@@ -120,11 +121,13 @@ TEST_F(SParamsWindows, ABrokenOrMissingFileChangesNothing) {
 
     open(window, file("bad.s2p", "# GHz S RI R 50\n1 .1 .2 .3 .4 .5 .6 .7\n"));
     EXPECT_EQ(prompter.messages, QStringList{QStringLiteral("第2行：缺少S22 A的数值")});
+    open(window, file("huge.s2p", std::string(MaxSParameterFileBytes + 1, '!')));
+    EXPECT_EQ(prompter.messages.size(), 2);
     open(window, dir.file("missing.s2p"));
     prompter.fileNames.push_back(std::nullopt);
     QTest::mouseClick(child<QPushButton>(window, "BitBtn1"), Qt::LeftButton);
 
-    EXPECT_EQ(prompter.messages.size(), 1);
+    EXPECT_EQ(prompter.messages.size(), 2);
     EXPECT_EQ(grid->model()->rowCount(), 4);
     EXPECT_EQ(header->toPlainText(), headerBefore);
     EXPECT_TRUE(canvas.surface.primitives.empty());
