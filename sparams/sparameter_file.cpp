@@ -278,7 +278,8 @@ bool TableParser::convertPair(int lineNumber, SParameterRow& row, int column,
     }
     PolarValue polar{first, second};
     if (file_.format == DataFormat::Decibel)
-        polar.magnitude = std::exp(first * std::numbers::ln10_v<Real> / 20);
+        // The value was read as a double; its power of ten in double keeps every digit it has.
+        polar.magnitude = std::exp(static_cast<double>(first) * std::numbers::ln10 / 20);
     else if (file_.format == DataFormat::RealImaginary)
         polar = {std::hypot(first, second), std::atan2(second, first) * 180 / std::numbers::pi_v<Real>};
     if (!std::isfinite(polar.magnitude)) {
