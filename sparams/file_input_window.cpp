@@ -128,7 +128,10 @@ void Tfsinput::BitBtn1Click() {
         prompter_.showMessage(QStringLiteral("无法读取文件 ") + *path);
         return;
     }
-    richEdit1_->setPlainText(Q(DisplayTextOfBytes(*bytes)));
+    // CR, LF and CRLF files all show one line per line.
+    QString text = Q(DisplayTextOfBytes(*bytes));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    richEdit1_->setPlainText(text);
 
     std::vector<std::string> directories;
     for (int k = 0; k < comboBox1_->count(); ++k)

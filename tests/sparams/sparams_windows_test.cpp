@@ -141,7 +141,7 @@ TEST_F(SParamsWindows, FileInputPicksALineSendsItsNumbersAndKeepsTheFolder) {
     EXPECT_EQ(child<QPushButton>(window, "BitBtn2")->x(), 700 - 100);
     EXPECT_EQ(child<QLineEdit>(window, "Edit1")->width(), 700 - 240);
 
-    open(window, file("bfp.txt", "! header\n1000 0.95 -30.5 4.2 150\n2000 0.9 -40 4 140\n"));
+    open(window, file("bfp.txt", "! header\r\n1000 0.95 -30.5 4.2 150\r2000 0.9 -40 4 140\n"));
     QTextEdit* text = child<QTextEdit>(window, "RichEdit1");
     EXPECT_EQ(text->toPlainText(), QStringLiteral("! header\n1000 0.95 -30.5 4.2 150\n2000 0.9 -40 4 140\n"));
     EXPECT_EQ(child<QComboBox>(window, "ComboBox1")->itemText(0), QString::fromStdString(dir.path()));
