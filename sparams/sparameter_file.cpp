@@ -190,7 +190,8 @@ public:
 private:
     bool readHeaderLine(std::string_view line, std::string_view content, const WordViews& words);
     bool readDataLine(int lineNumber, const WordViews& words, Real frequency);
-    bool convertPair(int lineNumber, SParameterRow& row, int column, std::optional<PolarValue>& value);
+    bool convertPair(int lineNumber, SParameterRow& row, int column, bool keepValue,
+                     std::optional<PolarValue>& value);
     bool isPairColumn(int column) const;
     void failOnCell(int lineNumber, const SParameterRow& row, int column);
     void fail(int lineNumber, std::string text) { error_ = Format("第%d行：", {lineNumber}) + text; }
@@ -253,16 +254,18 @@ void TableParser::failOnCell(int lineNumber, const SParameterRow& row, int colum
         fail(lineNumber, "'" + cell + "' is not a valid floating point value");
 }
 
-bool TableParser::convertPair(int lineNumber, SParameterRow& row, int column,
+// One magnitude/angle pair: dB magnitudes and real/imaginary pairs converted, every other
+// number shown in plain form. The numeric value is kept for S11 and S22, which are plotted.
+bool TableParser::convertPair(int lineNumber, SParameterRow& row, int column, bool keepValue,
                               std::optional<PolarValue>& value) {
     std::string& magnitudeCell = row.cells[static_cast<std::size_t>(column)];
     std::string& angleCell = row.cells[static_cast<std::size_t>(column + 1)];
-    Real first = 0;
-    Real second = 0;
-    const bool firstIsNumber = IsNumber(magnitudeCell, first);
-    const bool secondIsNumber = IsNumber(angleCell, second);
     const bool convertsFirst = file_.format != DataFormat::MagnitudeAngle;
     const bool convertsSecond = file_.format == DataFormat::RealImaginary;
+    Real first = 0;
+    Real second = 0;
+    const bool firstIsNumber = (convertsFirst || keepValue) && IsNumber(magnitudeCell, first);
+    const bool secondIsNumber = (convertsSecond || keepValue) && IsNumber(angleCell, second);
     if (convertsFirst && !firstIsNumber) {
         failOnCell(lineNumber, row, column);
         return false;
@@ -270,11 +273,6 @@ bool TableParser::convertPair(int lineNumber, SParameterRow& row, int column,
     if (convertsSecond && !secondIsNumber) {
         failOnCell(lineNumber, row, column + 1);
         return false;
-    }
-    if (!firstIsNumber || !secondIsNumber) {
-        magnitudeCell = PlainNumberText(magnitudeCell);
-        angleCell = PlainNumberText(angleCell);
-        return true;
     }
     PolarValue polar{first, second};
     if (file_.format == DataFormat::Decibel)
@@ -288,7 +286,8 @@ bool TableParser::convertPair(int lineNumber, SParameterRow& row, int column,
     }
     magnitudeCell = convertsFirst ? MagnitudeText(polar.magnitude) : PlainNumberText(magnitudeCell);
     angleCell = convertsSecond ? AngleText(polar.angleDegrees) : PlainNumberText(angleCell);
-    value = polar;
+    if (keepValue && firstIsNumber && secondIsNumber)
+        value = polar;
     return true;
 }
 
@@ -316,7 +315,7 @@ bool TableParser::readDataLine(int lineNumber, const WordViews& words, Real freq
 
     std::array<std::optional<PolarValue>, 4> pairs;
     for (std::size_t k = 0; k < pairs.size(); ++k)
-        if (!convertPair(lineNumber, row, layout_.magnitudeColumns[k], pairs[k]))
+        if (!convertPair(lineNumber, row, layout_.magnitudeColumns[k], k == 0 || k == 3, pairs[k]))
             return false;
     for (std::size_t k = 1; k < columns; ++k)
         if (!isPairColumn(static_cast<int>(k)))

@@ -175,6 +175,11 @@ TEST(SParameterFile, ConvertedCellThatIsNoNumberFailsTheWholeFile) {
               "第2行：'+-3' is not a valid floating point value");
     EXPECT_EQ(Error(std::string(MaxSParameterFileLines + 1, '\n')), "文件超过300000行，不是S参数文件");
     EXPECT_EQ(Parse(std::string(MaxSParameterFileLines, '\n')).rows.size(), 0u);
+    // A dB magnitude is converted even beside an angle that is no number.
+    const std::string badAngle = "# GHz S DB R 50\n1 -6 x 0 0 0 0 0 0\n";
+    EXPECT_EQ(Parse(badAngle).rows[0].cells[1], "0.501187");
+    EXPECT_EQ(Parse(badAngle).rows[0].cells[2], "x");
+    EXPECT_EQ(Error(badAngle, 1, true), "第2行：'x' is not a valid floating point value");
     // Magnitude/angle cells are converted only for plotting.
     const std::string shortRow = "# GHz S MA R 50\n1 .9 -10 2 100 .1 10 .8\n";
     EXPECT_EQ(Parse(shortRow).rows[0].cells[8], "");
