@@ -18,7 +18,9 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
       twoPortCalculator(state, hub, prompter, &main), constantQ(state, canvas, prompter, &main),
       constantVswr(state, canvas, prompter, &main), admittanceEntry(state, canvas, prompter, &main),
       matchingSetup(state, network, canvas, prompter, &main),
-      elementInsertion(state, network, prompter, &main), console(network, prompter, &main), about(&main),
+      elementInsertion(state, network, prompter, &main), fileInput(state, hub, prompter, &main),
+      console(network, prompter, &main), sparameterTable(state, canvas, hub, prompter, &main),
+      setSelection(state, network, canvas, prompter, &main), about(&main),
       calculator(state.programDir, prompter, &main), microstripCalculator(state.effflag, prompter, &main),
       parameterDisplay(hub) {
     // Zo is known once the main window has read para.ini: slot 0 holds it.
@@ -47,6 +49,10 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
     tools.twoPortCalculator = &twoPortCalculator;
     tools.microstripCalculator = &microstripCalculator;
     tools.parameterDisplay = &parameterDisplay;
+    tools.sparameterTable = &sparameterTable;
+    console.setSParameterTable(&sparameterTable);
+    twoPortCalculator.setFileInputWindow(&fileInput);
+    tools.setSelection = &setSelection;
 }
 
 int SaveChartPicture(const std::string& programDirectory, const std::string& path, const PictureSize& size) {

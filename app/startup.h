@@ -18,6 +18,9 @@
 #include "matching/network_model.h"
 #include "matching/setup_window.h"
 #include "matching/tee_match_window.h"
+#include "sparams/file_input_window.h"
+#include "sparams/load_source_popup.h"
+#include "sparams/sparams_table_window.h"
 #include "sparams/two_port_window.h"
 
 #include <string>
@@ -51,7 +54,10 @@ struct ApplicationWindows {
     Tfgb admittanceEntry;
     Tforg matchingSetup;
     Tflcop elementInsertion;
+    Tfsinput fileInput;
     Tfordin console;
+    TFspopt sparameterTable;
+    Tfsetselect setSelection;
     Tfabout about;
     TForm1 calculator;
     TcalcMirc microstripCalculator;

@@ -19,7 +19,7 @@ struct ToolWindows {
     QWidget* twoPortCalculator = nullptr;    // Tffscalc, "参数计算"
     QWidget* microstripCalculator = nullptr; // TcalcMirc, "微带计算"
     QWidget* console = nullptr;              // Tfordin, "命令输入"
-    QWidget* sparameterTable = nullptr;      // Tfsinput, "S参数输入"
+    QWidget* sparameterTable = nullptr;      // TFspopt, "S参数输入"
     QWidget* about = nullptr;                // Tfabout, "关于"
     QWidget* parameterDisplay = nullptr;     // Tdisppara: floats beside the cursor
     QWidget* setSelection = nullptr;         // Tfsetselect: the right-click popup

@@ -1,16 +1,21 @@
 #include "app/startup.h"
+#include "core/atomic_file.h"
 #include "core/program_state.h"
 #include "core/settings_store.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
 #include "ui/message_hub.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTest>
+#include <QTextEdit>
 #include <gtest/gtest.h>
 
 namespace qv {
@@ -28,7 +33,8 @@ TEST(StartUp, MainWindowLoadsParaIniBeforeTheOthersAndEveryWindowStartsHidden) {
     const ToolWindows& tools = windows.main.toolWindows();
     for (QWidget* w : {tools.settings, tools.gammaEntry, tools.impedanceEntry, tools.constantQ,
                        tools.constantVswr, tools.admittanceEntry, tools.matchingSetup, tools.elementInsertion,
-                       tools.console, tools.about, tools.twoPortCalculator}) {
+                       tools.console, tools.about, tools.twoPortCalculator, tools.sparameterTable,
+                       tools.setSelection, static_cast<QWidget*>(&windows.fileInput)}) {
         ASSERT_NE(w, nullptr);
         EXPECT_FALSE(w->isVisible()) << w->objectName().toStdString();
     }
@@ -41,20 +47,20 @@ TEST(StartUp, ToolButtonsShowTheirWindows) {
     MessageHub hub;
     test::ScriptedPrompter prompter;
     ApplicationWindows windows(state, hub, prompter);
-    const std::vector<std::pair<const char*, QWidget*>> buttons = {
-        {"BitBtn2", &windows.settings},
-        {"BitBtn3", &windows.gammaEntry},
-        {"BitBtn4", &windows.impedanceEntry},
-        {"BitBtn9", &windows.constantQ},
-        {"BitBtn10", &windows.constantVswr},
-        {"BitBtn12", &windows.admittanceEntry},
-        {"BitBtn13", &windows.matchingSetup},
-        {"BitBtn14", &windows.elementInsertion},
-        {"Button2", &windows.console},
-        {"Button1", &windows.about},
-        {"BitBtn5", &windows.calculator},
-        {"BitBtn6", &windows.twoPortCalculator},
-        {"BitBtn7", &windows.microstripCalculator}};
+    const std::vector<std::pair<const char*, QWidget*>> buttons = {{"BitBtn2", &windows.settings},
+                                                                   {"BitBtn3", &windows.gammaEntry},
+                                                                   {"BitBtn4", &windows.impedanceEntry},
+                                                                   {"BitBtn9", &windows.constantQ},
+                                                                   {"BitBtn10", &windows.constantVswr},
+                                                                   {"BitBtn12", &windows.admittanceEntry},
+                                                                   {"BitBtn13", &windows.matchingSetup},
+                                                                   {"BitBtn14", &windows.elementInsertion},
+                                                                   {"Button2", &windows.console},
+                                                                   {"Button1", &windows.about},
+                                                                   {"BitBtn5", &windows.calculator},
+                                                                   {"BitBtn6", &windows.twoPortCalculator},
+                                                                   {"BitBtn7", &windows.microstripCalculator},
+                                                                   {"BitBtn8", &windows.sparameterTable}};
     for (const auto& [name, target] : buttons) {
         auto* button = windows.main.findChild<QPushButton*>(QString::fromUtf8(name));
         ASSERT_NE(button, nullptr) << name;
@@ -109,6 +115,88 @@ TEST(StartUp, FloatingReadoutFollowsTheCursorWhileReflectionIsShown) {
     EXPECT_TRUE(number) << "the main window captions the panel with the chart's top offset";
     move(1, 1); // outside the chart circle
     EXPECT_FALSE(windows.parameterDisplay.isVisible());
+}
+
+TEST(StartUp, ConsoleSpOpensTheSParameterTable) {
+    test::TempDir dir;
+    ProgramState state(dir.path());
+    MessageHub hub;
+    test::ScriptedPrompter prompter;
+    ApplicationWindows windows(state, hub, prompter);
+    auto* edit = windows.console.findChild<QTextEdit*>(QStringLiteral("RichEdit1"));
+    ASSERT_NE(edit, nullptr);
+    QTest::keyClicks(edit, QStringLiteral("sp"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_TRUE(windows.sparameterTable.isVisible());
+}
+
+TEST(StartUp, ChartRightClickPopupSetsTheLoad) {
+    test::TempDir dir;
+    ProgramState state(dir.path());
+    MessageHub hub;
+    test::ScriptedPrompter prompter;
+    ApplicationWindows windows(state, hub, prompter);
+    windows.main.show();
+    auto* paintBox = windows.main.findChild<QWidget*>(QStringLiteral("PaintBox1"));
+    paintBox->setGeometry(0, 0, 201, 200);
+    paintBox->repaint();
+    // Half the radius straight up: Gamma = j0.5, z = 0.6 + j0.8, 30 + j40 ohms at Zo = 50.
+    QMouseEvent move(QEvent::MouseMove, QPointF(100, 50), paintBox->mapToGlobal(QPointF(100, 50)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(paintBox, &move);
+    QTest::mousePress(paintBox, Qt::RightButton, {}, QPoint(100, 50));
+    ASSERT_TRUE(windows.setSelection.isVisible());
+    EXPECT_EQ(windows.setSelection.findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(),
+              QStringLiteral("30.00"));
+    EXPECT_EQ(windows.setSelection.findChild<QLineEdit*>(QStringLiteral("Edit2"))->text(),
+              QStringLiteral("40.00"));
+    QTest::mouseClick(windows.setSelection.findChild<QPushButton*>(QStringLiteral("BitBtn1")),
+                      Qt::LeftButton);
+    EXPECT_EQ(state.NodeCount, 1);
+    EXPECT_NEAR(static_cast<double>(state.network[1].nodeR), 0.6, 1e-12);
+    EXPECT_NEAR(static_cast<double>(state.network[1].nodeX), 0.8, 1e-12);
+    EXPECT_EQ(ReadIniString(dir.file("para.ini"), "PARA", "负载R"), "30.00");
+    // The match figures follow: the source is still 0 + j0, a total mismatch.
+    EXPECT_NE(windows.main.findChild<QLabel*>(QStringLiteral("Label14"))->text(), QStringLiteral("RLmatch="));
+
+    QTest::mousePress(paintBox, Qt::RightButton, {}, QPoint(100, 50));
+    QTest::mousePress(paintBox, Qt::LeftButton, {}, QPoint(100, 50));
+    EXPECT_FALSE(windows.setSelection.isVisible());
+}
+
+TEST(StartUp, FileRowsReachTheTwoPortCalculator) {
+    test::TempDir dir;
+    ProgramState state(dir.path());
+    MessageHub hub;
+    test::ScriptedPrompter prompter;
+    ApplicationWindows windows(state, hub, prompter);
+    const std::string path = dir.file("amp.s2p");
+    ASSERT_TRUE(WriteFileAtomically(path, "# GHz S DB R 50\n1.5 -6 -30 20 150 -30 60 -3 -20\n"));
+    auto field = [&](int number) {
+        return windows.twoPortCalculator.findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(number))->text();
+    };
+
+    windows.sparameterTable.show();
+    prompter.fileNames.push_back(QString::fromStdString(path));
+    QTest::mouseClick(windows.sparameterTable.findChild<QPushButton*>(QStringLiteral("BitBtn1")),
+                      Qt::LeftButton);
+    auto* grid = windows.sparameterTable.findChild<QTableView*>(QStringLiteral("StringGrid1"));
+    QTest::mouseRelease(grid->viewport(), Qt::RightButton, {},
+                        grid->visualRect(grid->model()->index(0, 2)).center());
+    EXPECT_EQ(
+        (QStringList{field(9), field(10), field(17), field(18), field(15), field(16), field(11), field(12)}),
+        (QStringList{"0.501187", "-30", "10", "150", "0.0316228", "60", "0.707946", "-20"}));
+
+    // "文件输入" opens the file input window, whose picked line goes to the same fields.
+    QTest::mouseClick(windows.twoPortCalculator.findChild<QPushButton*>(QStringLiteral("BitBtn5")),
+                      Qt::LeftButton);
+    ASSERT_TRUE(windows.fileInput.isVisible());
+    windows.fileInput.findChild<QLineEdit*>(QStringLiteral("Edit1"))
+        ->setText(QStringLiteral("1000 0.95 -30.5 4.2 150 0.05 60 0.5 -20"));
+    QTest::mouseClick(windows.fileInput.findChild<QPushButton*>(QStringLiteral("BitBtn2")), Qt::LeftButton);
+    EXPECT_EQ(field(9), QStringLiteral("0.95"));
+    EXPECT_EQ(field(12), QStringLiteral("-20"));
+    EXPECT_FALSE(windows.fileInput.isVisible());
 }
 
 } // namespace
