@@ -42,6 +42,11 @@ void Tfinhro::BitBtn1Click() {
         ReportInputError(prompter_);
         return;
     }
+    // A passive load reflects at most what arrives.
+    if (!(EnteredMagnitude(*magnitude, checkBox1_->isChecked()) <= 1)) {
+        prompter_.showMessage(QStringLiteral("输入错误！反射系数的模不能大于1"));
+        return;
+    }
     const PixelPoint p =
         GammaToPixel(state_.geometry, EnteredReflection(*magnitude, *angle, checkBox1_->isChecked()));
     Surface& picture = canvas_.picture();

@@ -29,6 +29,10 @@ void TfquQ::BitBtn1Click() {
         ReportInputError(prompter_);
         return;
     }
+    if (!(*Q > 0)) {
+        prompter_.showMessage(QStringLiteral("输入错误！Q值必须大于0"));
+        return;
+    }
     DrawConstantQArcs(canvas_.picture(), state_.geometry, panel1_->colour(), *Q);
     canvas_.repaint();
     close();

@@ -75,7 +75,7 @@ TEST_F(Console, DispIgnoresExtraBlanksAndIsCaseSensitive) {
     setStart();
     EXPECT_EQ(run("   disp    1   ").text, ">1:节点阻抗:=1.000+j1.000\r\n输入阻抗:=1.000-j0.000");
     const ConsoleResult upper = run("DISP");
-    EXPECT_EQ(upper.text, "");
+    EXPECT_EQ(upper.text, ">DISP 不是命令（命令区分大小写），输入 ? 查看命令列表");
     EXPECT_EQ(upper.code, Code::None);
 }
 
@@ -382,14 +382,16 @@ TEST_F(Console, SetfreTakesAnEngineeringValueAndTellsTheMainWindow) {
 }
 
 TEST_F(Console, SetfreAndSetzoWithoutAUsableValueChangeNothing) {
-    for (const char* line : {"setfre", "setfre abc", "setfre -5", "setfre 0", "setfre 1GHz", "setzo",
-                             "setzo -50", "setzo 0", "setzo 5e1"}) {
-        run(line);
+    for (const char* line : {"setfre", "setfre abc", "setfre -5", "setfre 0", "setfre 1GHz", "setfre 1.2.3",
+                             "setzo", "setzo -50", "setzo 0", "setzo 5e1", "setzo -", "setzo -5e1"}) {
+        const ConsoleResult r = run(line);
         EXPECT_EQ(state.Fo, 554e6L) << line;
         EXPECT_EQ(state.Zo, 50) << line;
+        const bool frequency = std::string_view(line).starts_with("setfre");
+        EXPECT_EQ(r.text, frequency ? ">setfre 参数错误：频率须为大于0的数，例如 setfre 600m"
+                                    : ">setzo 参数错误：系统阻抗须为大于0的数，例如 setzo 50")
+            << line;
     }
-    EXPECT_THROW(run("setfre 1.2.3"), ConversionError);
-    EXPECT_THROW(run("setzo -"), ConversionError);
     EXPECT_TRUE(changes.empty());
 }
 
@@ -488,10 +490,10 @@ TEST_F(Console, FixedAnswers) {
         {"SP", "sp", Code::SParameterTable},
         {"sP", "sp", Code::SParameterTable},
         {"Sp", "sp", Code::SParameterTable},
-        {"Help", "", Code::None},
-        {"HELP", "", Code::None},
-        {"EXIT", "", Code::None},
-        {"frobnicate 1 2", "", Code::None},
+        {"Help", ">Help 不是命令（命令区分大小写），输入 ? 查看命令列表", Code::None},
+        {"HELP", ">HELP 不是命令（命令区分大小写），输入 ? 查看命令列表", Code::None},
+        {"EXIT", ">EXIT 不是命令（命令区分大小写），输入 ? 查看命令列表", Code::None},
+        {"frobnicate 1 2", ">frobnicate 不是命令（命令区分大小写），输入 ? 查看命令列表", Code::None},
         {"", "", Code::None},
         {"      ", "", Code::None},
         {"exit now", "exit", Code::None},
