@@ -7,6 +7,7 @@
 #include "chart/point_label.h"
 #include "core/decimal.h"
 #include "core/program_state.h"
+#include "ui/prompter.h"
 #include "ui/qt_text.h"
 
 #include <QCheckBox>

@@ -3,6 +3,7 @@
 #include "chart/entry_canvas.h"
 #include "chart/overlays.h"
 #include "core/program_state.h"
+#include "ui/prompter.h"
 
 #include <QCheckBox>
 #include <QLabel>
