@@ -91,8 +91,7 @@ const ini::Document* LoadDocument(const std::string& path) {
         timespec now {};
         ::clock_gettime(CLOCK_REALTIME, &now);
         last.trusted = ::stat(path.c_str(), &after) == 0 && SameFile(before, after) &&
-                       after.st_mtim.tv_sec + SettledSeconds < now.tv_sec &&
-                       after.st_ctim.tv_sec + SettledSeconds < now.tv_sec;
+                       after.st_mtim.tv_sec + SettledSeconds < now.tv_sec;
         last.identity = after;
         return &last.document;
     }

@@ -164,6 +164,7 @@ TEST_F(Console, ModifyWithoutAUsableValueChangesNothing) {
                              "modify 1 c 1p", "modify 0 c 1p"}) {
         const ConsoleResult r = run(line);
         EXPECT_EQ(r.code, Code::Modified) << line;
+        EXPECT_FALSE(r.text.starts_with(">2:") || r.text.starts_with(">3:")) << line;
         expectUnchanged(before);
     }
     EXPECT_THROW(run("modify 2 c 1.2.3p"), ConversionError);
@@ -299,6 +300,45 @@ TEST_F(Console, AddcRefusesWithItsHelpAndChangesNothing) {
     EXPECT_THROW(run("addc 2 1 c 1.2.3p"), ConversionError);
     EXPECT_THROW(run("addc 2 5 0.001 thick 0.01 4.6 0.000035"), ConversionError);
     expectUnchanged(before);
+}
+
+// Values with no physical meaning, or an exponent (no part of a typed number), are refused with
+// one line saying why; "m 3 c abc" no longer answers with the unchanged element.
+TEST_F(Console, ImplausibleOrMalformedValuesAreRefusedWithALine) {
+    setStart();
+    MatchNode& strip = addSlot(SeriesMicrostripLine, "W:1/L:10");
+    strip.strip = {554e6L, 0.001L, 0.0008L, 0.000035L, 4.6L, 0.01L};
+    addSlot(SeriesCapacitor, "20p").value = 20e-12L;
+    const Snapshot before = snapshot();
+    const std::pair<const char*, const char*> rows[] = {
+        {"addc 2 1 c 0p", ">addc 参数错误：电容值必须大于0"},
+        {"addc 2 2 c -10p", ">addc 参数错误：电容值必须大于0"},
+        {"addc 2 4 l 0", ">addc 参数错误：电感值必须大于0"},
+        {"addc 2 5 0 0.0008 0.01 4.6 0.000035", ">addc 参数错误：微带的线宽、板厚、长度和介电常数必须大于0"},
+        {"addc 2 6 0.001 0.0008 0.01 -1 0.000035", ">addc 参数错误：微带的线宽、板厚、长度和介电常数必须大于0"},
+        {"m 3 c abc", ">modify 参数错误：'abc' 不是有效的元件值，例如 20p、10n"},
+        {"m 3 c -1p", ">modify 参数错误：电容值必须大于0"},
+        {"m 2 l 0", ">modify 参数错误：微带的线宽、板厚、长度和介电常数必须大于0"},
+        {"m 2 q 1", ">modify 参数错误：微带元件可改 w、l、tr、h、t"},
+    };
+    for (const auto& [line, text] : rows) {
+        EXPECT_EQ(run(line).text, text) << line;
+        expectUnchanged(before);
+    }
+    EXPECT_THROW(run("addc 2 1 c -1e1p"), ConversionError);
+    EXPECT_EQ(run("addc 2 1 c 1e1p").code, Code::AddHelp);
+    EXPECT_THROW(run("addc 2 5 1e-3 0.0008 0.01 4.6 0.000035"), ConversionError);
+    expectUnchanged(before);
+}
+
+TEST_F(Console, AFlagThatCannotBeStoredIsReported) {
+    ASSERT_TRUE(WriteIniString(state.para.path(), "PARA", "matchflag", "0"));
+    std::filesystem::permissions(state.para.path(), std::filesystem::perms::owner_read);
+    const std::string notStored = ">" + state.para.WriteFailureText();
+    EXPECT_EQ(run("setm 1").text, notStored);
+    EXPECT_EQ(run("mtr").text, notStored);
+    EXPECT_EQ(para("matchflag"), "0");
+    EXPECT_EQ(run("setm 1").code, Code::MatchModeSet);
 }
 
 TEST_F(Console, AddcStopsAtTheLastSlot) {
