@@ -129,7 +129,8 @@ int RunBatch(const BatchOptions& options, std::istream& standardInput, std::ostr
 
     if (options.saveChart.empty())
         return 0;
-    if (!SavePictureAtomically(windows.main.chartBitmap(), options.saveChart, PictureFormatOf(options.saveChart))) {
+    if (!SavePictureAtomically(windows.main.chartBitmap(), options.saveChart,
+                               PictureFormatOf(options.saveChart))) {
         err << "quorvane: cannot write " << options.saveChart << '\n';
         return 1;
     }

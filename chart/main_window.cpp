@@ -495,8 +495,9 @@ void TForm2::Panel2Click() {
 
 void TForm2::BitBtn11Click() {
     const QString start = Q(state_.programDir) + QStringLiteral("/S1.bmp");
-    const std::optional<QString> path = prompter_.saveFileName(
-        QStringLiteral("保存圆图"), start, QStringLiteral("bmp files (*.bmp);;jpg files (*.bmp);;png files (*.png)"));
+    const std::optional<QString> path =
+        prompter_.saveFileName(QStringLiteral("保存圆图"), start,
+                               QStringLiteral("bmp files (*.bmp);;jpg files (*.bmp);;png files (*.png)"));
     if (!path)
         return;
     if (QFileInfo::exists(*path) &&

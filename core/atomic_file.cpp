@@ -131,7 +131,8 @@ void SyncDirectory(const std::string& directory) {
 
 } // namespace
 
-std::optional<std::string> ReadFilePrefix(const std::string& path, std::size_t maxBytes, std::string* failure) {
+std::optional<std::string> ReadFilePrefix(const std::string& path, std::size_t maxBytes,
+                                          std::string* failure) {
     // A named pipe would block the open until a writer comes: only regular files are opened, and
     // without waiting.
     struct stat info {};
@@ -209,8 +210,9 @@ bool WriteFileAtomically(const std::string& requestedPath, std::string_view byte
     if (!temp.close() || !written || ::rename(tempPath.c_str(), path.c_str()) != 0) {
         const int error = written ? errno : writeError;
         ::unlink(tempPath.c_str());
-        SetFailure(failure, error == EFBIG ? "超过文件大小限制,没有保存: " + requestedPath
-                                           : "文件写入失败: " + requestedPath + " (" + std::strerror(error) + ")");
+        SetFailure(failure, error == EFBIG
+                                ? "超过文件大小限制,没有保存: " + requestedPath
+                                : "文件写入失败: " + requestedPath + " (" + std::strerror(error) + ")");
         return false;
     }
     SyncDirectory(directory);

@@ -53,7 +53,6 @@ bool IsDecimalNumber(std::string_view s, bool exponentAllowed) {
     return i == s.size();
 }
 
-
 bool ConvertFloat(std::string_view text, bool exponentAllowed, Real& value) {
     std::string_view s = Trim(text);
     if (!IsDecimalNumber(s, exponentAllowed))

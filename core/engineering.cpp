@@ -83,7 +83,8 @@ std::string ExactSuffixText(Real value, Real multiplier, std::string_view suffix
 // The shortest plain decimal text that reads back to exactly the value: a correctly rounded
 // conversion needs 21 significant digits at most, after the zeros that follow the point.
 std::string ExactPlainText(Real value) {
-    const int leadingZeros = std::abs(value) < 1 ? static_cast<int>(std::ceil(-std::log10(std::abs(value)))) : 0;
+    const int leadingZeros =
+        std::abs(value) < 1 ? static_cast<int>(std::ceil(-std::log10(std::abs(value)))) : 0;
     const int enough = leadingZeros + 21;
     for (int decimals = 0; decimals < enough; ++decimals) {
         const std::string text = FormatFixed(value, decimals);

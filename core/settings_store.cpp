@@ -5,8 +5,8 @@
 #include "ini_document.h"
 
 #include <cerrno>
-#include <iconv.h>
 #include <ctime>
+#include <iconv.h>
 #include <sys/stat.h>
 
 namespace qv {
@@ -88,7 +88,7 @@ const ini::Document* LoadDocument(const std::string& path) {
         last.document = ini::Document::Parse(*bytes);
         ++parseCount;
         struct stat after {};
-        timespec now {};
+        timespec now{};
         ::clock_gettime(CLOCK_REALTIME, &now);
         last.trusted = ::stat(path.c_str(), &after) == 0 && SameFile(before, after) &&
                        after.st_mtim.tv_sec + SettledSeconds < now.tv_sec;

@@ -22,7 +22,6 @@ long long SlotsEnd(int n) {
     return NetworkFileHeaderBytes + static_cast<long long>(MatchNodeBytes) * (n + 1);
 }
 
-
 } // namespace
 
 std::string EncodeNetworkFile(const MatchNetwork& network, int nodeCount, Real Fo, Real Zo) {

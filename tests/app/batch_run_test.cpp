@@ -1,5 +1,6 @@
 #include "app/batch_run.h"
 #include "core/atomic_file.h"
+#include "core/settings_store.h"
 #include "support/test_paths.h"
 
 #include <QColor>
@@ -60,10 +61,23 @@ TEST_F(Batch, MatchFiguresOnTheRimAndForAComplexSource) {
               0);
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(LinesStartingWith(out.str(), ">RLmatch="),
-              (std::vector<std::string>{">RLmatch=0.00 IVmatch= INF ILmatch= INF",
-                                        ">RLmatch=0.00 IVmatch= INF ILmatch= INF",
-                                        ">RLmatch=3.01 IVmatch=5.83 ILmatch=3.01",
-                                        ">RLmatch=0.69 IVmatch=25.16 ILmatch=8.33"}));
+              (std::vector<std::string>{
+                  ">RLmatch=0.00 IVmatch= INF ILmatch= INF", ">RLmatch=0.00 IVmatch= INF ILmatch= INF",
+                  ">RLmatch=3.01 IVmatch=5.83 ILmatch=3.01", ">RLmatch=0.69 IVmatch=25.16 ILmatch=8.33"}));
+}
+
+// Fo and Zo are stored as texts that the next start reads back to the same values.
+TEST_F(Batch, FoAndZoAreStoredExactly) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"setfre 2.345678G\nsetzo 33.333333\n", "2.345678G 33.333333"},
+        {"setfre 500\nsetzo 0.001\n", "500 0.001"}};
+    for (const auto& [script, stored] : rows) {
+        EXPECT_EQ(runText(script), 0);
+        EXPECT_EQ(ReadIniString(dir.file("para.ini"), "PARA", "Fo") + " " +
+                      ReadIniString(dir.file("para.ini"), "PARA", "Zo"),
+                  stored);
+    }
+    EXPECT_EQ(err.str(), "");
 }
 
 // Under a file-size limit a save fails with its message instead of ending the run.

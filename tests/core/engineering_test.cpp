@@ -3,8 +3,8 @@
 #include "core/errors.h"
 #include "core/sentinels.h"
 
-#include <gtest/gtest.h>
 #include <cmath>
+#include <gtest/gtest.h>
 #include <random>
 #include <string>
 

@@ -220,9 +220,9 @@ TEST(MicrostripDomain, ADivisionByZeroIsNamedAsTheCause) {
         }
         return std::string("no error");
     };
-    EXPECT_EQ(failure([&] { MicrostripZ0(0.76L * mm, H, zero, 4.6L); }), DivisionByZeroText);   // T = 0
-    EXPECT_EQ(failure([&] { MicrostripZ0(0.76L * mm, 2 * T, T, 4.6L); }), DivisionByZeroText);  // H = 2T
-    EXPECT_EQ(failure([&] { ShuntOpenStub({25, 10}, 50, 0.2L, zero); }), DivisionByZeroText);   // length 0
+    EXPECT_EQ(failure([&] { MicrostripZ0(0.76L * mm, H, zero, 4.6L); }), DivisionByZeroText);  // T = 0
+    EXPECT_EQ(failure([&] { MicrostripZ0(0.76L * mm, 2 * T, T, 4.6L); }), DivisionByZeroText); // H = 2T
+    EXPECT_EQ(failure([&] { ShuntOpenStub({25, 10}, 50, 0.2L, zero); }), DivisionByZeroText);  // length 0
 }
 
 TEST(MicrostripDomain, AFailureLeavesNoFlagForTheNextCalculation) {

@@ -271,10 +271,11 @@ TEST_F(InsertionWindowTest, ImplausibleAndInfiniteValuesAreRefused) {
     click(window.findChild<QRadioButton*>(QStringLiteral("RadioButton6")));
     type(7, "0");
     click(ok);
-    EXPECT_EQ(prompter.messages,
-              (QStringList{QStringLiteral("输入错误！电容值必须大于0"), QStringLiteral("输入错误！电容值必须大于0"),
-                           QStringLiteral("输入错误！"), QStringLiteral("输入错误！"),
-                           QStringLiteral("输入错误！微带的线宽、板厚、长度和介电常数必须大于0")}));
+    EXPECT_EQ(
+        prompter.messages,
+        (QStringList{QStringLiteral("输入错误！电容值必须大于0"), QStringLiteral("输入错误！电容值必须大于0"),
+                     QStringLiteral("输入错误！"), QStringLiteral("输入错误！"),
+                     QStringLiteral("输入错误！微带的线宽、板厚、长度和介电常数必须大于0")}));
     EXPECT_EQ(state.NodeCount, 1);
     EXPECT_TRUE(canvas.surface.primitives.empty());
     EXPECT_TRUE(window.isVisible());
