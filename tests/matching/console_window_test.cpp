@@ -169,7 +169,7 @@ TEST_F(ConsoleWindow, TheConsoleTakesTheFocusBackAfterACommand) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     // The main window, told of the new frequency, comes to the front.
-    QObject::connect(&hub, &MessageHub::send2, &other, [&other] {
+    QObject::connect(&network, &NetworkModel::changed, &other, [&other] {
         other.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     });
