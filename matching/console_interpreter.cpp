@@ -345,7 +345,8 @@ ConsoleResult InterpretCommand(NetworkModel& network, ConsoleHost& host, std::st
         const bool frequency = command == "setfre";
         result.code = frequency ? Code::FrequencySet : Code::ImpedanceSet;
         const Real value = TypedPositive(t[1]);
-        const bool taken = value > 0 && (frequency ? network.setFrequency(value) : network.setReferenceImpedance(value));
+        const bool taken =
+            value > 0 && (frequency ? network.setFrequency(value) : network.setReferenceImpedance(value));
         if (!taken)
             result.text = frequency ? ">setfre 参数错误：频率须为大于0的数，例如 setfre 600m"
                                     : ">setzo 参数错误：系统阻抗须为大于0的数，例如 setzo 50";
