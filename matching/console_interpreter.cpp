@@ -42,13 +42,12 @@ bool IsRejectedEngineering(Real value) {
     return value == RejectedEngineeringValue || !std::isfinite(value);
 }
 
-// The positive value of a typed engineering text; 0 for anything else, malformed numbers included.
-Real TypedPositive(std::string_view text) {
+// ParseEngineering of a typed value, with a malformed number taken as rejected too.
+Real ParsedOrRejected(std::string_view text) {
     try {
-        const Real value = ParseEngineering(Trim(text));
-        return !IsRejectedEngineering(value) && value > 0 ? value : 0;
+        return ParseEngineering(Trim(text));
     } catch (const ConversionError&) {
-        return 0;
+        return RejectedEngineeringValue;
     }
 }
 
@@ -344,9 +343,9 @@ ConsoleResult InterpretCommand(NetworkModel& network, ConsoleHost& host, std::st
     } else if (command == "setfre" || command == "setzo") {
         const bool frequency = command == "setfre";
         result.code = frequency ? Code::FrequencySet : Code::ImpedanceSet;
-        const Real value = TypedPositive(t[1]);
-        const bool taken =
-            value > 0 && (frequency ? network.setFrequency(value) : network.setReferenceImpedance(value));
+        // The network refuses what is no usable positive value; the line says why.
+        const Real value = ParsedOrRejected(t[1]);
+        const bool taken = frequency ? network.setFrequency(value) : network.setReferenceImpedance(value);
         if (!taken)
             result.text = frequency ? ">setfre 参数错误：频率须为大于0的数，例如 setfre 600m"
                                     : ">setzo 参数错误：系统阻抗须为大于0的数，例如 setzo 50";
