@@ -103,6 +103,8 @@ std::optional<std::string> ReadScript(const std::string& script, std::istream& s
 } // namespace
 
 int RunBatch(const BatchOptions& options, std::istream& standardInput, std::ostream& out, std::ostream& err) {
+    // A save beyond the file-size limit reports its failure and the script goes on.
+    IgnoreFileSizeSignal();
     const std::optional<std::string> script = ReadScript(options.script, standardInput);
     if (!script) {
         err << "quorvane: cannot read " << (options.script == "-" ? "standard input" : options.script)
@@ -128,9 +130,8 @@ int RunBatch(const BatchOptions& options, std::istream& standardInput, std::ostr
 
     if (options.saveChart.empty())
         return 0;
-    const bool png =
-        QString::fromStdString(options.saveChart).endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
-    if (!SavePictureAtomically(windows.main.chartBitmap(), options.saveChart, png ? "PNG" : "BMP")) {
+    if (!SavePictureAtomically(windows.main.chartBitmap(), options.saveChart,
+                               PictureFormatOf(options.saveChart))) {
         err << "quorvane: cannot write " << options.saveChart << '\n';
         return 1;
     }

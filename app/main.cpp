@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/single_instance.h"
 #include "app/startup.h"
+#include "core/atomic_file.h"
 #include "core/program_directory.h"
 #include "core/program_state.h"
 #include "ui/message_hub.h"
@@ -41,6 +42,7 @@ bool ClaimSingleInstance(qv::SingleInstance& instance, qv::Prompter& prompter) {
 } // namespace
 
 int main(int argc, char** argv) {
+    qv::IgnoreFileSizeSignal();
     const std::vector<std::string> args(argv + 1, argv + argc);
     const qv::CommandLine options = qv::ParseCommandLine(args, std::getenv("QUORVANE_HOME"));
     if (!options.error.empty())

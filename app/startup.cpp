@@ -63,8 +63,7 @@ int SaveChartPicture(const std::string& programDirectory, const std::string& pat
         ImageSurface surface(picture);
         DrawFreshChart(surface, GeometryForHeight(size.height), state.colours);
     }
-    const bool png = QString::fromStdString(path).endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
-    if (!SavePictureAtomically(picture, path, png ? "PNG" : "BMP")) {
+    if (!SavePictureAtomically(picture, path, PictureFormatOf(path))) {
         std::fprintf(stderr, "quorvane: cannot write %s\n", path.c_str());
         return 1;
     }

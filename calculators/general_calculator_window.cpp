@@ -321,7 +321,7 @@ void TForm1::BitBtn10Click() {
     if (!padTypes_[0]->isChecked())
         return;
     const TeePad pad =
-        DesignTeePad(StrToFloat(U8(text(13))), StrToFloat(U8(text(14))), StrToFloat(U8(text(15))));
+        DesignTeePad(TypedToFloat(U8(text(13))), TypedToFloat(U8(text(14))), TypedToFloat(U8(text(15))));
     setText(16, Q(Format("%3.2f", {pad.r1})));
     setText(17, Q(Format("%3.2f", {pad.r2})));
     setText(18, Q(Format("%3.2f", {pad.r3})));
@@ -330,8 +330,8 @@ void TForm1::BitBtn10Click() {
 void TForm1::BitBtn9Click() {
     if (!padTypes_[0]->isChecked())
         return;
-    const TeePad pad{StrToFloat(U8(text(16))), StrToFloat(U8(text(17))), StrToFloat(U8(text(18)))};
-    const Real input = TeePadInputResistance(pad, StrToFloat(U8(text(14))));
+    const TeePad pad{TypedToFloat(U8(text(16))), TypedToFloat(U8(text(17))), TypedToFloat(U8(text(18)))};
+    const Real input = TeePadInputResistance(pad, TypedToFloat(U8(text(14))));
     setText(13, Q(Format("%.6f", {input})));
 }
 
@@ -347,37 +347,37 @@ void TForm1::BitBtn12Click() {
 }
 
 void TForm1::BitBtn11Click() {
-    setText(22, Q(Format("%3.5f", {DbmToWatts(StrToFloat(U8(text(21))))})));
+    setText(22, Q(Format("%3.5f", {DbmToWatts(TypedToFloat(U8(text(21))))})));
 }
 
 void TForm1::BitBtn13Click() {
-    setText(21, Q(Format("%3.5f", {WattsToDbm(StrToFloat(U8(text(22))))})));
+    setText(21, Q(Format("%3.5f", {WattsToDbm(TypedToFloat(U8(text(22))))})));
 }
 
 void TForm1::Button4Click() {
     const std::optional<Real> perVolt = UnitsPerVolt(U8(voltageUnit_->currentText()));
     if (!perVolt)
         return;
-    setText(28, Q(Format("%3.5f", {VoltageToLevelDb(StrToFloat(U8(text(27))), *perVolt)})));
+    setText(28, Q(Format("%3.5f", {VoltageToLevelDb(TypedToFloat(U8(text(27))), *perVolt)})));
 }
 
 void TForm1::Button3Click() {
     const std::optional<Real> perVolt = UnitsPerVolt(U8(voltageUnit_->currentText()));
     if (!perVolt)
         return;
-    setText(27, Q(Format("%3.5f", {LevelDbToVoltage(StrToFloat(U8(text(28))), *perVolt)})));
+    setText(27, Q(Format("%3.5f", {LevelDbToVoltage(TypedToFloat(U8(text(28))), *perVolt)})));
 }
 
 void TForm1::Button2Click() {
-    const Real supply = StrToFloat(U8(text(26)));
-    const Real top = StrToFloat(U8(text(23)));
-    const Real bottom = StrToFloat(U8(text(24)));
+    const Real supply = TypedToFloat(U8(text(26)));
+    const Real top = TypedToFloat(U8(text(23)));
+    const Real bottom = TypedToFloat(U8(text(24)));
     setText(25, Q(Format("%3.2f", {DividerOutput(supply, top, bottom)})));
 }
 
 void TForm1::BitBtn14Click() {
-    const Real a = StrToFloat(U8(text(23)));
-    const Real b = StrToFloat(U8(text(24)));
+    const Real a = TypedToFloat(U8(text(23)));
+    const Real b = TypedToFloat(U8(text(24)));
     setText(25, Q(Format("%3.2f", {ParallelResistance(a, b)})));
 }
 

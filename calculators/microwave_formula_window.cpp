@@ -111,17 +111,17 @@ void TfrmMirco1::showEvent(QShowEvent* event) {
 }
 
 void TfrmMirco1::BitBtn1Click() {
-    const Real frequency = StrToFloat(U8(field("Edit1")->text()));
-    const Real distance = StrToFloat(U8(field("Edit2")->text()));
-    const Real transmitGain = StrToFloat(U8(field("Edit4")->text()));
-    const Real receiveGain = StrToFloat(U8(field("Edit5")->text()));
+    const Real frequency = TypedToFloat(U8(field("Edit1")->text()));
+    const Real distance = TypedToFloat(U8(field("Edit2")->text()));
+    const Real transmitGain = TypedToFloat(U8(field("Edit4")->text()));
+    const Real receiveGain = TypedToFloat(U8(field("Edit5")->text()));
     const Real loss = FreeSpaceLossDb(frequency, distance, transmitGain, receiveGain);
     field("Edit3")->setText(Q(Format("%5.2fdB", {loss})));
 }
 
 void TfrmMirco1::Button1Click() {
-    const Real h1 = StrToFloat(U8(field("Edit6")->text()));
-    const Real h2 = StrToFloat(U8(field("Edit7")->text()));
+    const Real h1 = TypedToFloat(U8(field("Edit6")->text()));
+    const Real h2 = TypedToFloat(U8(field("Edit7")->text()));
     field("Edit8")->setText(Q(Format("%5.2fKm", {LineOfSightRangeKm(h1, h2)})));
 }
 

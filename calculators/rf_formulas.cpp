@@ -16,7 +16,7 @@ long long ParseCutoffFrequency(std::string_view text) {
         return StrToInt(text);
     std::string blanked(text);
     blanked[mega] = ' ';
-    const Real hertz = StrToFloat(blanked) * 1e6L;
+    const Real hertz = TypedToFloat(blanked) * 1e6L;
     // Beyond this the hertz have no whole-number form.
     if (!(std::fabs(hertz) < 9.2e18L))
         throw FloatingPointError(InvalidOperationText);

@@ -34,6 +34,10 @@ std::string EncodeImage(const QImage& image, const char* format) {
     return bytes.toStdString();
 }
 
+const char* PictureFormatOf(const std::string& path) {
+    return QString::fromStdString(path).endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) ? "PNG" : "BMP";
+}
+
 bool SavePictureAtomically(const QImage& image, const std::string& path, const char* format) {
     const std::string bytes = EncodeImage(image, format);
     return !bytes.empty() && WriteFileAtomically(path, bytes);

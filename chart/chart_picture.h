@@ -20,6 +20,9 @@ void DrawFreshChart(Surface& surface, const ChartGeometry& geometry, const Chart
 // The image encoded as "BMP" or "PNG"; empty when it cannot be encoded.
 std::string EncodeImage(const QImage& image, const char* format);
 
+// "PNG" for a name ending in .png (any case), else "BMP": the chart picture's format by its name.
+const char* PictureFormatOf(const std::string& path);
+
 // Writes the encoded picture so that the target is replaced whole or not at all.
 bool SavePictureAtomically(const QImage& image, const std::string& path, const char* format);
 

@@ -7,6 +7,7 @@
 #include "chart/point_label.h"
 #include "core/decimal.h"
 #include "core/program_state.h"
+#include "ui/prompter.h"
 #include "ui/qt_text.h"
 
 #include <QCheckBox>
@@ -40,6 +41,11 @@ void Tfinhro::BitBtn1Click() {
     const std::optional<Real> angle = magnitude ? CheckedNumber(edit2_->text()) : std::nullopt;
     if (!magnitude || !angle) {
         ReportInputError(prompter_);
+        return;
+    }
+    // A passive load reflects at most what arrives.
+    if (!(EnteredMagnitude(*magnitude, checkBox1_->isChecked()) <= 1)) {
+        prompter_.showMessage(QStringLiteral("输入错误！反射系数的模不能大于1"));
         return;
     }
     const PixelPoint p =

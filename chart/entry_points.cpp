@@ -8,10 +8,12 @@
 
 namespace qv {
 
+Real EnteredMagnitude(Real magnitude, bool decibels) {
+    return decibels ? RequireFinite(std::pow(10.0L, magnitude / 20)) : magnitude;
+}
+
 Complex EnteredReflection(Real magnitude, Real angleDegrees, bool decibels) {
-    if (decibels)
-        magnitude = RequireFinite(std::pow(10.0L, magnitude / 20));
-    return PolarToGamma(magnitude, angleDegrees);
+    return PolarToGamma(EnteredMagnitude(magnitude, decibels), angleDegrees);
 }
 
 NormalisedPair EnteredImpedance(Real R, Real X, bool normalised, Real Zo) {

@@ -8,8 +8,11 @@
 // The values the entry windows place on the chart, as plain functions of what was typed.
 namespace qv {
 
-// Gamma from a magnitude and an angle in degrees; with decibels the magnitude is 20 lg|Gamma|.
-// No limit on the magnitude: above 1 the point lies outside the chart circle.
+// |Gamma| of an entered magnitude; with decibels the magnitude is 20 lg|Gamma|.
+Real EnteredMagnitude(Real magnitude, bool decibels);
+
+// Gamma from a magnitude and an angle in degrees, the magnitude as for EnteredMagnitude. No limit
+// on the magnitude here: above 1 the point lies outside the chart circle.
 Complex EnteredReflection(Real magnitude, Real angleDegrees, bool decibels);
 
 struct NormalisedPair {

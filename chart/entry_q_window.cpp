@@ -3,6 +3,7 @@
 #include "chart/entry_canvas.h"
 #include "chart/overlays.h"
 #include "core/program_state.h"
+#include "ui/prompter.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -27,6 +28,10 @@ void TfquQ::BitBtn1Click() {
     const std::optional<Real> Q = CheckedNumber(edit1_->text());
     if (!Q) {
         ReportInputError(prompter_);
+        return;
+    }
+    if (!(*Q > 0)) {
+        prompter_.showMessage(QStringLiteral("输入错误！Q值必须大于0"));
         return;
     }
     DrawConstantQArcs(canvas_.picture(), state_.geometry, panel1_->colour(), *Q);

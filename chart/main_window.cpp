@@ -554,15 +554,16 @@ void TForm2::Panel2Click() {
 
 void TForm2::BitBtn11Click() {
     const QString start = Q(state_.programDir) + QStringLiteral("/S1.bmp");
-    const std::optional<QString> path = prompter_.saveFileName(
-        QStringLiteral("保存圆图"), start, QStringLiteral("bmp files (*.bmp);;jpg files (*.bmp)"));
+    const std::optional<QString> path =
+        prompter_.saveFileName(QStringLiteral("保存圆图"), start,
+                               QStringLiteral("bmp files (*.bmp);;jpg files (*.bmp);;png files (*.png)"));
     if (!path)
         return;
     if (QFileInfo::exists(*path) &&
         prompter_.ask(QStringLiteral("文件已经存在,覆盖吗？")) != Prompter::Answer::Yes)
         return;
-    // Always a BMP, whatever extension was chosen.
-    if (!SavePictureAtomically(chartBitmap(), U8(*path), "BMP"))
+    // A PNG when the name asks for one, a BMP otherwise.
+    if (!SavePictureAtomically(chartBitmap(), U8(*path), PictureFormatOf(U8(*path))))
         prompter_.showMessage(QStringLiteral("圆图没有保存: ") + *path);
 }
 

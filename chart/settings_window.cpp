@@ -82,6 +82,9 @@ void TForm4::BitBtn1Click() {
     }
     state_.para.WriteParaString("Fo", Trim(U8(edit1_->text())));
     state_.para.WriteParaString("Zo", Trim(U8(edit2_->text())));
+    // Both fields go through even when para.ini cannot be written; that is said once.
+    if (const std::optional<std::string> failure = state_.para.TakeWriteFailure())
+        prompter_.showMessage(Q(*failure));
     close();
 }
 

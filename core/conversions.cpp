@@ -13,6 +13,9 @@ namespace qv {
 namespace {
 // Exactly-zero reactance is nudged off the real axis so ImpedanceToGamma can divide by it.
 constexpr Real ZeroReactanceNudge = 1e-7L;
+// How close to 1 the power reflection may come before it counts as a total mismatch: a few units
+// in the last place of the extended format.
+constexpr Real TotalMismatchMargin = 16 * std::numeric_limits<Real>::epsilon();
 
 Complex RequireFinite(Complex z) {
     qv::RequireFinite(z.re);
@@ -89,22 +92,43 @@ Real InductanceFromReactance(Real f, Real X) {
 }
 
 MatchFigures MatchQuality(Complex a, Complex b, int matchflag) {
-    const Real xa = matchflag == 0 ? -a.im : a.im;
-    const Complex gm = RequireFinite(CDiv({a.re - b.re, xa - b.im}, {a.re + b.re, xa + b.im}));
-    const Real p = gm.re * gm.re + gm.im * gm.im;
+    // p = |Gm|^2 = num/den, and 1 - p = (den - num)/den written out so that it does not cancel:
+    // conjugate (power waves):  Gm = (A - B*)/(A + B), den - num = 4 Ra Rb;
+    // direct:                   Gm = (A - B)/(A + B),  den - num = 4 (Ra Rb + Xa Xb).
+    const Real sumR = a.re + b.re;
+    const Real sumX = a.im + b.im;
+    const Real diffR = a.re - b.re;
+    const Real diffX = matchflag == 0 ? a.im + b.im : a.im - b.im;
+    const Real num = RequireFinite(diffR * diffR + diffX * diffX);
+    const Real den = RequireFinite(sumR * sumR + sumX * sumX);
+    const Real delivered = 4 * (matchflag == 0 ? a.re * b.re : a.re * b.re + a.im * b.im);
     constexpr Real infinity = std::numeric_limits<Real>::infinity();
     MatchFigures figures;
-    // A perfect match has an infinite return loss and a total mismatch an infinite VSWR and
-    // mismatch loss; both are results to print, not failures.
+    if (den == 0) {
+        if (sumR == 0 && a.re >= 0 && b.re >= 0) {
+            // Two lossless ends: no power reaches the load, a total mismatch.
+            figures = {0, infinity, infinity};
+            return figures;
+        }
+        throw FloatingPointError(DivisionByZeroText);
+    }
+    const Real p = num / den;
+    const Real q = delivered / den; // 1 - p
+    // A perfect match has an infinite return loss. Within a few units in the last place of total
+    // mismatch (a lossless end on the chart's rim, where rounding puts p on either side of 1) the
+    // figures are those of the total mismatch, and so is every p beyond 1.
     figures.returnLossDb = p == 0 ? infinity : -10 * std::log10(p);
-    if (p == 1) {
+    if (q <= TotalMismatchMargin) {
+        if (q >= -TotalMismatchMargin)
+            figures.returnLossDb = 0;
         figures.vswr = infinity;
         figures.mismatchLossDb = infinity;
-    } else {
-        const Real magnitude = std::sqrt(p);
-        figures.vswr = RequireFinite((1 + magnitude) / (1 - magnitude));
-        figures.mismatchLossDb = RequireFinite(-10 * std::log10(1 - p));
+        return figures;
     }
+    const Real magnitude = std::sqrt(p);
+    // (1 + |G|)/(1 - |G|) with 1 - |G| = q/(1 + |G|), free of the cancellation near |G| = 1.
+    figures.vswr = RequireFinite((1 + magnitude) * (1 + magnitude) / q);
+    figures.mismatchLossDb = RequireFinite(-10 * std::log10(q));
     return figures;
 }
 

@@ -32,8 +32,12 @@ Complex PolarToGamma(Real magnitude, Real angleDegrees);
 Real CapacitanceFromReactance(Real a, Real b); // 1/(2 pi a b); 999999 when a or b is 0
 Real InductanceFromReactance(Real f, Real X);  // X/(2 pi f); 0 when f is 0
 
-// Return loss, VSWR and mismatch loss of impedance a against b (same unit). matchflag 0 compares
-// a's conjugate with b, any other value compares a with b directly.
+// Return loss, VSWR and mismatch loss of load a fed from source b (same unit). matchflag 0 takes
+// the power-wave mismatch |(a - b*)/(a + b)|^2 (a conjugate match is perfect); any other value
+// compares a with b directly, |(a - b)/(a + b)|^2. The two agree for a real source. A power
+// reflection within a few units in the last place of 1, or beyond it, gives the total-mismatch
+// figures (VSWR and mismatch loss infinite) instead of an error. Throws FloatingPointError only
+// when a + b is 0 and the ends are not both lossless.
 MatchFigures MatchQuality(Complex a, Complex b, int matchflag);
 
 } // namespace qv

@@ -8,13 +8,23 @@
 
 namespace qv {
 
+std::string_view Trim(std::string_view text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && static_cast<unsigned char>(text[begin]) <= 32)
+        ++begin;
+    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= 32)
+        --end;
+    return text.substr(begin, end - begin);
+}
+
 namespace {
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
 // An optional sign, digits with at most one point (at least one digit), an optional exponent.
-bool IsDecimalNumber(std::string_view s) {
+bool IsDecimalNumber(std::string_view s, bool exponentAllowed) {
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-'))
         ++i;
@@ -30,7 +40,7 @@ bool IsDecimalNumber(std::string_view s) {
     }
     if (digits == 0)
         return false;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    if (exponentAllowed && i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
         ++i;
         if (i < s.size() && (s[i] == '+' || s[i] == '-'))
             ++i;
@@ -42,21 +52,10 @@ bool IsDecimalNumber(std::string_view s) {
     }
     return i == s.size();
 }
-} // namespace
 
-std::string_view Trim(std::string_view text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && static_cast<unsigned char>(text[begin]) <= 32)
-        ++begin;
-    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= 32)
-        --end;
-    return text.substr(begin, end - begin);
-}
-
-bool TryStrToFloat(std::string_view text, Real& value) {
+bool ConvertFloat(std::string_view text, bool exponentAllowed, Real& value) {
     std::string_view s = Trim(text);
-    if (!IsDecimalNumber(s))
+    if (!IsDecimalNumber(s, exponentAllowed))
         return false;
     if (s.front() == '+')
         s.remove_prefix(1);
@@ -69,11 +68,29 @@ bool TryStrToFloat(std::string_view text, Real& value) {
     return true;
 }
 
-Real StrToFloat(std::string_view text) {
+Real ConvertFloatOrThrow(std::string_view text, bool exponentAllowed) {
     Real value = 0;
-    if (!TryStrToFloat(text, value))
+    if (!ConvertFloat(text, exponentAllowed, value))
         throw ConversionError("'" + std::string(text) + "' is not a valid floating point value");
     return value;
+}
+
+} // namespace
+
+bool TryStrToFloat(std::string_view text, Real& value) {
+    return ConvertFloat(text, true, value);
+}
+
+Real StrToFloat(std::string_view text) {
+    return ConvertFloatOrThrow(text, true);
+}
+
+bool TryTypedToFloat(std::string_view text, Real& value) {
+    return ConvertFloat(text, false, value);
+}
+
+Real TypedToFloat(std::string_view text) {
+    return ConvertFloatOrThrow(text, false);
 }
 
 bool TryStrToInt(std::string_view text, int& value) {

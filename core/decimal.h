@@ -17,6 +17,11 @@ int StrToInt(std::string_view text);
 
 // The same checks without throwing: false when the text is no number.
 bool TryStrToFloat(std::string_view text, Real& value);
+
+// Numbers a user types: as StrToFloat but without an exponent, so "1e3" is no number here, as it
+// is none to ValidateNumber and to the engineering parsers.
+Real TypedToFloat(std::string_view text);
+bool TryTypedToFloat(std::string_view text, Real& value);
 bool TryStrToInt(std::string_view text, int& value);
 
 // Removes leading and trailing characters with codes of 32 or less.

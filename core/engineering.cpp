@@ -63,6 +63,49 @@ Real InductanceMultiplier(char c) {
     }
 }
 
+// A number near the top of the range times its multiplier can overflow; that is no value either.
+Real FiniteOr(Real value, Real rejected) {
+    return std::isfinite(value) ? value : rejected;
+}
+
+// The shortest fixed-point text of value / multiplier, followed by the suffix, that ParseEngineering
+// reads back to exactly the value; empty when there is none with a reasonable number of decimals.
+std::string ExactSuffixText(Real value, Real multiplier, std::string_view suffix) {
+    constexpr int MostDecimals = 30;
+    for (int decimals = 0; decimals <= MostDecimals; ++decimals) {
+        const std::string text = FormatFixed(value / multiplier, decimals) + std::string(suffix);
+        if (ParseEngineering(text) == value)
+            return text;
+    }
+    return {};
+}
+
+// The shortest plain decimal text that reads back to exactly the value: a correctly rounded
+// conversion needs 21 significant digits at most, after the zeros that follow the point.
+std::string ExactPlainText(Real value) {
+    const int leadingZeros =
+        std::abs(value) < 1 ? static_cast<int>(std::ceil(-std::log10(std::abs(value)))) : 0;
+    const int enough = leadingZeros + 21;
+    for (int decimals = 0; decimals < enough; ++decimals) {
+        const std::string text = FormatFixed(value, decimals);
+        if (ParseEngineering(text) == value)
+            return text;
+    }
+    return FormatFixed(value, enough);
+}
+
+// The stored text of a positive value: with the suffix when that reads back exactly, else plain.
+std::string StoreText(Real value, Real multiplier, std::string_view suffix) {
+    if (!std::isfinite(value) || value <= 0)
+        return {};
+    if (multiplier != 1) {
+        std::string text = ExactSuffixText(value, multiplier, suffix);
+        if (!text.empty())
+            return text;
+    }
+    return ExactPlainText(value);
+}
+
 } // namespace
 
 Real ParseEngineering(std::string_view text) {
@@ -79,13 +122,13 @@ Real ParseEngineering(std::string_view text) {
     for (std::size_t i = 0; i < head.size(); ++i) {
         const Real multiplier = EngineeringMultiplier(head[i]);
         if (multiplier != 0)
-            return StrToFloat(Trim(head.substr(0, i))) * multiplier;
+            return FiniteOr(TypedToFloat(Trim(head.substr(0, i))) * multiplier, RejectedEngineeringValue);
     }
     std::string digits(head);
     for (char& c : digits)
         if (c != '-' && c != '.' && !IsDigit(c))
             c = ' ';
-    return StrToFloat(Trim(digits));
+    return TypedToFloat(Trim(digits));
 }
 
 Real ParseInductance(std::string_view text) {
@@ -99,9 +142,9 @@ Real ParseInductance(std::string_view text) {
     for (std::size_t i = 0; i < head.size(); ++i) {
         const Real multiplier = InductanceMultiplier(head[i]);
         if (multiplier != 0)
-            return StrToFloat(Trim(head.substr(0, i))) * multiplier;
+            return FiniteOr(TypedToFloat(Trim(head.substr(0, i))) * multiplier, RejectedInductance);
     }
-    return StrToFloat(Trim(head));
+    return TypedToFloat(Trim(head));
 }
 
 int ValidateNumber(std::string_view text) {
@@ -155,6 +198,20 @@ std::string FormatFrequency(Real f) {
     if (f >= 1000)
         return Format("%4fK", {f / 1000});
     return {};
+}
+
+std::string FrequencyStoreText(Real f) {
+    if (f >= 1e9L)
+        return StoreText(f, 1e9L, "G");
+    if (f >= 1e6L)
+        return StoreText(f, 1e6L, "M");
+    if (f >= 1000)
+        return StoreText(f, 1000, "K");
+    return StoreText(f, 1, "");
+}
+
+std::string ImpedanceStoreText(Real ohms) {
+    return StoreText(ohms, 1, "");
 }
 
 std::string FormatLength(Real len) {

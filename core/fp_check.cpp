@@ -18,10 +18,11 @@ FpCheck::FpCheck() {
 void FpCheck::check() const {
     const int raised = std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW);
     std::feclearexcept(FE_ALL_EXCEPT);
-    if (raised & FE_INVALID)
-        throw FloatingPointError(InvalidOperationText);
+    // A division by zero often goes on to 0 * infinity in the same step; the division is the cause.
     if (raised & FE_DIVBYZERO)
         throw FloatingPointError(DivisionByZeroText);
+    if (raised & FE_INVALID)
+        throw FloatingPointError(InvalidOperationText);
     if (raised & FE_OVERFLOW)
         throw FloatingPointError(OverflowText);
 }

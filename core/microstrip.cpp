@@ -103,11 +103,11 @@ LengthEntry ParseLength(std::string_view text) {
     }
     const std::size_t milMark = text.find_first_of("Mm");
     if (milMark == std::string_view::npos) {
-        entry.metres = StrToFloat(text) / 1000;
+        entry.metres = TypedToFloat(text) / 1000;
         entry.unitFlag = 0;
     } else {
         // Whatever follows the first mil mark is ignored: "2.5mm" is 2.5 mil.
-        entry.metres = StrToFloat(Trim(text.substr(0, milMark))) * MetresPerMil;
+        entry.metres = TypedToFloat(Trim(text.substr(0, milMark))) * MetresPerMil;
         entry.unitFlag = 1;
     }
     return entry;

@@ -47,7 +47,20 @@ std::string ParaIni::ReadParaString(std::string_view key) const {
 }
 
 bool ParaIni::WriteParaString(std::string_view key, std::string_view text) const {
-    return WriteIniString(path_, kValueSection, key, text);
+    const bool written = WriteIniString(path_, kValueSection, key, text);
+    writeFailed_ = writeFailed_ || !written;
+    return written;
+}
+
+std::optional<std::string> ParaIni::TakeWriteFailure() const {
+    if (!writeFailed_)
+        return std::nullopt;
+    writeFailed_ = false;
+    return WriteFailureText();
+}
+
+std::string ParaIni::WriteFailureText() const {
+    return "设置没有保存：不能写入 " + path_;
 }
 
 int ParaIni::ReadColour(std::string_view key, int defaultColour) const {

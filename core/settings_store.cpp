@@ -5,6 +5,7 @@
 #include "ini_document.h"
 
 #include <cerrno>
+#include <ctime>
 #include <iconv.h>
 #include <sys/stat.h>
 
@@ -42,18 +43,63 @@ std::string Convert(const char* to, const char* from, std::string_view text, std
     return output;
 }
 
-// The file as a document; an absent file is an empty one. False when the file exists but cannot
+// The last INI file parsed, kept while the file on disk is provably the same: same inode, size,
+// modification and change times, and last modified well before it was parsed, so that a later
+// change, even one within the file system's timestamp granularity, gives another time. A file
+// changed shortly before it was read is parsed again at every read.
+struct ParsedFile {
+    std::string path;
+    struct stat identity {};
+    bool trusted = false;
+    ini::Document document;
+};
+
+ParsedFile& LastParsed() {
+    static ParsedFile parsed;
+    return parsed;
+}
+
+std::size_t parseCount = 0;
+
+bool SameTime(const timespec& a, const timespec& b) {
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+bool SameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
+           SameTime(a.st_mtim, b.st_mtim) && SameTime(a.st_ctim, b.st_ctim);
+}
+
+// Modified at least this long before the parse: any later change shows in the times.
+constexpr time_t SettledSeconds = 2;
+
+// The file as a document; an absent file is an empty one. Nothing when the file exists but cannot
 // be read, so that a write does not replace what it could not see.
-bool LoadDocument(const std::string& path, ini::Document& document) {
+const ini::Document* LoadDocument(const std::string& path) {
+    ParsedFile& last = LastParsed();
+    struct stat before {};
+    const bool exists = ::stat(path.c_str(), &before) == 0;
+    if (exists && last.trusted && last.path == path && SameFile(before, last.identity))
+        return &last.document;
+
+    last.trusted = false;
+    last.path = path;
     if (const std::optional<std::string> bytes = ReadWholeFile(path)) {
-        document = ini::Document::Parse(*bytes);
-        return true;
+        last.document = ini::Document::Parse(*bytes);
+        ++parseCount;
+        struct stat after {};
+        timespec now{};
+        ::clock_gettime(CLOCK_REALTIME, &now);
+        last.trusted = ::stat(path.c_str(), &after) == 0 && SameFile(before, after) &&
+                       after.st_mtim.tv_sec + SettledSeconds < now.tv_sec;
+        last.identity = after;
+        return &last.document;
     }
     struct stat info {};
     if (::lstat(path.c_str(), &info) == 0 || errno != ENOENT)
-        return false;
-    document = ini::Document::Parse({});
-    return true;
+        return nullptr;
+    last.document = ini::Document::Parse({});
+    return &last.document;
 }
 
 } // namespace
@@ -69,10 +115,10 @@ std::string Utf8ToGbk(std::string_view utf8, bool* ok) {
 }
 
 std::string ReadIniString(const std::string& path, std::string_view section, std::string_view key) {
-    ini::Document document;
-    if (!LoadDocument(path, document))
+    const ini::Document* document = LoadDocument(path);
+    if (!document)
         return {};
-    return std::string(Trim(document.Value(section, key)));
+    return std::string(Trim(document->Value(section, key)));
 }
 
 int ReadIniInteger(const std::string& path, std::string_view section, std::string_view key) {
@@ -84,9 +130,10 @@ int ReadIniInteger(const std::string& path, std::string_view section, std::strin
 
 bool WriteIniString(const std::string& path, std::string_view section, std::string_view key,
                     std::string_view text) {
-    ini::Document document;
-    if (!LoadDocument(path, document))
+    const ini::Document* loaded = LoadDocument(path);
+    if (!loaded)
         return false;
+    ini::Document document = *loaded;
     const std::string before = document.Serialize();
     if (!document.Set(section, key, text))
         return false;
@@ -94,6 +141,10 @@ bool WriteIniString(const std::string& path, std::string_view section, std::stri
     if (after == before && !before.empty())
         return true; // the file already holds this value
     return WriteFileAtomically(path, after);
+}
+
+std::size_t IniFileParses() {
+    return parseCount;
 }
 
 bool WriteIniInteger(const std::string& path, std::string_view section, std::string_view key, int value) {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 // INI files in GBK on disk (para.ini, Spara files). Section and key names are compared without
-// regard to letter case. Every call opens, reads or writes, and closes the file; nothing is cached.
+// regard to letter case. Every write goes to the file at once, and every read sees the file as it
+// is on disk: the last file parsed is kept only while its inode, size and times show it unchanged
+// since well before it was parsed, so reading the forty-odd keys at start parses it once.
 // Texts in and out of these functions are UTF-8.
 //
 // Reading never fails: a missing file, section or key reads as missing. The first value of a
@@ -24,6 +27,9 @@ int ReadIniInteger(const std::string& path, std::string_view section, std::strin
 bool WriteIniString(const std::string& path, std::string_view section, std::string_view key,
                     std::string_view text);
 bool WriteIniInteger(const std::string& path, std::string_view section, std::string_view key, int value);
+
+// How many times an INI file has been parsed in this process (for tests and benchmarks).
+std::size_t IniFileParses();
 
 // UTF-8 <-> GBK through iconv. Bytes that do not convert make the result empty and ok false.
 std::string GbkToUtf8(std::string_view gbk, bool* ok = nullptr);

@@ -2,6 +2,7 @@
 
 #include "core/decimal.h"
 #include "core/engineering.h"
+#include "core/errors.h"
 #include "core/sentinels.h"
 #include "core/text_format.h"
 #include "core/tokens.h"
@@ -10,6 +11,7 @@
 #include "matching/console_texts.h"
 #include "matching/match_figures.h"
 #include "matching/network_model.h"
+#include "matching/node_calculation.h"
 
 #include <cmath>
 
@@ -40,6 +42,15 @@ bool IsRejectedEngineering(Real value) {
     return value == RejectedEngineeringValue || !std::isfinite(value);
 }
 
+// ParseEngineering of a typed value, with a malformed number taken as rejected too.
+Real ParsedOrRejected(std::string_view text) {
+    try {
+        return ParseEngineering(Trim(text));
+    } catch (const ConversionError&) {
+        return RejectedEngineeringValue;
+    }
+}
+
 bool IsCapacitorLetter(const std::string& s) {
     return s == "c" || s == "C";
 }
@@ -47,10 +58,10 @@ bool IsInductorLetter(const std::string& s) {
     return s == "l" || s == "L";
 }
 
-ConsoleResultCode AddElement(NetworkModel& network, const Tokens& t) {
+ConsoleResult AddElement(NetworkModel& network, const Tokens& t) {
     const ProgramState& state = network.state();
     if (t.count < 4)
-        return ConsoleResultCode::AddHelp;
+        return {{}, ConsoleResultCode::AddHelp};
     const int k = StrToInt(t[1]);
     const std::string& m = t[2];
     const bool lumped = ((m == "1" || m == "2") && IsCapacitorLetter(t[3])) ||
@@ -59,7 +70,7 @@ ConsoleResultCode AddElement(NetworkModel& network, const Tokens& t) {
     // k == NodeCount + 1 appends; slot 500 is the last one there is.
     const bool inRange = k >= 2 && k <= state.NodeCount + 1 && state.NodeCount < LastMatchSlot;
     if (!(lumped || strip) || !inRange)
-        return ConsoleResultCode::AddHelp;
+        return {{}, ConsoleResultCode::AddHelp};
 
     // Every number is converted before the table is touched.
     Real value = 0;
@@ -67,15 +78,18 @@ ConsoleResultCode AddElement(NetworkModel& network, const Tokens& t) {
     if (lumped) {
         value = ParseEngineering(t[4]);
         if (IsRejectedEngineering(value))
-            return ConsoleResultCode::AddHelp;
+            return {{}, ConsoleResultCode::AddHelp};
     } else {
         block.frequency = state.Fo;
-        block.W = StrToFloat(t[3]);
-        block.H = StrToFloat(t[4]);
-        block.Len = StrToFloat(t[5]);
-        block.Er = StrToFloat(t[6]);
-        block.T = StrToFloat(t[7]);
+        block.W = TypedToFloat(t[3]);
+        block.H = TypedToFloat(t[4]);
+        block.Len = TypedToFloat(t[5]);
+        block.Er = TypedToFloat(t[6]);
+        block.T = TypedToFloat(t[7]);
     }
+    const std::string implausible = ImplausibleElementText({m[0] - '0', block, 0, value});
+    if (!implausible.empty())
+        return {">addc 参数错误：" + implausible, ConsoleResultCode::None};
 
     MatchNode node = state.network[k];
     node.kind = m[0] - '0';
@@ -88,7 +102,7 @@ ConsoleResultCode AddElement(NetworkModel& network, const Tokens& t) {
         node.value = 0;
     }
     network.insert(k, node);
-    return ConsoleResultCode::Added;
+    return {{}, ConsoleResultCode::Added};
 }
 
 void WriteFlag(const ProgramState& state, std::string_view key, int flag) {
@@ -99,7 +113,7 @@ void WriteFlag(const ProgramState& state, std::string_view key, int flag) {
 ConsoleResult SetStartNode(NetworkModel& network, const Tokens& t, bool load) {
     Real r = 0;
     Real x = 0;
-    if (t.count < 3 || !TryStrToFloat(t[1], r) || !TryStrToFloat(t[2], x) || r < 0)
+    if (t.count < 3 || !TryTypedToFloat(t[1], r) || !TryTypedToFloat(t[2], x) || r < 0)
         return {Format(">%s R X  参数错误：R（不小于0）和 X 为欧姆值", {t[0]}), ConsoleResultCode::None};
     if (load)
         network.setLoad({r, x});
@@ -165,7 +179,12 @@ std::string FormatElementLine(const ProgramState& state, std::string_view indexT
 }
 
 std::optional<MatchNode> ModifiedElement(const ProgramState& state, int n, std::string_view field,
-                                         std::string_view valueText) {
+                                         std::string_view valueText, std::string* refusal) {
+    const auto refuse = [refusal](std::string line) {
+        if (refusal)
+            *refusal = ">modify 参数错误：" + std::move(line);
+        return std::nullopt;
+    };
     if (n < 2 || n > state.NodeCount)
         return std::nullopt;
     MatchNode node = state.network[n];
@@ -177,7 +196,7 @@ std::optional<MatchNode> ModifiedElement(const ProgramState& state, int n, std::
     case ShuntInductor: {
         const Real value = ParseEngineering(valueText);
         if (IsRejectedEngineering(value))
-            return std::nullopt;
+            return refuse("'" + std::string(valueText) + "' 不是有效的元件值，例如 20p、10n");
         StoreLabel(node, valueText);
         node.value = value;
         break;
@@ -190,9 +209,9 @@ std::optional<MatchNode> ModifiedElement(const ProgramState& state, int n, std::
         const bool height = x == "h" || x == "H";
         const bool thickness = x == "t" || x == "T";
         if (!(width || length || permittivity || height || thickness))
-            return std::nullopt;
+            return refuse("微带元件可改 w、l、tr、h、t");
         // Typed in millimetres (the permittivity has no unit); stored in metres.
-        const Real typed = StrToFloat(valueText);
+        const Real typed = TypedToFloat(valueText);
         if (width) {
             StoreLabel(node, Format("L:%f/W:%f", {node.strip.Len * 1000, typed}));
             node.strip.W = typed / 1000;
@@ -211,15 +230,18 @@ std::optional<MatchNode> ModifiedElement(const ProgramState& state, int n, std::
     case SeriesImpedance:
     case ShuntImpedance:
         if (x == "r" || x == "R")
-            node.R = StrToFloat(valueText);
+            node.R = TypedToFloat(valueText);
         else if (x == "j" || x == "J")
-            node.value = StrToFloat(valueText);
+            node.value = TypedToFloat(valueText);
         else
-            return std::nullopt;
+            return refuse("阻抗元件可改 r、j");
         break;
     default:
         return std::nullopt;
     }
+    const std::string implausible = ImplausibleElementText({node.kind, node.strip, node.R, node.value});
+    if (!implausible.empty())
+        return refuse(implausible);
     return node;
 }
 
@@ -229,6 +251,7 @@ ConsoleResult InterpretCommand(NetworkModel& network, ConsoleHost& host, std::st
     const Tokens t = SplitTokens(line, ' ');
     if (t.count == 0)
         return result;
+    state.para.TakeWriteFailure(); // what an earlier write of another window left unsaid
     const std::string& command = t[0];
     using Code = ConsoleResultCode;
 
@@ -245,9 +268,10 @@ ConsoleResult InterpretCommand(NetworkModel& network, ConsoleHost& host, std::st
     } else if (command == "modify" || command == "m") {
         if (t.count >= 2) {
             const int n = StrToInt(t[1]);
-            if (const std::optional<MatchNode> changed = ModifiedElement(state, n, t[2], t[3]))
+            std::string refusal;
+            if (const std::optional<MatchNode> changed = ModifiedElement(state, n, t[2], t[3], &refusal))
                 network.replace(n, *changed);
-            result = {FormatElementLine(state, t[1]), Code::Modified};
+            result = {refusal.empty() ? FormatElementLine(state, t[1]) : refusal, Code::Modified};
         } else {
             result = {JoinLines(ConsoleModifyHelp), Code::ModifyHelp};
         }
@@ -305,7 +329,7 @@ ConsoleResult InterpretCommand(NetworkModel& network, ConsoleHost& host, std::st
             }
         }
     } else if (command == "addc") {
-        result.code = AddElement(network, t);
+        result = AddElement(network, t);
     } else if (command == "setm") {
         if (t[1] == "1" || t[1] == "0")
             network.setMatchMode(t[1] == "1" ? 1 : 0);
@@ -319,13 +343,12 @@ ConsoleResult InterpretCommand(NetworkModel& network, ConsoleHost& host, std::st
     } else if (command == "setfre" || command == "setzo") {
         const bool frequency = command == "setfre";
         result.code = frequency ? Code::FrequencySet : Code::ImpedanceSet;
-        if (t.count >= 2) {
-            const Real value = ParseEngineering(Trim(t[1]));
-            if (frequency)
-                network.setFrequency(value);
-            else
-                network.setReferenceImpedance(value);
-        }
+        // The network refuses what is no usable positive value; the line says why.
+        const Real value = ParsedOrRejected(t[1]);
+        const bool taken = frequency ? network.setFrequency(value) : network.setReferenceImpedance(value);
+        if (!taken)
+            result.text = frequency ? ">setfre 参数错误：频率须为大于0的数，例如 setfre 600m"
+                                    : ">setzo 参数错误：系统阻抗须为大于0的数，例如 setzo 50";
     } else if (command == "sp" || command == "SP" || command == "sP" || command == "Sp") {
         result = {"sp", Code::SParameterTable};
     } else if (command == "help") {
@@ -334,7 +357,12 @@ ConsoleResult InterpretCommand(NetworkModel& network, ConsoleHost& host, std::st
         result = SetStartNode(network, t, command == "setload");
     } else if (command == "getmatch") {
         result.text = MatchFiguresLine(state);
+    } else {
+        result.text = ">" + command + " 不是命令（命令区分大小写），输入 ? 查看命令列表";
     }
+    // A setting the command could not store is said once, after its answer.
+    if (const std::optional<std::string> failure = state.para.TakeWriteFailure())
+        result.text += (result.text.empty() ? ">" : "\r\n>") + *failure;
     return result;
 }
 

@@ -70,9 +70,10 @@ std::string FormatElementLine(const ProgramState& state, std::string_view indexT
 
 // "modify n x y" on slot n (2..NodeCount): the element with the value of a capacitor or inductor;
 // w, l, tr, h, t of a microstrip (w, l, h, t in millimetres); r or j of an impedance changed.
-// Nothing for a slot out of range, an unknown field or a rejected value (a malformed number
-// throws ConversionError).
+// Nothing for a slot out of range, an unknown field, a rejected value or one that makes no
+// physical sense; for all but the first, refusal gets the console line that says why. A malformed
+// number throws ConversionError.
 std::optional<MatchNode> ModifiedElement(const ProgramState& state, int n, std::string_view field,
-                                         std::string_view valueText);
+                                         std::string_view valueText, std::string* refusal = nullptr);
 
 } // namespace qv

@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QScreen>
 #include <QStatusBar>
@@ -71,7 +72,30 @@ void Tfordin::FormCreate() {
     StatusBar1->addWidget(panel);
 }
 
+namespace {
+
+// Typing, pasting and Enter act on the input line, the last line of the text, wherever the user
+// clicked before: a click on an old line must not turn the next command into part of that line.
+bool IsTyping(const QKeyEvent& key) {
+    if (key.matches(QKeySequence::Paste) || key.matches(QKeySequence::Cut))
+        return true;
+    if (key.modifiers() & (Qt::ControlModifier | Qt::MetaModifier | Qt::AltModifier))
+        return false;
+    return !key.text().isEmpty();
+}
+
+} // namespace
+
 bool Tfordin::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == RichEdit1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        QTextCursor caret = RichEdit1->textCursor();
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if ((enter || IsTyping(*key)) && (enter || caret.block().next().isValid())) {
+            caret.movePosition(QTextCursor::End);
+            RichEdit1->setTextCursor(caret);
+        }
+    }
     if (watched == RichEdit1 && event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (!key->isAutoRepeat() && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter))
@@ -87,10 +111,17 @@ void Tfordin::RichEdit1KeyUp(int key) {
     if (caretLine < 1)
         return;
     const std::string line = U8(RichEdit1->document()->findBlockByNumber(caretLine - 1).text());
+    showedTable_ = false;
     try {
         RunConsoleLine(network_, *this, *this, line);
     } catch (const std::exception& error) {
         prompter_.showMessage(Q(error.what()));
+    }
+    // A message box, or a window the command notified, may have taken the focus; the next command
+    // is typed here. Only the S-parameter table that "sp" opened keeps it.
+    if (isVisible() && !showedTable_) {
+        activateWindow();
+        RichEdit1->setFocus();
     }
 }
 
@@ -134,8 +165,10 @@ void Tfordin::appendLine(const std::string& utf8, const ConsoleTextStyle& style)
 }
 
 void Tfordin::showSParameterTable() {
-    if (sParameterTable_)
+    if (sParameterTable_) {
         sParameterTable_->show();
+        showedTable_ = true;
+    }
 }
 
 void Tfordin::setTypingStyle(const ConsoleTextStyle& style) {

@@ -51,6 +51,7 @@ private:
     QTextEdit* RichEdit1 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QWidget* sParameterTable_ = nullptr;
+    bool showedTable_ = false; // the running command opened the S-parameter table
 };
 
 } // namespace qv

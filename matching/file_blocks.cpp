@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 
 namespace qv {
@@ -23,15 +22,11 @@ BlockStatus ReadFileBlock(const std::string& fileName, std::span<std::uint8_t> b
         return BlockStatus::Missing;
     if (offset < 0)
         return BlockStatus::Failed;
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file)
+    const std::size_t end = static_cast<std::size_t>(offset) + buffer.size();
+    const std::optional<std::string> bytes = ReadFilePrefix(fileName, end);
+    if (!bytes || bytes->size() != end)
         return BlockStatus::Failed;
-    file.seekg(static_cast<std::streamoff>(offset));
-    std::string bytes(buffer.size(), '\0');
-    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!file || file.gcount() != static_cast<std::streamsize>(bytes.size()))
-        return BlockStatus::Failed;
-    std::copy(bytes.begin(), bytes.end(), buffer.begin());
+    std::copy(bytes->begin() + offset, bytes->end(), buffer.begin());
     return BlockStatus::Done;
 }
 

@@ -23,12 +23,22 @@ std::optional<Real> ParseElementValue(std::string_view typed, std::string_view u
     const std::string_view unitText = Trim(unit);
     if (number.empty())
         return std::nullopt;
-    const bool millihenries = unitText == "mH" && !HasMultiplierLetter(number);
     try {
-        const Real value = ParseEngineering(millihenries ? number + "H" : number + std::string(unitText));
+        if (!HasMultiplierLetter(number)) {
+            // The unit decides the multiplier, so the typed text must be a number on its own: "2f"
+            // is refused whatever the unit. The "m" of "mH" is milli here.
+            Real value = 0;
+            if (!TryTypedToFloat(number, value))
+                return std::nullopt;
+            const Real multiplier = unitText == "mH" ? 1e-3L : ParseEngineering("1" + std::string(unitText));
+            if (multiplier == RejectedEngineeringValue)
+                return std::nullopt;
+            return value * multiplier;
+        }
+        const Real value = ParseEngineering(number + std::string(unitText));
         if (value == RejectedEngineeringValue)
             return std::nullopt;
-        return millihenries ? value * 1e-3L : value;
+        return value;
     } catch (const ConversionError&) {
         return std::nullopt;
     }

@@ -198,6 +198,11 @@ void Tflcop::BitBtn1Click() {
         value = *reactance * scale;
     }
 
+    const std::string implausible = ImplausibleElementText({kind, block, R, value});
+    if (!implausible.empty()) {
+        prompter_.showMessage(QStringLiteral("输入错误！") + Q(implausible));
+        return;
+    }
     const AppendResult result = network_.append(label, {kind, block, R, value});
     if (!result) {
         const std::string refusal = RefusalText(result.refusal);

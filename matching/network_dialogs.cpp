@@ -33,6 +33,22 @@ std::string QtFileFilter(std::string_view filter) {
     return result;
 }
 
+namespace {
+
+// ".smh" from a filter whose first pattern is "*.smh"; empty when that pattern names no extension.
+QString FirstExtension(std::string_view filter) {
+    const std::size_t bar = filter.find('|');
+    if (bar == std::string_view::npos)
+        return {};
+    std::string_view pattern = filter.substr(bar + 1);
+    pattern = pattern.substr(0, pattern.find_first_of("|;"));
+    if (!pattern.starts_with("*.") || pattern.size() < 3 || pattern.find('*', 1) != std::string_view::npos)
+        return {};
+    return Q(pattern.substr(1));
+}
+
+} // namespace
+
 std::optional<std::string> AskOpenFileName(Prompter& prompter, std::string_view filter) {
     const std::optional<QString> name = prompter.openFileName(QString(), QString(), Q(QtFileFilter(filter)));
     if (!name || name->isEmpty() || !QFileInfo(*name).isFile())
@@ -41,9 +57,12 @@ std::optional<std::string> AskOpenFileName(Prompter& prompter, std::string_view 
 }
 
 std::optional<std::string> AskSaveFileName(Prompter& prompter, std::string_view filter) {
-    const std::optional<QString> name = prompter.saveFileName(QString(), QString(), Q(QtFileFilter(filter)));
+    std::optional<QString> name = prompter.saveFileName(QString(), QString(), Q(QtFileFilter(filter)));
     if (!name || name->isEmpty())
         return std::nullopt;
+    // A name typed without an extension gets the first filter's.
+    if (QFileInfo(*name).suffix().isEmpty())
+        *name += FirstExtension(filter);
     if (QFileInfo::exists(*name) &&
         prompter.ask(*name + QStringLiteral("文件存在是否覆盖 ")) != Prompter::Answer::Yes)
         return std::nullopt;

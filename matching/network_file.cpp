@@ -5,7 +5,6 @@
 #include "matching/match_node_codec.h"
 
 #include <cmath>
-#include <fstream>
 #include <stdexcept>
 
 namespace qv {
@@ -21,20 +20,6 @@ std::uint8_t* Bytes(std::string& text) {
 
 long long SlotsEnd(int n) {
     return NetworkFileHeaderBytes + static_cast<long long>(MatchNodeBytes) * (n + 1);
-}
-
-// The first bytes of the file, as many as the largest network file holds: what follows them is
-// no part of the format, however long the file is.
-std::optional<std::string> ReadNetworkBytes(const std::string& fileName) {
-    std::ifstream file(fileName, std::ios::binary);
-    if (!file)
-        return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(NetworkFileBytes(LastMatchSlot)), '\0');
-    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (file.bad())
-        return std::nullopt;
-    bytes.resize(static_cast<std::size_t>(file.gcount()));
-    return bytes;
 }
 
 } // namespace
@@ -78,8 +63,9 @@ NetworkDecode DecodeNetworkFile(std::string_view bytes) {
     const long long end = SlotsEnd(n);
     image.Fo = DecodeExtended(in + end);
     image.Zo = DecodeExtended(in + end + 10);
-    if (!std::isfinite(image.Fo))
-        return {std::nullopt, "网络文件的频率不是有限的数"};
+    // setfre refuses the same values: every lumped reactance is taken at Fo.
+    if (!std::isfinite(image.Fo) || image.Fo <= 0)
+        return {std::nullopt, "网络文件的频率不是正数"};
     // Every normalisation divides by Zo.
     if (!std::isfinite(image.Zo) || image.Zo <= 0)
         return {std::nullopt, "网络文件的特征阻抗不是正数"};
@@ -89,15 +75,20 @@ NetworkDecode DecodeNetworkFile(std::string_view bytes) {
 FileOutcome SaveNetworkFile(const ProgramState& state, const std::string& fileName) {
     if (state.NodeCount < 0 || state.NodeCount > LastMatchSlot)
         return {false, "节点数不在0..500之间,网络没有保存"};
-    if (!WriteFileAtomically(fileName, EncodeNetworkFile(state.network, state.NodeCount, state.Fo, state.Zo)))
-        return {false, "网络文件写入失败: " + fileName};
+    std::string failure;
+    if (!WriteFileAtomically(fileName, EncodeNetworkFile(state.network, state.NodeCount, state.Fo, state.Zo),
+                             &failure))
+        return {false, failure};
     return {true, {}};
 }
 
 FileOutcome LoadNetworkFile(ProgramState& state, const std::string& fileName) {
-    const std::optional<std::string> bytes = ReadNetworkBytes(fileName);
+    // What follows the largest network file is no part of the format, however long the file is.
+    std::string failure;
+    const std::optional<std::string> bytes =
+        ReadFilePrefix(fileName, static_cast<std::size_t>(NetworkFileBytes(LastMatchSlot)), &failure);
     if (!bytes)
-        return {false, "网络文件不存在或不能读: " + fileName};
+        return {false, failure};
     NetworkDecode decoded = DecodeNetworkFile(*bytes);
     if (!decoded.image)
         return {false, decoded.failure};

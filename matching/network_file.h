@@ -40,8 +40,8 @@ struct FileOutcome {
 // Throws std::out_of_range for a node count outside 0..500.
 std::string EncodeNetworkFile(const MatchNetwork& network, int nodeCount, Real Fo, Real Zo);
 
-// Accepts a count of 0..500, a length of at least 24 + 232 x (N + 1) bytes, a finite Fo and a
-// finite positive Zo; anything else is refused with the reason.
+// Accepts a count of 0..500, a length of at least 24 + 232 x (N + 1) bytes, and Fo and Zo finite
+// and positive; anything else is refused with the reason.
 NetworkDecode DecodeNetworkFile(std::string_view bytes);
 
 // Writes NodeCount, slots 0..NodeCount, Fo and Zo; the file is replaced whole or, on failure,

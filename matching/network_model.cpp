@@ -108,7 +108,7 @@ bool NetworkModel::setFrequency(Real hertz) {
     if (!IsUsablePositive(hertz))
         return false;
     state_.Fo = hertz;
-    state_.para.WriteParaString("Fo", Trim(FormatFrequency(hertz)));
+    state_.para.WriteParaString("Fo", FrequencyStoreText(hertz)); // reads back to the same value
     finish(NetworkChange::Frequency);
     return true;
 }
@@ -117,7 +117,7 @@ bool NetworkModel::setReferenceImpedance(Real ohms) {
     if (!IsUsablePositive(ohms))
         return false;
     state_.Zo = ohms;
-    state_.para.WriteParaString("Zo", Trim(Format("%f", {ohms})));
+    state_.para.WriteParaString("Zo", ImpedanceStoreText(ohms));
     finish(NetworkChange::Impedance);
     return true;
 }

@@ -107,6 +107,26 @@ bool IsElementKind(int kind) {
     return kind >= SeriesCapacitor && kind <= ShuntImpedance;
 }
 
+std::string ImplausibleElementText(const ElementSpec& e) {
+    // Written so that a NaN fails the test as well.
+    const auto positive = [](Real v) { return v > 0; };
+    switch (e.kind) {
+    case SeriesCapacitor:
+    case ShuntCapacitor:
+        return positive(e.value) ? "" : "电容值必须大于0";
+    case SeriesInductor:
+    case ShuntInductor:
+        return positive(e.value) ? "" : "电感值必须大于0";
+    case SeriesMicrostripLine:
+    case ShuntMicrostripStub:
+        if (!positive(e.strip.W) || !positive(e.strip.H) || !positive(e.strip.Len) || !positive(e.strip.Er))
+            return "微带的线宽、板厚、长度和介电常数必须大于0";
+        return "";
+    default:
+        return "";
+    }
+}
+
 std::optional<ElementStep> ComputeElementStep(Complex node, const ElementSpec& element,
                                               const NodeConditions& conditions) {
     if (!IsElementKind(element.kind))

@@ -44,6 +44,11 @@ struct ElementStep {
 
 bool IsElementKind(int kind);
 
+// Why an element that is about to be inserted makes no physical sense: a capacitance or an
+// inductance of 0 or below, or a microstrip whose width, board height, length or permittivity is
+// 0 or below. Empty when it is fine (kinds 7 and 8 take any resistance and reactance).
+std::string ImplausibleElementText(const ElementSpec& element);
+
 // The next node and the path from `node` (normalised). Nothing for a kind outside 1..8. Throws
 // FloatingPointError where the arithmetic fails: a capacitance of 0, a shunt inductance of 0, a
 // shunt element that shorts the node exactly, a microstrip outside the model's domain.

@@ -186,9 +186,9 @@ void TForm3::showEvent(QShowEvent* event) {
 }
 
 void TForm3::BitBtn1Click() {
-    const Real load = StrToFloat(U8(edits_[1]->text()));
+    const Real load = TypedToFloat(U8(edits_[1]->text()));
     const Real frequency = StrToInt(U8(edits_[10]->text())) * 1e6L;
-    const Real source = StrToFloat(U8(edits_[3]->text()));
+    const Real source = TypedToFloat(U8(edits_[3]->text()));
     const TeeMatch t = DesignTeeMatch(load, source, frequency);
     edits_[11]->setText(Q(FormatGeneral(t.Q2)));
     edits_[11]->setCursorPosition(0);
@@ -220,7 +220,7 @@ void TForm3::BitBtn4Click() {
 }
 
 void TForm3::BitBtn5Click() {
-    edits_[19]->setText(Q(FormatGeneral(DecibelsToRatio(StrToFloat(U8(edits_[18]->text()))))));
+    edits_[19]->setText(Q(FormatGeneral(DecibelsToRatio(TypedToFloat(U8(edits_[18]->text()))))));
 }
 
 void TForm3::BitBtn6Click() {
@@ -229,7 +229,7 @@ void TForm3::BitBtn6Click() {
     if (ValidateNumber(x1) != 1 || ValidateNumber(x2) != 1)
         return;
     const double value =
-        ParallelValue(static_cast<double>(StrToFloat(x1)), static_cast<double>(StrToFloat(x2)));
+        ParallelValue(static_cast<double>(TypedToFloat(x1)), static_cast<double>(TypedToFloat(x2)));
     edits_[22]->setText(Q(Format("%5.16f", {value})));
 }
 

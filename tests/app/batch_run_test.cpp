@@ -1,12 +1,17 @@
 #include "app/batch_run.h"
 #include "core/atomic_file.h"
+#include "core/settings_store.h"
 #include "support/test_paths.h"
 
 #include <QColor>
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
+#include <string>
+#include <sys/resource.h>
+#include <vector>
 
 namespace qv {
 namespace {
@@ -37,6 +42,60 @@ TEST_F(Batch, TwentyLineScriptGivesTheGoldenText) {
     EXPECT_EQ(runFile(DataFile("batch_twenty_lines.txt")), 0);
     EXPECT_EQ(out.str(), ReadWholeFile(DataFile("batch_twenty_lines.out")).value());
     EXPECT_EQ(err.str(), "line 15: 'x' is not a valid integer value\n");
+}
+
+std::vector<std::string> LinesStartingWith(const std::string& text, const std::string& prefix) {
+    std::vector<std::string> found;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);)
+        if (line.starts_with(prefix))
+            found.push_back(line);
+    return found;
+}
+
+// A lossless load on the chart's rim is a total mismatch, never an error; in conjugate mode a
+// complex source is compared by power waves.
+TEST_F(Batch, MatchFiguresOnTheRimAndForAComplexSource) {
+    EXPECT_EQ(runText("setload 0 33.3\nsetsrc 50 0\naddc 2 1 c 5p\ngetmatch\nsetload 0 40\ngetmatch\n"
+                      "delc 2\nsetm 0\nsetload 50 50\nsetsrc 50 50\ngetmatch\nsetload 10 50\ngetmatch\n"),
+              0);
+    EXPECT_EQ(err.str(), "");
+    EXPECT_EQ(LinesStartingWith(out.str(), ">RLmatch="),
+              (std::vector<std::string>{
+                  ">RLmatch=0.00 IVmatch= INF ILmatch= INF", ">RLmatch=0.00 IVmatch= INF ILmatch= INF",
+                  ">RLmatch=3.01 IVmatch=5.83 ILmatch=3.01", ">RLmatch=0.69 IVmatch=25.16 ILmatch=8.33"}));
+}
+
+// Fo and Zo are stored as texts that the next start reads back to the same values.
+TEST_F(Batch, FoAndZoAreStoredExactly) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"setfre 2.345678G\nsetzo 33.333333\n", "2.345678G 33.333333"},
+        {"setfre 500\nsetzo 0.001\n", "500 0.001"}};
+    for (const auto& [script, stored] : rows) {
+        EXPECT_EQ(runText(script), 0);
+        EXPECT_EQ(ReadIniString(dir.file("para.ini"), "PARA", "Fo") + " " +
+                      ReadIniString(dir.file("para.ini"), "PARA", "Zo"),
+                  stored);
+    }
+    EXPECT_EQ(err.str(), "");
+}
+
+// Under a file-size limit a save fails with its message instead of ending the run.
+TEST_F(Batch, ASaveBeyondTheFileSizeLimitFailsAndTheScriptGoesOn) {
+    const std::string file = dir.file("design.smh");
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit small = old;
+    small.rlim_cur = 100;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const int status = runText("setload 50 0\nsave " + file + "\ngetcurr\n");
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(LinesStartingWith(out.str(), ">保存失败"),
+              std::vector<std::string>{">保存失败: 超过文件大小限制,没有保存: " + file});
+    EXPECT_TRUE(out.str().ends_with("\n1\n"));
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        EXPECT_FALSE(entry.path().filename().string().starts_with(".design.smh")) << entry.path();
 }
 
 TEST_F(Batch, AnUnreadableScriptEndsWithStatusTwo) {

@@ -280,13 +280,33 @@ TEST_F(EntryWindowTest, ConstantQOfOne) {
     EXPECT_FALSE(w->isVisible());
 }
 
-TEST_F(EntryWindowTest, ConstantQOfZeroDrawsNothingAndStillCloses) {
-    auto w = open<TfquQ>();
-    type(*w, "Edit1", "0");
-    confirm(*w);
-    EXPECT_TRUE(canvas.of(Kind::Arc).empty());
-    EXPECT_TRUE(prompter.messages.isEmpty());
-    EXPECT_FALSE(w->isVisible());
+// Values with no physical meaning are refused with a message; the window stays open.
+TEST_F(EntryWindowTest, QOfZeroOrBelowAndGammaAboveOneAreRefused) {
+    const auto click = [](QWidget& w) {
+        QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+    };
+    auto q = open<TfquQ>();
+    for (const char* bad : {"0", "-2"}) {
+        type(*q, "Edit1", bad);
+        click(*q);
+    }
+    auto rho = open<Tfinhro>();
+    type(*rho, "Edit2", "30");
+    type(*rho, "Edit1", "1.001");
+    click(*rho);
+    type(*rho, "Edit1", "0.1"); // +0.1 dB is a magnitude above 1
+    check(*rho, "CheckBox1");
+    click(*rho);
+    EXPECT_EQ(prompter.messages,
+              (QStringList{QStringLiteral("输入错误！Q值必须大于0"), QStringLiteral("输入错误！Q值必须大于0"),
+                           QStringLiteral("输入错误！反射系数的模不能大于1"),
+                           QStringLiteral("输入错误！反射系数的模不能大于1")}));
+    EXPECT_TRUE(canvas.surface.primitives.empty());
+    EXPECT_TRUE(q->isVisible());
+    EXPECT_TRUE(rho->isVisible());
+    type(*rho, "Edit1", "0"); // 0 dB: on the rim
+    click(*rho);
+    EXPECT_FALSE(rho->isVisible());
 }
 
 TEST(EntryOnTheMainChart, TheMarkerIsPaintedIntoTheChartPicture) {

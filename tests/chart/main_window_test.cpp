@@ -217,7 +217,7 @@ TEST_F(ChartWindowTest, ClicksOutsideTheChartDrawNothing) {
 }
 
 TEST_F(ChartWindowTest, SaveChartWritesABitmapOfTheChartAndAsksBeforeOverwriting) {
-    const std::string path = dir.file("chart.png"); // a BMP whatever the extension
+    const std::string path = dir.file("chart.bmp");
     prompter.fileNames.push_back(QString::fromStdString(path));
     QTest::mouseClick(child<QPushButton>("BitBtn11"), Qt::LeftButton);
     const std::optional<std::string> first = ReadWholeFile(path);
@@ -244,6 +244,17 @@ TEST_F(ChartWindowTest, SaveChartWritesABitmapOfTheChartAndAsksBeforeOverwriting
 
     QTest::mouseClick(child<QPushButton>("BitBtn11"), Qt::LeftButton); // cancelled dialog
     EXPECT_EQ(prompter.questions.size(), 2);
+}
+
+TEST_F(ChartWindowTest, SaveChartWritesAPngWhenTheNameAsksForOne) {
+    const std::string path = dir.file("chart.PNG");
+    prompter.fileNames.push_back(QString::fromStdString(path));
+    QTest::mouseClick(child<QPushButton>("BitBtn11"), Qt::LeftButton);
+    const std::optional<std::string> bytes = ReadWholeFile(path);
+    ASSERT_TRUE(bytes);
+    QImage saved;
+    ASSERT_TRUE(saved.loadFromData(QByteArray::fromStdString(*bytes), "PNG"));
+    EXPECT_EQ(saved.size(), QSize(201, 200));
 }
 
 TEST_F(ChartWindowTest, StabilityBlockDrawsBothCirclesIntoThePicture) {

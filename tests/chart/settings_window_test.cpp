@@ -3,6 +3,9 @@
 #include "chart/network_port.h"
 #include "chart/settings_window.h"
 #include "core/atomic_file.h"
+#include "core/settings_store.h"
+
+#include <filesystem>
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -103,6 +106,18 @@ TEST_F(SettingsWindowTest, RejectedOrNonPositiveEntriesChangeNothing) {
         EXPECT_EQ(network.changes, 0);
         EXPECT_TRUE(settings->isVisible());
     }
+}
+
+// A para.ini that cannot be written is said once; the values still hold for this session.
+TEST_F(SettingsWindowTest, AFailedWriteIsReportedOnce) {
+    ASSERT_TRUE(std::filesystem::exists(state.para.path()));
+    std::filesystem::permissions(state.para.path(), std::filesystem::perms::owner_read);
+    type(edit1, QStringLiteral("900M"));
+    type(edit2, QStringLiteral("75"));
+    QTest::mouseClick(confirm, Qt::LeftButton);
+    EXPECT_EQ(prompter.messages, QStringList{QString::fromStdString(state.para.WriteFailureText())});
+    EXPECT_EQ(state.Fo, 900e6L);
+    EXPECT_NE(ReadIniString(state.para.path(), "PARA", "Fo"), "900M");
 }
 
 } // namespace

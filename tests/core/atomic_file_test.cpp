@@ -117,3 +117,51 @@ TEST(AtomicFile, WriteOverAnUnreadableIniIsRefused) {
     EXPECT_FALSE(WriteIniString(dir.file("para.ini"), "PARA", "Fo", "1G"));
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("para.ini")));
 }
+
+// A named pipe would block a plain open until a writer came; like a directory or a device it is
+// refused at once.
+TEST(AtomicFile, ReadsRefuseWhatIsNoRegularFileWithoutWaiting) {
+    test::TempDir dir;
+    const std::string pipe = dir.file("network.smh");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& path : {pipe, dir.path(), std::string("/dev/zero")}) {
+        std::string failure;
+        EXPECT_FALSE(ReadWholeFile(path, &failure)) << path;
+        EXPECT_FALSE(ReadFilePrefix(path, 10)) << path;
+        EXPECT_NE(failure.find("不是普通文件"), std::string::npos) << failure;
+    }
+    EXPECT_FALSE(WriteIniString(pipe, "PARA", "Fo", "1G"));
+    EXPECT_EQ(ReadIniString(pipe, "PARA", "Fo"), "");
+}
+
+TEST(AtomicFile, ALinkKeepsPointingAtItsReplacedTarget) {
+    test::TempDir dir;
+    std::filesystem::create_directory(dir.file("real"));
+    ASSERT_TRUE(WriteFileAtomically(dir.file("real/para.ini"), "old"));
+    std::filesystem::create_symlink("real/para.ini", dir.file("para.ini"));
+    std::filesystem::create_symlink("real/new.smh", dir.file("dangling.smh"));
+    ASSERT_TRUE(WriteFileAtomically(dir.file("para.ini"), "new"));
+    ASSERT_TRUE(WriteFileAtomically(dir.file("dangling.smh"), "made"));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("para.ini")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("dangling.smh")));
+    EXPECT_EQ(ReadWholeFile(dir.file("real/para.ini")), "new");
+    EXPECT_EQ(ReadWholeFile(dir.file("real/new.smh")), "made");
+}
+
+TEST(AtomicFile, AReadOnlyFileIsRefusedAndLeftoverTemporariesAreRemoved) {
+    test::TempDir dir;
+    const std::string path = dir.file("design.smh");
+    ASSERT_TRUE(WriteFileAtomically(path, "kept"));
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    std::string failure;
+    EXPECT_FALSE(WriteFileAtomically(path, "lost", &failure));
+    EXPECT_EQ(failure, "文件是只读的,没有覆盖: " + path);
+    EXPECT_EQ(ReadWholeFile(path), "kept");
+
+    ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
+    ASSERT_TRUE(WriteFileAtomically(dir.file(".design.smh.a1B2c3"), "left by a killed save"));
+    ASSERT_TRUE(WriteFileAtomically(dir.file(".other.smh.a1B2c3"), "another file's"));
+    ASSERT_TRUE(WriteFileAtomically(path, "saved"));
+    EXPECT_FALSE(std::filesystem::exists(dir.file(".design.smh.a1B2c3")));
+    EXPECT_TRUE(std::filesystem::exists(dir.file(".other.smh.a1B2c3")));
+}

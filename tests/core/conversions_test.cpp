@@ -1,9 +1,11 @@
 #include "core/conversions.h"
 #include "core/errors.h"
 #include "core/sentinels.h"
+#include "core/text_format.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace qv;
 
@@ -126,4 +128,31 @@ TEST(MatchQuality, TotalMismatchIsInfiniteNotAFailure) {
     EXPECT_NEAR(D(reactive.returnLossDb), 0.0, 1e-15);
     EXPECT_TRUE(std::isinf(reactive.vswr));
     EXPECT_TRUE(std::isinf(reactive.mismatchLossDb));
+}
+
+TEST(MatchQuality, ConjugateModeUsesThePowerWaveMismatchForAComplexSource) {
+    // 50 + j50 fed from 50 + j50: half the available power arrives.
+    const MatchFigures half = MatchQuality({50, 50}, {50, 50}, 0);
+    EXPECT_NEAR(D(half.returnLossDb), 3.0102999566398120, 1e-12);
+    EXPECT_NEAR(D(half.vswr), 5.8284271247461901, 1e-12);
+    EXPECT_NEAR(D(half.mismatchLossDb), 3.0102999566398120, 1e-12);
+    // 10 + j50 from 50 + j50: |(A - B*)/(A + B)|^2 = 11600/13600.
+    EXPECT_NEAR(D(MatchQuality({10, 50}, {50, 50}, 0).mismatchLossDb), 8.3250891270623630, 1e-12);
+    // The conjugate of the source is still a perfect match.
+    EXPECT_TRUE(std::isinf(MatchQuality({50, -50}, {50, 50}, 0).returnLossDb));
+}
+
+TEST(MatchQuality, ALosslessEndWithinRoundingOfTheRimIsATotalMismatch) {
+    constexpr Real ulp = std::numeric_limits<Real>::epsilon();
+    // A load a hair inside, on and a hair outside the rim (rounding left in its resistance).
+    for (const Real r : {Real(3) * ulp, Real(0), Real(-3) * ulp}) {
+        for (const int flag : {0, 1}) {
+            const MatchFigures m = MatchQuality({r, 0.666L}, {1, 0}, flag);
+            EXPECT_EQ(Format("%4.2f", {m.returnLossDb}), "0.00") << D(r);
+            EXPECT_TRUE(std::isinf(m.vswr));
+            EXPECT_TRUE(std::isinf(m.mismatchLossDb));
+        }
+    }
+    // Two lossless ends that cancel compare as a total mismatch, not as a division by zero.
+    EXPECT_TRUE(std::isinf(MatchQuality({0, 40}, {0, -40}, 0).vswr));
 }

@@ -1,9 +1,12 @@
+#include "core/decimal.h"
 #include "core/engineering.h"
 #include "core/errors.h"
 #include "core/sentinels.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <random>
+#include <string>
 
 using namespace qv;
 
@@ -116,4 +119,36 @@ TEST(EngineeringParsers, RandomBytesNeverCrash) {
         (void)ValidateDigits(text);
     }
     SUCCEED();
+}
+
+// An exponent is no part of a number a user types, with or without a leading minus sign; a value
+// beyond the arithmetic's range is no value either. File data keeps its exponent.
+TEST(TypedNumbers, NoExponentAndNothingBeyondTheRange) {
+    EXPECT_THROW(ParseEngineering("-1e1p"), ConversionError);
+    EXPECT_EQ(ParseEngineering("1e1p"), RejectedEngineeringValue);
+    EXPECT_THROW(TypedToFloat("1e3"), ConversionError);
+    EXPECT_EQ(TypedToFloat(" -2.5 "), -2.5L);
+    EXPECT_EQ(StrToFloat("1.5E9"), 1.5e9L);
+    const std::string huge(4930, '9');
+    EXPECT_EQ(ParseEngineering(huge + "G"), RejectedEngineeringValue);
+    EXPECT_EQ(ParseEngineering("-" + huge + "k"), RejectedEngineeringValue);
+}
+
+// Fo and Zo are stored as texts that read back to the very same value.
+TEST(StoreTexts, ReadBackToTheSameValue) {
+    EXPECT_EQ(FrequencyStoreText(ParseEngineering("554M")), "554M");
+    EXPECT_EQ(FrequencyStoreText(ParseEngineering("2.345678G")), "2.345678G");
+    EXPECT_EQ(FrequencyStoreText(ParseEngineering("1.5K")), "1.5K");
+    EXPECT_EQ(FrequencyStoreText(500), "500");
+    EXPECT_EQ(ImpedanceStoreText(ParseEngineering("33.333333")), "33.333333");
+    EXPECT_EQ(ImpedanceStoreText(ParseEngineering("0.001")), "0.001");
+    EXPECT_EQ(ImpedanceStoreText(0), "");
+    std::mt19937_64 random(17);
+    std::uniform_real_distribution<double> exponent(-4, 12);
+    for (int i = 0; i < 2000; ++i) {
+        // Values that no short text gives: powers of ten times a random mantissa.
+        const Real value = std::pow(10.0L, static_cast<Real>(exponent(random))) / 3;
+        EXPECT_EQ(ParseEngineering(FrequencyStoreText(value)), value) << FrequencyStoreText(value);
+        EXPECT_EQ(ParseEngineering(ImpedanceStoreText(value)), value) << ImpedanceStoreText(value);
+    }
 }

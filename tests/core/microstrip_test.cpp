@@ -1,4 +1,5 @@
 #include "core/errors.h"
+#include "core/fp_check.h"
 #include "core/microstrip.h"
 
 #include <cmath>
@@ -205,6 +206,23 @@ TEST(MicrostripDomain, FailuresThrowInsteadOfReturningNanOrInfinity) {
     const Real nan = std::numeric_limits<Real>::quiet_NaN();
     EXPECT_THROW(MicrostripZ0(nan, H, T, 4.6L), FloatingPointError); // NaN raises no flag on its own
     EXPECT_THROW(LineInputImpedance({nan, 0}, 50, 0.2L, 0.03L), FloatingPointError);
+}
+
+// A division by zero that goes on to 0 * infinity in the same step is reported as the division.
+TEST(MicrostripDomain, ADivisionByZeroIsNamedAsTheCause) {
+    volatile Real zero = 0;
+    const Real H = 0.6L * mm, T = 0.035L * mm;
+    const auto failure = [](auto&& step) {
+        try {
+            step();
+        } catch (const FloatingPointError& error) {
+            return std::string(error.what());
+        }
+        return std::string("no error");
+    };
+    EXPECT_EQ(failure([&] { MicrostripZ0(0.76L * mm, H, zero, 4.6L); }), DivisionByZeroText);  // T = 0
+    EXPECT_EQ(failure([&] { MicrostripZ0(0.76L * mm, 2 * T, T, 4.6L); }), DivisionByZeroText); // H = 2T
+    EXPECT_EQ(failure([&] { ShuntOpenStub({25, 10}, 50, 0.2L, zero); }), DivisionByZeroText);  // length 0
 }
 
 TEST(MicrostripDomain, AFailureLeavesNoFlagForTheNextCalculation) {

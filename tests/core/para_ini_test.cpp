@@ -5,7 +5,9 @@
 #include "core/settings_store.h"
 #include "support/test_paths.h"
 
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <optional>
@@ -186,4 +188,31 @@ TEST(ProgramDirectory, CreatesTheChosenDirectoryAndFallsBackWhenItCannotBeWritte
     EXPECT_EQ(ResolveProgramDirectory(dir.file("blocked"), ""), dir.file("quorvane"));
     EXPECT_TRUE(IsWritableDirectory(dir.file("quorvane")));
     EXPECT_FALSE(IsWritableDirectory(""));
+}
+
+// Start-up reads about 45 keys; a large para.ini is parsed once for all of them, and a change
+// made afterwards is still seen at the next read.
+TEST_F(ParaIniFile, ALargeFileIsParsedOnceForEveryKeyAtStart) {
+    std::string text = "[PARA]\r\n";
+    for (const ParaKeyDefault& entry : ParaKeys)
+        text += std::string(entry.key) + "=" + entry.defaultText + "\r\n";
+    text += "[Color]\r\n";
+    for (const auto& colour : ColourKeys)
+        text += std::string(colour.key) + "=" + std::to_string(colour.defaultColour) + "\r\n";
+    text += "[notes]\r\n";
+    for (int i = 0; i < 50000; ++i)
+        text += "note" + std::to_string(i) + "=kept as it is\r\n";
+    WriteBytes(para.path(), Utf8ToGbk(text));
+    // Written an hour ago, as a para.ini is when the program starts.
+    const auto hourAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    std::filesystem::last_write_time(para.path(), hourAgo);
+
+    const std::size_t before = IniFileParses();
+    for (const ParaKeyDefault& entry : ParaKeys)
+        EXPECT_EQ(para.ReadParaString(entry.key), Trim(entry.defaultText));
+    EXPECT_EQ(para.ReadChartColours().values[0], ColourKeys[0].defaultColour);
+    EXPECT_EQ(IniFileParses() - before, 1u);
+
+    ASSERT_TRUE(para.WriteParaString("Fo", "1G"));
+    EXPECT_EQ(para.ReadParaString("Fo"), "1G");
 }

@@ -76,7 +76,7 @@ TEST_F(Console, DispIgnoresExtraBlanksAndIsCaseSensitive) {
     setStart();
     EXPECT_EQ(run("   disp    1   ").text, ">1:节点阻抗:=1.000+j1.000\r\n输入阻抗:=1.000-j0.000");
     const ConsoleResult upper = run("DISP");
-    EXPECT_EQ(upper.text, "");
+    EXPECT_EQ(upper.text, ">DISP 不是命令（命令区分大小写），输入 ? 查看命令列表");
     EXPECT_EQ(upper.code, Code::None);
 }
 
@@ -165,6 +165,7 @@ TEST_F(Console, ModifyWithoutAUsableValueChangesNothing) {
                              "modify 1 c 1p", "modify 0 c 1p"}) {
         const ConsoleResult r = run(line);
         EXPECT_EQ(r.code, Code::Modified) << line;
+        EXPECT_FALSE(r.text.starts_with(">2:") || r.text.starts_with(">3:")) << line;
         expectUnchanged(before);
     }
     EXPECT_THROW(run("modify 2 c 1.2.3p"), ConversionError);
@@ -302,6 +303,46 @@ TEST_F(Console, AddcRefusesWithItsHelpAndChangesNothing) {
     expectUnchanged(before);
 }
 
+// Values with no physical meaning, or an exponent (no part of a typed number), are refused with
+// one line saying why; "m 3 c abc" no longer answers with the unchanged element.
+TEST_F(Console, ImplausibleOrMalformedValuesAreRefusedWithALine) {
+    setStart();
+    MatchNode& strip = addSlot(SeriesMicrostripLine, "W:1/L:10");
+    strip.strip = {554e6L, 0.001L, 0.0008L, 0.000035L, 4.6L, 0.01L};
+    addSlot(SeriesCapacitor, "20p").value = 20e-12L;
+    const Snapshot before = snapshot();
+    const std::pair<const char*, const char*> rows[] = {
+        {"addc 2 1 c 0p", ">addc 参数错误：电容值必须大于0"},
+        {"addc 2 2 c -10p", ">addc 参数错误：电容值必须大于0"},
+        {"addc 2 4 l 0", ">addc 参数错误：电感值必须大于0"},
+        {"addc 2 5 0 0.0008 0.01 4.6 0.000035", ">addc 参数错误：微带的线宽、板厚、长度和介电常数必须大于0"},
+        {"addc 2 6 0.001 0.0008 0.01 -1 0.000035",
+         ">addc 参数错误：微带的线宽、板厚、长度和介电常数必须大于0"},
+        {"m 3 c abc", ">modify 参数错误：'abc' 不是有效的元件值，例如 20p、10n"},
+        {"m 3 c -1p", ">modify 参数错误：电容值必须大于0"},
+        {"m 2 l 0", ">modify 参数错误：微带的线宽、板厚、长度和介电常数必须大于0"},
+        {"m 2 q 1", ">modify 参数错误：微带元件可改 w、l、tr、h、t"},
+    };
+    for (const auto& [line, text] : rows) {
+        EXPECT_EQ(run(line).text, text) << line;
+        expectUnchanged(before);
+    }
+    EXPECT_THROW(run("addc 2 1 c -1e1p"), ConversionError);
+    EXPECT_EQ(run("addc 2 1 c 1e1p").code, Code::AddHelp);
+    EXPECT_THROW(run("addc 2 5 1e-3 0.0008 0.01 4.6 0.000035"), ConversionError);
+    expectUnchanged(before);
+}
+
+TEST_F(Console, AFlagThatCannotBeStoredIsReported) {
+    ASSERT_TRUE(WriteIniString(state.para.path(), "PARA", "matchflag", "0"));
+    std::filesystem::permissions(state.para.path(), std::filesystem::perms::owner_read);
+    const std::string notStored = ">" + state.para.WriteFailureText();
+    EXPECT_EQ(run("setm 1").text, notStored);
+    EXPECT_EQ(run("mtr").text, notStored);
+    EXPECT_EQ(para("matchflag"), "0");
+    EXPECT_EQ(run("setm 1").code, Code::MatchModeSet);
+}
+
 TEST_F(Console, AddcStopsAtTheLastSlot) {
     setStart();
     state.NodeCount = 499;
@@ -383,14 +424,16 @@ TEST_F(Console, SetfreTakesAnEngineeringValueAndTellsTheMainWindow) {
 }
 
 TEST_F(Console, SetfreAndSetzoWithoutAUsableValueChangeNothing) {
-    for (const char* line : {"setfre", "setfre abc", "setfre -5", "setfre 0", "setfre 1GHz", "setzo",
-                             "setzo -50", "setzo 0", "setzo 5e1"}) {
-        run(line);
+    for (const char* line : {"setfre", "setfre abc", "setfre -5", "setfre 0", "setfre 1GHz", "setfre 1.2.3",
+                             "setzo", "setzo -50", "setzo 0", "setzo 5e1", "setzo -", "setzo -5e1"}) {
+        const ConsoleResult r = run(line);
         EXPECT_EQ(state.Fo, 554e6L) << line;
         EXPECT_EQ(state.Zo, 50) << line;
+        const bool frequency = std::string_view(line).starts_with("setfre");
+        EXPECT_EQ(r.text, frequency ? ">setfre 参数错误：频率须为大于0的数，例如 setfre 600m"
+                                    : ">setzo 参数错误：系统阻抗须为大于0的数，例如 setzo 50")
+            << line;
     }
-    EXPECT_THROW(run("setfre 1.2.3"), ConversionError);
-    EXPECT_THROW(run("setzo -"), ConversionError);
     EXPECT_TRUE(changes.empty());
 }
 
@@ -489,10 +532,10 @@ TEST_F(Console, FixedAnswers) {
         {"SP", "sp", Code::SParameterTable},
         {"sP", "sp", Code::SParameterTable},
         {"Sp", "sp", Code::SParameterTable},
-        {"Help", "", Code::None},
-        {"HELP", "", Code::None},
-        {"EXIT", "", Code::None},
-        {"frobnicate 1 2", "", Code::None},
+        {"Help", ">Help 不是命令（命令区分大小写），输入 ? 查看命令列表", Code::None},
+        {"HELP", ">HELP 不是命令（命令区分大小写），输入 ? 查看命令列表", Code::None},
+        {"EXIT", ">EXIT 不是命令（命令区分大小写），输入 ? 查看命令列表", Code::None},
+        {"frobnicate 1 2", ">frobnicate 不是命令（命令区分大小写），输入 ? 查看命令列表", Code::None},
         {"", "", Code::None},
         {"      ", "", Code::None},
         {"exit now", "exit", Code::None},

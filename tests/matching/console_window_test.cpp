@@ -5,6 +5,7 @@
 #include "support/test_paths.h"
 #include "ui/qt_text.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -152,6 +153,32 @@ TEST_F(ConsoleWindow, SpShowsTheSParameterTable) {
     EXPECT_FALSE(table.isVisible());
     type(QStringLiteral("SP"));
     EXPECT_TRUE(table.isVisible());
+}
+
+TEST_F(ConsoleWindow, TypingAfterAClickOnAnOldLineGoesToTheInputLine) {
+    window.show();
+    type(QStringLiteral("getcurr"));
+    QTextCursor endOfFirst(edit->document()->findBlockByNumber(0));
+    endOfFirst.movePosition(QTextCursor::EndOfBlock);
+    QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, edit->cursorRect(endOfFirst).center());
+    type(QStringLiteral("clr"));
+    EXPECT_EQ(edit->toPlainText(), QString()); // "clr" ran, not "getcurrclr"
+}
+
+TEST_F(ConsoleWindow, TheConsoleTakesTheFocusBackAfterACommand) {
+    QWidget other;
+    other.show();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    // The main window, told of the new frequency, comes to the front.
+    QObject::connect(&network, &NetworkModel::changed, &other, [&other] {
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    });
+    type(QStringLiteral("setfre 600m"));
+    QTest::qWait(20);
+    EXPECT_EQ(QApplication::activeWindow(), &window);
+    EXPECT_TRUE(edit->hasFocus());
 }
 
 } // namespace

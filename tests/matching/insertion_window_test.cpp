@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -45,6 +46,11 @@ TEST(ParseElementValue, UnitsAndTypedSuffixes) {
     }
     for (const char* bad : {"", "  ", "abc", "1.2.3", "p", "1e3", "-"})
         EXPECT_FALSE(ParseElementValue(bad, "pf")) << bad;
+    // Without a multiplier letter the typed text must be a number of its own, whatever the unit.
+    for (const char* unit : {"pf", "f", "nH", "mH", "H"}) {
+        EXPECT_FALSE(ParseElementValue("2f", unit)) << unit;
+        EXPECT_FALSE(ParseElementValue("-1e1", unit)) << unit;
+    }
 }
 
 TEST(MicrostripBlockFromMillimetres, TheDefaultsInMetres) {
@@ -246,6 +252,32 @@ TEST_F(InsertionWindowTest, ARejectedValueInsertsNothing) {
     EXPECT_EQ(state.network[2].kind, 0);
     EXPECT_TRUE(canvas.surface.primitives.empty());
     EXPECT_TRUE(requests.isEmpty());
+    EXPECT_TRUE(window.isVisible());
+}
+
+// Clicked with the mouse: values without physical sense, or beyond the arithmetic's range, are
+// refused with a message and insert nothing.
+TEST_F(InsertionWindowTest, ImplausibleAndInfiniteValuesAreRefused) {
+    const auto click = [this](QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); };
+    const auto ok = window.findChild<QPushButton*>(QStringLiteral("BitBtn1"));
+    for (const std::string& typed : {std::string("0"), std::string("-10"), std::string(4930, '9') + "G"}) {
+        type(1, typed.c_str());
+        click(ok);
+    }
+    click(window.findChild<QRadioButton*>(QStringLiteral("RadioButton4")));
+    units()->setCurrentIndex(1); // mH
+    type(1, "2f");
+    click(ok);
+    click(window.findChild<QRadioButton*>(QStringLiteral("RadioButton6")));
+    type(7, "0");
+    click(ok);
+    EXPECT_EQ(
+        prompter.messages,
+        (QStringList{QStringLiteral("输入错误！电容值必须大于0"), QStringLiteral("输入错误！电容值必须大于0"),
+                     QStringLiteral("输入错误！"), QStringLiteral("输入错误！"),
+                     QStringLiteral("输入错误！微带的线宽、板厚、长度和介电常数必须大于0")}));
+    EXPECT_EQ(state.NodeCount, 1);
+    EXPECT_TRUE(canvas.surface.primitives.empty());
     EXPECT_TRUE(window.isVisible());
 }
 

@@ -51,5 +51,15 @@ TEST_F(NetworkDialogs, SaveToANewFileAsksNothing) {
     EXPECT_TRUE(prompter.questions.isEmpty());
 }
 
+TEST_F(NetworkDialogs, ASaveNameWithoutExtensionGetsTheFiltersOne) {
+    prompter.fileNames = {QString::fromStdString(dir.file("design")), QString::fromStdString(dir.file("old")),
+                          QString::fromStdString(dir.file("v1.2/design.bak"))};
+    prompter.answers = {Prompter::Answer::No};
+    EXPECT_EQ(AskSaveFileName(prompter, "simth files (*.smh)|*.smh|S files (*)|*"), dir.file("design.smh"));
+    EXPECT_FALSE(AskSaveFileName(prompter, "simth files (*.smh)|*.smh")); // old.smh exists: asked, No
+    EXPECT_EQ(prompter.questions.size(), 1);
+    EXPECT_EQ(AskSaveFileName(prompter, "simth files (*.smh)|*.smh"), dir.file("v1.2/design.bak"));
+}
+
 } // namespace
 } // namespace qv

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/stat.h>
 
 namespace qv {
 namespace {
@@ -224,10 +225,24 @@ TEST_F(NetworkFile, ReferenceImpedanceMustBeFiniteAndPositive) {
         EXPECT_FALSE(LoadNetworkFile(state, path)) << static_cast<double>(zo);
         EXPECT_EQ(snapshot(), before);
     }
-    const std::string nanFrequency =
-        EncodeNetworkFile(state.network, 0, std::numeric_limits<Real>::quiet_NaN(), 50);
-    WriteBytes(path, nanFrequency);
-    EXPECT_FALSE(LoadNetworkFile(state, path));
+    // Fo as setfre takes it: finite and above zero.
+    for (Real fo : {Real{0}, Real{-554e6L}, std::numeric_limits<Real>::quiet_NaN(),
+                    std::numeric_limits<Real>::infinity()}) {
+        WriteBytes(path, EncodeNetworkFile(state.network, 0, fo, 50));
+        const FileOutcome outcome = LoadNetworkFile(state, path);
+        EXPECT_FALSE(outcome) << static_cast<double>(fo);
+        EXPECT_EQ(outcome.failure, "网络文件的频率不是正数");
+        EXPECT_EQ(snapshot(), before);
+    }
+}
+
+TEST_F(NetworkFile, APipeIsRefusedWithoutWaitingForAWriter) {
+    const std::string pipe = dir.file("pipe.smh");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const std::string before = snapshot();
+    const FileOutcome outcome = LoadNetworkFile(state, pipe);
+    EXPECT_FALSE(outcome);
+    EXPECT_NE(outcome.failure.find("不是普通文件"), std::string::npos);
     EXPECT_EQ(snapshot(), before);
 }
 
