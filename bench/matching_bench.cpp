@@ -1,6 +1,5 @@
 #include "chart/chart_geometry.h"
 #include "chart/chart_picture.h"
-#include "chart/network_end_points.h"
 #include "core/program_state.h"
 #include "core/text_format.h"
 #include "matching/console_labels.h"
@@ -60,26 +59,7 @@ void FillMixedNetwork(ProgramState& state) {
     state.NodeCount = LastMatchSlot;
 }
 
-// The main window's recalculation into a chart 1080 pixels high: a fresh chart, the end points,
-// then every element replayed and drawn.
-void BM_RecalculateAndRedraw499Elements(benchmark::State& run) {
-    QTemporaryDir dir;
-    ProgramState state(dir.path().toStdString());
-    FillMixedNetwork(state);
-    QImage picture = MakeChartImage(1082, 1080);
-    state.geometry = GeometryForHeight(1080);
-    ImageSurface surface(picture);
-    for (auto _ : run) {
-        DrawFreshChart(surface, state.geometry, state.colours);
-        DrawNetworkEndPoints(surface, state.geometry, state.network[1], state.Zo);
-        if (RecalculateNetwork(state, surface, state.NodeCount) != LastMatchSlot)
-            throw std::runtime_error("the benchmark network stopped early");
-        surface.finish();
-    }
-}
-BENCHMARK(BM_RecalculateAndRedraw499Elements)->Unit(benchmark::kMillisecond);
-
-// The same replay drawn into a recorder: the network model's share of the time above.
+// The replay drawn into a recorder: the calculation's share of a redraw.
 void BM_Replay499ElementsWithoutPainting(benchmark::State& run) {
     QTemporaryDir dir;
     ProgramState state(dir.path().toStdString());

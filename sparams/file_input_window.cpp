@@ -3,6 +3,7 @@
 #include "core/atomic_file.h"
 #include "sparams/file_input_directories.h"
 #include "sparams/sparameter_file.h"
+#include "sparams/sparameter_file_dialog.h"
 #include "sparams/sparameter_file_row.h"
 #include "sparams/sparameter_file_words.h"
 #include "ui/message_hub.h"
@@ -20,7 +21,6 @@ namespace qv {
 
 namespace {
 constexpr int PanelHeight = 64;
-const char* const FileFilter = "Txt files (*.txt *.TXT);;S files (*.s2p *.S2P *.ts);;All files (*)";
 } // namespace
 
 LinePickingText::LinePickingText(QWidget* parent) : QTextEdit(parent) {
@@ -115,28 +115,18 @@ void Tfsinput::ComboBox1Change() {
 }
 
 void Tfsinput::BitBtn1Click() {
-    const std::optional<QString> path =
-        prompter_.openFileName(QStringLiteral("打开文件"), initialDirectory_, FileFilter);
-    if (!path || !QFileInfo(*path).isFile())
+    const std::optional<ChosenSParameterFile> chosen = ChooseSParameterFile(prompter_, initialDirectory_);
+    if (!chosen)
         return;
-    if (QFileInfo(*path).size() > static_cast<qint64>(MaxSParameterFileBytes)) {
-        prompter_.showMessage(QStringLiteral("文件太大，不是S参数文件：") + *path);
-        return;
-    }
-    const std::optional<std::string> bytes = ReadWholeFile(path->toStdString());
-    if (!bytes) {
-        prompter_.showMessage(QStringLiteral("无法读取文件 ") + *path);
-        return;
-    }
     // CR, LF and CRLF files all show one line per line.
-    QString text = Q(DisplayTextOfBytes(*bytes));
+    QString text = Q(DisplayTextOfBytes(chosen->bytes));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     richEdit1_->setPlainText(text);
 
     std::vector<std::string> directories;
     for (int k = 0; k < comboBox1_->count(); ++k)
         directories.push_back(comboBox1_->itemText(k).toStdString());
-    const std::string directory = DirectoryOfPath(path->toStdString());
+    const std::string directory = DirectoryOfPath(chosen->path.toStdString());
     if (!AddDirectory(directories, directory))
         return;
     comboBox1_->addItem(QString::fromStdString(directory));

@@ -3,6 +3,7 @@
 #include "chart/entry_canvas.h"
 #include "chart/overlays.h"
 #include "core/atomic_file.h"
+#include "sparams/sparameter_file_dialog.h"
 #include "sparams/sparameter_file_plot.h"
 #include "sparams/sparameter_file_row.h"
 #include "sparams/sparams_table_model.h"
@@ -25,7 +26,6 @@ namespace qv {
 
 namespace {
 constexpr int LabelIntervals = 15;
-const char* const FileFilter = "Txt files (*.txt *.TXT);;S files (*.s2p *.S2P *.ts);;All files (*)";
 } // namespace
 
 TFspopt::TFspopt(ProgramState& state, ChartCanvas& canvas, MessageHub& hub, Prompter& prompter,
@@ -112,21 +112,11 @@ void TFspopt::resizeEvent(QResizeEvent* event) {
 }
 
 void TFspopt::BitBtn1Click() {
-    const std::optional<QString> path =
-        prompter_.openFileName(QStringLiteral("打开文件"), lastDirectory_, FileFilter);
-    if (!path || !QFileInfo(*path).isFile())
+    const std::optional<ChosenSParameterFile> chosen = ChooseSParameterFile(prompter_, lastDirectory_);
+    if (!chosen)
         return;
-    lastDirectory_ = QFileInfo(*path).absolutePath();
-    if (QFileInfo(*path).size() > static_cast<qint64>(MaxSParameterFileBytes)) {
-        prompter_.showMessage(QStringLiteral("文件太大，不是S参数文件：") + *path);
-        return;
-    }
-    const std::optional<std::string> bytes = ReadWholeFile(path->toStdString());
-    if (!bytes) {
-        prompter_.showMessage(QStringLiteral("无法读取文件 ") + *path);
-        return;
-    }
-    LoadSParamTable(*bytes);
+    lastDirectory_ = QFileInfo(chosen->path).absolutePath();
+    LoadSParamTable(chosen->bytes);
 }
 
 bool TFspopt::LoadSParamTable(std::string_view bytes) {
