@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace qv {
@@ -43,7 +44,7 @@ protected:
         w.findChild<QLineEdit*>(QString::fromUtf8(edit))->setText(QString::fromUtf8(text));
     }
     static void click(QWidget& w, const char* name) {
-        w.findChild<QPushButton*>(QString::fromUtf8(name))->click();
+        QTest::mouseClick(w.findChild<QPushButton*>(QString::fromUtf8(name)), Qt::LeftButton);
     }
     void insert(int kind, const char* value, int unit) {
         insertion.show();
@@ -127,6 +128,28 @@ TEST_F(TypicalDesign, MatchesTenMinusJFifteenOhmsToFifty) {
     EXPECT_GT(pixelsOf(c[ColourKey::SeriesIndLine]), 50);
     EXPECT_GT(pixelsOf(c[ColourKey::ShuntCapLine]), 50);
     EXPECT_EQ(pixelsOf(c[ColourKey::SeriesStripLine]), 0);
+}
+
+TEST_F(TypicalDesign, ANewLoadWithoutRestartRedrawsTheKeptElementsAndTheirFigures) {
+    setup.show();
+    type(setup, "Edit1", "10");
+    type(setup, "Edit2", "15");
+    type(setup, "Edit3", "50");
+    type(setup, "Edit4", "0");
+    setup.findChild<QCheckBox*>(QStringLiteral("CheckBox4"))->setChecked(true);
+    click(setup, "BitBtn1");
+    insert(SeriesCapacitor, "8.208", 0);
+    insert(ShuntInductor, "7.182", 0);
+    EXPECT_EQ(figure(14), QStringLiteral("RLmatch=90.92db"));
+
+    setup.show();
+    type(setup, "Edit1", "20");
+    type(setup, "Edit2", "10");
+    setup.findChild<QCheckBox*>(QStringLiteral("CheckBox4"))->setChecked(false);
+    click(setup, "BitBtn1");
+    EXPECT_EQ(state.NodeCount, 3);
+    EXPECT_EQ(figure(14), QStringLiteral("RLmatch=8.69")); // no "重新计算" needed
+    EXPECT_GT(pixelsOf(state.colours.lineColourOfKind(ShuntInductor)), 20);
 }
 
 } // namespace
