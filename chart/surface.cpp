@@ -82,7 +82,10 @@ void PainterSurface::arc(int centreX, int centreY, int radius, Real startDegrees
 }
 
 void PainterSurface::makeFont() {
-    if (!made_ || !(madeFrom_ == font)) {
+    // The colour is the pen's business, not the font's: labels in several colours share one font.
+    Font shape = font;
+    shape.colour = madeFrom_.colour;
+    if (!made_ || !(madeFrom_ == shape)) {
         made_ = std::make_shared<QFont>(MakeQFont(font));
         madeMetrics_ = std::make_shared<QFontMetrics>(*made_);
         madeFrom_ = font;
@@ -98,11 +101,20 @@ void PainterSurface::textOut(int x, int y, const std::string& utf8) {
     QPainter& p = painter();
     makeFont();
     const QFontMetrics& metrics = *madeMetrics_;
+    const bool rotated = font.escapement != 0;
+    if (!rotated) {
+        // A redraw writes the same labels again: each is laid out and rasterised once, then
+        // blended in from its picture.
+        const TextPicture& picture = textPicture(utf8);
+        if (brush.solid)
+            p.fillRect(QRect(x, y, picture.advance, metrics.height()), ToQColor(brush.colour));
+        p.drawImage(x - TextMargin, y, picture.image);
+        return;
+    }
     const QString text = Q(utf8);
     // Every other operation sets its own pen, and none reads the painter's font, so only a
     // rotation needs the painter's state kept and given back.
-    const bool rotated = font.escapement != 0;
-    if (rotated) {
+    {
         p.save();
         p.translate(x, y);
         p.rotate(-font.escapement / 10.0);
@@ -116,8 +128,33 @@ void PainterSurface::textOut(int x, int y, const std::string& utf8) {
         p.fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()), ToQColor(brush.colour));
     p.setPen(ToQColor(font.colour));
     p.drawText(x, y + metrics.ascent(), text);
-    if (rotated)
-        p.restore();
+    p.restore();
+}
+
+const PainterSurface::TextPicture& PainterSurface::textPicture(const std::string& utf8) {
+    constexpr std::size_t MostPicturesKept = 1024;
+    if (textPictures_.size() > MostPicturesKept)
+        textPictures_.clear();
+    // The font as text, then the text itself: the picture of one label in one font and colour.
+    std::string key = std::to_string(font.colour) + ',' + std::to_string(font.size) + ',' +
+                      std::to_string(font.height) + ',' + std::to_string(font.width) + ',' +
+                      std::to_string(font.weight) + ',' + font.face + '\n' + utf8;
+    if (const auto found = textPictures_.find(key); found != textPictures_.end())
+        return found->second;
+    const QString text = Q(utf8);
+    const QFontMetrics& metrics = *madeMetrics_;
+    TextPicture picture;
+    picture.advance = metrics.horizontalAdvance(text);
+    picture.image = QImage(std::max(picture.advance + 2 * TextMargin, 1), std::max(metrics.height(), 1),
+                           QImage::Format_ARGB32_Premultiplied);
+    picture.image.fill(Qt::transparent);
+    {
+        QPainter painter(&picture.image);
+        painter.setFont(*made_);
+        painter.setPen(ToQColor(font.colour));
+        painter.drawText(TextMargin, metrics.ascent(), text);
+    }
+    return textPictures_.emplace(std::move(key), std::move(picture)).first->second;
 }
 
 void PainterSurface::fillRect(int x1, int y1, int x2, int y2, int colour) {

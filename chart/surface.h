@@ -2,6 +2,7 @@
 
 #include "core/real.h"
 
+#include <QImage>
 #include <array>
 #include <map>
 #include <memory>
@@ -10,7 +11,6 @@
 
 class QFont;
 class QFontMetrics;
-class QImage;
 class QPainter;
 
 namespace qv {
@@ -109,6 +109,14 @@ private:
     Font madeFrom_;
     std::shared_ptr<QFont> made_;
     std::shared_ptr<QFontMetrics> madeMetrics_;
+    // Texts drawn in that font, by colour and text, with room for glyphs that overhang.
+    static constexpr int TextMargin = 4;
+    struct TextPicture {
+        QImage image;
+        int advance = 0;
+    };
+    const TextPicture& textPicture(const std::string& utf8);
+    std::map<std::string, TextPicture> textPictures_;
 };
 
 // Draws into a QImage through QPainter (antialiasing off, so pixel probes see exact colours).
