@@ -43,6 +43,12 @@ struct LoadTable {
     std::string description; // what the user chose, e.g. the file and port
 };
 
+// A load table read from a file, or why there is none.
+struct LoadFileRead {
+    std::optional<LoadTable> table;
+    std::string error; // UTF-8, when there is no table
+};
+
 // Why a table cannot serve as a load (fewer than two samples, frequencies not positive, finite and
 // strictly ascending, a reflection not finite, a reference not positive); nothing when it can.
 std::optional<std::string> LoadTableProblem(const LoadTable& table);
