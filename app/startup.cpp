@@ -22,12 +22,13 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
       console(network, prompter, &main), sparameterTable(state, canvas, hub, prompter, &main),
       setSelection(state, network, canvas, prompter, &main), about(&main),
       calculator(state.programDir, prompter, &main), microstripCalculator(state.effflag, prompter, &main),
-      parameterDisplay(hub) {
+      parameterDisplay(hub), frequencyResponse(state, prompter, {}, &main) {
     // Zo is known once the main window has read para.ini: slot 0 holds it.
     network.reset();
     QObject::connect(&network, &NetworkModel::changed, &main, [this](NetworkChange change) {
-        main.networkChanged(change == NetworkChange::Appended ? NetworkRedraw::LastElement
-                                                              : NetworkRedraw::Whole);
+        // A shown frequency-response locus changes with every element: the picture is redrawn whole.
+        const bool onlyLastElement = change == NetworkChange::Appended && !frequencyResponse.showsLocus();
+        main.networkChanged(onlyLastElement ? NetworkRedraw::LastElement : NetworkRedraw::Whole);
     });
     main.setNetwork(&networkLink);
     settings.setNetwork(&networkLink);
@@ -53,6 +54,13 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
     console.setSParameterTable(&sparameterTable);
     twoPortCalculator.setFileInputWindow(&fileInput);
     tools.setSelection = &setSelection;
+
+    QObject::connect(&network, &NetworkModel::changed, &frequencyResponse, &Tfresp::networkChanged);
+    QObject::connect(&frequencyResponse, &Tfresp::locusChanged, &main,
+                     [this] { main.networkChanged(NetworkRedraw::Whole); });
+    networkLink.setOverlay(
+        [this](Surface& chart) { frequencyResponse.drawLocus(chart, network.state().geometry); });
+    tools.frequencyResponse = &frequencyResponse;
 }
 
 int SaveChartPicture(const std::string& programDirectory, const std::string& path, const PictureSize& size) {

@@ -141,6 +141,12 @@ Tfresp::Tfresp(ProgramState& state, Prompter& prompter, LoadReader readLoad, QWi
     ChartView1->setRenderHint(QPainter::Antialiasing);
     layout->addWidget(ChartView1, 1);
 
+    // Without a file reader plugged in only the constant load can be chosen.
+    if (!readLoad_) {
+        ComboBox1->setEnabled(false);
+        BitBtn2->setEnabled(false);
+    }
+
     connect(BitBtn1, &QPushButton::clicked, this, &Tfresp::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &Tfresp::BitBtn2Click);
 }
@@ -253,7 +259,7 @@ void Tfresp::recompute() {
 }
 
 void Tfresp::drawLocus(Surface& chart, const ChartGeometry& geometry) const {
-    if (!range_ || !isVisible() || state_.NodeCount < 1 || SweepRangeProblem(*range_, load()))
+    if (!showsLocus() || state_.NodeCount < 1 || SweepRangeProblem(*range_, load()))
         return;
     DrawResponseLocus(chart, geometry, SweepResponse(SweepNetworkOf(state_), load(), *range_), state_.Fo);
 }

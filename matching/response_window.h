@@ -22,7 +22,8 @@ namespace qv {
 
 class Prompter;
 
-// Reads a port (1 or 2) of a Touchstone file as a load table, or says why it cannot.
+// Reads a port (1 or 2) of a Touchstone file as a load table, or says why it cannot. Without one
+// the window offers only the constant load.
 using LoadReader = std::function<LoadFileRead(const std::string& path, int port, Real Zo)>;
 
 // "频率响应": return loss and VSWR of the designed network against frequency, the band around the
@@ -40,6 +41,9 @@ public:
 
     // The network, its ends, Fo, Zo or a mode has changed: the shown sweep is recomputed.
     void networkChanged();
+
+    // True while the window is open on a sweep: the chart then shows the locus.
+    bool showsLocus() const { return range_ && isVisible(); }
 
     // The locus of the sweep on the network as it is now, while the window shows a sweep.
     void drawLocus(Surface& chart, const ChartGeometry& geometry) const;

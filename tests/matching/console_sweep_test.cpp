@@ -15,7 +15,7 @@ protected:
     test::RecordingHost host;
 
     std::string run(std::string_view line) {
-        const ConsoleResult r = InterpretCommand(state, host, line);
+        const ConsoleResult r = InterpretCommand(network, host, line);
         EXPECT_EQ(r.code, ConsoleResultCode::None);
         return r.text;
     }
