@@ -25,6 +25,8 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
       parameterDisplay(hub), frequencyResponse(state, prompter, {}, &main) {
     // Zo is known once the main window has read para.ini: slot 0 holds it.
     network.reset();
+    // The frequency response is computed before the chart draws its locus.
+    QObject::connect(&network, &NetworkModel::changed, &frequencyResponse, &Tfresp::networkChanged);
     QObject::connect(&network, &NetworkModel::changed, &main, [this](NetworkChange change) {
         // A shown frequency-response locus changes with every element: the picture is redrawn whole.
         const bool onlyLastElement = change == NetworkChange::Appended && !frequencyResponse.showsLocus();
@@ -55,7 +57,6 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
     twoPortCalculator.setFileInputWindow(&fileInput);
     tools.setSelection = &setSelection;
 
-    QObject::connect(&network, &NetworkModel::changed, &frequencyResponse, &Tfresp::networkChanged);
     QObject::connect(&frequencyResponse, &Tfresp::locusChanged, &main,
                      [this] { main.networkChanged(NetworkRedraw::Whole); });
     networkLink.setOverlay(

@@ -124,7 +124,6 @@ Tfresp::Tfresp(ProgramState& state, Prompter& prompter, LoadReader readLoad, QWi
     vswrAxis_->setRange(1, VswrAxisTop);
     vswrAxis_->setTickCount(10);
     vswrAxis_->setLabelFormat(QStringLiteral("%.0f"));
-    returnLossAxis_->setTickCount(7);
     returnLossAxis_->setLabelFormat(QStringLiteral("%.0f"));
     chart_->addAxis(frequencyAxis_, Qt::AlignBottom);
     chart_->addAxis(returnLossAxis_, Qt::AlignLeft);
@@ -236,15 +235,24 @@ void Tfresp::networkChanged() {
 }
 
 void Tfresp::recompute() {
+    sweep_.clear();
     if (!range_ || SweepRangeProblem(*range_, load()))
         return;
+    if (state_.NodeCount < 1) {
+        returnLoss_->clear();
+        vswr_->clear();
+        bandTop_->clear();
+        Label1->setText(Q("没有设置负载和源阻抗"));
+        return;
+    }
     const SweepNetwork network = SweepNetworkOf(state_);
-    const std::vector<ResponsePoint> sweep = SweepResponse(network, load(), *range_);
+    sweep_ = SweepResponse(network, load(), *range_);
     const ResponsePlot plot =
-        BuildResponsePlot(sweep, ResponseAt(network, load(), state_.Fo), *range_, thresholdDb_);
+        BuildResponsePlot(sweep_, ResponseAt(network, load(), state_.Fo), *range_, thresholdDb_);
 
     frequencyAxis_->setRange(plot.startMHz, plot.stopMHz);
     returnLossAxis_->setRange(0, plot.returnLossTop);
+    returnLossAxis_->setTickCount(static_cast<int>(plot.returnLossTop / 5) + 1); // every 5 dB
     returnLoss_->replace(Points(plot.returnLoss));
     vswr_->replace(Points(plot.vswr));
     design_->replace({{plot.designMHz, 0}, {plot.designMHz, plot.returnLossTop}});
@@ -259,9 +267,8 @@ void Tfresp::recompute() {
 }
 
 void Tfresp::drawLocus(Surface& chart, const ChartGeometry& geometry) const {
-    if (!showsLocus() || state_.NodeCount < 1 || SweepRangeProblem(*range_, load()))
-        return;
-    DrawResponseLocus(chart, geometry, SweepResponse(SweepNetworkOf(state_), load(), *range_), state_.Fo);
+    if (showsLocus())
+        DrawResponseLocus(chart, geometry, sweep_, state_.Fo);
 }
 
 } // namespace qv

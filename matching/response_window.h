@@ -45,7 +45,8 @@ public:
     // True while the window is open on a sweep: the chart then shows the locus.
     bool showsLocus() const { return range_ && isVisible(); }
 
-    // The locus of the sweep on the network as it is now, while the window shows a sweep.
+    // The locus of the sweep shown, while the window is open. networkChanged must have run
+    // before a redraw that follows a change (app/ connects it first).
     void drawLocus(Surface& chart, const ChartGeometry& geometry) const;
 
 signals:
@@ -84,7 +85,8 @@ private:
     QValueAxis* returnLossAxis_ = nullptr;
     QValueAxis* vswrAxis_ = nullptr;
 
-    std::optional<SweepRange> range_; // of the sweep shown; nothing before the first
+    std::optional<SweepRange> range_;  // of the sweep shown; nothing before the first
+    std::vector<ResponsePoint> sweep_; // on the network as it was at the last change
     Real thresholdDb_ = DefaultBandThresholdDb;
     std::string loadFile_;                // chosen with "负载文件..."
     std::optional<LoadTable> activeLoad_; // of the sweep shown; nothing: the constant load
