@@ -30,16 +30,12 @@ Complex TabulatedLoad(const LoadTable& table, Real frequencyHz, Real Zo) {
     return z;
 }
 
-// A return loss fit for interpolation: a perfect match (infinite) is held at a large finite value.
-Real Interpolable(Real returnLossDb) {
-    constexpr Real Ceiling = 1000;
-    return std::min(returnLossDb, Ceiling);
-}
-
-// The frequency between a (inside the band) and b (outside) where the return loss meets the threshold.
+// The frequency between a (inside the band) and b (outside) where the return loss meets the
+// threshold. A perfect match (infinite return loss) is held at a large finite value.
 Real Crossing(const ResponsePoint& a, const ResponsePoint& b, Real thresholdDb) {
-    const Real ra = Interpolable(a.figures.returnLossDb);
-    const Real rb = Interpolable(b.figures.returnLossDb);
+    const Real ceiling = std::max<Real>(1000, 2 * thresholdDb);
+    const Real ra = std::min(a.figures.returnLossDb, ceiling);
+    const Real rb = std::min(b.figures.returnLossDb, ceiling);
     const Real t = (ra - thresholdDb) / (ra - rb);
     return a.frequencyHz + t * (b.frequencyHz - a.frequencyHz);
 }
