@@ -5,6 +5,7 @@
 #include "chart/chart_picture.h"
 #include "chart/chart_settings.h"
 #include "core/program_state.h"
+#include "matching/touchstone_load.h"
 
 #include <QString>
 #include <cstdio>
@@ -22,7 +23,7 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
       console(network, prompter, &main), sparameterTable(state, canvas, hub, prompter, &main),
       setSelection(state, network, canvas, prompter, &main), about(&main),
       calculator(state.programDir, prompter, &main), microstripCalculator(state.effflag, prompter, &main),
-      parameterDisplay(hub), frequencyResponse(state, prompter, {}, &main) {
+      parameterDisplay(hub), frequencyResponse(state, prompter, ReadLoadFile, &main) {
     // Zo is known once the main window has read para.ini: slot 0 holds it.
     network.reset();
     // The frequency response is computed before the chart draws its locus.

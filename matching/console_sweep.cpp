@@ -6,6 +6,7 @@
 #include "core/sentinels.h"
 #include "core/text_format.h"
 #include "matching/touchstone_export.h"
+#include "matching/touchstone_load.h"
 
 #include <cmath>
 
@@ -98,6 +99,24 @@ std::string Bandwidth(const ProgramState& state, const SweepSession& session, co
     return text;
 }
 
+std::string SetLoad(const ProgramState& state, SweepSession& session, const Tokens& t) {
+    if (t.count < 2) {
+        session.load.reset();
+        return ">扫描负载：起点设置的恒定负载";
+    }
+    int port = 1;
+    if (t.count >= 3 && !(TryStrToInt(t[2], port) && (port == 1 || port == 2)))
+        return ">sweepload FILE [PORT]  参数错误：PORT 为 1 或 2";
+    const LoadFileRead read = ReadLoadFile(t[1], port, state.Zo);
+    if (!read.table)
+        return ">sweepload " + read.error;
+    const std::vector<LoadSample>& s = read.table->samples;
+    session.load = *read.table;
+    return Format(">扫描负载：%s，%d个频率点，%.6f - %.6f MHz",
+                  {read.table->description, static_cast<int>(s.size()), s.front().frequencyHz / 1e6L,
+                   s.back().frequencyHz / 1e6L});
+}
+
 std::string Export(const ProgramState& state, const SweepSession& session, const Tokens& t) {
     if (t.count < 2)
         return ">export FILE  文件名须以 .s1p 或 .s2p 结尾";
@@ -110,7 +129,7 @@ std::string Export(const ProgramState& state, const SweepSession& session, const
 } // namespace
 
 bool IsSweepCommand(const std::string& word) {
-    return word == "sweep" || word == "bw" || word == "export";
+    return word == "sweep" || word == "bw" || word == "sweepload" || word == "export";
 }
 
 std::string InterpretSweepCommand(const ProgramState& state, SweepSession& session, const Tokens& t) {
@@ -119,6 +138,8 @@ std::string InterpretSweepCommand(const ProgramState& state, SweepSession& sessi
         return Sweep(state, session, t);
     if (command == "bw")
         return Bandwidth(state, session, t);
+    if (command == "sweepload")
+        return SetLoad(state, session, t);
     if (command == "export")
         return Export(state, session, t);
     return {};

@@ -93,6 +93,32 @@ TEST_F(ConsoleSweep, BadArgumentsChangeNothing) {
     EXPECT_EQ(lines("sweep 50m 150m 11")[0], "50.000000 计算失败：Invalid floating point operation");
 }
 
+TEST_F(ConsoleSweep, LoadFromATouchstonePortAndBackToConstant) {
+    state.network[1].sourceR = 1;
+    state.NodeCount = 1; // no element: the source end is the load
+    const std::string path = dir.file("dut.s1p");
+    // Reflection 0.6 against 50 ohm is 200 ohm; half way to -0.6 it is 0, 50 ohm.
+    ASSERT_TRUE(WriteFileAtomically(path, "# MHz S RI R 50\n50 0.6 0\n150 -0.6 0\n"));
+    EXPECT_EQ(run("sweepload " + path),
+              ">扫描负载：" + path + " 端口1，2个频率点，50.000000 - 150.000000 MHz");
+    const std::vector<std::string> out = lines("sweep 50m 150m 3");
+    ASSERT_EQ(out.size(), 3u);
+    EXPECT_EQ(out[0], "50.000000 200.000 0.000 4.44 4.000");
+    EXPECT_TRUE(out[1].starts_with("100.000000 50.000 0.000 ")) << out[1]; // matched to rounding
+    EXPECT_EQ(out[2], "150.000000 12.500 0.000 4.44 4.000");
+    EXPECT_EQ(run("sweep 40m 150m 3"), ">sweep F1 F2 N  负载文件只覆盖50.000000到150.000000 MHz");
+
+    // A refused file keeps the load in use.
+    EXPECT_EQ(run("sweepload " + path + " 2"), ">sweepload 文件没有端口2的反射系数（S22）");
+    EXPECT_EQ(run("sweepload " + path + " 3"), ">sweepload FILE [PORT]  参数错误：PORT 为 1 或 2");
+    EXPECT_EQ(run("sweepload " + dir.file("none.s2p")), ">sweepload 无法读取文件 " + dir.file("none.s2p"));
+    state.Fo = 100e6L;
+    EXPECT_EQ(SplitTokens(run("bw"), ' ').count, 3); // the file's load is still the one swept
+
+    EXPECT_EQ(run("sweepload"), ">扫描负载：起点设置的恒定负载");
+    EXPECT_EQ(lines("sweep 50m 150m 3")[0], "50.000000 0.000 0.000 0.00 INF"); // slot 1's load of 0
+}
+
 TEST_F(ConsoleSweep, ExportWritesTheLastSweep) {
     textbookMatch();
     const std::string path = dir.file("m.s2p");
