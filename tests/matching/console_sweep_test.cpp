@@ -89,8 +89,8 @@ TEST_F(ConsoleSweep, BadArgumentsChangeNothing) {
     run("sweep 50m 150m 11");
     EXPECT_EQ(run("bw -3"), ">bw RL  参数错误：RL 为正的回波损耗门限（dB），缺省 10");
     state.network[3].value = 0; // a shunt capacitance of 0
-    EXPECT_EQ(run("bw"), ">bw 工作频率处无法计算：Invalid floating point operation");
-    EXPECT_EQ(lines("sweep 50m 150m 11")[0], "50.000000 计算失败：Invalid floating point operation");
+    EXPECT_EQ(run("bw"), ">bw 工作频率处无法计算：Floating point division by zero");
+    EXPECT_EQ(lines("sweep 50m 150m 11")[0], "50.000000 计算失败：Floating point division by zero");
 }
 
 TEST_F(ConsoleSweep, LoadFromATouchstonePortAndBackToConstant) {
