@@ -5,6 +5,7 @@
 #include "chart/chart_picture.h"
 #include "chart/chart_settings.h"
 #include "core/program_state.h"
+#include "matching/touchstone_load.h"
 
 #include <QString>
 #include <cstdio>
@@ -22,12 +23,15 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
       console(network, prompter, &main), sparameterTable(state, canvas, hub, prompter, &main),
       setSelection(state, network, canvas, prompter, &main), about(&main),
       calculator(state.programDir, prompter, &main), microstripCalculator(state.effflag, prompter, &main),
-      parameterDisplay(hub) {
+      parameterDisplay(hub), frequencyResponse(state, prompter, ReadLoadFile, &main) {
     // Zo is known once the main window has read para.ini: slot 0 holds it.
     network.reset();
+    // The frequency response is computed before the chart draws its locus.
+    QObject::connect(&network, &NetworkModel::changed, &frequencyResponse, &Tfresp::networkChanged);
     QObject::connect(&network, &NetworkModel::changed, &main, [this](NetworkChange change) {
-        main.networkChanged(change == NetworkChange::Appended ? NetworkRedraw::LastElement
-                                                              : NetworkRedraw::Whole);
+        // A shown frequency-response locus changes with every element: the picture is redrawn whole.
+        const bool onlyLastElement = change == NetworkChange::Appended && !frequencyResponse.showsLocus();
+        main.networkChanged(onlyLastElement ? NetworkRedraw::LastElement : NetworkRedraw::Whole);
     });
     main.setNetwork(&networkLink);
     settings.setNetwork(&networkLink);
@@ -53,6 +57,12 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
     console.setSParameterTable(&sparameterTable);
     twoPortCalculator.setFileInputWindow(&fileInput);
     tools.setSelection = &setSelection;
+
+    QObject::connect(&frequencyResponse, &Tfresp::locusChanged, &main,
+                     [this] { main.networkChanged(NetworkRedraw::Whole); });
+    networkLink.setOverlay(
+        [this](Surface& chart) { frequencyResponse.drawLocus(chart, network.state().geometry); });
+    tools.frequencyResponse = &frequencyResponse;
 }
 
 int SaveChartPicture(const std::string& programDirectory, const std::string& path, const PictureSize& size) {

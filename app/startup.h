@@ -16,6 +16,7 @@
 #include "matching/insertion_window.h"
 #include "matching/network_chart_link.h"
 #include "matching/network_model.h"
+#include "matching/response_window.h"
 #include "matching/setup_window.h"
 #include "matching/tee_match_window.h"
 #include "sparams/file_input_window.h"
@@ -62,6 +63,7 @@ struct ApplicationWindows {
     TForm1 calculator;
     TcalcMirc microstripCalculator;
     Tdisppara parameterDisplay;
+    Tfresp frequencyResponse;
 };
 
 // The default size of the drawing area as the main window lays it out.

@@ -231,6 +231,8 @@ void TForm2::buildToolPanel() {
             &QPushButton::clicked, this, &TForm2::BitBtn15Click);
     connect(addToolButton("BitBtn16", "重新计算", "在圆图上重画匹配节点", "从新在圆图上画出匹配的所有元件"),
             &QPushButton::clicked, this, &TForm2::BitBtn16Click);
+    connect(addToolButton("BitBtn17", "频率响应", "匹配电路的回波损耗、驻波比随频率的变化及带宽", ""),
+            &QPushButton::clicked, this, show(&ToolWindows::frequencyResponse));
     connect(addToolButton("BitBtn6", "参数计算", "S参数 计算稳定性、理论增益，及复数计算", ""),
             &QPushButton::clicked, this, show(&ToolWindows::twoPortCalculator));
     connect(addToolButton("BitBtn7", "微带计算", "微带线特征阻抗、接入到电路后的阻抗等计算，", ""),

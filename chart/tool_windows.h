@@ -23,6 +23,7 @@ struct ToolWindows {
     QWidget* about = nullptr;                // Tfabout, "关于"
     QWidget* parameterDisplay = nullptr;     // Tdisppara: floats beside the cursor
     QWidget* setSelection = nullptr;         // Tfsetselect: the right-click popup
+    QWidget* frequencyResponse = nullptr;    // Tfresp, "频率响应"
 };
 
 } // namespace qv

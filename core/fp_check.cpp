@@ -11,13 +11,23 @@ const char* const DivisionByZeroText = "Floating point division by zero";
 const char* const InvalidOperationText = "Invalid floating point operation";
 const char* const OverflowText = "Floating point overflow";
 
+namespace {
+
+constexpr int Watched = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
+
+} // namespace
+
+// Clearing the flags reloads the x87 environment, which costs far more than testing them; the
+// flags are cleared only when one of them is set.
 FpCheck::FpCheck() {
-    std::feclearexcept(FE_ALL_EXCEPT);
+    if (std::fetestexcept(Watched))
+        std::feclearexcept(Watched);
 }
 
 void FpCheck::check() const {
-    const int raised = std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW);
-    std::feclearexcept(FE_ALL_EXCEPT);
+    const int raised = std::fetestexcept(Watched);
+    if (raised)
+        std::feclearexcept(Watched);
     // A division by zero often goes on to 0 * infinity in the same step; the division is the cause.
     if (raised & FE_DIVBYZERO)
         throw FloatingPointError(DivisionByZeroText);

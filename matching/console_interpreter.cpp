@@ -357,6 +357,8 @@ ConsoleResult InterpretCommand(NetworkModel& network, ConsoleHost& host, std::st
         result = SetStartNode(network, t, command == "setload");
     } else if (command == "getmatch") {
         result.text = MatchFiguresLine(state);
+    } else if (IsSweepCommand(command)) {
+        result.text = InterpretSweepCommand(state, host.sweepSession(), t);
     } else {
         result.text = ">" + command + " 不是命令（命令区分大小写），输入 ? 查看命令列表";
     }

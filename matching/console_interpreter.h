@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/program_state.h"
+#include "matching/console_sweep.h"
 
 #include <optional>
 #include <string>
@@ -58,6 +59,12 @@ public:
     // File dialogs of "rdf" and "save"; nothing when cancelled.
     virtual std::optional<std::string> askOpenFileName(std::string_view filter) = 0;
     virtual std::optional<std::string> askSaveFileName(std::string_view filter) = 0;
+
+    // The load and the last range of the frequency-response commands, kept per console.
+    SweepSession& sweepSession() { return sweepSession_; }
+
+private:
+    SweepSession sweepSession_;
 };
 
 // Runs one typed line; every change goes through the network model. Throws ConversionError for a

@@ -2,9 +2,9 @@
 
 namespace qv {
 
-// The last three lines are the commands added for headless runs: slot 1 from ohms, and the match
-// figures that the main window shows beside the chart.
-const std::array<std::string_view, 26> ConsoleCommandList = {
+// After "help": the commands added for headless runs (slot 1 from ohms, the match figures that
+// the main window shows beside the chart) and the frequency-response commands.
+const std::array<std::string_view, 30> ConsoleCommandList = {
     "--------帮助--------",
     ">disp  x -->查看匹配接点",
     ">      x -->接点号 0-是系统阻抗，1-是源阻抗这两个不显示",
@@ -31,6 +31,10 @@ const std::array<std::string_view, 26> ConsoleCommandList = {
     ">setload 25 -10  设置负载阻抗 R X（欧姆）",
     ">setsrc  50 0    设置源阻抗 R X（欧姆）",
     ">getmatch  查看匹配结果 RLmatch IVmatch ILmatch",
+    ">sweep 400m 700m 301  频率响应：频率MHz R X(欧) 回波损耗dB 驻波比",
+    ">bw 10     回波损耗不低于10dB的频带：下沿MHz 上沿MHz 相对带宽%",
+    ">sweepload s.s2p 1  扫描用的负载取自S参数文件端口1或2；不带文件名恢复恒定负载",
+    ">export m.s2p  最近一次扫描导出为Touchstone文件（.s1p 输入反射，.s2p 匹配网络）",
 };
 
 const std::array<std::string_view, 9> ConsoleModifyHelp = {

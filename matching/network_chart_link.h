@@ -2,6 +2,8 @@
 
 #include "chart/network_port.h"
 
+#include <functional>
+
 namespace qv {
 
 class NetworkModel;
@@ -22,8 +24,12 @@ public:
     bool unsavedChanges() const override;
     std::string saveTo(const std::string& path) override;
 
+    // Drawn over the whole network each time it is drawn (the frequency-response locus).
+    void setOverlay(std::function<void(Surface&)> overlay) { overlay_ = std::move(overlay); }
+
 private:
     NetworkModel& model_;
+    std::function<void(Surface&)> overlay_;
 };
 
 } // namespace qv

@@ -1,5 +1,6 @@
 #include "matching/node_calculation.h"
 
+#include "core/errors.h"
 #include "core/fp_check.h"
 #include "core/microstrip.h"
 #include "core/text_format.h"
@@ -37,29 +38,15 @@ ElementStep Compute(Complex z, const ElementSpec& e, const NodeConditions& c) {
     const Real omega = TwoPi * c.Fo;
     const Real Zo = c.Zo;
     switch (e.kind) {
-    case SeriesCapacitor: {
-        const Real Xc = 1 / (omega * e.value);
-        ElementStep step = SeriesReactance(z, -Xc, Zo);
-        step.labelSuffix = Format(":X%f", {Xc});
-        return step;
-    }
-    case ShuntCapacitor: {
-        const Real Xc = 1 / (omega * e.value);
-        ElementStep step = ShuntReactance(z, {0, -(1 / (omega * e.value * Zo))}, omega * e.value * Zo);
-        step.labelSuffix = Format(":X%f", {Xc});
-        return step;
-    }
-    case SeriesInductor: {
-        const Real Xl = omega * e.value;
-        ElementStep step = SeriesReactance(z, Xl, Zo);
-        step.labelSuffix = Format(":X%f", {Xl});
-        return step;
-    }
+    case SeriesCapacitor:
+        return SeriesReactance(z, -1 / (omega * e.value), Zo);
+    case ShuntCapacitor:
+        return ShuntReactance(z, {0, -(1 / (omega * e.value * Zo))}, omega * e.value * Zo);
+    case SeriesInductor:
+        return SeriesReactance(z, omega * e.value, Zo);
     case ShuntInductor: {
         const Real Xl = omega * e.value;
-        ElementStep step = ShuntReactance(z, {0, Xl / Zo}, -Zo / Xl);
-        step.labelSuffix = Format(":X%f", {Xl});
-        return step;
+        return ShuntReactance(z, {0, Xl / Zo}, -Zo / Xl);
     }
     case SeriesMicrostripLine:
     case ShuntMicrostripStub: {
@@ -81,16 +68,34 @@ ElementStep Compute(Complex z, const ElementSpec& e, const NodeConditions& c) {
         // A lossy series impedance leaves the constant-resistance circle: drawn as a chord.
         if (e.R > 0)
             step.path = {Shape::Chord, z, step.node};
-        step.labelSuffix = ImpedanceSuffix("串", e.R, e.value);
         return step;
     }
     case ShuntImpedance: {
         ElementStep step;
         step.node = CParallel({e.R / Zo, e.value / Zo}, z);
         step.path = {Shape::Chord, z, step.node};
-        step.labelSuffix = ImpedanceSuffix("并", e.R, e.value);
         return step;
     }
+    default:
+        return {};
+    }
+}
+
+// What the chart writes after the element's label: the reactance of a capacitor or inductor at
+// Fo, or the impedance of an impedance element.
+std::string LabelSuffix(const ElementSpec& e, const NodeConditions& c) {
+    const Real omega = TwoPi * c.Fo;
+    switch (e.kind) {
+    case SeriesCapacitor:
+    case ShuntCapacitor:
+        return Format(":X%f", {1 / (omega * e.value)});
+    case SeriesInductor:
+    case ShuntInductor:
+        return Format(":X%f", {omega * e.value});
+    case SeriesImpedance:
+        return ImpedanceSuffix("串", e.R, e.value);
+    case ShuntImpedance:
+        return ImpedanceSuffix("并", e.R, e.value);
     default:
         return {};
     }
@@ -131,12 +136,24 @@ std::optional<ElementStep> ComputeElementStep(Complex node, const ElementSpec& e
                                               const NodeConditions& conditions) {
     if (!IsElementKind(element.kind))
         return std::nullopt;
-    const ElementStep step = CheckedStep([&] { return Compute(node, element, conditions); });
+    const ElementStep step = CheckedStep([&] {
+        ElementStep s = Compute(node, element, conditions);
+        s.labelSuffix = LabelSuffix(element, conditions);
+        return s;
+    });
     // Values that were already infinite or NaN raise no flag on the way through.
     RequireFinite(step.node);
     RequireFinite(step.path.start);
     RequireFinite(step.path.end);
     return step;
+}
+
+Complex ComputeNextNode(Complex node, const ElementSpec& element, const NodeConditions& conditions) {
+    if (!IsElementKind(element.kind))
+        throw FloatingPointError(InvalidOperationText);
+    const Complex next = CheckedStep([&] { return Compute(node, element, conditions).node; });
+    RequireFinite(next);
+    return next;
 }
 
 } // namespace qv

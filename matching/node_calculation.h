@@ -55,4 +55,8 @@ std::string ImplausibleElementText(const ElementSpec& element);
 std::optional<ElementStep> ComputeElementStep(Complex node, const ElementSpec& element,
                                               const NodeConditions& conditions);
 
+// Only the next node, for callers that replay the chain many times (a frequency sweep): no path,
+// no label. Throws FloatingPointError as ComputeElementStep does, and for a kind outside 1..8.
+Complex ComputeNextNode(Complex node, const ElementSpec& element, const NodeConditions& conditions);
+
 } // namespace qv

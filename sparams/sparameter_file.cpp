@@ -314,7 +314,9 @@ bool TableParser::readDataLine(int lineNumber, const WordViews& words, Real freq
     }
 
     std::array<std::optional<PolarValue>, 4> pairs;
-    for (std::size_t k = 0; k < pairs.size(); ++k)
+    // A one-port row holds S11 alone.
+    const std::size_t pairCount = options_.onePort ? 1 : pairs.size();
+    for (std::size_t k = 0; k < pairCount; ++k)
         if (!convertPair(lineNumber, row, layout_.magnitudeColumns[k], k == 0 || k == 3, pairs[k]))
             return false;
     for (std::size_t k = 1; k < columns; ++k)

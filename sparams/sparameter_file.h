@@ -65,6 +65,7 @@ struct SParameterParseOptions {
     int format = 1;
     Real Zo = 50;                   // a file referenced to another impedance gets a warning line
     bool requirePlotValues = false; // a row without numeric S11 and S22 is then an error
+    bool onePort = false;           // an ".s1p": each row is a frequency and S11 only
 };
 
 // Total: any bytes give either a table or a message that names the failing line. A file of more

@@ -136,7 +136,7 @@ TEST_F(ConsoleWindow, ExitHidesAndKeepsTheText) {
 
 TEST_F(ConsoleWindow, ClrAndHelpClearTheText) {
     type(QStringLiteral("?"));
-    EXPECT_EQ(lines().size(), 1 + 26 + 1);
+    EXPECT_EQ(lines().size(), 1 + 30 + 1);
     type(QStringLiteral("clr"));
     EXPECT_EQ(edit->toPlainText(), QString());
     expectTypingStyle();

@@ -1,0 +1,59 @@
+#include "app/startup.h"
+#include "ui/message_hub.h"
+#include "ui/prompter.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace qv;
+
+// Appending one element to a 20-element network while the frequency-response window shows a
+// 1001-point sweep: the model's notification, the chart drawn whole with the locus, the plot
+// recomputed and painted.
+void BM_AppendWithLiveResponse(benchmark::State& bench) {
+    QTemporaryDir dir;
+    ProgramState state(dir.path().toStdString());
+    MessageHub hub;
+    QtPrompter prompter;
+    ApplicationWindows windows(state, hub, prompter);
+    windows.main.resize(1200, 800);
+    windows.main.show();
+    windows.network.setEnds({0.6L, 0.4L}, {1, 0}, EndsRule::Restart);
+    const MicrostripBlock strip{554e6L, 1.5e-3L, 0.8e-3L, 0.035e-3L, 4.4L, 3e-3L};
+    static constexpr Real Values[] = {60e-12L, 1.5e-12L, 8e-9L, 150e-9L, 0, 0, -4, 800};
+    for (int i = 0; i < 20; ++i) {
+        const int kind = i % 8 + 1;
+        windows.network.append("e",
+                               {kind, strip, kind == SeriesImpedance ? 1.0L : 2000.0L, Values[kind - 1]});
+    }
+    windows.frequencyResponse.show();
+    windows.frequencyResponse.findChild<QLineEdit*>("Edit1")->setText("400m");
+    windows.frequencyResponse.findChild<QLineEdit*>("Edit2")->setText("700m");
+    windows.frequencyResponse.findChild<QLineEdit*>("Edit3")->setText("1001");
+    windows.frequencyResponse.BitBtn1Click();
+    for (auto _ : bench) {
+        windows.network.append("c", {SeriesCapacitor, strip, 0, 30e-12L});
+        windows.frequencyResponse.repaint();
+        bench.PauseTiming();
+        windows.network.removeLast();
+        bench.ResumeTiming();
+    }
+}
+BENCHMARK(BM_AppendWithLiveResponse)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,81 @@
+#include "matching/response_locus.h"
+
+#include "chart/chart_geometry.h"
+#include "core/conversions.h"
+#include "core/engineering.h"
+#include "core/errors.h"
+
+#include <cmath>
+
+namespace qv {
+
+namespace {
+
+std::optional<PixelPoint> Place(const ChartGeometry& geometry, const ResponsePoint& p) {
+    if (!p.ok)
+        return std::nullopt;
+    try {
+        return GammaToPixel(geometry, ImpedanceToGamma(p.sourceEnd.re, p.sourceEnd.im));
+    } catch (const FloatingPointError&) {
+        return std::nullopt; // an impedance the chart cannot place is left out like a failed one
+    }
+}
+
+void Square(Surface& chart, PixelPoint p) {
+    chart.fillRect(p.x - 3, p.y - 3, p.x + 4, p.y + 4, LocusColour);
+}
+
+} // namespace
+
+void DrawResponseLocus(Surface& chart, const ChartGeometry& geometry, const std::vector<ResponsePoint>& sweep,
+                       Real designHz) {
+    if (geometry.Radius <= 0)
+        return;
+    chart.pen = {LocusColour, 2};
+    chart.brush.solid = false;
+    std::optional<PixelPoint> first;
+    std::optional<PixelPoint> last;
+    std::optional<PixelPoint> design;
+    Real firstHz = 0;
+    Real lastHz = 0;
+    Real designDistance = INFINITY;
+    bool drawing = false;
+    for (const ResponsePoint& point : sweep) {
+        const std::optional<PixelPoint> p = Place(geometry, point);
+        if (!p) {
+            drawing = false;
+            continue;
+        }
+        if (drawing)
+            chart.lineTo(p->x, p->y);
+        else
+            chart.moveTo(p->x, p->y);
+        drawing = true;
+        if (!first) {
+            first = p;
+            firstHz = point.frequencyHz;
+        }
+        last = p;
+        lastHz = point.frequencyHz;
+        const Real distance = std::fabs(point.frequencyHz - designHz);
+        if (distance < designDistance) {
+            designDistance = distance;
+            design = p;
+        }
+    }
+    chart.font.colour = LocusColour;
+    if (first) {
+        Square(chart, *first);
+        chart.textOut(first->x + 6, first->y + 4, FormatFrequency(firstHz));
+    }
+    if (last) {
+        Square(chart, *last);
+        chart.textOut(last->x + 6, last->y + 4, FormatFrequency(lastHz));
+    }
+    if (design) {
+        chart.ellipse(design->x - 6, design->y - 6, design->x + 7, design->y + 7);
+        chart.textOut(design->x + 8, design->y - 18, "Fo");
+    }
+}
+
+} // namespace qv

@@ -1,0 +1,157 @@
+#include "matching/response_window.h"
+
+#include "chart/chart_geometry.h"
+#include "support/scripted_prompter.h"
+#include "support/test_paths.h"
+#include "ui/qt_text.h"
+
+#include <QChartView>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QTest>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace qv {
+namespace {
+
+class ResponseWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // 10 ohm matched to 50 ohm at 100 MHz: series +j20 next to the load, shunt -j25.
+        state.Fo = 100e6L;
+        state.network[1].nodeR = 0.2L;
+        state.network[1].sourceR = 1;
+        state.network[2].kind = SeriesInductor;
+        state.network[2].value = 20 / (TwoPi * 100e6L);
+        state.network[3].kind = ShuntCapacitor;
+        state.network[3].value = 1 / (TwoPi * 100e6L * 25);
+        state.NodeCount = 3;
+        window.show();
+    }
+    template <typename T> T* find(const char* name) {
+        return window.findChild<T*>(QString::fromLatin1(name));
+    }
+    void setField(const char* name, const char* text) {
+        find<QLineEdit>(name)->setText(QString::fromUtf8(text));
+    }
+    void sweep() { QTest::mouseClick(find<QPushButton>("BitBtn1"), Qt::LeftButton); }
+    QString band() { return find<QLabel>("Label1")->text(); }
+    QLineSeries* series(const char* name) {
+        for (QAbstractSeries* s : find<QChartView>("ChartView1")->chart()->series())
+            if (s->name() == Q(name))
+                return qobject_cast<QLineSeries*>(s);
+        return nullptr;
+    }
+
+    test::TempDir dir;
+    ProgramState state{dir.path()};
+    test::ScriptedPrompter prompter;
+    int reads = 0;
+    LoadFileRead fileLoad{LoadTable{{{60e6L, {0.2L, 0.1L}}, {140e6L, {0.3L, -0.1L}}}, 50, "dut.s2p 端口1"},
+                          {}};
+    Tfresp window{state, prompter, [this](const std::string&, int, Real) {
+                      ++reads;
+                      return fileLoad;
+                  }};
+};
+
+TEST_F(ResponseWindow, SweepShowsTheBandAndFollowsTheNetwork) {
+    EXPECT_EQ(find<QLineEdit>("Edit1")->text(), QStringLiteral("80.00M")); // +-20 % around Fo
+    int locusRequests = 0;
+    QObject::connect(&window, &Tfresp::locusChanged, [&] { ++locusRequests; });
+    setField("Edit1", "50m");
+    setField("Edit2", "150m");
+    setField("Edit3", "2001");
+    sweep();
+    // The hand-derived edges 79.203662 and 117.161342 MHz, to a few hertz over 50 kHz steps.
+    EXPECT_TRUE(band().startsWith(Q("回波损耗≥10.00dB：79.2036"))) << U8(band());
+    EXPECT_TRUE(band().contains(Q(" - 117.1613"))) << U8(band());
+    EXPECT_TRUE(band().endsWith(Q("相对带宽 37.96%"))) << U8(band());
+    EXPECT_EQ(series("回波损耗 dB")->count(), 2001);
+    EXPECT_EQ(series("驻波比")->count(), 2001);
+    EXPECT_EQ(locusRequests, 1);
+
+    state.network[3].value *= 1.5; // the plot follows without another click
+    window.networkChanged();
+    EXPECT_TRUE(band().startsWith(Q("匹配达不到 10.00dB"))) << U8(band());
+
+    state.network[3].value = 0; // fails at every frequency: said, nothing plotted
+    window.networkChanged();
+    EXPECT_TRUE(find<QLabel>("Label2")->text().contains(Q("2001个频率点无法计算")))
+        << U8(find<QLabel>("Label2")->text());
+    EXPECT_EQ(series("回波损耗 dB")->count(), 0);
+}
+
+TEST_F(ResponseWindow, BadFieldsAndFileLoadsChangeNothing) {
+    for (const char* points : {"1", "10002", "x"}) {
+        setField("Edit1", "50m");
+        setField("Edit2", "150m");
+        setField("Edit3", points);
+        sweep();
+    }
+    setField("Edit3", "11");
+    setField("Edit1", "150m");
+    sweep();
+    EXPECT_EQ(prompter.messages, (QStringList{Q("点数必须在2到10001之间"), Q("点数必须在2到10001之间"),
+                                              Q("输入错误！"), Q("起始频率必须低于终止频率")}));
+    EXPECT_TRUE(band().isEmpty());
+
+    prompter.messages.clear();
+    prompter.fileNames.push_back(QStringLiteral("/data/dut.s2p"));
+    QTest::mouseClick(find<QPushButton>("BitBtn2"), Qt::LeftButton);
+    EXPECT_EQ(find<QComboBox>("ComboBox1")->currentIndex(), 1);
+    setField("Edit1", "50m");
+    sweep(); // beyond the file's 60..140 MHz: refused, never extrapolated
+    EXPECT_EQ(prompter.messages, QStringList{Q("负载文件只覆盖60.000000到140.000000 MHz")});
+    setField("Edit1", "60m");
+    setField("Edit2", "140m");
+    sweep();
+    EXPECT_EQ(reads, 2);
+    EXPECT_TRUE(find<QLabel>("Label2")->text().contains(QStringLiteral("dut.s2p")));
+
+    fileLoad = {std::nullopt, "文件没有端口2的反射系数（S22）"};
+    find<QComboBox>("ComboBox1")->setCurrentIndex(2);
+    sweep();
+    EXPECT_EQ(prompter.messages.back(), Q("文件没有端口2的反射系数（S22）"));
+    EXPECT_TRUE(find<QLabel>("Label2")->text().contains(QStringLiteral("dut.s2p"))); // the shown sweep stays
+}
+
+TEST_F(ResponseWindow, LocusIsDrawnWhileTheWindowShowsASweep) {
+    const ChartGeometry geometry = GeometryForHeight(600);
+    RecordingSurface idle(600, 600);
+    window.drawLocus(idle, geometry);
+    EXPECT_TRUE(idle.primitives.empty());
+
+    setField("Edit1", "50m");
+    setField("Edit2", "150m");
+    setField("Edit3", "101");
+    sweep();
+    RecordingSurface chart(600, 600);
+    window.drawLocus(chart, geometry);
+    int lines = 0;
+    for (const Primitive& p : chart.primitives)
+        lines += p.kind == Primitive::Kind::Line && p.pen.colour == 0x0060C0;
+    EXPECT_EQ(lines, 100);
+
+    if (const char* shots = std::getenv("QV_SCREENSHOT_DIR")) {
+        QImage image(600, 600, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        ImageSurface picture(image);
+        window.drawLocus(picture, geometry);
+        image.save(QString::fromUtf8(shots) + QStringLiteral("/locus.png"));
+        window.grab().save(QString::fromUtf8(shots) + QStringLiteral("/response_window.png"));
+    }
+
+    window.hide();
+    RecordingSurface hidden(600, 600);
+    window.drawLocus(hidden, geometry);
+    EXPECT_TRUE(hidden.primitives.empty());
+}
+
+} // namespace
+} // namespace qv
