@@ -1,0 +1,807 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_GB" sourcelanguage="zh_CN">
+<context>
+    <name>Quorvane</name>
+    <message>
+        <source>软件已经运行还要运行码？</source>
+        <translation>Quorvane is already running. Start another one?</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>Calc</translation>
+    </message>
+    <message>
+        <source>T型定K式</source>
+        <translation>Constant-k T filter</translation>
+    </message>
+    <message>
+        <source>标称阻抗</source>
+        <translation>Impedance</translation>
+    </message>
+    <message>
+        <source>截止频率</source>
+        <translation>Cut-off</translation>
+    </message>
+    <message>
+        <source>电感量L/2</source>
+        <translation>L/2</translation>
+    </message>
+    <message>
+        <source>电容量C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>计算LC</source>
+        <translation>Calc LC</translation>
+    </message>
+    <message>
+        <source>PE3236-DVB-T频点计算</source>
+        <translation>PE3236 DVB-T channel plan</translation>
+    </message>
+    <message>
+        <source>频点</source>
+        <translation>Freq.</translation>
+    </message>
+    <message>
+        <source>参考</source>
+        <translation>Ref.</translation>
+    </message>
+    <message>
+        <source>R值</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>M值</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>A值</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>开始</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>结束</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>保存所有频点</source>
+        <translation>Save all channels</translation>
+    </message>
+    <message>
+        <source>频道号</source>
+        <translation>Ch. no.</translation>
+    </message>
+    <message>
+        <source>每行前的制表符数</source>
+        <translation>Tabs before each line</translation>
+    </message>
+    <message>
+        <source>步长(MHz)</source>
+        <translation>Step (MHz)</translation>
+    </message>
+    <message>
+        <source>步长</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>衰减计算</source>
+        <translation>Attenuator pad</translation>
+    </message>
+    <message>
+        <source>输入阻抗</source>
+        <translation>Zin</translation>
+    </message>
+    <message>
+        <source>输出阻抗</source>
+        <translation>Zout</translation>
+    </message>
+    <message>
+        <source>衰减（DB）</source>
+        <translation>Atten. dB</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>T    型</source>
+        <translation>T pad</translation>
+    </message>
+    <message>
+        <source>∏   型</source>
+        <translation>∏ pad</translation>
+    </message>
+    <message>
+        <source>桥T型</source>
+        <translation>Bridged T</translation>
+    </message>
+    <message>
+        <source>波长</source>
+        <translation>λ</translation>
+    </message>
+    <message>
+        <source>1/%1波长</source>
+        <translation>1/%1 λ</translation>
+    </message>
+    <message>
+        <source>电压单位换算</source>
+        <translation>Voltage units</translation>
+    </message>
+    <message>
+        <source>ASCII对应</source>
+        <translation>ASCII code</translation>
+    </message>
+    <message>
+        <source>字符表</source>
+        <translation>Characters</translation>
+    </message>
+    <message>
+        <source>圆图</source>
+        <translation>Smith Chart</translation>
+    </message>
+    <message>
+        <source>匹配计算</source>
+        <translation>Matching</translation>
+    </message>
+    <message>
+        <source>微波计算</source>
+        <translation>Formulas</translation>
+    </message>
+    <message>
+        <source>文件已经存在,覆盖吗？</source>
+        <translation>The file exists. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>文件没有保存: </source>
+        <translation>File not saved: </translation>
+    </message>
+    <message>
+        <source>文件没有保存</source>
+        <translation>File not saved</translation>
+    </message>
+    <message>
+        <source>微波公式</source>
+        <translation>Microwave formulas</translation>
+    </message>
+    <message>
+        <source>自由空间的损耗=32.45+20lgd(km)+20lgf(Mhz)-Gt-Gr</source>
+        <translation>Free-space loss=32.45+20lgd(km)+20lgf(Mhz)-Gt-Gr</translation>
+    </message>
+    <message>
+        <source>频率(Mhz)</source>
+        <translation>Frequency (MHz)</translation>
+    </message>
+    <message>
+        <source>距离(Km)</source>
+        <translation>Distance (km)</translation>
+    </message>
+    <message>
+        <source>发射Gt(dB)</source>
+        <translation>Transmit Gt(dB)</translation>
+    </message>
+    <message>
+        <source>接收Gr(dB)</source>
+        <translation>Receive Gr(dB)</translation>
+    </message>
+    <message>
+        <source>最大传输距离Km=4.12x(√发射天线高度＋√接收天线高度)</source>
+        <translation>Line-of-sight range km=4.12x(√Tx antenna height+√Rx antenna height)</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>关于射频微波Quorvane</source>
+        <translation>About Quorvane</translation>
+    </message>
+    <message>
+        <source>项目主页</source>
+        <translation>Project home page</translation>
+    </message>
+    <message>
+        <source>联系邮箱</source>
+        <translation>Contact e-mail</translation>
+    </message>
+    <message>
+        <source>电压反射系数</source>
+        <translation>Gamma</translation>
+    </message>
+    <message>
+        <source>衰减</source>
+        <translation>Loss</translation>
+    </message>
+    <message>
+        <source>插损</source>
+        <translation>IL</translation>
+    </message>
+    <message>
+        <source>电压驻波比</source>
+        <translation>VSWR</translation>
+    </message>
+    <message>
+        <source>功率反射系数</source>
+        <translation>Pr/Pi</translation>
+    </message>
+    <message>
+        <source>功率反射衰减</source>
+        <translation>RL</translation>
+    </message>
+    <message>
+        <source>接入元件</source>
+        <translation>Elements</translation>
+    </message>
+    <message>
+        <source>导纳圆</source>
+        <translation>Admittance</translation>
+    </message>
+    <message>
+        <source>G(实部)</source>
+        <translation>G (real)</translation>
+    </message>
+    <message>
+        <source>B (虚部)</source>
+        <translation>B (imag.)</translation>
+    </message>
+    <message>
+        <source>归一化输入</source>
+        <translation>Normalised input</translation>
+    </message>
+    <message>
+        <source>标注</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source> 色盒</source>
+        <translation> Colour</translation>
+    </message>
+    <message>
+        <source>色盒</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>输入Rho</source>
+        <translation>Enter Rho</translation>
+    </message>
+    <message>
+        <source>对数输入</source>
+        <translation>Input in dB</translation>
+    </message>
+    <message>
+        <source>画出等阻圆和等抗圆</source>
+        <translation>Draw R and X circles</translation>
+    </message>
+    <message>
+        <source>极坐标输入时，是归一化后的值。勾上"对数输入"按对数计算</source>
+        <translation>Polar input is normalised. Tick "Input in dB" for a magnitude in dB</translation>
+    </message>
+    <message>
+        <source>显示标注输入</source>
+        <translation>Label text</translation>
+    </message>
+    <message>
+        <source>选择画点色</source>
+        <translation>Point colour</translation>
+    </message>
+    <message>
+        <source>请输入R+JX</source>
+        <translation>Enter R+jX</translation>
+    </message>
+    <message>
+        <source>画出等阻等抗图图</source>
+        <translation>Draw R and X circles</translation>
+    </message>
+    <message>
+        <source>输入归一化的值请勾上选择相</source>
+        <translation>Tick the box to enter normalised values</translation>
+    </message>
+    <message>
+        <source>设置画点色</source>
+        <translation>Point colour</translation>
+    </message>
+    <message>
+        <source>画等Q圆</source>
+        <translation>Constant Q</translation>
+    </message>
+    <message>
+        <source>Q值</source>
+        <translation>Q</translation>
+    </message>
+    <message>
+        <source>是否标注</source>
+        <translation>Label it</translation>
+    </message>
+    <message>
+        <source>选择色</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>等VSWR</source>
+        <translation>Constant VSWR</translation>
+    </message>
+    <message>
+        <source>画等VSWR圆</source>
+        <translation>Draw VSWR circle</translation>
+    </message>
+    <message>
+        <source>VSWR不能小于1</source>
+        <translation>VSWR cannot be less than 1</translation>
+    </message>
+    <message>
+        <source>归一化后的极坐标(S11，反射系数)</source>
+        <translation>Normalised polar form (S11, reflection coefficient)</translation>
+    </message>
+    <message>
+        <source>归一化后的电抗</source>
+        <translation>Normalised impedance</translation>
+    </message>
+    <message>
+        <source>归一化后的导抗</source>
+        <translation>Normalised admittance</translation>
+    </message>
+    <message>
+        <source>没有归一化导抗</source>
+        <translation>Admittance, not normalised</translation>
+    </message>
+    <message>
+        <source>电压反射系数=（反射电压） Vr/（入射电压）Vi</source>
+        <translation>Voltage reflection coefficient = (reflected voltage) Vr / (incident voltage) Vi</translation>
+    </message>
+    <message>
+        <source>功率反射系数Pr/Pi , (Vr/Vi)^2</source>
+        <translation>Power reflection coefficient Pr/Pi, (Vr/Vi)^2</translation>
+    </message>
+    <message>
+        <source>反馈损耗(回波损耗)Return Loss  (入射功率)Pi/(反射功率)Pr   取对数＊10就是功率反射衰减RL</source>
+        <translation>Return loss: (incident power) Pi / (reflected power) Pr; 10 times its logarithm is the return loss RL</translation>
+    </message>
+    <message>
+        <source>由于电路不全匹配时产生的回波损耗(db)</source>
+        <translation>Return loss of the incomplete match (dB)</translation>
+    </message>
+    <message>
+        <source>由于电路不全匹配时插入损耗(db)</source>
+        <translation>Insertion loss of the incomplete match (dB)</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>等Q圆</source>
+        <translation>Const. Q</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>匹配设置</source>
+        <translation>Match setup</translation>
+    </message>
+    <message>
+        <source>设置要匹配电路的负载、源点，匹配总是从负载向源方向进行。</source>
+        <translation>Set the load and the source to match; matching always runs from the load toward the source.</translation>
+    </message>
+    <message>
+        <source>匹配总是从负载向源的方向匹配,所以需要先设置好要匹配的 负载和源，在按“增加元件”钮接入元件逐渐匹配</source>
+        <translation>Matching always runs from the load toward the source: set the load and the source first, then add elements one by one with "Add element"</translation>
+    </message>
+    <message>
+        <source>增加元件</source>
+        <translation>Add element</translation>
+    </message>
+    <message>
+        <source>增加匹配元件，比如并电容等操作</source>
+        <translation>Add a matching element, such as a shunt capacitor</translation>
+    </message>
+    <message>
+        <source>先通过“匹配设置”钮设置好待匹配电路的“负载”，及匹配到的“源点”</source>
+        <translation>First set the "load" to match and the "source" to match it to with "Match setup"</translation>
+    </message>
+    <message>
+        <source>删除元件</source>
+        <translation>Delete element</translation>
+    </message>
+    <message>
+        <source>删除最后接入的元件</source>
+        <translation>Delete the last element added</translation>
+    </message>
+    <message>
+        <source>删除最后接入匹配电路的元件</source>
+        <translation>Delete the element last added to the matching network</translation>
+    </message>
+    <message>
+        <source>重新计算</source>
+        <translation>Recalculate</translation>
+    </message>
+    <message>
+        <source>在圆图上重画匹配节点</source>
+        <translation>Redraw the matching nodes on the chart</translation>
+    </message>
+    <message>
+        <source>从新在圆图上画出匹配的所有元件</source>
+        <translation>Draw every element of the match on the chart again</translation>
+    </message>
+    <message>
+        <source>参数计算</source>
+        <translation>S-parameters</translation>
+    </message>
+    <message>
+        <source>S参数 计算稳定性、理论增益，及复数计算</source>
+        <translation>S-parameters: stability, theoretical gains and complex arithmetic</translation>
+    </message>
+    <message>
+        <source>微带计算</source>
+        <translation>Microstrip</translation>
+    </message>
+    <message>
+        <source>微带线特征阻抗、接入到电路后的阻抗等计算，</source>
+        <translation>Microstrip characteristic impedance, impedance once connected into the circuit, and more</translation>
+    </message>
+    <message>
+        <source>保存圆图</source>
+        <translation>Save chart</translation>
+    </message>
+    <message>
+        <source>保存圆图到图片</source>
+        <translation>Save the chart as a picture</translation>
+    </message>
+    <message>
+        <source>以命令的方式操作,命令多是小写。 帮助输入?后回车。软件简要说明help</source>
+        <translation>Work by commands, mostly in lower case. Type ? and Enter for the list, help for a short guide</translation>
+    </message>
+    <message>
+        <source>可以通过命令的方式查看、修改各种数据，包括匹配操作</source>
+        <translation>View and change any data by commands, matching included</translation>
+    </message>
+    <message>
+        <source>S参数输入</source>
+        <translation>S-param files</translation>
+    </message>
+    <message>
+        <source>读S参数文件，并可以将数据显示在圆图上。在数据格栅上按右鼠标键可以将数据发送给 S参数计算界面相应的输入框</source>
+        <translation>Read S-parameter files and show their data on the chart. A right click on the data grid sends a row to the fields of the S-parameter calculator</translation>
+    </message>
+    <message>
+        <source>显示元件</source>
+        <translation>Show elements</translation>
+    </message>
+    <message>
+        <source>命令输入</source>
+        <translation>Console</translation>
+    </message>
+    <message>
+        <source>阻抗Z</source>
+        <translation>Impedance Z</translation>
+    </message>
+    <message>
+        <source>元件值</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>模值</source>
+        <translation>Magnitude</translation>
+    </message>
+    <message>
+        <source>归一阻抗</source>
+        <translation>Norm. Z</translation>
+    </message>
+    <message>
+        <source>归一导纳</source>
+        <translation>Norm. Y</translation>
+    </message>
+    <message>
+        <source>反射</source>
+        <translation>Reflection</translation>
+    </message>
+    <message>
+        <source>光标显示</source>
+        <translation>Cursor tag</translation>
+    </message>
+    <message>
+        <source>圆图没有保存: </source>
+        <translation>Chart not saved: </translation>
+    </message>
+    <message>
+        <source>圆图没有保存</source>
+        <translation>Chart not saved</translation>
+    </message>
+    <message>
+        <source>参数设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>操作频率</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>特正阻抗</source>
+        <translation>Reference Z</translation>
+    </message>
+    <message>
+        <source>输入错误！</source>
+        <translation>Input error!</translation>
+    </message>
+    <message>
+        <source>输入错误</source>
+        <translation>Input error</translation>
+    </message>
+    <message>
+        <source>命令行输入</source>
+        <translation>Command console</translation>
+    </message>
+    <message>
+        <source>?  --帮助 </source>
+        <translation>?  --help </translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>help</translation>
+    </message>
+    <message>
+        <source>元件接入方式</source>
+        <translation>Element</translation>
+    </message>
+    <message>
+        <source>输入可以带单位如10p,20n,10nf</source>
+        <translation>Units may follow the value, e.g. 10p, 20n, 10nf</translation>
+    </message>
+    <message>
+        <source>参数输入</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>线宽</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>板厚</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>铜厚</source>
+        <translation>Copper</translation>
+    </message>
+    <message>
+        <source>常数</source>
+        <translation>Er</translation>
+    </message>
+    <message>
+        <source>长度</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>单位mm</source>
+        <translation>in mm</translation>
+    </message>
+    <message>
+        <source>阻抗</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>电抗</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>频率</source>
+        <translation>Freq.</translation>
+    </message>
+    <message>
+        <source>通过设置按钮改变频率</source>
+        <translation>Change the frequency with the Settings button</translation>
+    </message>
+    <message>
+        <source>串联电容</source>
+        <translation>Series C</translation>
+    </message>
+    <message>
+        <source>并联电容</source>
+        <translation>Shunt C</translation>
+    </message>
+    <message>
+        <source>串联电感</source>
+        <translation>Series L</translation>
+    </message>
+    <message>
+        <source>并联电感</source>
+        <translation>Shunt L</translation>
+    </message>
+    <message>
+        <source>串联微带</source>
+        <translation>Series line</translation>
+    </message>
+    <message>
+        <source>并联微带</source>
+        <translation>Shunt stub</translation>
+    </message>
+    <message>
+        <source>串联阻抗</source>
+        <translation>Series Z</translation>
+    </message>
+    <message>
+        <source>并联阻抗</source>
+        <translation>Shunt Z</translation>
+    </message>
+    <message>
+        <source>匹配网络已满(最多499个元件),不能再接入元件</source>
+        <translation>The matching network is full (499 elements at most): no element can be added</translation>
+    </message>
+    <message>
+        <source>请先通过“匹配设置”设置负载和源</source>
+        <translation>Set the load and the source with "Match setup" first</translation>
+    </message>
+    <message>
+        <source>文件存在是否覆盖 </source>
+        <translation>exists. Overwrite it? </translation>
+    </message>
+    <message>
+        <source>文件存在是否覆盖</source>
+        <translation>exists. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>网络文件太短</source>
+        <translation>The network file is too short</translation>
+    </message>
+    <message>
+        <source>网络文件的节点数不在0..500之间</source>
+        <translation>The node count of the network file is not within 0..500</translation>
+    </message>
+    <message>
+        <source>网络文件比它的节点数所需的短</source>
+        <translation>The network file is shorter than its node count needs</translation>
+    </message>
+    <message>
+        <source>网络文件的频率不是有限的数</source>
+        <translation>The frequency of the network file is not a finite number</translation>
+    </message>
+    <message>
+        <source>网络文件的特征阻抗不是正数</source>
+        <translation>The reference impedance of the network file is not positive</translation>
+    </message>
+    <message>
+        <source>节点数不在0..500之间,网络没有保存</source>
+        <translation>The node count is not within 0..500: the network was not saved</translation>
+    </message>
+    <message>
+        <source>网络文件写入失败: </source>
+        <translation>Cannot write the network file: </translation>
+    </message>
+    <message>
+        <source>网络文件写入失败</source>
+        <translation>Cannot write the network file</translation>
+    </message>
+    <message>
+        <source>网络文件不存在或不能读: </source>
+        <translation>The network file is missing or unreadable: </translation>
+    </message>
+    <message>
+        <source>网络文件不存在或不能读</source>
+        <translation>The network file is missing or unreadable</translation>
+    </message>
+    <message>
+        <source>匹配总是从负载向源方向匹配，所以请先设置</source>
+        <translation>Matching runs from the load toward the source: set them first</translation>
+    </message>
+    <message>
+        <source>R(实部)</source>
+        <translation>R (real)</translation>
+    </message>
+    <message>
+        <source>J (虚部)</source>
+        <translation>jX (imag.)</translation>
+    </message>
+    <message>
+        <source>负载</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>源点</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>在用数据</source>
+        <translation>Current data</translation>
+    </message>
+    <message>
+        <source>角度</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>对数输入    S参数输入    </source>
+        <translation>dB input (S-par.)</translation>
+    </message>
+    <message>
+        <source>倒换数据</source>
+        <translation>Swap</translation>
+    </message>
+    <message>
+        <source>参数转换</source>
+        <translation>Convert</translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>重新开始</source>
+        <translation>Start again</translation>
+    </message>
+    <message>
+        <source>不是参数文件: </source>
+        <translation>Not a parameter file: </translation>
+    </message>
+    <message>
+        <source>不是参数文件</source>
+        <translation>Not a parameter file</translation>
+    </message>
+    <message>
+        <source>参数文件没有保存: </source>
+        <translation>Parameter file not saved: </translation>
+    </message>
+    <message>
+        <source>参数文件没有保存</source>
+        <translation>Parameter file not saved</translation>
+    </message>
+    <message>
+        <source>T匹配计算</source>
+        <translation>T match</translation>
+    </message>
+    <message>
+        <source>电抗计算</source>
+        <translation>Reactance</translation>
+    </message>
+    <message>
+        <source>基本计算</source>
+        <translation>Basic</translation>
+    </message>
+    <message>
+        <source>Q1取值</source>
+        <translation>Q1 value</translation>
+    </message>
+    <message>
+        <source>再计算LC</source>
+        <translation>Then LC</translation>
+    </message>
+    <message>
+        <source>先计算Q2</source>
+        <translation>First Q2</translation>
+    </message>
+    <message>
+        <source>电容</source>
+        <translation>Capacitance</translation>
+    </message>
+    <message>
+        <source>容抗</source>
+        <translation>Xc</translation>
+    </message>
+    <message>
+        <source>电感</source>
+        <translation>Inductance</translation>
+    </message>
+    <message>
+        <source>感抗</source>
+        <translation>Xl</translation>
+    </message>
+    <message>
+        <source>并联计算</source>
+        <translation>Parallel</translation>
+    </message>
+    <message>
+        <source>欧</source>
+        <translation>Ω</translation>
+    </message>
+    <message>
+        <source>参数输入错误！！！</source>
+        <translation>Parameter input error!!!</translation>
+    </message>
+</context>
+</TS>
