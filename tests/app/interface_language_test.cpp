@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace qv {
@@ -93,17 +95,22 @@ QStringList Numbers(const QStringList& texts) {
 }
 
 // Every window of the program, shown and painted the way the user meets it, after the cursor
-// has crossed the chart so that the readouts hold numbers.
+// has crossed the chart so that the readouts hold numbers. Windows are taken in the order of
+// their names, so that the same window is compared in both languages.
 std::vector<QStringList> ShowEveryWindow(ApplicationWindows& windows) {
     windows.main.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&windows.main));
     windows.main.PaintBox1MouseMove(Qt::NoButton, Qt::NoModifier, 250, 200);
+    QList<QWidget*> all;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog)
+            all << w;
+    std::sort(all.begin(), all.end(), [](const QWidget* a, const QWidget* b) {
+        return std::pair(QString::fromUtf8(a->metaObject()->className()), a->objectName()) <
+               std::pair(QString::fromUtf8(b->metaObject()->className()), b->objectName());
+    });
     std::vector<QStringList> seen;
-    for (QWidget* window : std::initializer_list<QWidget*>{
-             &windows.main, &windows.matchCalculation, &windows.settings, &windows.gammaEntry,
-             &windows.impedanceEntry, &windows.constantQ, &windows.constantVswr, &windows.admittanceEntry,
-             &windows.matchingSetup, &windows.elementInsertion, &windows.console, &windows.about,
-             &windows.calculator}) {
+    for (QWidget* window : all) {
         window->show();
         window->grab(); // paints every control, as the screen would
         seen.push_back(VisibleTexts(*window));
@@ -127,6 +134,7 @@ TEST(EnglishInterface, EveryWindowIsEnglishWithTheNumbersOfTheChineseOne) {
     const std::vector<QStringList> chinese = EveryWindowsTexts();
     ASSERT_TRUE(InstallLanguage(Language::English));
     const std::vector<QStringList> english = EveryWindowsTexts();
+    ASSERT_GE(chinese.size(), 13u); // the main window and every window it opens
     ASSERT_EQ(english.size(), chinese.size());
     for (std::size_t w = 0; w < english.size(); ++w) {
         ASSERT_EQ(english[w].size(), chinese[w].size()) << chinese[w].front().toStdString();
