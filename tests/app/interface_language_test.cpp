@@ -1,5 +1,5 @@
 #include "app/startup.h"
-#include "chart/program_state_qt.h"
+#include "core/program_state.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
 #include "ui/language.h"
@@ -56,9 +56,16 @@ TEST(InterfaceText, LanguageComesFromTheOptionThenTheEnvironmentElseChinese) {
 }
 
 // What a user sees of a window, control by control, in a fixed order: captions, hints, buttons,
-// tabs, list entries, headers, and the contents of fields (which are never translated).
-QStringList VisibleTexts(QWidget& window) {
-    QStringList texts{window.windowTitle()};
+// tabs, list entries and headers; and apart from them, what the fields hold, which the user
+// types and which are never translated.
+struct WindowTexts {
+    QStringList captions;
+    QStringList fields;
+    bool operator==(const WindowTexts&) const = default;
+};
+
+WindowTexts VisibleTexts(QWidget& window) {
+    WindowTexts texts{{window.windowTitle()}, {}};
     for (QWidget* w : window.findChildren<QWidget*>()) {
         if (!w->isVisibleTo(&window))
             continue;
@@ -70,7 +77,7 @@ QStringList VisibleTexts(QWidget& window) {
         if (auto* group = qobject_cast<QGroupBox*>(w))
             text += u'|' + group->title();
         if (auto* edit = qobject_cast<QLineEdit*>(w))
-            text += u'|' + edit->text();
+            (edit->isReadOnly() ? text : texts.fields.emplace_back()) += u'|' + edit->text();
         if (auto* combo = qobject_cast<QComboBox*>(w))
             for (int i = 0; i < combo->count(); ++i)
                 text += u'|' + combo->itemText(i);
@@ -80,7 +87,7 @@ QStringList VisibleTexts(QWidget& window) {
         if (auto* view = qobject_cast<QAbstractItemView*>(w); view && view->model())
             for (int c = 0; c < view->model()->columnCount(); ++c)
                 text += u'|' + view->model()->headerData(c, Qt::Horizontal).toString();
-        texts << text;
+        texts.captions << text;
     }
     return texts;
 }
@@ -97,7 +104,7 @@ QStringList Numbers(const QStringList& texts) {
 // Every window of the program, shown and painted the way the user meets it, after the cursor
 // has crossed the chart so that the readouts hold numbers. Windows are taken in the order of
 // their names, so that the same window is compared in both languages.
-std::vector<QStringList> ShowEveryWindow(ApplicationWindows& windows) {
+std::vector<WindowTexts> ShowEveryWindow(ApplicationWindows& windows) {
     windows.main.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&windows.main));
     windows.main.PaintBox1MouseMove(Qt::NoButton, Qt::NoModifier, 250, 200);
@@ -109,7 +116,7 @@ std::vector<QStringList> ShowEveryWindow(ApplicationWindows& windows) {
         return std::pair(QString::fromUtf8(a->metaObject()->className()), a->objectName()) <
                std::pair(QString::fromUtf8(b->metaObject()->className()), b->objectName());
     });
-    std::vector<QStringList> seen;
+    std::vector<WindowTexts> seen;
     for (QWidget* window : all) {
         window->show();
         window->grab(); // paints every control, as the screen would
@@ -121,7 +128,7 @@ std::vector<QStringList> ShowEveryWindow(ApplicationWindows& windows) {
     return seen;
 }
 
-std::vector<QStringList> EveryWindowsTexts() {
+std::vector<WindowTexts> EveryWindowsTexts() {
     test::TempDir dir;
     ProgramState state(dir.path());
     MessageHub hub;
@@ -131,17 +138,20 @@ std::vector<QStringList> EveryWindowsTexts() {
 }
 
 TEST(EnglishInterface, EveryWindowIsEnglishWithTheNumbersOfTheChineseOne) {
-    const std::vector<QStringList> chinese = EveryWindowsTexts();
+    const std::vector<WindowTexts> chinese = EveryWindowsTexts();
     ASSERT_TRUE(InstallLanguage(Language::English));
-    const std::vector<QStringList> english = EveryWindowsTexts();
+    const std::vector<WindowTexts> english = EveryWindowsTexts();
     ASSERT_GE(chinese.size(), 13u); // the main window and every window it opens
     ASSERT_EQ(english.size(), chinese.size());
     for (std::size_t w = 0; w < english.size(); ++w) {
-        ASSERT_EQ(english[w].size(), chinese[w].size()) << chinese[w].front().toStdString();
-        for (qsizetype i = 0; i < english[w].size(); ++i) {
-            EXPECT_FALSE(HasChineseText(english[w][i])) << english[w][i].toStdString();
-            EXPECT_EQ(Numbers({english[w][i]}), Numbers({chinese[w][i]})) << english[w][i].toStdString();
+        const QStringList& en = english[w].captions;
+        const QStringList& zh = chinese[w].captions;
+        ASSERT_EQ(en.size(), zh.size()) << zh.front().toStdString();
+        for (qsizetype i = 0; i < en.size(); ++i) {
+            EXPECT_FALSE(HasChineseText(en[i])) << en[i].toStdString();
+            EXPECT_EQ(Numbers({en[i]}), Numbers({zh[i]})) << en[i].toStdString();
         }
+        EXPECT_EQ(english[w].fields, chinese[w].fields) << zh.front().toStdString();
     }
 }
 
@@ -159,7 +169,7 @@ TEST(EnglishInterface, MessagesAndDialogCaptionsAreEnglish) {
 }
 
 TEST(ChineseInterface, WindowsKeepTheirTextsAndStandardDialogsUseQtsChinese) {
-    const std::vector<QStringList> before = EveryWindowsTexts();
+    const std::vector<WindowTexts> before = EveryWindowsTexts();
     ASSERT_TRUE(InstallLanguage(Language::Chinese)); // Debian: qt6-translations-l10n
     EXPECT_EQ(EveryWindowsTexts(), before);
     const QString yes = QCoreApplication::translate("QPlatformTheme", "&Yes");

@@ -803,5 +803,321 @@
         <source>参数输入错误！！！</source>
         <translation>Parameter input error!!!</translation>
     </message>
+    <message>
+        <source>默认单位为mm，可以输入50m，或50M，表示50Imper(mil) </source>
+        <translation>In mm by default; 50m or 50M means 50 mil </translation>
+    </message>
+    <message>
+        <source>单位为mm</source>
+        <translation>in mm</translation>
+    </message>
+    <message>
+        <source>Hammerstad–Jensen (1980) 静态模型给出特征阻抗和有效常数，Kirschning–Jansen (1982) 给出操作频率下的色散。适用范围：0.1 ≤ W/H ≤ 100，Er ≤ 128，色散约至 60 GHz</source>
+        <translation>Hammerstad–Jensen (1980) static model for the characteristic impedance and effective constant, Kirschning–Jansen (1982) for the dispersion at the operating frequency. Valid for 0.1 ≤ W/H ≤ 100, Er ≤ 128, dispersion up to about 60 GHz</translation>
+    </message>
+    <message>
+        <source>微带线计算</source>
+        <translation>Microstrip calculator</translation>
+    </message>
+    <message>
+        <source>微带线宽</source>
+        <translation>Width W</translation>
+    </message>
+    <message>
+        <source>基板厚度</source>
+        <translation>Height H</translation>
+    </message>
+    <message>
+        <source>铜簿厚度</source>
+        <translation>Copper T</translation>
+    </message>
+    <message>
+        <source>介电常数</source>
+        <translation>Er</translation>
+    </message>
+    <message>
+        <source>微带线长</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>负载阻抗</source>
+        <translation>Load Z</translation>
+    </message>
+    <message>
+        <source>特征阻抗</source>
+        <translation>Zo</translation>
+    </message>
+    <message>
+        <source>L  处阻抗</source>
+        <translation>Z at L</translation>
+    </message>
+    <message>
+        <source>L 处阻抗</source>
+        <translation>Z at L</translation>
+    </message>
+    <message>
+        <source>虚     部</source>
+        <translation>Imag.</translation>
+    </message>
+    <message>
+        <source>虚部</source>
+        <translation>Imag.</translation>
+    </message>
+    <message>
+        <source>实部</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>相   速  度</source>
+        <translation>Velocity</translation>
+    </message>
+    <message>
+        <source>相速度</source>
+        <translation>Velocity</translation>
+    </message>
+    <message>
+        <source>有效常数</source>
+        <translation>Eeff</translation>
+    </message>
+    <message>
+        <source>有效波长</source>
+        <translation>λ eff</translation>
+    </message>
+    <message>
+        <source>相     移</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source>相移</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source>工作频率</source>
+        <translation>Frequency</translation>
+    </message>
+    <message>
+        <source>输入阻抗求微带线宽</source>
+        <translation>Width from impedance</translation>
+    </message>
+    <message>
+        <source>最高工作频率</source>
+        <translation>Max. frequency</translation>
+    </message>
+    <message>
+        <source>特征参数计算</source>
+        <translation>Line analysis</translation>
+    </message>
+    <message>
+        <source>阻抗计算线宽</source>
+        <translation>Width from Zo</translation>
+    </message>
+    <message>
+        <source>业界通用模型</source>
+        <translation>Industry model</translation>
+    </message>
+    <message>
+        <source>静态</source>
+        <translation>static</translation>
+    </message>
+    <message>
+        <source>色散</source>
+        <translation>dispersion</translation>
+    </message>
+    <message>
+        <source>带状</source>
+        <translation>Strip</translation>
+    </message>
+    <message>
+        <source>环型</source>
+        <translation>Loop</translation>
+    </message>
+    <message>
+        <source>螺旋</source>
+        <translation>Spiral</translation>
+    </message>
+    <message>
+        <source>圈数</source>
+        <translation>Turns</translation>
+    </message>
+    <message>
+        <source>计算电感</source>
+        <translation>Inductance</translation>
+    </message>
+    <message>
+        <source>铜箔厚度错误.</source>
+        <translation>Wrong copper thickness.</translation>
+    </message>
+    <message>
+        <source>铜箔厚度错误</source>
+        <translation>Wrong copper thickness</translation>
+    </message>
+    <message>
+        <source>超出</source>
+        <translation>Outside</translation>
+    </message>
+    <message>
+        <source>负载阻抗实部</source>
+        <translation>Load Z real part</translation>
+    </message>
+    <message>
+        <source>负载阻抗虚部</source>
+        <translation>Load Z imaginary part</translation>
+    </message>
+    <message>
+        <source>带状电感长度 l</source>
+        <translation>Strip inductor length l</translation>
+    </message>
+    <message>
+        <source>环型电感尺寸 a</source>
+        <translation>Loop inductor size a</translation>
+    </message>
+    <message>
+        <source>螺旋电感外径 do</source>
+        <translation>Spiral outer diameter do</translation>
+    </message>
+    <message>
+        <source>螺旋电感内径 di</source>
+        <translation>Spiral inner diameter di</translation>
+    </message>
+    <message>
+        <source>带状电感长度</source>
+        <translation>Strip inductor length</translation>
+    </message>
+    <message>
+        <source>环型电感尺寸</source>
+        <translation>Loop inductor size</translation>
+    </message>
+    <message>
+        <source>螺旋电感外径</source>
+        <translation>Spiral outer diameter</translation>
+    </message>
+    <message>
+        <source>螺旋电感内径</source>
+        <translation>Spiral inner diameter</translation>
+    </message>
+    <message>
+        <source>螺旋电感的外径不能小于内径！</source>
+        <translation>The outer diameter of a spiral cannot be less than its inner diameter!</translation>
+    </message>
+    <message>
+        <source>应</source>
+        <translation>should be</translation>
+    </message>
+    <message>
+        <source>S参数输入方式</source>
+        <translation>S-parameter input</translation>
+    </message>
+    <message>
+        <source>复数计算</source>
+        <translation>Complex arithmetic</translation>
+    </message>
+    <message>
+        <source>输入实部</source>
+        <translation>Real in</translation>
+    </message>
+    <message>
+        <source>输入虚部</source>
+        <translation>Imag. in</translation>
+    </message>
+    <message>
+        <source>中间值</source>
+        <translation>Intermediate</translation>
+    </message>
+    <message>
+        <source>计算结果</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>S参数转换为Z参数</source>
+        <translation>S to Z parameters</translation>
+    </message>
+    <message>
+        <source>实部/模值</source>
+        <translation>Real/Mag.</translation>
+    </message>
+    <message>
+        <source>虚部/角度</source>
+        <translation>Imag./Angle</translation>
+    </message>
+    <message>
+        <source>极坐标输入</source>
+        <translation>Polar input</translation>
+    </message>
+    <message>
+        <source>文件输入</source>
+        <translation>From file</translation>
+    </message>
+    <message>
+        <source>|d|=|s11*s22-s12*s21|  当d&lt;1  k&gt;1 是稳定的</source>
+        <translation>|d|=|s11*s22-s12*s21|; stable when d&lt;1 and k&gt;1</translation>
+    </message>
+    <message>
+        <source>Rollett(K) 系数 当他大于1是稳定的</source>
+        <translation>Rollett stability factor K: stable above 1</translation>
+    </message>
+    <message>
+        <source>最大增益：</source>
+        <translation>Max. gain:</translation>
+    </message>
+    <message>
+        <source>稳定程度</source>
+        <translation>Stability</translation>
+    </message>
+    <message>
+        <source>源匹配增益db</source>
+        <translation>Source match gain dB</translation>
+    </message>
+    <message>
+        <source>正向传输增益db</source>
+        <translation>Forward gain dB</translation>
+    </message>
+    <message>
+        <source>负载匹配增益db</source>
+        <translation>Load match gain dB</translation>
+    </message>
+    <message>
+        <source>最大匹配增益</source>
+        <translation>Max. match gain</translation>
+    </message>
+    <message>
+        <source>K&gt;1 且 ⊿&lt;1 时为最大可用增益 MAG(db)，否则为最大稳定增益 MSG=|S21|/|S12|(db)</source>
+        <translation>Maximum available gain MAG(db) when K&gt;1 and ⊿&lt;1, else maximum stable gain MSG=|S21|/|S12|(db)</translation>
+    </message>
+    <message>
+        <source>源端稳定程度 u'=(1-|S22|²)/(|S11-d*S22'|+|S12*S21|)</source>
+        <translation>Source stability u'=(1-|S22|²)/(|S11-d*S22'|+|S12*S21|)</translation>
+    </message>
+    <message>
+        <source>输出稳定圆</source>
+        <translation>Output stability circle</translation>
+    </message>
+    <message>
+        <source>输出稳定圆心</source>
+        <translation>Output circle centre</translation>
+    </message>
+    <message>
+        <source>输出稳定圆心角度</source>
+        <translation>Output centre angle</translation>
+    </message>
+    <message>
+        <source>输入稳定圆</source>
+        <translation>Input stability circle</translation>
+    </message>
+    <message>
+        <source>频率:</source>
+        <translation>Frequency:</translation>
+    </message>
+    <message>
+        <source>项目主页: https://quorvane.example.org</source>
+        <translation>Project home page: https://quorvane.example.org</translation>
+    </message>
+    <message>
+        <source>联系邮箱: team@quorvane.example.org</source>
+        <translation>Contact e-mail: team@quorvane.example.org</translation>
+    </message>
+    <message>
+        <source>L 处阻抗 (f)</source>
+        <translation>Z at L (f)</translation>
+    </message>
 </context>
 </TS>
