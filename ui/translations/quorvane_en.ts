@@ -173,7 +173,7 @@
     </message>
     <message>
         <source>频率(Mhz)</source>
-        <translation>Frequency (MHz)</translation>
+        <translation>f (MHz)</translation>
     </message>
     <message>
         <source>距离(Km)</source>
@@ -181,11 +181,11 @@
     </message>
     <message>
         <source>发射Gt(dB)</source>
-        <translation>Transmit Gt(dB)</translation>
+        <translation>Tx Gt(dB)</translation>
     </message>
     <message>
         <source>接收Gr(dB)</source>
-        <translation>Receive Gr(dB)</translation>
+        <translation>Rx Gr(dB)</translation>
     </message>
     <message>
         <source>最大传输距离Km=4.12x(√发射天线高度＋√接收天线高度)</source>
@@ -561,15 +561,15 @@
     </message>
     <message>
         <source>线宽</source>
-        <translation>Width</translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>板厚</source>
-        <translation>Height</translation>
+        <translation>H</translation>
     </message>
     <message>
         <source>铜厚</source>
-        <translation>Copper</translation>
+        <translation>T</translation>
     </message>
     <message>
         <source>常数</source>
@@ -577,7 +577,7 @@
     </message>
     <message>
         <source>长度</source>
-        <translation>Length</translation>
+        <translation>L</translation>
     </message>
     <message>
         <source>单位mm</source>
@@ -1021,7 +1021,7 @@
     </message>
     <message>
         <source>中间值</source>
-        <translation>Intermediate</translation>
+        <translation>Interim</translation>
     </message>
     <message>
         <source>计算结果</source>
@@ -1089,7 +1089,7 @@
     </message>
     <message>
         <source>输出稳定圆</source>
-        <translation>Output stability circle</translation>
+        <translation>Out. circle</translation>
     </message>
     <message>
         <source>输出稳定圆心</source>
@@ -1101,7 +1101,7 @@
     </message>
     <message>
         <source>输入稳定圆</source>
-        <translation>Input stability circle</translation>
+        <translation>In. circle</translation>
     </message>
     <message>
         <source>频率:</source>
