@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTextDocument>
 
 namespace qv {
 
@@ -202,7 +203,8 @@ bool PlacedByLayout(const QWidget& control) {
 void FitText(QWidget& control, const QString& text) {
     if (PlacedByLayout(control) || text.contains(u'\n') || control.width() <= 0)
         return;
-    if (const auto* label = qobject_cast<const QLabel*>(&control); label && label->wordWrap())
+    if (const auto* label = qobject_cast<const QLabel*>(&control);
+        label && (label->wordWrap() || Qt::mightBeRichText(text)))
         return;
     constexpr qreal SmallestPoints = 7;
     QFont font = control.font();

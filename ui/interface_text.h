@@ -26,8 +26,9 @@ QString TranslateText(const QString& text, const TextLookup& lookup);
 QString Translated(const QString& text);
 
 // Translates the captions, hints, button texts, tab and header texts and list entries of the
-// window and all its children (not what the user types: only read-only fields are translated). A
-// fixed-position control whose English text is wider than the control gets a smaller font, down to 7 points.
+// window and all its children; of the fields only the read-only ones, never what the user types.
+// A fixed-position control whose English caption is wider than the control gets a smaller font,
+// down to 7 points.
 void TranslateWindowTexts(QWidget& window);
 
 // The same for the text a label, button or group box shows, which windows may set at any time.
