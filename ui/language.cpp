@@ -21,6 +21,16 @@ TextLookup& Lookup() {
     return lookup;
 }
 
+// Qt's own dialogs speak the interface's language already, and what they list (folders, files)
+// is the user's, never to be translated.
+bool IsQtDialog(const QWidget& window) {
+    for (const char* dialog :
+         {"QFileDialog", "QColorDialog", "QMessageBox", "QInputDialog", "QFontDialog", "QProgressDialog"})
+        if (window.inherits(dialog))
+            return true;
+    return false;
+}
+
 // Keeps the English interface English: windows are translated when shown, and texts that
 // windows set later just before they are painted. Tool tips are translated when they open.
 class InterfaceTextFilter final : public QObject {
@@ -29,28 +39,22 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (!widget)
+        const QEvent::Type type = event->type();
+        if (type != QEvent::Show && type != QEvent::Paint && type != QEvent::WindowTitleChange &&
+            type != QEvent::ToolTip)
             return false;
-        switch (event->type()) {
-        case QEvent::Show:
-            if (widget->isWindow())
-                TranslateWindowTexts(*widget);
-            break;
-        case QEvent::Paint:
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || IsQtDialog(*widget->window()))
+            return false;
+        if (type == QEvent::Show && widget->isWindow())
+            TranslateWindowTexts(*widget);
+        else if (type == QEvent::Paint)
             TranslateShownText(*widget);
-            break;
-        case QEvent::WindowTitleChange:
-            if (widget->isWindow() && HasChineseText(widget->windowTitle()))
-                widget->setWindowTitle(Translated(widget->windowTitle()));
-            break;
-        case QEvent::ToolTip:
-            if (HasChineseText(widget->toolTip()))
-                widget->setToolTip(Translated(widget->toolTip()));
-            break;
-        default:
-            break;
-        }
+        else if (type == QEvent::WindowTitleChange && widget->isWindow() &&
+                 HasChineseText(widget->windowTitle()))
+            widget->setWindowTitle(Translated(widget->windowTitle()));
+        else if (type == QEvent::ToolTip && HasChineseText(widget->toolTip()))
+            widget->setToolTip(Translated(widget->toolTip()));
         return false;
     }
 };

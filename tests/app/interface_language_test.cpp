@@ -10,6 +10,8 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -166,6 +168,20 @@ TEST(EnglishInterface, MessagesAndDialogCaptionsAreEnglish) {
     EXPECT_EQ(shown.messages, QStringList{QStringLiteral("Input error!")});
     EXPECT_EQ(shown.questions, QStringList{QStringLiteral("/tmp/a.smh exists. Overwrite it? ")});
     EXPECT_EQ(shown.dialogs, QStringList{QStringLiteral("Save chart")});
+}
+
+TEST(EnglishInterface, FileDialogsKeepTheUsersFolderNames) {
+    ASSERT_TRUE(InstallLanguage(Language::English));
+    test::TempDir dir;
+    const QString folder = QString::fromStdString(dir.file("圆图"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFileDialog dialog(nullptr, QStringLiteral("保存圆图"), folder);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.show();
+    dialog.grab();
+    const auto* lookIn = dialog.findChild<QComboBox*>(QStringLiteral("lookInCombo"));
+    ASSERT_NE(lookIn, nullptr);
+    EXPECT_EQ(lookIn->currentText(), folder);
 }
 
 TEST(ChineseInterface, WindowsKeepTheirTextsAndStandardDialogsUseQtsChinese) {
