@@ -234,11 +234,13 @@ void TranslateWidget(QWidget& widget) {
         if (edit->isReadOnly()) // shown, never typed: a caption in a field's clothes
             TranslateProperty([&] { return edit->text(); }, [&](const QString& t) { edit->setText(t); });
     }
-    // An editable list holds values; a fixed one holds choices worded for the user.
+    // An editable list holds values and a list of paths holds the user's folders; other lists hold
+    // choices worded for the user.
     if (auto* combo = qobject_cast<QComboBox*>(&widget); combo && !combo->isEditable())
         for (int i = 0; i < combo->count(); ++i)
-            TranslateProperty([&] { return combo->itemText(i); },
-                              [&](const QString& t) { combo->setItemText(i, t); });
+            if (!combo->itemText(i).contains(u'/'))
+                TranslateProperty([&] { return combo->itemText(i); },
+                                  [&](const QString& t) { combo->setItemText(i, t); });
     if (auto* tabs = qobject_cast<QTabWidget*>(&widget))
         for (int i = 0; i < tabs->count(); ++i) {
             TranslateProperty([&] { return tabs->tabText(i); },
