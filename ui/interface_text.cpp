@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -238,7 +239,7 @@ void TranslateWidget(QWidget& widget) {
     // choices worded for the user.
     if (auto* combo = qobject_cast<QComboBox*>(&widget); combo && !combo->isEditable())
         for (int i = 0; i < combo->count(); ++i)
-            if (!combo->itemText(i).contains(u'/'))
+            if (!QDir::isAbsolutePath(combo->itemText(i)))
                 TranslateProperty([&] { return combo->itemText(i); },
                                   [&](const QString& t) { combo->setItemText(i, t); });
     if (auto* tabs = qobject_cast<QTabWidget*>(&widget))
