@@ -55,6 +55,15 @@ in_root test ! -e /usr/bin/para.ini || fail "para.ini written beside the install
 in_root env XDG_RUNTIME_DIR=/tmp/runtime quorvane --batch /usr/share/quorvane/examples/demo_match.txt \
   | grep -q '^>RLmatch=' || fail "the example batch script printed no match figures"
 
+# The whole interface, every window made, in both languages; it runs until stopped.
+for lang in zh en; do
+  status=0
+  in_root env XDG_RUNTIME_DIR=/tmp/runtime QT_QPA_PLATFORM=offscreen timeout 5 quorvane --lang "$lang" \
+    2>"$root/tmp/stderr" || status=$?
+  [ "$status" -eq 124 ] || fail "the interface (--lang $lang) ended with status $status: $(cat "$root/tmp/stderr")"
+  grep -q "could not be loaded" "$root/tmp/stderr" && fail "--lang $lang: a translation is missing"
+done
+
 echo "check_package: removing it"
 in_root env DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq quorvane </dev/null >/dev/null
 in_root dpkg-query -W quorvane 2>/dev/null | grep -q . && fail "still listed by dpkg"
