@@ -1119,5 +1119,57 @@
         <source>L 处阻抗 (f)</source>
         <translation>Z at L (f)</translation>
     </message>
+    <message>
+        <source>基板厚度输入错误！</source>
+        <translation>Board height: input error!</translation>
+    </message>
+    <message>
+        <source>铜簿厚度输入错误！</source>
+        <translation>Copper thickness: input error!</translation>
+    </message>
+    <message>
+        <source>介电常数输入错误！</source>
+        <translation>Dielectric constant: input error!</translation>
+    </message>
+    <message>
+        <source>微带线宽输入错误！</source>
+        <translation>Line width: input error!</translation>
+    </message>
+    <message>
+        <source>特征阻抗输入错误！</source>
+        <translation>Characteristic impedance: input error!</translation>
+    </message>
+    <message>
+        <source>微带线长输入错误！</source>
+        <translation>Line length: input error!</translation>
+    </message>
+    <message>
+        <source>负载阻抗实部输入错误！</source>
+        <translation>Load resistance: input error!</translation>
+    </message>
+    <message>
+        <source>负载阻抗虚部输入错误！</source>
+        <translation>Load reactance: input error!</translation>
+    </message>
+    <message>
+        <source>铜厚输入错误！</source>
+        <translation>Copper thickness: input error!</translation>
+    </message>
+    <message>
+        <source>板厚输入错误！</source>
+        <translation>Board height: input error!</translation>
+    </message>
+    <message>
+        <source>线宽输入错误！</source>
+        <translation>Line width: input error!</translation>
+    </message>
+    <message>
+        <source>操作频率输入错误！</source>
+        <translation>Frequency: input error!</translation>
+    </message>
+    <message>
+        <source>圈数输入错误！</source>
+        <translation>Turns: input error!</translation>
+    </message>
 </context>
 </TS>
