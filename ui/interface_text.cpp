@@ -3,12 +3,12 @@
 #include "ui/language.h"
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -172,10 +172,25 @@ QString Translated(const QString& text) {
 
 namespace {
 
+// Sets only a changed text: a text without an English wording must not cause another repaint.
 template <typename Get, typename Set> void TranslateProperty(Get get, Set set) {
     const QString text = get();
-    if (HasChineseText(text))
-        set(Translated(text));
+    if (!HasChineseText(text))
+        return;
+    if (const QString english = Translated(text); english != text)
+        set(english);
+}
+
+// The captions of a header, which a window may set whenever it fills its table.
+void TranslateHeader(const QHeaderView& header) {
+    QAbstractItemModel* model = header.model();
+    if (!model)
+        return;
+    const Qt::Orientation orientation = header.orientation();
+    const int count = orientation == Qt::Horizontal ? model->columnCount() : model->rowCount();
+    for (int section = 0; section < count; ++section)
+        TranslateProperty([&] { return model->headerData(section, orientation).toString(); },
+                          [&](const QString& t) { model->setHeaderData(section, orientation, t); });
 }
 
 // Width the control needs for its text in its current font.
@@ -249,14 +264,6 @@ void TranslateWidget(QWidget& widget) {
             TranslateProperty([&] { return tabs->tabToolTip(i); },
                               [&](const QString& t) { tabs->setTabToolTip(i, t); });
         }
-    if (auto* view = qobject_cast<QAbstractItemView*>(&widget); view && view->model()) {
-        QAbstractItemModel& model = *view->model();
-        for (const auto& [orientation, count] :
-             {std::pair{Qt::Horizontal, model.columnCount()}, std::pair{Qt::Vertical, model.rowCount()}})
-            for (int section = 0; section < count; ++section)
-                TranslateProperty([&] { return model.headerData(section, orientation).toString(); },
-                                  [&](const QString& t) { model.setHeaderData(section, orientation, t); });
-    }
     for (QAction* action : widget.actions()) {
         TranslateProperty([&] { return action->text(); }, [&](const QString& t) { action->setText(t); });
         TranslateProperty([&] { return action->toolTip(); },
@@ -275,6 +282,8 @@ void TranslateShownText(QWidget& widget) {
         TranslateProperty([&] { return button->text(); }, [&](const QString& t) { button->setText(t); });
     else if (auto* group = qobject_cast<QGroupBox*>(&widget))
         TranslateProperty([&] { return group->title(); }, [&](const QString& t) { group->setTitle(t); });
+    else if (const auto* header = qobject_cast<const QHeaderView*>(&widget))
+        TranslateHeader(*header);
 }
 
 void TranslateWindowTexts(QWidget& window) {

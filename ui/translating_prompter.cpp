@@ -8,6 +8,10 @@ void TranslatingPrompter::showMessage(const QString& text) {
     shown_.showMessage(Translated(text));
 }
 
+void TranslatingPrompter::showWarningToIgnore(const QString& text) {
+    shown_.showWarningToIgnore(Translated(text));
+}
+
 Prompter::Answer TranslatingPrompter::ask(const QString& text, bool withCancel) {
     return shown_.ask(Translated(text), withCancel);
 }

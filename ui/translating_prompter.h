@@ -10,6 +10,7 @@ class TranslatingPrompter final : public Prompter {
 public:
     explicit TranslatingPrompter(Prompter& shown) : shown_(shown) {}
     void showMessage(const QString& text) override;
+    void showWarningToIgnore(const QString& text) override;
     Answer ask(const QString& text, bool withCancel = false) override;
     std::optional<QString> openFileName(const QString& caption, const QString& directory,
                                         const QString& filter) override;

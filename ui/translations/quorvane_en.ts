@@ -1171,5 +1171,137 @@
         <source>圈数输入错误！</source>
         <translation>Turns: input error!</translation>
     </message>
+    <message>
+        <source>输入错误！反射系数的模不能大于1</source>
+        <translation>Input error! The magnitude of the reflection coefficient cannot exceed 1</translation>
+    </message>
+    <message>
+        <source>输入错误！Q值必须大于0</source>
+        <translation>Input error! Q must be greater than 0</translation>
+    </message>
+    <message>
+        <source>匹配网络已经改变,保存吗？</source>
+        <translation>The matching network has changed. Save it?</translation>
+    </message>
+    <message>
+        <source>保存匹配网络</source>
+        <translation>Save matching network</translation>
+    </message>
+    <message>
+        <source>S参数文件输入</source>
+        <translation>S-parameter file</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>S参数表</source>
+        <translation>S-parameter table</translation>
+    </message>
+    <message>
+        <source>显示间隔</source>
+        <translation>Show every</translation>
+    </message>
+    <message>
+        <source>图上显示</source>
+        <translation>On chart</translation>
+    </message>
+    <message>
+        <source>设置为负载</source>
+        <translation>Set as load</translation>
+    </message>
+    <message>
+        <source>设置为源点</source>
+        <translation>Set as source</translation>
+    </message>
+    <message>
+        <source>无法保存</source>
+        <translation>Cannot save</translation>
+    </message>
+    <message>
+        <source>无法读取文件</source>
+        <translation>Cannot read the file</translation>
+    </message>
+    <message>
+        <source>无法保存文件</source>
+        <translation>Cannot save the file</translation>
+    </message>
+    <message>
+        <source>文件太大，不是</source>
+        <translation>File too large, not an</translation>
+    </message>
+    <message>
+        <source>参数文件：</source>
+        <translation>-parameter file:</translation>
+    </message>
+    <message>
+        <source>参数文件</source>
+        <translation>-parameter file</translation>
+    </message>
+    <message>
+        <source>频率MHz</source>
+        <translation>Freq. MHz</translation>
+    </message>
+    <message>
+        <source>第</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>行：</source>
+        <translation>: </translation>
+    </message>
+    <message>
+        <source>行：缺少</source>
+        <translation>: missing</translation>
+    </message>
+    <message>
+        <source>的数值</source>
+        <translation>value</translation>
+    </message>
+    <message>
+        <source>超出数值范围</source>
+        <translation>out of range</translation>
+    </message>
+    <message>
+        <source>注意：文件中没有数据行</source>
+        <translation>Note: the file has no data lines</translation>
+    </message>
+    <message>
+        <source>注意：文件中是</source>
+        <translation>Note: the file holds</translation>
+    </message>
+    <message>
+        <source>参数，表中按</source>
+        <translation>-parameters; the table shows them as</translation>
+    </message>
+    <message>
+        <source>参数显示</source>
+        <translation>-parameters</translation>
+    </message>
+    <message>
+        <source>注意：文件的参考阻抗为</source>
+        <translation>Note: the reference impedance of the file is</translation>
+    </message>
+    <message>
+        <source>欧，不是</source>
+        <translation>Ω, not</translation>
+    </message>
+    <message>
+        <source>欧；数值没有换算到</source>
+        <translation>Ω; the values are not converted to</translation>
+    </message>
+    <message>
+        <source>文件超过</source>
+        <translation>The file has more than</translation>
+    </message>
+    <message>
+        <source>行，不是</source>
+        <translation>lines: not an</translation>
+    </message>
+    <message>
+        <source>线宽:</source>
+        <translation>W:</translation>
+    </message>
 </context>
 </TS>
