@@ -1,10 +1,7 @@
 #include "ui/language.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <QWidget>
