@@ -17,6 +17,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args, const char* q
             target = &result.chartSize;
         else if (option == "--batch")
             target = &result.batch;
+        else if (option == "--lang")
+            target = &result.lang;
         if (!target) {
             result.error = "unknown option: " + option;
             return result;

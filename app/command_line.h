@@ -11,6 +11,7 @@ struct CommandLine {
     std::string saveChart; // --save-chart FILE
     std::string chartSize; // --chart-size WxH
     std::string batch;     // --batch FILE ("-" for standard input)
+    std::string lang;      // --lang en|zh; empty: QUORVANE_LANG, else Chinese
     std::string error;     // a message for an unknown or incomplete option
 };
 

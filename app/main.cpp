@@ -6,9 +6,12 @@
 #include "core/atomic_file.h"
 #include "core/program_directory.h"
 #include "core/program_state.h"
+#include "ui/language.h"
 #include "ui/message_hub.h"
 #include "ui/prompter.h"
+#include "ui/translating_prompter.h"
 
+#include <QIcon>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -54,6 +57,9 @@ int main(int argc, char** argv) {
             return Fail("--chart-size needs WxH, for example 841x633");
         chartSize = *parsed;
     }
+    const std::optional<qv::Language> language = qv::LanguageOption(options.lang);
+    if (!options.lang.empty() && !language)
+        return Fail("--lang needs en or zh");
     if (!options.batch.empty() && !options.chartSize.empty())
         return Fail("--chart-size is not used with --batch: the chart is the main window's drawing area");
 
@@ -72,7 +78,14 @@ int main(int argc, char** argv) {
     if (headless)
         return qv::SaveChartPicture(programDirectory, options.saveChart, chartSize);
 
-    qv::QtPrompter prompter;
+    // Batch output and files never change with the language; only the interface does.
+    if (!qv::InstallLanguage(qv::ChooseLanguage(language, std::getenv("QUORVANE_LANG"))))
+        std::fprintf(stderr, "quorvane: the interface's translation could not be loaded\n");
+    qv::QuorvaneApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quorvane")));
+    qv::QuorvaneApplication::setDesktopFileName(QStringLiteral("quorvane"));
+
+    qv::QtPrompter dialogs;
+    qv::TranslatingPrompter prompter(dialogs);
     app.setErrorPrompter(&prompter);
     qv::SingleInstance instance(qv::SingleInstance::DefaultServerName());
     if (!ClaimSingleInstance(instance, prompter))

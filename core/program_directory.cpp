@@ -41,8 +41,19 @@ std::string UserConfigDirectory() {
     return HomeDirectory() + "/.config/quorvane";
 }
 
+bool IsInstalledProgram(const std::string& executableDirectory) {
+    if (executableDirectory.empty())
+        return false;
+    const std::filesystem::path folder(executableDirectory);
+    std::error_code ignored;
+    return folder.filename() == "bin" &&
+           std::filesystem::is_directory(folder / ".." / "share" / "quorvane", ignored);
+}
+
 std::string ResolveProgramDirectory(const std::string& executableDirectory, const std::string& override) {
-    const std::string chosen = override.empty() ? executableDirectory : override;
+    std::string chosen = override;
+    if (chosen.empty() && !IsInstalledProgram(executableDirectory))
+        chosen = executableDirectory;
     if (!chosen.empty()) {
         CreateDirectories(chosen);
         if (IsWritableDirectory(chosen))

@@ -11,9 +11,14 @@ bool IsWritableDirectory(const std::string& directory);
 
 std::string UserConfigDirectory();
 
+// True for an executable installed under a prefix: it sits in a "bin" folder beside
+// share/quorvane, where the installation puts its example scripts.
+bool IsInstalledProgram(const std::string& executableDirectory);
+
 // The program directory for a start: override (from --data-dir or QUORVANE_HOME) if given, else
-// the executable's directory; falls back to UserConfigDirectory() when that is not writable.
-// Creates the directory when it does not exist.
+// the executable's directory; UserConfigDirectory() for an installed program and whenever the
+// chosen directory is not writable (an installed program run by root must not write into
+// <prefix>/bin). Creates the directory when it does not exist.
 std::string ResolveProgramDirectory(const std::string& executableDirectory, const std::string& override);
 
 } // namespace qv

@@ -10,6 +10,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth fonts-wqy-microhei
   clang-format
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+  desktop-file-utils librsvg2-bin man-db dpkg-dev fakeroot
 )
 
 missing=()

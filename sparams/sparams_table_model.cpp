@@ -1,5 +1,6 @@
 #include "sparams/sparams_table_model.h"
 
+#include "ui/interface_text.h"
 #include "ui/qt_text.h"
 
 #include <QBrush>
@@ -64,7 +65,7 @@ QVariant SParamsTableModel::headerData(int section, Qt::Orientation orientation,
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return Q(LayoutOfFormat(format_).captions[static_cast<std::size_t>(section)]);
+        return Translated(Q(LayoutOfFormat(format_).captions[static_cast<std::size_t>(section)]));
     case Qt::ForegroundRole:
         return QBrush(Qt::blue);
     case Qt::FontRole: {

@@ -6,9 +6,10 @@ namespace qv {
 namespace {
 
 TEST(CommandLine, ReadsEachOptionWithItsValue) {
-    const CommandLine c =
-        ParseCommandLine({"--data-dir", "/d", "--save-chart", "x.bmp", "--chart-size", "100x50"}, nullptr);
+    const CommandLine c = ParseCommandLine(
+        {"--data-dir", "/d", "--save-chart", "x.bmp", "--chart-size", "100x50", "--lang", "en"}, nullptr);
     EXPECT_EQ(c.error, "");
+    EXPECT_EQ(c.lang, "en");
     EXPECT_EQ(c.dataDir, "/d");
     EXPECT_EQ(c.saveChart, "x.bmp");
     EXPECT_EQ(c.chartSize, "100x50");

@@ -216,3 +216,17 @@ TEST_F(ParaIniFile, ALargeFileIsParsedOnceForEveryKeyAtStart) {
     ASSERT_TRUE(para.WriteParaString("Fo", "1G"));
     EXPECT_EQ(para.ReadParaString("Fo"), "1G");
 }
+
+TEST(ProgramDirectory, InstalledProgramKeepsItsSettingsInTheUserFolder) {
+    test::TempDir dir;
+    const ScopedEnv xdg("XDG_CONFIG_HOME", dir.path().c_str());
+    const std::string bin = dir.file("prefix/bin");
+    std::filesystem::create_directories(bin);
+    EXPECT_FALSE(IsInstalledProgram(bin)); // a writable bin folder alone is a build or a copy
+    EXPECT_EQ(ResolveProgramDirectory(bin, ""), bin);
+
+    std::filesystem::create_directories(dir.file("prefix/share/quorvane"));
+    EXPECT_TRUE(IsInstalledProgram(bin));
+    EXPECT_EQ(ResolveProgramDirectory(bin, ""), dir.file("quorvane"));
+    EXPECT_EQ(ResolveProgramDirectory(bin, dir.file("chosen")), dir.file("chosen")); // --data-dir still wins
+}

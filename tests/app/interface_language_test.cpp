@@ -1,0 +1,196 @@
+#include "app/startup.h"
+#include "core/program_state.h"
+#include "support/scripted_prompter.h"
+#include "support/test_paths.h"
+#include "ui/language.h"
+#include "ui/message_hub.h"
+#include "ui/translating_prompter.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTest>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace qv {
+namespace {
+
+TEST(InterfaceText, TranslatesWholeTextsThenChineseRunsAndKeepsTheRest) {
+    const QMap<QString, QString> english = {{QStringLiteral("输入错误！"), QStringLiteral("Input error!")},
+                                            {QStringLiteral("接入元件"), QStringLiteral("Elements")},
+                                            {QStringLiteral("衰减"), QStringLiteral("Loss")},
+                                            {QStringLiteral("电压驻波比"), QStringLiteral("VSWR")},
+                                            {QStringLiteral("文件"), QStringLiteral("File")}};
+    const TextLookup lookup = [&](const QString& chinese) { return english.value(chinese, QString()); };
+    const std::vector<std::pair<const char*, const char*>> cases = {
+        {"输入错误！", "Input error!"},                   // the whole text
+        {"接入元件12", "Elements 12"},                    // a run beside a number
+        {"衰                减=-0.1235", "Loss=-0.1235"}, // spaces inside a run
+        {"电 压 驻 波 比=1.0000", "VSWR=1.0000"},
+        {"文件：a.smh", "File: a.smh"},           // unknown run: pieces, ASCII punctuation
+        {"未知的词=5", "未知的词=5"},             // no English: left as it is
+        {"RLmatch=12.34 dB", "RLmatch=12.34 dB"}, // nothing Chinese
+        {"", ""}};
+    for (const auto& [chinese, expected] : cases)
+        EXPECT_EQ(TranslateText(QString::fromUtf8(chinese), lookup), QString::fromUtf8(expected)) << chinese;
+    EXPECT_FALSE(HasChineseText(QStringLiteral("“quoted” text…")));
+    EXPECT_TRUE(HasChineseText(QStringLiteral("a！")));
+}
+
+TEST(InterfaceText, LanguageComesFromTheOptionThenTheEnvironmentElseChinese) {
+    EXPECT_EQ(LanguageOption("en"), Language::English);
+    EXPECT_EQ(LanguageOption("zh"), Language::Chinese);
+    EXPECT_EQ(LanguageOption("english"), std::nullopt);
+    EXPECT_EQ(ChooseLanguage(std::nullopt, nullptr), Language::Chinese);
+    EXPECT_EQ(ChooseLanguage(std::nullopt, "en_GB.UTF-8"), Language::English);
+    EXPECT_EQ(ChooseLanguage(std::nullopt, "de_DE.UTF-8"), Language::Chinese);
+    EXPECT_EQ(ChooseLanguage(Language::Chinese, "en"), Language::Chinese);
+}
+
+// What a user sees of a window, control by control, in a fixed order: captions, hints, buttons,
+// tabs, list entries and headers; and apart from them, what the fields hold, which the user
+// types and which are never translated.
+struct WindowTexts {
+    QStringList captions;
+    QStringList fields;
+    bool operator==(const WindowTexts&) const = default;
+};
+
+WindowTexts VisibleTexts(QWidget& window) {
+    WindowTexts texts{{window.windowTitle()}, {}};
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&window))
+            continue;
+        QString text = w->toolTip() + u'|' + w->statusTip();
+        if (auto* label = qobject_cast<QLabel*>(w))
+            text += u'|' + label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            text += u'|' + button->text();
+        if (auto* group = qobject_cast<QGroupBox*>(w))
+            text += u'|' + group->title();
+        if (auto* edit = qobject_cast<QLineEdit*>(w))
+            (edit->isReadOnly() ? text : texts.fields.emplace_back()) += u'|' + edit->text();
+        if (auto* combo = qobject_cast<QComboBox*>(w))
+            for (int i = 0; i < combo->count(); ++i)
+                text += u'|' + combo->itemText(i);
+        if (auto* tabs = qobject_cast<QTabWidget*>(w))
+            for (int i = 0; i < tabs->count(); ++i)
+                text += u'|' + tabs->tabText(i);
+        if (auto* view = qobject_cast<QAbstractItemView*>(w); view && view->model())
+            for (int c = 0; c < view->model()->columnCount(); ++c)
+                text += u'|' + view->model()->headerData(c, Qt::Horizontal).toString();
+        texts.captions << text;
+    }
+    return texts;
+}
+
+QStringList Numbers(const QStringList& texts) {
+    static const QRegularExpression number(QStringLiteral("[0-9]+(\\.[0-9]+)?"));
+    QStringList found;
+    for (const QString& text : texts)
+        for (const QRegularExpressionMatch& m : number.globalMatch(text))
+            found << m.captured();
+    return found;
+}
+
+// Every window of the program, shown and painted the way the user meets it, after the cursor
+// has crossed the chart so that the readouts hold numbers. Windows are taken in the order of
+// their names, so that the same window is compared in both languages.
+std::vector<WindowTexts> ShowEveryWindow(ApplicationWindows& windows) {
+    windows.main.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&windows.main));
+    windows.main.PaintBox1MouseMove(Qt::NoButton, Qt::NoModifier, 250, 200);
+    QList<QWidget*> all;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog || w->windowType() == Qt::Tool)
+            all << w;
+    std::sort(all.begin(), all.end(), [](const QWidget* a, const QWidget* b) {
+        return std::pair(QString::fromUtf8(a->metaObject()->className()), a->objectName()) <
+               std::pair(QString::fromUtf8(b->metaObject()->className()), b->objectName());
+    });
+    std::vector<WindowTexts> seen;
+    for (QWidget* window : all) {
+        window->show();
+        window->grab(); // paints every control, as the screen would
+        seen.push_back(VisibleTexts(*window));
+        if (window != &windows.main)
+            window->hide();
+    }
+    windows.main.hide();
+    return seen;
+}
+
+std::vector<WindowTexts> EveryWindowsTexts() {
+    test::TempDir dir;
+    ProgramState state(dir.path());
+    MessageHub hub;
+    test::ScriptedPrompter prompter;
+    ApplicationWindows windows(state, hub, prompter);
+    return ShowEveryWindow(windows);
+}
+
+TEST(EnglishInterface, EveryWindowIsEnglishWithTheNumbersOfTheChineseOne) {
+    const std::vector<WindowTexts> chinese = EveryWindowsTexts();
+    ASSERT_TRUE(InstallLanguage(Language::English));
+    const std::vector<WindowTexts> english = EveryWindowsTexts();
+    ASSERT_GE(chinese.size(), 16u); // the main window and every window it opens
+    ASSERT_EQ(english.size(), chinese.size());
+    for (std::size_t w = 0; w < english.size(); ++w) {
+        const QStringList& en = english[w].captions;
+        const QStringList& zh = chinese[w].captions;
+        ASSERT_EQ(en.size(), zh.size()) << zh.front().toStdString();
+        for (qsizetype i = 0; i < en.size(); ++i) {
+            EXPECT_FALSE(HasChineseText(en[i])) << en[i].toStdString();
+            EXPECT_EQ(Numbers({en[i]}), Numbers({zh[i]})) << en[i].toStdString();
+        }
+        EXPECT_EQ(english[w].fields, chinese[w].fields) << zh.front().toStdString();
+    }
+}
+
+TEST(EnglishInterface, MessagesAndDialogCaptionsAreEnglish) {
+    ASSERT_TRUE(InstallLanguage(Language::English));
+    test::ScriptedPrompter shown;
+    TranslatingPrompter prompter(shown);
+    prompter.showMessage(QStringLiteral("输入错误！"));
+    prompter.ask(QStringLiteral("/tmp/a.smh文件存在是否覆盖 "));
+    prompter.saveFileName(QStringLiteral("保存圆图"), QStringLiteral("/tmp/圆图"),
+                          QStringLiteral("bmp files (*.bmp)"));
+    EXPECT_EQ(shown.messages, QStringList{QStringLiteral("Input error!")});
+    EXPECT_EQ(shown.questions, QStringList{QStringLiteral("/tmp/a.smh exists. Overwrite it? ")});
+    EXPECT_EQ(shown.dialogs, QStringList{QStringLiteral("Save chart")});
+}
+
+TEST(EnglishInterface, FileDialogsKeepTheUsersFolderNames) {
+    ASSERT_TRUE(InstallLanguage(Language::English));
+    test::TempDir dir;
+    const QString folder = QString::fromStdString(dir.file("圆图"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFileDialog dialog(nullptr, QStringLiteral("保存圆图"), folder);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.show();
+    dialog.grab();
+    const auto* lookIn = dialog.findChild<QComboBox*>(QStringLiteral("lookInCombo"));
+    ASSERT_NE(lookIn, nullptr);
+    EXPECT_EQ(lookIn->currentText(), folder);
+}
+
+TEST(ChineseInterface, WindowsKeepTheirTextsAndStandardDialogsUseQtsChinese) {
+    const std::vector<WindowTexts> before = EveryWindowsTexts();
+    ASSERT_TRUE(InstallLanguage(Language::Chinese)); // Debian: qt6-translations-l10n
+    EXPECT_EQ(EveryWindowsTexts(), before);
+    const QString yes = QCoreApplication::translate("QPlatformTheme", "&Yes");
+    EXPECT_TRUE(HasChineseText(yes)) << yes.toStdString();
+}
+
+} // namespace
+} // namespace qv
