@@ -7,6 +7,7 @@
 #include "matching/response_locus.h"
 #include "matching/response_plot.h"
 #include "ui/fixed_dialog.h"
+#include "ui/interface_text.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
 
@@ -99,17 +100,17 @@ Tfresp::Tfresp(ProgramState& state, Prompter& prompter, LoadReader readLoad, QWi
     chart_ = new QChart;
     chart_->legend()->setAlignment(Qt::AlignBottom);
     returnLoss_ = new QLineSeries;
-    returnLoss_->setName(Q("回波损耗 dB"));
+    returnLoss_->setName(Translated(Q("回波损耗 dB")));
     returnLoss_->setPen(QPen(QColor(200, 0, 0), 2));
     vswr_ = new QLineSeries;
-    vswr_->setName(Q("驻波比"));
+    vswr_->setName(Translated(Q("驻波比")));
     vswr_->setPen(QPen(QColor(0, 0, 200), 2));
     design_ = new QLineSeries;
     design_->setName(QStringLiteral("Fo"));
     design_->setPen(QPen(QColor(0, 120, 0), 1, Qt::DashLine));
     bandTop_ = new QLineSeries(this);
     band_ = new QAreaSeries(bandTop_);
-    band_->setName(Q("频带"));
+    band_->setName(Translated(Q("频带")));
     band_->setColor(QColor(255, 200, 0, 70));
     band_->setBorderColor(QColor(255, 200, 0, 70));
     for (QAbstractSeries* s : std::initializer_list<QAbstractSeries*>{band_, returnLoss_, vswr_, design_})
@@ -118,9 +119,9 @@ Tfresp::Tfresp(ProgramState& state, Prompter& prompter, LoadReader readLoad, QWi
     frequencyAxis_ = new QValueAxis;
     frequencyAxis_->setTitleText(QStringLiteral("MHz"));
     returnLossAxis_ = new QValueAxis;
-    returnLossAxis_->setTitleText(Q("回波损耗 dB"));
+    returnLossAxis_->setTitleText(Translated(Q("回波损耗 dB")));
     vswrAxis_ = new QValueAxis;
-    vswrAxis_->setTitleText(Q("驻波比"));
+    vswrAxis_->setTitleText(Translated(Q("驻波比")));
     vswrAxis_->setRange(1, VswrAxisTop);
     vswrAxis_->setTickCount(10);
     vswrAxis_->setLabelFormat(QStringLiteral("%.0f"));

@@ -1303,5 +1303,141 @@
         <source>线宽:</source>
         <translation>W:</translation>
     </message>
+    <message>
+        <source>频率响应</source>
+        <translation>Frequency response</translation>
+    </message>
+    <message>
+        <source>起始频率</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>终止频率</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>点数</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>门限dB</source>
+        <translation>Threshold dB</translation>
+    </message>
+    <message>
+        <source>扫描</source>
+        <translation>Sweep</translation>
+    </message>
+    <message>
+        <source>负载文件...</source>
+        <translation>Load file...</translation>
+    </message>
+    <message>
+        <source>负载的S参数文件</source>
+        <translation>S-parameter file of the load</translation>
+    </message>
+    <message>
+        <source>匹配设置的负载（恒定）</source>
+        <translation>Load of the match setup (constant)</translation>
+    </message>
+    <message>
+        <source>匹配设置的负载</source>
+        <translation>Load of the match setup</translation>
+    </message>
+    <message>
+        <source>恒定</source>
+        <translation>constant</translation>
+    </message>
+    <message>
+        <source>S参数文件的S11（端口1）</source>
+        <translation>S11 of an S-parameter file (port 1)</translation>
+    </message>
+    <message>
+        <source>S参数文件的S22（端口2）</source>
+        <translation>S22 of an S-parameter file (port 2)</translation>
+    </message>
+    <message>
+        <source>S参数文件的S</source>
+        <translation>S of an S-parameter file</translation>
+    </message>
+    <message>
+        <source>端口</source>
+        <translation>port</translation>
+    </message>
+    <message>
+        <source>负载：匹配设置的负载（恒定）</source>
+        <translation>Load: load of the match setup (constant)</translation>
+    </message>
+    <message>
+        <source>回波损耗 dB</source>
+        <translation>Return loss dB</translation>
+    </message>
+    <message>
+        <source>回波损耗</source>
+        <translation>Return loss</translation>
+    </message>
+    <message>
+        <source>驻波比</source>
+        <translation>VSWR</translation>
+    </message>
+    <message>
+        <source>频带</source>
+        <translation>Band</translation>
+    </message>
+    <message>
+        <source>相对带宽</source>
+        <translation>fractional bandwidth</translation>
+    </message>
+    <message>
+        <source>没有设置负载和源阻抗</source>
+        <translation>No load and source set</translation>
+    </message>
+    <message>
+        <source>工作频率不在扫描范围内</source>
+        <translation>The design frequency is outside the sweep</translation>
+    </message>
+    <message>
+        <source>工作频率处无法计算</source>
+        <translation>Cannot be computed at the design frequency</translation>
+    </message>
+    <message>
+        <source>匹配达不到</source>
+        <translation>The match never reaches</translation>
+    </message>
+    <message>
+        <source>工作频率处回波损耗为</source>
+        <translation>return loss at the design frequency is</translation>
+    </message>
+    <message>
+        <source>个频率点无法计算</source>
+        <translation>frequencies could not be computed</translation>
+    </message>
+    <message>
+        <source>未画出</source>
+        <translation>not drawn</translation>
+    </message>
+    <message>
+        <source>如</source>
+        <translation>e.g.</translation>
+    </message>
+    <message>
+        <source>频带超出扫描范围</source>
+        <translation>band reaches beyond the sweep</translation>
+    </message>
+    <message>
+        <source>计算失败</source>
+        <translation>computation failed</translation>
+    </message>
+    <message>
+        <source>不在负载文件的频率范围内</source>
+        <translation>is outside the load file's frequencies</translation>
+    </message>
+    <message>
+        <source>请先用“负载文件...”选择S参数文件</source>
+        <translation>Choose an S-parameter file with "Load file..." first</translation>
+    </message>
+    <message>
+        <source>所有文件</source>
+        <translation>All files</translation>
+    </message>
 </context>
 </TS>
