@@ -1,0 +1,201 @@
+#include "core/conversions.h"
+#include "matching/auto_match.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <random>
+
+using namespace qv;
+
+namespace {
+
+constexpr Real mm = 1e-3L;
+
+AutoMatchRequest Request(Complex load, Complex source, Real Fo = 500e6L, Real Zo = 50) {
+    AutoMatchRequest r;
+    r.load = load;
+    r.source = source;
+    r.Fo = Fo;
+    r.Zo = Zo;
+    r.substrate = {0, 1.5L * mm, 0.8L * mm, 0.035L * mm, 4.4L, 0};
+    return r;
+}
+
+// The return loss at the end of the chain, from the node calculation and the match figures alone.
+Real AppliedReturnLoss(const AutoMatchRequest& r, const std::vector<ElementSpec>& elements) {
+    Complex node{r.load.re / r.Zo, r.load.im / r.Zo};
+    for (const ElementSpec& e : elements)
+        node = ComputeElementStep(node, e, {r.Fo, r.Zo, r.effflag})->node;
+    return MatchQuality(node, {r.source.re / r.Zo, r.source.im / r.Zo}, r.matchflag).returnLossDb;
+}
+
+int Count(const AutoMatchResult& result, MatchTopology topology) {
+    int n = 0;
+    for (const MatchSolution& s : result.solutions)
+        n += s.topology == topology;
+    return n;
+}
+
+const MatchSolution* FindL(const AutoMatchResult& result, int firstKind, int secondKind) {
+    for (const MatchSolution& s : result.solutions)
+        if (s.topology == MatchTopology::LNetwork && s.elements.size() == 2 && s.elements[0].kind == firstKind &&
+            s.elements[1].kind == secondKind)
+            return &s;
+    return nullptr;
+}
+
+} // namespace
+
+// ZL = 200 - j100 onto a 100-ohm line at 500 MHz: shunt element at the load, then series. The
+// closed forms give B = (XL +- sqrt(RL/Z0) sqrt(RL^2 + XL^2 - Z0 RL)) / (RL^2 + XL^2) and
+// X = 1/B + XL Z0/RL - Z0/(B RL); the published parts are 0.92 pF + 38.8 nH and 46.1 nH + 2.61 pF.
+TEST(AutoMatch, LNetworksAgreeWithTheTextbookClosedForms) {
+    const Real RL = 200, XL = -100, Z0 = 100, omega = TwoPi * 500e6L;
+    AutoMatchRequest r = Request({RL, XL}, {Z0, 0}, 500e6L, Z0);
+    const AutoMatchResult result = SynthesiseMatches(r);
+    const Real root = std::sqrt(RL / Z0) * std::sqrt(RL * RL + XL * XL - Z0 * RL);
+    for (int sign : {1, -1}) {
+        const Real B = (XL + sign * root) / (RL * RL + XL * XL);
+        const Real X = 1 / B + XL * Z0 / RL - Z0 / (B * RL);
+        const MatchSolution* s = B > 0 ? FindL(result, ShuntCapacitor, SeriesInductor)
+                                       : FindL(result, ShuntInductor, SeriesCapacitor);
+        ASSERT_NE(s, nullptr);
+        const Real shunt = B > 0 ? B / omega : -1 / (omega * B);
+        const Real series = X > 0 ? X / omega : -1 / (omega * X);
+        EXPECT_NEAR(s->elements[0].value, shunt, shunt * 1e-15L);
+        EXPECT_NEAR(s->elements[1].value, series, series * 1e-15L);
+    }
+    EXPECT_NEAR(FindL(result, ShuntCapacitor, SeriesInductor)->elements[0].value, 0.92e-12L, 0.01e-12L);
+    EXPECT_NEAR(FindL(result, ShuntCapacitor, SeriesInductor)->elements[1].value, 38.8e-9L, 0.4e-9L);
+    EXPECT_NEAR(FindL(result, ShuntInductor, SeriesCapacitor)->elements[0].value, 46.1e-9L, 0.1e-9L);
+    EXPECT_NEAR(FindL(result, ShuntInductor, SeriesCapacitor)->elements[1].value, 2.61e-12L, 0.02e-12L);
+    // RL < Z0 puts the series element at the load: X = +-sqrt(RL (Z0 - RL)) - XL.
+    const AutoMatchResult low = SynthesiseMatches(Request({25, 10}, {50, 0}));
+    for (const MatchSolution& s : low.solutions)
+        EXPECT_TRUE(s.topology != MatchTopology::LNetwork || s.elements[0].kind == SeriesCapacitor ||
+                    s.elements[0].kind == SeriesInductor);
+    EXPECT_EQ(Count(low, MatchTopology::LNetwork), 2);
+}
+
+// Loads on a real 50-ohm source where one element is enough: on the unit-conductance circle a
+// shunt part alone, on the unit-resistance circle a series part alone.
+TEST(AutoMatch, OneElementMatchesWhenOneElementSuffices) {
+    const struct {
+        Complex load;
+        int kind;
+    } cases[] = {{{50, 30}, SeriesCapacitor}, {{50, -80}, SeriesInductor}, {{25, 25}, ShuntCapacitor},
+                 {{25, -25}, ShuntInductor}};
+    for (const auto& c : cases) {
+        const AutoMatchResult result = SynthesiseMatches(Request(c.load, {50, 0}));
+        bool found = false;
+        for (const MatchSolution& s : result.solutions)
+            found |= s.topology == MatchTopology::LNetwork && s.elements.size() == 1 && s.elements[0].kind == c.kind;
+        EXPECT_TRUE(found) << static_cast<double>(c.load.re) << " " << static_cast<double>(c.load.im);
+        EXPECT_EQ(Count(result, MatchTopology::LNetwork), 2); // the one-element match is listed once
+    }
+}
+
+// Every solution, applied element by element, matches at Fo: random loads over the whole chart
+// (near short, near open, strongly reactive), complex sources, both match modes and wavelength
+// modes, a range of Fo and Zo.
+TEST(AutoMatch, EveryExactSolutionMatchesToSixtyDecibels) {
+    std::mt19937_64 random(15);
+    std::uniform_real_distribution<double> unit(0, 1);
+    std::vector<Complex> loads = {{1e-4L, 0}, {1e5L, 0}, {0.5L, 400}, {2, -900}, {5000, 4000}, {50, 0.001L}};
+    for (int i = 0; i < 300; ++i) {
+        // A reflection coefficient anywhere inside the rim, up to |G| = 0.9995.
+        const Real mag = 0.9995L * std::sqrt(static_cast<Real>(unit(random)));
+        const Real arg = TwoPi * static_cast<Real>(unit(random));
+        const Complex g{mag * std::cos(arg), mag * std::sin(arg)};
+        const Complex z = CDiv({1 + g.re, g.im}, {1 - g.re, -g.im});
+        loads.push_back({z.re * 50, z.im * 50});
+    }
+    int solutions = 0;
+    for (std::size_t i = 0; i < loads.size(); ++i) {
+        const Complex source = i % 3 == 0 ? Complex{50, 0}
+                                          : Complex{1 + 199 * static_cast<Real>(unit(random)),
+                                                    -150 + 300 * static_cast<Real>(unit(random))};
+        AutoMatchRequest r = Request(loads[i], source, 1e6L * std::pow(10.0L, 4 * static_cast<Real>(unit(random))),
+                                     i % 4 == 0 ? 75 : 50);
+        r.matchflag = static_cast<int>(i % 2);
+        r.effflag = static_cast<int>((i / 2) % 2);
+        const AutoMatchResult result = SynthesiseMatches(r);
+        EXPECT_GE(Count(result, MatchTopology::LNetwork), 1);
+        EXPECT_GE(Count(result, MatchTopology::TNetwork), 1); // the default Q is never below the T minimum
+        for (const MatchSolution& s : result.solutions) {
+            ++solutions;
+            EXPECT_GE(AppliedReturnLoss(r, s.elements), 60) << i << " " << TopologyName(s.topology);
+            EXPECT_LE(s.elements.size(), s.topology == MatchTopology::LNetwork || s.topology == MatchTopology::SingleStub ? 2u : 3u);
+            for (const ElementSpec& e : s.elements)
+                EXPECT_TRUE(ImplausibleElementText(e).empty());
+        }
+        for (std::size_t k = 1; k < result.solutions.size(); ++k)
+            EXPECT_LE(result.solutions[k - 1].loadedQ, result.solutions[k].loadedQ);
+    }
+    EXPECT_GT(solutions, 2000);
+}
+
+TEST(AutoMatch, PiAndTFollowTheChosenQ) {
+    AutoMatchRequest r = Request({10, 0}, {50, 0});
+    r.l = r.stub = false;
+    const AutoMatchResult byDefault = SynthesiseMatches(r);
+    EXPECT_NEAR(byDefault.minimumQ, 2, 1e-15L);
+    EXPECT_NEAR(byDefault.Q, 4, 1e-15L);
+    EXPECT_EQ(Count(byDefault, MatchTopology::PiNetwork), 4);
+    EXPECT_EQ(Count(byDefault, MatchTopology::TNetwork), 4);
+    for (const MatchSolution& s : byDefault.solutions)
+        EXPECT_NEAR(s.loadedQ, 4, 1e-12L); // the Q at the virtual resistance
+    r.Q = 1.5L;
+    const AutoMatchResult below = SynthesiseMatches(r);
+    EXPECT_TRUE(below.solutions.empty());
+    ASSERT_EQ(below.refusals.size(), 2u);
+    EXPECT_NE(below.refusals[0].find("低于最小值"), std::string::npos);
+}
+
+TEST(AutoMatch, ImpossibleCasesGiveAReason) {
+    const struct {
+        Complex load;
+        Complex source;
+        Real Fo;
+    } cases[] = {{{0, 30}, {50, 0}, 1e9L}, {{-5, 30}, {50, 0}, 1e9L}, {{20, 0}, {0, -50}, 1e9L},
+                 {{20, 0}, {50, 0}, 0},    {{50, 0}, {50, 0}, 1e9L}, {{NAN, 0}, {50, 0}, 1e9L}};
+    for (const auto& c : cases) {
+        const AutoMatchResult result = SynthesiseMatches(Request(c.load, c.source, c.Fo));
+        EXPECT_TRUE(result.solutions.empty());
+        EXPECT_FALSE(result.refusals.empty());
+    }
+    AutoMatchRequest bad = Request({20, 10}, {50, 0});
+    bad.substrate.T = bad.substrate.H; // board thinner than twice the copper
+    bad.l = bad.pi = bad.t = false;
+    EXPECT_EQ(SynthesiseMatches(bad).refusals.size(), 1u);
+    // A 50-ohm line cannot bring 2 ohms onto the conductance of a 1-ohm source's conjugate.
+    AutoMatchRequest none = Request({200, 0}, {1, 0.5L});
+    none.l = none.pi = none.t = false;
+    const AutoMatchResult stub = SynthesiseMatches(none);
+    EXPECT_TRUE(stub.solutions.empty());
+    ASSERT_EQ(stub.refusals.size(), 1u);
+    EXPECT_NE(stub.refusals[0].find("单支节"), std::string::npos);
+}
+
+TEST(AutoMatch, StandardValuesAndTheirReturnLoss) {
+    const struct {
+        Real value;
+        ESeries series;
+        Real nearest;
+    } cases[] = {{4.6e-9L, ESeries::E12, 4.7e-9L},  {3.5e-12L, ESeries::E12, 3.3e-12L}, {9.5e-12L, ESeries::E24, 9.1e-12L},
+                 {9.6e-12L, ESeries::E24, 10e-12L}, {1.0e-6L, ESeries::E48, 1.0e-6L},   {97.9e-9L, ESeries::E96, 97.6e-9L},
+                 {0.0999L, ESeries::E96, 0.1L}};
+    for (const auto& c : cases)
+        EXPECT_NEAR(NearestStandardValue(c.value, c.series), c.nearest, c.nearest * 1e-15L);
+    EXPECT_EQ(ParseESeries("e48"), ESeries::E48);
+    EXPECT_FALSE(ParseESeries("E6"));
+
+    AutoMatchRequest r = Request({12, -7}, {50, 0});
+    r.series = ESeries::E12;
+    for (const MatchSolution& s : SynthesiseMatches(r).solutions) {
+        EXPECT_NEAR(s.standardReturnLossDb, AppliedReturnLoss(r, s.standard), 1e-9L);
+        if (s.topology != MatchTopology::SingleStub) {
+            EXPECT_LT(s.standardReturnLossDb, 60);
+        }
+    }
+}
