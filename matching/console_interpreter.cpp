@@ -359,6 +359,14 @@ ConsoleResult InterpretCommand(NetworkModel& network, ConsoleHost& host, std::st
         result.text = MatchFiguresLine(state);
     } else if (IsSweepCommand(command)) {
         result.text = InterpretSweepCommand(state, host.sweepSession(), t);
+    } else if (command == "autom") {
+        result.text = RunAutomCommand(state, host.autoMatchListing(), t);
+    } else if (command == "apply") {
+        result.text = RunApplyCommand(network, host.autoMatchListing(), t);
+    } else if (command == "undo") {
+        result.text = network.undo() ? ">已撤销" : ">没有可撤销的操作";
+    } else if (command == "redo") {
+        result.text = network.redo() ? ">已重做" : ">没有可重做的操作";
     } else {
         result.text = ">" + command + " 不是命令（命令区分大小写），输入 ? 查看命令列表";
     }

@@ -2,6 +2,7 @@
 
 #include "core/program_state.h"
 #include "matching/console_sweep.h"
+#include "matching/console_auto_match.h"
 
 #include <optional>
 #include <string>
@@ -62,9 +63,12 @@ public:
 
     // The load and the last range of the frequency-response commands, kept per console.
     SweepSession& sweepSession() { return sweepSession_; }
+    // What "autom" listed last in this console, for "apply".
+    AutoMatchListing& autoMatchListing() { return autoMatchListing_; }
 
 private:
     SweepSession sweepSession_;
+    AutoMatchListing autoMatchListing_;
 };
 
 // Runs one typed line; every change goes through the network model. Throws ConversionError for a

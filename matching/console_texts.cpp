@@ -3,8 +3,9 @@
 namespace qv {
 
 // After "help": the commands added for headless runs (slot 1 from ohms, the match figures that
-// the main window shows beside the chart) and the frequency-response commands.
-const std::array<std::string_view, 30> ConsoleCommandList = {
+// the main window shows beside the chart), the frequency-response commands, automatic matching,
+// and undo and redo.
+const std::array<std::string_view, 34> ConsoleCommandList = {
     "--------帮助--------",
     ">disp  x -->查看匹配接点",
     ">      x -->接点号 0-是系统阻抗，1-是源阻抗这两个不显示",
@@ -35,6 +36,10 @@ const std::array<std::string_view, 30> ConsoleCommandList = {
     ">bw 10     回波损耗不低于10dB的频带：下沿MHz 上沿MHz 相对带宽%",
     ">sweepload s.s2p 1  扫描用的负载取自S参数文件端口1或2；不带文件名恢复恒定负载",
     ">export m.s2p  最近一次扫描导出为Touchstone文件（.s1p 输入反射，.s2p 匹配网络）",
+    ">autom [Q]  列出L、Pi、T和单支节自动匹配方案，Q为Pi和T网络的有载Q",
+    ">apply N [E24]  接入第N个方案，可选E12 E24 E48 E96标称值",
+    ">undo     撤销上一步对网络的修改",
+    ">redo     重做撤销的修改",
 };
 
 const std::array<std::string_view, 9> ConsoleModifyHelp = {

@@ -5,15 +5,25 @@
 #include "core/errors.h"
 #include "core/text_format.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace qv {
+
+namespace {
+
+// Steps kept for undo; older ones are forgotten.
+constexpr std::size_t UndoDepth = 200;
+
+} // namespace
 
 NetworkModel::NetworkModel(ProgramState& state, QObject* parent) : QObject(parent), state_(state) {
     computed_ = state_.NodeCount;
 }
 
 void NetworkModel::reset() {
+    undo_.clear();
+    redo_.clear();
     state_.NodeCount = 0;
     MatchNode& reference = state_.network[0];
     reference.sourceR = state_.Zo;
@@ -34,6 +44,7 @@ void NetworkModel::setSource(Complex ohms, EndsRule rule) {
 }
 
 void NetworkModel::setEnds(Complex loadNormalised, Complex sourceNormalised, EndsRule rule) {
+    remember();
     MatchNode& ends = state_.network[1];
     ends.nodeR = loadNormalised.re;
     ends.nodeX = loadNormalised.im;
@@ -53,6 +64,7 @@ AppendResult NetworkModel::append(std::string_view label, const ElementSpec& ele
     const MatchNode& from = state_.network[i];
     const std::optional<ElementStep> step =
         ComputeElementStep({from.nodeR, from.nodeX}, element, {state_.Fo, state_.Zo, state_.effflag});
+    remember();
     StoreElement(state_.network[i + 1], label, element, step->node);
     state_.NodeCount = i + 1;
     finish(NetworkChange::Appended);
@@ -63,6 +75,7 @@ bool NetworkModel::insert(int k, const MatchNode& element) {
     const int n = state_.NodeCount;
     if (n < 1 || k < 2 || k > n + 1 || n >= LastMatchSlot || !IsElementKind(element.kind))
         return false;
+    remember();
     for (int i = n; i >= k; --i)
         state_.network[i + 1] = state_.network[i];
     state_.network[k] = element;
@@ -74,6 +87,7 @@ bool NetworkModel::insert(int k, const MatchNode& element) {
 bool NetworkModel::replace(int k, const MatchNode& element) {
     if (k < 2 || k > state_.NodeCount || !IsElementKind(element.kind))
         return false;
+    remember();
     state_.network[k] = element;
     finish(NetworkChange::Elements);
     return true;
@@ -83,6 +97,7 @@ bool NetworkModel::remove(int k) {
     const int n = state_.NodeCount;
     if (k < 2 || k > n)
         return false;
+    remember();
     for (int i = k; i < n; ++i)
         state_.network[i] = state_.network[i + 1];
     state_.NodeCount = n - 1;
@@ -91,9 +106,13 @@ bool NetworkModel::remove(int k) {
 }
 
 FileOutcome NetworkModel::loadFile(const std::string& fileName) {
+    // A file that does not load changes nothing, so the step is dropped again.
+    const Snapshot before = snapshot();
     FileOutcome outcome = LoadNetworkFile(state_, fileName);
-    if (outcome)
+    if (outcome) {
+        remember(before);
         finish(NetworkChange::Loaded);
+    }
     return outcome;
 }
 
@@ -107,6 +126,7 @@ FileOutcome NetworkModel::saveFile(const std::string& fileName) {
 bool NetworkModel::setFrequency(Real hertz) {
     if (!IsUsablePositive(hertz))
         return false;
+    remember();
     state_.Fo = hertz;
     state_.para.WriteParaString("Fo", FrequencyStoreText(hertz)); // reads back to the same value
     finish(NetworkChange::Frequency);
@@ -116,6 +136,7 @@ bool NetworkModel::setFrequency(Real hertz) {
 bool NetworkModel::setReferenceImpedance(Real ohms) {
     if (!IsUsablePositive(ohms))
         return false;
+    remember();
     state_.Zo = ohms;
     state_.para.WriteParaString("Zo", ImpedanceStoreText(ohms));
     finish(NetworkChange::Impedance);
@@ -123,18 +144,95 @@ bool NetworkModel::setReferenceImpedance(Real ohms) {
 }
 
 void NetworkModel::setMatchMode(int flag) {
+    remember();
     state_.matchflag = flag;
     state_.para.WriteParaString("matchflag", Format("%d", {flag}));
     finish(NetworkChange::MatchMode);
 }
 
 void NetworkModel::setWavelengthMode(int flag) {
+    remember();
     state_.effflag = flag;
     finish(NetworkChange::WavelengthMode);
 }
 
 void NetworkModel::recalculate() {
     finish(NetworkChange::Recalculated);
+}
+
+bool NetworkModel::undo() {
+    if (undo_.empty())
+        return false;
+    redo_.push_back(snapshot());
+    const Snapshot previous = std::move(undo_.back());
+    undo_.pop_back();
+    restore(previous);
+    return true;
+}
+
+bool NetworkModel::redo() {
+    if (redo_.empty())
+        return false;
+    undo_.push_back(snapshot());
+    const Snapshot next = std::move(redo_.back());
+    redo_.pop_back();
+    restore(next);
+    return true;
+}
+
+void NetworkModel::beginStep() {
+    if (stepDepth_++ == 0)
+        stepRemembered_ = false;
+}
+
+void NetworkModel::endStep() {
+    if (stepDepth_ > 0)
+        --stepDepth_;
+}
+
+NetworkModel::Snapshot NetworkModel::snapshot() const {
+    Snapshot s;
+    const int n = std::clamp(state_.NodeCount, 0, LastMatchSlot);
+    s.nodes.assign(state_.network.nodes.begin(), state_.network.nodes.begin() + n + 1);
+    s.nodeCount = state_.NodeCount;
+    s.Fo = state_.Fo;
+    s.Zo = state_.Zo;
+    s.matchflag = state_.matchflag;
+    s.effflag = state_.effflag;
+    return s;
+}
+
+void NetworkModel::restore(const Snapshot& s) {
+    std::copy(s.nodes.begin(), s.nodes.end(), state_.network.nodes.begin());
+    state_.NodeCount = s.nodeCount;
+    // The stored settings follow the values put back.
+    if (s.Fo != state_.Fo)
+        state_.para.WriteParaString("Fo", FrequencyStoreText(s.Fo));
+    if (s.Zo != state_.Zo)
+        state_.para.WriteParaString("Zo", ImpedanceStoreText(s.Zo));
+    if (s.matchflag != state_.matchflag)
+        state_.para.WriteParaString("matchflag", Format("%d", {s.matchflag}));
+    state_.Fo = s.Fo;
+    state_.Zo = s.Zo;
+    state_.matchflag = s.matchflag;
+    state_.effflag = s.effflag;
+    finish(NetworkChange::Restored);
+}
+
+void NetworkModel::remember() {
+    remember(snapshot());
+}
+
+void NetworkModel::remember(Snapshot before) {
+    if (stepDepth_ > 0) {
+        if (stepRemembered_)
+            return;
+        stepRemembered_ = true;
+    }
+    undo_.push_back(std::move(before));
+    if (undo_.size() > UndoDepth)
+        undo_.pop_front();
+    redo_.clear();
 }
 
 void NetworkModel::finish(NetworkChange change) {

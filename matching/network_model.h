@@ -7,8 +7,10 @@
 #include "matching/node_calculation.h"
 
 #include <QObject>
+#include <deque>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The one writer of the matching network, its ends, Fo, Zo and the two modes. Every change is
 // checked first (a refused change leaves everything as it was), then applied, then every node is
@@ -27,6 +29,7 @@ enum class NetworkChange {
     MatchMode,      // matchflag
     WavelengthMode, // effflag
     Recalculated,   // nothing changed; the network was computed and drawn again
+    Restored,       // undo or redo put back an earlier network, its ends, Fo, Zo and modes
 };
 
 // Whether setting an end of the network keeps the elements after it.
@@ -79,13 +82,41 @@ public:
     // Computes every node again and notifies, with nothing changed.
     void recalculate();
 
+    // Every change above but reset is one step that undo takes back and redo makes again, with
+    // one notification each. A reset (start-up) forgets the steps. Changes made between
+    // beginStep() and endStep() (calls may nest) are a single step, such as an applied match.
+    bool canUndo() const { return !undo_.empty(); }
+    bool canRedo() const { return !redo_.empty(); }
+    bool undo();
+    bool redo();
+    void beginStep();
+    void endStep();
+
 signals:
     void changed(qv::NetworkChange change);
 
 private:
+    // What undo and redo put back: the slots in use and everything a change can touch.
+    struct Snapshot {
+        std::vector<MatchNode> nodes; // slots 0..NodeCount
+        int nodeCount = 0;
+        Real Fo = 0;
+        Real Zo = 0;
+        int matchflag = 0;
+        int effflag = 0;
+    };
+    Snapshot snapshot() const;
+    void restore(const Snapshot& s);
+    // Called just before a change that is going to be made: remembers the state it changes.
+    void remember();
+    void remember(Snapshot before);
     // Computes the nodes, notifies, then reports an element that could not be computed.
     void finish(NetworkChange change);
     ProgramState& state_;
+    std::deque<Snapshot> undo_;
+    std::vector<Snapshot> redo_;
+    int stepDepth_ = 0;
+    bool stepRemembered_ = false;
     int computed_ = 0;
     bool unsaved_ = false;
 };

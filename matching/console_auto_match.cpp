@@ -1,0 +1,70 @@
+#include "matching/console_auto_match.h"
+
+#include "core/decimal.h"
+#include "core/text_format.h"
+#include "matching/auto_match_network.h"
+#include "matching/match_figures.h"
+#include "matching/network_model.h"
+
+namespace qv {
+
+namespace {
+
+constexpr std::string_view LineBreak = "\r\n";
+constexpr std::string_view ApplyUsage = ">apply N [E24|E12|E48|E96]  N 为 autom 列出的方案号，不写系列时用精确值";
+
+} // namespace
+
+std::string FormatSolutionLine(int number, const MatchSolution& s, ESeries series) {
+    std::string line = Format(">%d: %s  ", {number, TopologyName(s.topology)}) + ElementsText(s.elements) +
+                       Format("  Q=%.3f", {s.loadedQ});
+    if (s.topology != MatchTopology::SingleStub)
+        line += Format("  %s: ", {std::string(ESeriesName(series))}) + ElementsText(s.standard) +
+                Format(" RL=%.2fdB", {s.standardReturnLossDb});
+    return line;
+}
+
+std::string RunAutomCommand(const ProgramState& state, AutoMatchListing& listing, const Tokens& t) {
+    if (state.NodeCount < 1)
+        return ">autom  没有设置负载和源阻抗";
+    AutoMatchRequest request = RequestFromNetwork(state);
+    if (t.count >= 2) {
+        Real q = 0;
+        if (!TryTypedToFloat(t[1], q) || !(q > 0 && q < 1e6L))
+            return ">autom [Q]  Q 为大于0的有载Q，不写时取L网络最小Q的两倍";
+        request.Q = q;
+    }
+    listing = {request, SynthesiseMatches(request), true};
+    const AutoMatchResult& result = listing.result;
+    std::string text = Format(">autom Q=%.3f（L网络最小Q=%.3f），按有载Q由低到高排列", {result.Q, result.minimumQ});
+    for (std::size_t i = 0; i < result.solutions.size(); ++i)
+        text += std::string(LineBreak) + FormatSolutionLine(static_cast<int>(i + 1), result.solutions[i], request.series);
+    for (const std::string& refusal : result.refusals)
+        text += std::string(LineBreak) + ">" + refusal;
+    return text;
+}
+
+std::string RunApplyCommand(NetworkModel& network, const AutoMatchListing& listing, const Tokens& t) {
+    const ProgramState& state = network.state();
+    if (!listing.listed)
+        return ">apply  请先用 autom 列出匹配方案";
+    if (!RequestStillHolds(listing.request, state))
+        return ">apply  负载、源、频率、系统阻抗或匹配方式已改变，请重新输入 autom";
+    const int n = ParseIndex(t[1]);
+    const std::optional<ESeries> series = ParseESeries(t[2]);
+    if (n < 1 || static_cast<std::size_t>(n) > listing.result.solutions.size() || (t.count >= 3 && !series))
+        return std::string(ApplyUsage);
+    std::vector<ElementSpec> elements = listing.result.solutions[static_cast<std::size_t>(n - 1)].elements;
+    if (series) {
+        for (ElementSpec& e : elements)
+            if (e.kind >= SeriesCapacitor && e.kind <= ShuntInductor)
+                e.value = NearestStandardValue(e.value, *series);
+    }
+    if (const std::string refusal = ApplyMatch(network, elements); !refusal.empty())
+        return ">apply  " + refusal;
+    const MatchFigureTexts figures = FormatMatchFigures(state, "%4.2f");
+    return Format(">已接入方案%d%s ", {n, series ? "（" + std::string(ESeriesName(*series)) + "标称值）" : std::string()}) +
+           figures.returnLoss + " " + figures.vswr + " " + figures.mismatchLoss;
+}
+
+} // namespace qv
