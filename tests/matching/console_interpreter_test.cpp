@@ -1,4 +1,6 @@
 #include "core/atomic_file.h"
+#include "core/conversions.h"
+#include "core/text_format.h"
 #include "core/errors.h"
 #include "core/settings_store.h"
 #include "matching/console_interpreter.h"
@@ -657,6 +659,81 @@ TEST_F(Console, RandomLinesKeepTheTableWithinItsSlots) {
         ASSERT_GE(state.NodeCount, 0) << line;
         ASSERT_LE(state.NodeCount, LastMatchSlot) << line;
     }
+}
+
+} // namespace
+} // namespace qv
+
+// ---- autom, apply, undo, redo
+
+namespace qv {
+namespace {
+
+// The return loss of the last node against the source, from the stored nodes alone.
+Real StoredReturnLoss(const ProgramState& state) {
+    const MatchNode& last = state.network[state.NodeCount];
+    const MatchNode& ends = state.network[1];
+    return MatchQuality({last.nodeR, last.nodeX}, {ends.sourceR, ends.sourceX}, state.matchflag).returnLossDb;
+}
+
+// The numbered solution lines of an "autom" answer.
+int SolutionCount(const std::string& listing) {
+    int n = 0;
+    while (listing.find(Format("\r\n>%d: ", {n + 1})) != std::string::npos)
+        ++n;
+    return n;
+}
+
+TEST_F(Console, AutomListsSolutionsAndApplyBuildsEachAsOneUndoStep) {
+    for (const char* load : {"setload 10 -30", "setload 0.01 3", "setload 900 -400", "setload 48 2"}) {
+        for (const char* source : {"setsrc 50 0", "setsrc 12 8"}) {
+            for (const char* mode : {"setm 0", "setm 1"}) {
+                run(load);
+                run(source);
+                run(mode);
+                const std::string listing = run("autom").text;
+                const int solutions = SolutionCount(listing);
+                ASSERT_GE(solutions, 4) << listing;
+                for (int n = 1; n <= solutions; ++n) {
+                    ASSERT_EQ(run(Format("apply %d", {n})).text.rfind(">已接入", 0), 0u);
+                    EXPECT_GE(StoredReturnLoss(state), 60) << load << " " << source << " " << n;
+                    EXPECT_GE(state.NodeCount, 2);
+                    EXPECT_EQ(run("undo").text, ">已撤销");
+                    EXPECT_EQ(state.NodeCount, 1); // the whole solution goes at once
+                }
+                EXPECT_NE(run("apply 1 e12").text.find("E12"), std::string::npos);
+                for (int i = 2; i <= state.NodeCount; ++i) {
+                    const int kind = state.network[i].kind;
+                    if (kind >= SeriesCapacitor && kind <= ShuntInductor) {
+                        const Real v = state.network[i].value;
+                        EXPECT_EQ(NearestStandardValue(v, ESeries::E12), v);
+                    }
+                }
+                run("undo");
+            }
+        }
+    }
+    EXPECT_EQ(run("redo").text, ">已重做");
+}
+
+TEST_F(Console, AutomAndApplyRefuseWithAReason) {
+    EXPECT_EQ(run("autom").text, ">autom  没有设置负载和源阻抗");
+    EXPECT_EQ(run("apply 1").text, ">apply  请先用 autom 列出匹配方案");
+    EXPECT_EQ(run("undo").text, ">没有可撤销的操作");
+    EXPECT_EQ(run("redo").text, ">没有可重做的操作");
+    run("setload 0 30");
+    run("setsrc 50 0");
+    EXPECT_NE(run("autom").text.find("纯电抗"), std::string::npos);
+    run("setload 20 30");
+    EXPECT_NE(run("autom -2").text.find("Q 为大于0"), std::string::npos);
+    EXPECT_NE(run("autom 0.5").text.find("低于最小值"), std::string::npos);
+    run("autom");
+    const Snapshot before = snapshot();
+    for (const char* line : {"apply", "apply 0", "apply 99", "apply x", "apply 1 E7"})
+        EXPECT_EQ(run(line).text.rfind(">apply N", 0), 0u) << line;
+    expectUnchanged(before);
+    run("setfre 433m");
+    EXPECT_NE(run("apply 1").text.find("请重新输入 autom"), std::string::npos);
 }
 
 } // namespace
