@@ -30,6 +30,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -233,6 +234,16 @@ void TForm2::buildToolPanel() {
             &QPushButton::clicked, this, &TForm2::BitBtn16Click);
     connect(addToolButton("BitBtn17", "频率响应", "匹配电路的回波损耗、驻波比随频率的变化及带宽", ""),
             &QPushButton::clicked, this, show(&ToolWindows::frequencyResponse));
+    undoButton_ = addToolButton("ButtonUndo", "撤销", "撤销对匹配电路的上一步修改 (Ctrl+Z)", "Ctrl+Z");
+    redoButton_ = addToolButton("ButtonRedo", "重做", "重做撤销的修改 (Ctrl+Shift+Z)", "Ctrl+Shift+Z");
+    undoButton_->setEnabled(false);
+    redoButton_->setEnabled(false);
+    connect(undoButton_, &QPushButton::clicked, this, &TForm2::undoClick);
+    connect(redoButton_, &QPushButton::clicked, this, &TForm2::redoClick);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this), &QShortcut::activated, this,
+            &TForm2::undoClick);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), this), &QShortcut::activated, this,
+            &TForm2::redoClick);
     connect(addToolButton("BitBtn6", "参数计算", "S参数 计算稳定性、理论增益，及复数计算", ""),
             &QPushButton::clicked, this, show(&ToolWindows::twoPortCalculator));
     connect(addToolButton("BitBtn7", "微带计算", "微带线特征阻抗、接入到电路后的阻抗等计算，", ""),
@@ -581,12 +592,24 @@ void TForm2::BitBtn16Click() {
         redrawNetwork();
 }
 
+void TForm2::undoClick() {
+    if (network_)
+        network_->undo();
+}
+
+void TForm2::redoClick() {
+    if (network_)
+        network_->redo();
+}
+
 void TForm2::setNetwork(NetworkPort* network) {
     network_ = network;
     networkChanged(NetworkRedraw::Whole);
 }
 
 void TForm2::networkChanged(NetworkRedraw how) {
+    undoButton_->setEnabled(network_ && network_->canUndo());
+    redoButton_->setEnabled(network_ && network_->canRedo());
     showFrequencyAndImpedance();
     if (how == NetworkRedraw::LastElement && network_) {
         showNodeCount();

@@ -63,6 +63,8 @@ public:
     void BitBtn11Click(); // "保存圆图"
     void BitBtn15Click(); // "删除元件"
     void BitBtn16Click(); // "重新计算"
+    void undoClick();     // "撤销", Ctrl+Z
+    void redoClick();     // "重做", Ctrl+Shift+Z
     void Panel2Click();   // "色盒"
 
 protected:
@@ -109,6 +111,8 @@ private:
     Prompter& prompter_;
     ToolWindows tools_;
     NetworkPort* network_ = nullptr;
+    QPushButton* undoButton_ = nullptr;
+    QPushButton* redoButton_ = nullptr;
 
     QImage chartBitmap_;
     ImageSurface bitmapSurface_;

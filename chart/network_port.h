@@ -45,6 +45,12 @@ public:
     // file: an empty text, or why the file was not written.
     virtual bool unsavedChanges() const = 0;
     virtual std::string saveTo(const std::string& path) = 0;
+    // "撤销" and "重做" (Ctrl+Z, Ctrl+Shift+Z): take back the last change of the network, its
+    // ends, Fo, Zo or modes, or make an undone one again; false when there is none.
+    virtual bool undo() { return false; }
+    virtual bool redo() { return false; }
+    virtual bool canUndo() const { return false; }
+    virtual bool canRedo() const { return false; }
 };
 
 } // namespace qv

@@ -129,7 +129,8 @@ bool SameElements(const std::vector<ElementSpec>& a, const std::vector<ElementSp
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (a[i].kind != b[i].kind || !Close(a[i].value, b[i].value) || !Close(a[i].strip.Len, b[i].strip.Len))
+        if (a[i].kind != b[i].kind || !Close(a[i].value, b[i].value) ||
+            !Close(a[i].strip.Len, b[i].strip.Len))
             return false;
     }
     return true;
@@ -148,7 +149,8 @@ Real LoadedQ(const AutoMatchRequest& request, const std::vector<ElementSpec>& el
 
 class Collector {
 public:
-    Collector(const AutoMatchRequest& request, AutoMatchResult& result) : request_(request), result_(result) {}
+    Collector(const AutoMatchRequest& request, AutoMatchResult& result)
+        : request_(request), result_(result) {}
 
     // Checks the elements at Fo and keeps them unless an equal solution is already listed.
     void add(MatchTopology topology, std::vector<ElementSpec> elements) {
@@ -215,7 +217,8 @@ void AddStubMatches(const AutoMatchRequest& request, Collector& collector, AutoM
         guided = GuidedWavelength(request.Fo, line.EpsEff);
         lambda = request.effflag == 1 ? guided : SpeedOfLight / request.Fo;
     } catch (const FloatingPointError&) {
-        result.refusals.push_back("单支节：基板参数无效（线宽、板厚、铜厚须大于0，板厚大于两倍铜厚，介电常数大于1）");
+        result.refusals.push_back(
+            "单支节：基板参数无效（线宽、板厚、铜厚须大于0，板厚大于两倍铜厚，介电常数大于1）");
         return;
     }
     const Complex zl = request.load;
@@ -251,7 +254,8 @@ void AddStubMatches(const AutoMatchRequest& request, Collector& collector, AutoM
         try {
             if (d > NegligibleShare * lambda) {
                 parts.push_back({SeriesMicrostripLine, {request.Fo, s.W, s.H, s.T, s.Er, d}, 0, 0});
-                node = ComputeElementStep(node, parts.back(), {request.Fo, request.Zo, request.effflag})->node;
+                node =
+                    ComputeElementStep(node, parts.back(), {request.Fo, request.Zo, request.effflag})->node;
             }
         } catch (const FloatingPointError&) {
             continue;

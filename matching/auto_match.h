@@ -18,10 +18,10 @@ namespace qv {
 enum class MatchTopology { LNetwork, PiNetwork, TNetwork, SingleStub };
 
 struct AutoMatchRequest {
-    Complex load;   // ohms
-    Complex source; // ohms
-    Real Fo = 0;    // hertz
-    Real Zo = 50;   // ohms
+    Complex load;      // ohms
+    Complex source;    // ohms
+    Real Fo = 0;       // hertz
+    Real Zo = 50;      // ohms
     int matchflag = 0; // 0: the last node is to be the source's conjugate; 1: the source itself
     int effflag = 0;   // as the network computes a series microstrip line
     Real Q = 0;        // loaded Q of the Pi and T networks; 0 or below: twice the L network's minimum

@@ -11,7 +11,8 @@ namespace qv {
 namespace {
 
 constexpr std::string_view LineBreak = "\r\n";
-constexpr std::string_view ApplyUsage = ">apply N [E24|E12|E48|E96]  N 为 autom 列出的方案号，不写系列时用精确值";
+constexpr std::string_view ApplyUsage =
+    ">apply N [E24|E12|E48|E96]  N 为 autom 列出的方案号，不写系列时用精确值";
 
 } // namespace
 
@@ -36,9 +37,11 @@ std::string RunAutomCommand(const ProgramState& state, AutoMatchListing& listing
     }
     listing = {request, SynthesiseMatches(request), true};
     const AutoMatchResult& result = listing.result;
-    std::string text = Format(">autom Q=%.3f（L网络最小Q=%.3f），按有载Q由低到高排列", {result.Q, result.minimumQ});
+    std::string text =
+        Format(">autom Q=%.3f（L网络最小Q=%.3f），按有载Q由低到高排列", {result.Q, result.minimumQ});
     for (std::size_t i = 0; i < result.solutions.size(); ++i)
-        text += std::string(LineBreak) + FormatSolutionLine(static_cast<int>(i + 1), result.solutions[i], request.series);
+        text += std::string(LineBreak) +
+                FormatSolutionLine(static_cast<int>(i + 1), result.solutions[i], request.series);
     for (const std::string& refusal : result.refusals)
         text += std::string(LineBreak) + ">" + refusal;
     return text;
@@ -63,7 +66,8 @@ std::string RunApplyCommand(NetworkModel& network, const AutoMatchListing& listi
     if (const std::string refusal = ApplyMatch(network, elements); !refusal.empty())
         return ">apply  " + refusal;
     const MatchFigureTexts figures = FormatMatchFigures(state, "%4.2f");
-    return Format(">已接入方案%d%s ", {n, series ? "（" + std::string(ESeriesName(*series)) + "标称值）" : std::string()}) +
+    return Format(">已接入方案%d%s ",
+                  {n, series ? "（" + std::string(ESeriesName(*series)) + "标称值）" : std::string()}) +
            figures.returnLoss + " " + figures.vswr + " " + figures.mismatchLoss;
 }
 

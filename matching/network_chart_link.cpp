@@ -55,4 +55,20 @@ std::string NetworkChartLink::saveTo(const std::string& path) {
     return outcome ? std::string() : outcome.failure;
 }
 
+bool NetworkChartLink::undo() {
+    return model_.undo();
+}
+
+bool NetworkChartLink::redo() {
+    return model_.redo();
+}
+
+bool NetworkChartLink::canUndo() const {
+    return model_.canUndo();
+}
+
+bool NetworkChartLink::canRedo() const {
+    return model_.canRedo();
+}
+
 } // namespace qv

@@ -23,6 +23,10 @@ public:
     bool setReferenceImpedance(Real ohms) override;
     bool unsavedChanges() const override;
     std::string saveTo(const std::string& path) override;
+    bool undo() override;
+    bool redo() override;
+    bool canUndo() const override;
+    bool canRedo() const override;
 
     // Drawn over the whole network each time it is drawn (the frequency-response locus).
     void setOverlay(std::function<void(Surface&)> overlay) { overlay_ = std::move(overlay); }

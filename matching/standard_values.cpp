@@ -45,7 +45,8 @@ std::span<const int> Mantissas(ESeries series) {
 
 std::optional<ESeries> ParseESeries(std::string_view text) {
     std::string upper(text);
-    std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return std::toupper(c); });
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return std::toupper(c); });
     for (ESeries series : {ESeries::E12, ESeries::E24, ESeries::E48, ESeries::E96})
         if (upper == ESeriesName(series))
             return series;

@@ -38,8 +38,8 @@ int Count(const AutoMatchResult& result, MatchTopology topology) {
 
 const MatchSolution* FindL(const AutoMatchResult& result, int firstKind, int secondKind) {
     for (const MatchSolution& s : result.solutions)
-        if (s.topology == MatchTopology::LNetwork && s.elements.size() == 2 && s.elements[0].kind == firstKind &&
-            s.elements[1].kind == secondKind)
+        if (s.topology == MatchTopology::LNetwork && s.elements.size() == 2 &&
+            s.elements[0].kind == firstKind && s.elements[1].kind == secondKind)
             return &s;
     return nullptr;
 }
@@ -83,13 +83,16 @@ TEST(AutoMatch, OneElementMatchesWhenOneElementSuffices) {
     const struct {
         Complex load;
         int kind;
-    } cases[] = {{{50, 30}, SeriesCapacitor}, {{50, -80}, SeriesInductor}, {{25, 25}, ShuntCapacitor},
+    } cases[] = {{{50, 30}, SeriesCapacitor},
+                 {{50, -80}, SeriesInductor},
+                 {{25, 25}, ShuntCapacitor},
                  {{25, -25}, ShuntInductor}};
     for (const auto& c : cases) {
         const AutoMatchResult result = SynthesiseMatches(Request(c.load, {50, 0}));
         bool found = false;
         for (const MatchSolution& s : result.solutions)
-            found |= s.topology == MatchTopology::LNetwork && s.elements.size() == 1 && s.elements[0].kind == c.kind;
+            found |= s.topology == MatchTopology::LNetwork && s.elements.size() == 1 &&
+                     s.elements[0].kind == c.kind;
         EXPECT_TRUE(found) << static_cast<double>(c.load.re) << " " << static_cast<double>(c.load.im);
         EXPECT_EQ(Count(result, MatchTopology::LNetwork), 2); // the one-element match is listed once
     }
@@ -115,8 +118,9 @@ TEST(AutoMatch, EveryExactSolutionMatchesToSixtyDecibels) {
         const Complex source = i % 3 == 0 ? Complex{50, 0}
                                           : Complex{1 + 199 * static_cast<Real>(unit(random)),
                                                     -150 + 300 * static_cast<Real>(unit(random))};
-        AutoMatchRequest r = Request(loads[i], source, 1e6L * std::pow(10.0L, 4 * static_cast<Real>(unit(random))),
-                                     i % 4 == 0 ? 75 : 50);
+        AutoMatchRequest r =
+            Request(loads[i], source, 1e6L * std::pow(10.0L, 4 * static_cast<Real>(unit(random))),
+                    i % 4 == 0 ? 75 : 50);
         r.matchflag = static_cast<int>(i % 2);
         r.effflag = static_cast<int>((i / 2) % 2);
         const AutoMatchResult result = SynthesiseMatches(r);
@@ -125,7 +129,9 @@ TEST(AutoMatch, EveryExactSolutionMatchesToSixtyDecibels) {
         for (const MatchSolution& s : result.solutions) {
             ++solutions;
             EXPECT_GE(AppliedReturnLoss(r, s.elements), 60) << i << " " << TopologyName(s.topology);
-            EXPECT_LE(s.elements.size(), s.topology == MatchTopology::LNetwork || s.topology == MatchTopology::SingleStub ? 2u : 3u);
+            EXPECT_LE(s.elements.size(),
+                      s.topology == MatchTopology::LNetwork || s.topology == MatchTopology::SingleStub ? 2u
+                                                                                                       : 3u);
             for (const ElementSpec& e : s.elements)
                 EXPECT_TRUE(ImplausibleElementText(e).empty());
         }
@@ -158,7 +164,7 @@ TEST(AutoMatch, ImpossibleCasesGiveAReason) {
         Complex source;
         Real Fo;
     } cases[] = {{{0, 30}, {50, 0}, 1e9L}, {{-5, 30}, {50, 0}, 1e9L}, {{20, 0}, {0, -50}, 1e9L},
-                 {{20, 0}, {50, 0}, 0},    {{50, 0}, {50, 0}, 1e9L}, {{NAN, 0}, {50, 0}, 1e9L}};
+                 {{20, 0}, {50, 0}, 0},    {{50, 0}, {50, 0}, 1e9L},  {{NAN, 0}, {50, 0}, 1e9L}};
     for (const auto& c : cases) {
         const AutoMatchResult result = SynthesiseMatches(Request(c.load, c.source, c.Fo));
         EXPECT_TRUE(result.solutions.empty());
@@ -182,8 +188,9 @@ TEST(AutoMatch, StandardValuesAndTheirReturnLoss) {
         Real value;
         ESeries series;
         Real nearest;
-    } cases[] = {{4.6e-9L, ESeries::E12, 4.7e-9L},  {3.5e-12L, ESeries::E12, 3.3e-12L}, {9.5e-12L, ESeries::E24, 9.1e-12L},
-                 {9.6e-12L, ESeries::E24, 10e-12L}, {1.0e-6L, ESeries::E48, 1.0e-6L},   {97.9e-9L, ESeries::E96, 97.6e-9L},
+    } cases[] = {{4.6e-9L, ESeries::E12, 4.7e-9L},   {3.5e-12L, ESeries::E12, 3.3e-12L},
+                 {9.5e-12L, ESeries::E24, 9.1e-12L}, {9.6e-12L, ESeries::E24, 10e-12L},
+                 {1.0e-6L, ESeries::E48, 1.0e-6L},   {97.9e-9L, ESeries::E96, 97.6e-9L},
                  {0.0999L, ESeries::E96, 0.1L}};
     for (const auto& c : cases)
         EXPECT_NEAR(NearestStandardValue(c.value, c.series), c.nearest, c.nearest * 1e-15L);

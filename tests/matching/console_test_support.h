@@ -76,8 +76,8 @@ struct ConsoleFixtureState {
         state.network[0].sourceR = state.Zo;
         state.network[0].nodeR = state.Zo;
         QObject::connect(&network, &NetworkModel::changed, [this](NetworkChange change) {
-            static constexpr const char* Names[] = {"reset",      "ends",        "appended",  "elements",
-                                                    "loaded",     "frequency",   "impedance", "match mode",
+            static constexpr const char* Names[] = {"reset",      "ends",         "appended",  "elements",
+                                                    "loaded",     "frequency",    "impedance", "match mode",
                                                     "wavelength", "recalculated", "restored"};
             changes.emplace_back(Names[static_cast<int>(change)]);
         });

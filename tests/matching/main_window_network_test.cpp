@@ -150,5 +150,28 @@ TEST_F(MainWindowNetwork, ClosingWithAnUnsavedNetworkAsksToSaveIt) {
     EXPECT_EQ(prompter.questions.size(), 2);
 }
 
+TEST_F(MainWindowNetwork, UndoAndRedoFromTheButtonsAndKeysRestoreThePicture) {
+    const QImage before = window->chartBitmap().copy();
+    const QStringList figuresBefore = figures();
+    EXPECT_FALSE(child<QPushButton>("ButtonUndo")->isEnabled());
+    append(SeriesCapacitor, 15.9155e-12L);
+    const QImage after = window->chartBitmap().copy();
+    ASSERT_NE(after, before);
+    click("ButtonUndo");
+    EXPECT_EQ(state.NodeCount, 1);
+    EXPECT_EQ(window->chartBitmap(), before);
+    EXPECT_EQ(figures(), figuresBefore);
+    EXPECT_FALSE(child<QPushButton>("ButtonUndo")->isEnabled());
+    click("ButtonRedo");
+    EXPECT_EQ(state.NodeCount, 2);
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(state.NodeCount, 1);
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(state.NodeCount, 2);
+    EXPECT_EQ(figures(), (QStringList{"RLmatch=6.99", "IVmatch=2.62", "ILmatch=0.97"}));
+    EXPECT_TRUE(child<QPushButton>("ButtonUndo")->isEnabled());
+    EXPECT_FALSE(child<QPushButton>("ButtonRedo")->isEnabled());
+}
+
 } // namespace
 } // namespace qv::test

@@ -49,8 +49,12 @@ protected:
         const bool unsaved = model.unsavedChanges();
         EXPECT_TRUE(SaveNetworkFile(state, path));
         std::ifstream in(path, std::ios::binary);
-        Look l{std::string(std::istreambuf_iterator<char>(in), {}), state.Fo, state.Zo, state.matchflag,
-               state.para.ReadParaString("Fo"), MakeChartImage(300, 300)};
+        Look l{std::string(std::istreambuf_iterator<char>(in), {}),
+               state.Fo,
+               state.Zo,
+               state.matchflag,
+               state.para.ReadParaString("Fo"),
+               MakeChartImage(300, 300)};
         ImageSurface surface(l.picture);
         DrawFreshChart(surface, state.geometry, state.colours);
         link.drawNetwork(surface);
@@ -87,17 +91,25 @@ TEST_F(NetworkUndo, EveryChangeIsTakenBackAndMadeAgainExactly) {
 
     std::vector<Look> looks{look()};
     const std::vector<std::function<void()>> steps = {
-        [&] { model.append("C1", {SeriesCapacitor, {}, 0, 15.9155e-12L}); },
+        [&] {
+            model.append("C1", {SeriesCapacitor, {}, 0, 15.9155e-12L});
+        },
         [&] { model.insert(2, Element(SeriesInductor, 79.5775e-9L)); },
         [&] { model.replace(3, Element(ShuntCapacitor, 4.7e-12L)); },
-        [&] { model.append("TL", {SeriesMicrostripLine, {100e6L, 1.5e-3L, 0.8e-3L, 35e-6L, 4.4L, 0.1L}, 0, 0}); },
-        [&] { model.setLoad({20, 10}); },
+        [&] {
+            model.append("TL", {SeriesMicrostripLine, {100e6L, 1.5e-3L, 0.8e-3L, 35e-6L, 4.4L, 0.1L}, 0, 0});
+        },
+        [&] {
+            model.setLoad({20, 10});
+        },
         [&] { model.setFrequency(433e6L); },
         [&] { model.setReferenceImpedance(75); },
         [&] { model.setMatchMode(1); },
         [&] { model.remove(2); },
         [&] { model.loadFile(file); },
-        [&] { model.setSource({30, -5}, EndsRule::Restart); },
+        [&] {
+            model.setSource({30, -5}, EndsRule::Restart);
+        },
     };
     for (const auto& step : steps) {
         step();
