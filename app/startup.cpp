@@ -23,7 +23,8 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
       console(network, prompter, &main), sparameterTable(state, canvas, hub, prompter, &main),
       setSelection(state, network, canvas, prompter, &main), about(&main),
       calculator(state.programDir, prompter, &main), microstripCalculator(state.effflag, prompter, &main),
-      parameterDisplay(hub), frequencyResponse(state, prompter, ReadLoadFile, &main) {
+      parameterDisplay(hub), frequencyResponse(state, prompter, ReadLoadFile, &main),
+      autoMatch(network, prompter, &main) {
     // Zo is known once the main window has read para.ini: slot 0 holds it.
     network.reset();
     // The frequency response is computed before the chart draws its locus.
@@ -63,6 +64,7 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
     networkLink.setOverlay(
         [this](Surface& chart) { frequencyResponse.drawLocus(chart, network.state().geometry); });
     tools.frequencyResponse = &frequencyResponse;
+    tools.autoMatch = &autoMatch;
 }
 
 int SaveChartPicture(const std::string& programDirectory, const std::string& path, const PictureSize& size) {

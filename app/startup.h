@@ -12,6 +12,7 @@
 #include "chart/main_window.h"
 #include "chart/parameter_display_window.h"
 #include "chart/settings_window.h"
+#include "matching/auto_match_window.h"
 #include "matching/console_window.h"
 #include "matching/insertion_window.h"
 #include "matching/network_chart_link.h"
@@ -64,6 +65,7 @@ struct ApplicationWindows {
     TcalcMirc microstripCalculator;
     Tdisppara parameterDisplay;
     Tfresp frequencyResponse;
+    AutoMatchWindow autoMatch;
 };
 
 // The default size of the drawing area as the main window lays it out.

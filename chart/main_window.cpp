@@ -234,6 +234,9 @@ void TForm2::buildToolPanel() {
             &QPushButton::clicked, this, &TForm2::BitBtn16Click);
     connect(addToolButton("BitBtn17", "频率响应", "匹配电路的回波损耗、驻波比随频率的变化及带宽", ""),
             &QPushButton::clicked, this, show(&ToolWindows::frequencyResponse));
+    connect(addToolButton("ButtonAutoMatch", "自动匹配",
+                          "列出负载到源的L、Pi、T和单支节匹配方案，并接入其中之一", ""),
+            &QPushButton::clicked, this, show(&ToolWindows::autoMatch));
     undoButton_ = addToolButton("ButtonUndo", "撤销", "撤销对匹配电路的上一步修改 (Ctrl+Z)", "Ctrl+Z");
     redoButton_ = addToolButton("ButtonRedo", "重做", "重做撤销的修改 (Ctrl+Shift+Z)", "Ctrl+Shift+Z");
     undoButton_->setEnabled(false);

@@ -24,6 +24,7 @@ struct ToolWindows {
     QWidget* parameterDisplay = nullptr;     // Tdisppara: floats beside the cursor
     QWidget* setSelection = nullptr;         // Tfsetselect: the right-click popup
     QWidget* frequencyResponse = nullptr;    // Tfresp, "频率响应"
+    QWidget* autoMatch = nullptr;            // AutoMatchWindow, "自动匹配"
 };
 
 } // namespace qv
