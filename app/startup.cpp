@@ -65,6 +65,7 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
         [this](Surface& chart) { frequencyResponse.drawLocus(chart, network.state().geometry); });
     tools.frequencyResponse = &frequencyResponse;
     tools.autoMatch = &autoMatch;
+    autoMatch.setCanvas(&canvas);
 }
 
 int SaveChartPicture(const std::string& programDirectory, const std::string& path, const PictureSize& size) {

@@ -1,7 +1,10 @@
 #include "matching/auto_match_window.h"
 
+#include "chart/entry_canvas.h"
+#include "core/errors.h"
 #include "core/text_format.h"
 #include "matching/auto_match_network.h"
+#include "matching/element_path.h"
 #include "matching/network_model.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
@@ -72,6 +75,7 @@ AutoMatchWindow::AutoMatchWindow(NetworkModel& network, Prompter& prompter, QWid
     table_->setColumnWidth(2, 230);
     table_->setColumnWidth(3, 90);
     table_->setColumnWidth(4, 60);
+    connect(table_, &QTableWidget::itemSelectionChanged, this, [this] { preview(selectedRow()); });
     reasons_ = addLabel("LabelReasons", "", 8, 330, WindowWidth - 16);
     reasons_->setWordWrap(true);
     reasons_->setMinimumHeight(40);
@@ -146,8 +150,36 @@ void AutoMatchWindow::showSolutions() {
     reasons_->setText(Q(text));
 }
 
+int AutoMatchWindow::selectedRow() const {
+    const QList<QTableWidgetItem*> items = table_->selectedItems();
+    return items.isEmpty() ? -1 : items.front()->row();
+}
+
+// The network as it stands with the solution's path from the load drawn over it.
+void AutoMatchWindow::preview(int row) {
+    if (!canvas_ || row < 0 || static_cast<std::size_t>(row) >= result_.solutions.size() ||
+        !RequestStillHolds(request_, network_.state()))
+        return;
+    const ProgramState& state = network_.state();
+    try {
+        network_.recalculate(); // a fresh picture of the network
+        Complex node{request_.load.re / request_.Zo, request_.load.im / request_.Zo};
+        for (const ElementSpec& e : result_.solutions[static_cast<std::size_t>(row)].elements) {
+            const std::optional<ElementStep> step =
+                ComputeElementStep(node, e, {request_.Fo, request_.Zo, request_.effflag});
+            DrawElementPath(
+                canvas_->picture(), state.geometry, *step, ElementLabel(e),
+                {state.colours.lineColourOfKind(e.kind), state.colours.labelColourOfKind(e.kind)});
+            node = step->node;
+        }
+    } catch (const FloatingPointError&) {
+        // An element of the network as it stands cannot be computed: the picture says so already.
+    }
+    canvas_->repaint();
+}
+
 void AutoMatchWindow::applyClick() {
-    const int row = table_->currentRow();
+    const int row = selectedRow();
     if (row < 0 || static_cast<std::size_t>(row) >= result_.solutions.size()) {
         prompter_.showMessage(QStringLiteral("请先计算并选择一个方案"));
         return;

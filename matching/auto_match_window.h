@@ -13,6 +13,7 @@ class QTableWidget;
 
 namespace qv {
 
+class ChartCanvas;
 class NetworkModel;
 class Prompter;
 
@@ -24,6 +25,9 @@ class AutoMatchWindow final : public FixedDialog {
 public:
     AutoMatchWindow(NetworkModel& network, Prompter& prompter, QWidget* parent = nullptr);
 
+    // The chart a selected solution is previewed on; without one there is no preview.
+    void setCanvas(ChartCanvas* canvas) { canvas_ = canvas; }
+
     void solveClick(); // "计算"
     void applyClick(); // "应用"
 
@@ -32,8 +36,11 @@ protected:
 
 private:
     void showSolutions();
+    void preview(int row);
+    int selectedRow() const; // -1 for none
 
     NetworkModel& network_;
+    ChartCanvas* canvas_ = nullptr;
     Prompter& prompter_;
     std::array<QCheckBox*, 4> topologies_{}; // L, Pi, T, single stub
     QLineEdit* q_ = nullptr;

@@ -1,3 +1,5 @@
+#include "chart/chart_geometry.h"
+#include "chart/entry_test_canvas.h"
 #include "core/conversions.h"
 #include "core/program_state.h"
 #include "matching/auto_match_window.h"
@@ -63,7 +65,21 @@ TEST_F(AutoMatchWindowTest, ListsSolutionsAndAppliesTheChosenOneAsOneStep) {
     click("ButtonApply");
     EXPECT_NEAR(returnLoss(), table->item(0, 3)->text().toDouble(), 0.006);
     EXPECT_TRUE(prompter.messages.isEmpty());
-    window.grab().save(QString::fromStdString(dir.path() + "/auto_match.png"));
+}
+
+TEST_F(AutoMatchWindowTest, ASelectedRowIsPreviewedOnTheChart) {
+    test::RecordingCanvas canvas;
+    window.setCanvas(&canvas);
+    state.geometry = GeometryForHeight(633);
+    click("ButtonSolve"); // selects the first row
+    EXPECT_EQ(canvas.repaints, 1);
+    const std::size_t first = canvas.surface.primitives.size();
+    EXPECT_GT(first, 0u);
+    child<QTableWidget>("TableSolutions")->selectRow(1);
+    EXPECT_EQ(canvas.repaints, 2);
+    EXPECT_GT(canvas.surface.primitives.size(), first);
+    EXPECT_EQ(state.NodeCount, 1); // a preview changes nothing
+    EXPECT_FALSE(model.canRedo());
 }
 
 TEST_F(AutoMatchWindowTest, RefusesBadFieldsAndAStaleList) {
