@@ -71,8 +71,8 @@ AutoMatchWindow::AutoMatchWindow(NetworkModel& network, Prompter& prompter, QWid
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->verticalHeader()->setVisible(false);
     table_->setColumnWidth(0, 60);
-    table_->setColumnWidth(1, 280);
-    table_->setColumnWidth(2, 230);
+    table_->setColumnWidth(1, 310);
+    table_->setColumnWidth(2, 210);
     table_->setColumnWidth(3, 90);
     table_->setColumnWidth(4, 60);
     connect(table_, &QTableWidget::itemSelectionChanged, this, [this] { preview(selectedRow()); });
