@@ -1,4 +1,5 @@
 #include "core/program_state.h"
+#include "matching/console_texts.h"
 #include "matching/console_window.h"
 #include "matching/network_model.h"
 #include "support/scripted_prompter.h"
@@ -136,7 +137,7 @@ TEST_F(ConsoleWindow, ExitHidesAndKeepsTheText) {
 
 TEST_F(ConsoleWindow, ClrAndHelpClearTheText) {
     type(QStringLiteral("?"));
-    EXPECT_EQ(lines().size(), 1 + 30 + 1);
+    EXPECT_EQ(lines().size(), static_cast<qsizetype>(1 + ConsoleCommandList.size() + 1));
     type(QStringLiteral("clr"));
     EXPECT_EQ(edit->toPlainText(), QString());
     expectTypingStyle();
