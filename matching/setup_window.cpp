@@ -277,7 +277,8 @@ void Tforg::networkChanged(NetworkChange change) {
     // The fields keep what the user typed while this window applies it.
     if (applying_)
         return;
-    if (change == NetworkChange::Ends || change == NetworkChange::Loaded || change == NetworkChange::Reset)
+    if (change == NetworkChange::Ends || change == NetworkChange::Loaded || change == NetworkChange::Reset ||
+        change == NetworkChange::Restored)
         bursh();
 }
 
