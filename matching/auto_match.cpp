@@ -5,6 +5,7 @@
 #include "core/errors.h"
 #include "core/microstrip.h"
 #include "core/text_format.h"
+#include "matching/frequency_response.h"
 
 #include <algorithm>
 #include <cmath>
@@ -272,6 +273,34 @@ void AddStubMatches(const AutoMatchRequest& request, Collector& collector, AutoM
     }
 }
 
+// Sweeps the exact solution 201 points over 0.01 Fo .. 1.99 Fo and, for a band narrower than a
+// tenth of that, again over three times the band, so that its edges are interpolated between
+// points no more than 1.5 % of the band apart.
+void FindBandwidth(const AutoMatchRequest& request, MatchSolution& solution) {
+    const Real Zo = request.Zo;
+    const SweepNetwork network{solution.elements,
+                               {request.load.re / Zo, request.load.im / Zo},
+                               {request.source.re / Zo, request.source.im / Zo},
+                               Zo,
+                               request.effflag,
+                               request.matchflag};
+    const ResponsePoint atDesign = ResponseAt(network, nullptr, request.Fo);
+    SweepRange range{0.01L * request.Fo, 1.99L * request.Fo, 201};
+    Band band = FindBand(SweepResponse(network, nullptr, range), atDesign, request.bandThresholdDb);
+    if (band.outcome != Band::Outcome::Found)
+        return;
+    const Real width = band.upperHz - band.lowerHz;
+    if (width < 0.1L * (range.stopHz - range.startHz) && !band.lowerOpen && !band.upperOpen) {
+        range = {std::max(band.lowerHz - width, 0.5L * band.lowerHz), band.upperHz + width, 201};
+        const Band fine = FindBand(SweepResponse(network, nullptr, range), atDesign, request.bandThresholdDb);
+        if (fine.outcome == Band::Outcome::Found && !fine.lowerOpen && !fine.upperOpen)
+            band = fine;
+    }
+    solution.bandLowerHz = band.lowerHz;
+    solution.bandUpperHz = band.upperHz;
+    solution.bandOpen = band.lowerOpen || band.upperOpen;
+}
+
 } // namespace
 
 Real ChainReturnLoss(const AutoMatchRequest& request, const std::vector<ElementSpec>& elements) {
@@ -347,8 +376,14 @@ AutoMatchResult SynthesiseMatches(const AutoMatchRequest& request) {
     if (request.stub)
         AddStubMatches(request, collector, result);
 
+    for (MatchSolution& s : result.solutions)
+        FindBandwidth(request, s);
     std::stable_sort(result.solutions.begin(), result.solutions.end(),
-                     [](const MatchSolution& a, const MatchSolution& b) { return a.loadedQ < b.loadedQ; });
+                     [](const MatchSolution& a, const MatchSolution& b) {
+                         if (a.bandwidthHz() != b.bandwidthHz())
+                             return a.bandwidthHz() > b.bandwidthHz();
+                         return a.loadedQ < b.loadedQ;
+                     });
     if (result.solutions.empty() && result.refusals.empty())
         result.refusals.push_back("所选的网络形式没有解");
     return result;

@@ -28,6 +28,7 @@ struct AutoMatchRequest {
     bool l = true, pi = true, t = true, stub = true;
     MicrostripBlock substrate; // W, H, T, Er for the stub match (frequency and Len are not used)
     ESeries series = ESeries::E24;
+    Real bandThresholdDb = 10; // the return loss that bounds a solution's band
 };
 
 struct MatchSolution {
@@ -37,10 +38,16 @@ struct MatchSolution {
     Real returnLossDb = 0;             // with the exact values at Fo
     Real standardReturnLossDb = 0;     // with the standard values at Fo
     Real loadedQ = 0;                  // the highest |X/R| of the nodes along the way
+    // The band around Fo where the return loss of the exact values stays at or above the
+    // threshold, the load and source held at their values; 0 when it cannot be found.
+    Real bandLowerHz = 0;
+    Real bandUpperHz = 0;
+    bool bandOpen = false; // the band reaches an end of the search (0.01 Fo or 1.99 Fo)
+    Real bandwidthHz() const { return bandUpperHz - bandLowerHz; }
 };
 
 struct AutoMatchResult {
-    std::vector<MatchSolution> solutions; // lowest loaded Q first
+    std::vector<MatchSolution> solutions; // widest band first, then lowest loaded Q
     std::vector<std::string> refusals;    // why a chosen topology gave nothing (UTF-8)
     Real Q = 0;                           // the Q the Pi and T networks were built for
     Real minimumQ = 0;                    // of the L networks

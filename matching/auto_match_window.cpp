@@ -60,21 +60,22 @@ AutoMatchWindow::AutoMatchWindow(NetworkModel& network, Prompter& prompter, QWid
     connect(solve, &QPushButton::clicked, this, &AutoMatchWindow::solveClick);
     setDefaultButton(solve);
 
-    table_ = new QTableWidget(0, 5, this);
+    table_ = new QTableWidget(0, 6, this);
     table_->setObjectName(QStringLiteral("TableSolutions"));
     table_->setGeometry(8, 74, WindowWidth - 16, 250);
     table_->setHorizontalHeaderLabels({QStringLiteral("形式"), QStringLiteral("元件（精确值）"),
                                        QStringLiteral("标称值"), QStringLiteral("标称值回损dB"),
-                                       QStringLiteral("有载Q")});
+                                       QStringLiteral("有载Q"), QStringLiteral("带宽MHz")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->verticalHeader()->setVisible(false);
     table_->setColumnWidth(0, 60);
-    table_->setColumnWidth(1, 310);
-    table_->setColumnWidth(2, 210);
+    table_->setColumnWidth(1, 290);
+    table_->setColumnWidth(2, 200);
     table_->setColumnWidth(3, 90);
-    table_->setColumnWidth(4, 60);
+    table_->setColumnWidth(4, 50);
+    table_->setColumnWidth(5, 70);
     connect(table_, &QTableWidget::itemSelectionChanged, this, [this] { preview(selectedRow()); });
     reasons_ = addLabel("LabelReasons", "", 8, 330, WindowWidth - 16);
     reasons_->setWordWrap(true);
@@ -135,16 +136,21 @@ void AutoMatchWindow::showSolutions() {
     for (std::size_t i = 0; i < result_.solutions.size(); ++i) {
         const MatchSolution& s = result_.solutions[i];
         const bool lumped = s.topology != MatchTopology::SingleStub;
-        const std::array<std::string, 5> cells = {
-            TopologyName(s.topology), ElementsText(s.elements), lumped ? ElementsText(s.standard) : "—",
-            Format("%.2f", {s.standardReturnLossDb}), Format("%.3f", {s.loadedQ})};
+        const std::string band =
+            !(s.bandwidthHz() > 0) ? "?" : Format("%s%.3f", {s.bandOpen ? ">" : "", s.bandwidthHz() / 1e6L});
+        const std::array<std::string, 6> cells = {TopologyName(s.topology),
+                                                  ElementsText(s.elements),
+                                                  lumped ? ElementsText(s.standard) : "—",
+                                                  Format("%.2f", {s.standardReturnLossDb}),
+                                                  Format("%.3f", {s.loadedQ}),
+                                                  band};
         for (std::size_t c = 0; c < cells.size(); ++c)
             table_->setItem(static_cast<int>(i), static_cast<int>(c), new QTableWidgetItem(Q(cells[c])));
     }
     if (!result_.solutions.empty())
         table_->selectRow(0);
-    std::string text =
-        Format("Q=%.3f（L网络最小Q=%.3f），按有载Q由低到高排列。", {result_.Q, result_.minimumQ});
+    std::string text = Format("Q=%.3f（L网络最小Q=%.3f），按回波损耗不低于%.0fdB的带宽由宽到窄排列。",
+                              {result_.Q, result_.minimumQ, request_.bandThresholdDb});
     for (const std::string& reason : result_.refusals)
         text += reason + "。";
     reasons_->setText(Q(text));

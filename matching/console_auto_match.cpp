@@ -16,9 +16,16 @@ constexpr std::string_view ApplyUsage =
 
 } // namespace
 
+std::string BandText(const MatchSolution& s) {
+    if (!(s.bandwidthHz() > 0))
+        return "BW=?";
+    return Format("BW=%s%.3fMHz(%.3f-%.3fMHz)", {s.bandOpen ? ">" : "", s.bandwidthHz() / 1e6L,
+                                                 s.bandLowerHz / 1e6L, s.bandUpperHz / 1e6L});
+}
+
 std::string FormatSolutionLine(int number, const MatchSolution& s, ESeries series) {
     std::string line = Format(">%d: %s  ", {number, TopologyName(s.topology)}) + ElementsText(s.elements) +
-                       Format("  Q=%.3f", {s.loadedQ});
+                       "  " + BandText(s) + Format("  Q=%.3f", {s.loadedQ});
     if (s.topology != MatchTopology::SingleStub)
         line += Format("  %s: ", {std::string(ESeriesName(series))}) + ElementsText(s.standard) +
                 Format(" RL=%.2fdB", {s.standardReturnLossDb});
@@ -37,8 +44,8 @@ std::string RunAutomCommand(const ProgramState& state, AutoMatchListing& listing
     }
     listing = {request, SynthesiseMatches(request), true};
     const AutoMatchResult& result = listing.result;
-    std::string text =
-        Format(">autom Q=%.3f（L网络最小Q=%.3f），按有载Q由低到高排列", {result.Q, result.minimumQ});
+    std::string text = Format(">autom Q=%.3f（L网络最小Q=%.3f），按回波损耗不低于%.0fdB的带宽由宽到窄排列",
+                              {result.Q, result.minimumQ, request.bandThresholdDb});
     for (std::size_t i = 0; i < result.solutions.size(); ++i)
         text += std::string(LineBreak) +
                 FormatSolutionLine(static_cast<int>(i + 1), result.solutions[i], request.series);

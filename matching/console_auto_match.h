@@ -23,6 +23,10 @@ struct AutoMatchListing {
 std::string RunAutomCommand(const ProgramState& state, AutoMatchListing& listing, const Tokens& t);
 std::string RunApplyCommand(NetworkModel& network, const AutoMatchListing& listing, const Tokens& t);
 
+// "BW=12.345MHz(540.000-552.345MHz)", with ">" before the width when the band reaches an end of
+// the search, "BW=?" when there is none.
+std::string BandText(const MatchSolution& solution);
+
 // One numbered line of the listing.
 std::string FormatSolutionLine(int number, const MatchSolution& solution, ESeries series);
 

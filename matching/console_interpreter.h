@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/program_state.h"
-#include "matching/console_sweep.h"
 #include "matching/console_auto_match.h"
+#include "matching/console_sweep.h"
 
 #include <optional>
 #include <string>

@@ -136,7 +136,7 @@ TEST(AutoMatch, EveryExactSolutionMatchesToSixtyDecibels) {
                 EXPECT_TRUE(ImplausibleElementText(e).empty());
         }
         for (std::size_t k = 1; k < result.solutions.size(); ++k)
-            EXPECT_LE(result.solutions[k - 1].loadedQ, result.solutions[k].loadedQ);
+            EXPECT_GE(result.solutions[k - 1].bandwidthHz(), result.solutions[k].bandwidthHz());
     }
     EXPECT_GT(solutions, 2000);
 }
@@ -204,5 +204,26 @@ TEST(AutoMatch, StandardValuesAndTheirReturnLoss) {
         if (s.topology != MatchTopology::SingleStub) {
             EXPECT_LT(s.standardReturnLossDb, 60);
         }
+    }
+}
+
+// The band edges are where the exact values, computed at that frequency, give the threshold, and
+// a real-source L match has the textbook bandwidth ordering: the lower-Q solutions first.
+TEST(AutoMatch, BandEdgesSitAtTheThresholdReturnLoss) {
+    AutoMatchRequest r = Request({10, -30}, {50, 0});
+    r.stub = false;
+    const AutoMatchResult result = SynthesiseMatches(r);
+    ASSERT_FALSE(result.solutions.empty());
+    for (const MatchSolution& s : result.solutions) {
+        ASSERT_GT(s.bandwidthHz(), 0);
+        EXPECT_FALSE(s.bandOpen);
+        for (Real edge : {s.bandLowerHz, s.bandUpperHz}) {
+            AutoMatchRequest at = r;
+            at.Fo = edge;
+            EXPECT_NEAR(AppliedReturnLoss(at, s.elements), 10, 0.05L) << TopologyName(s.topology);
+        }
+        AutoMatchRequest inside = r;
+        inside.Fo = (s.bandLowerHz + r.Fo) / 2;
+        EXPECT_GT(AppliedReturnLoss(inside, s.elements), 10);
     }
 }
