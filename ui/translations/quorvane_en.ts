@@ -1439,5 +1439,97 @@
         <source>所有文件</source>
         <translation>All files</translation>
     </message>
+    <message>
+        <source>自动匹配</source>
+        <translation>Auto match</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>撤销对匹配电路的上一步修改 (Ctrl+Z)</source>
+        <translation>Undo the last change of the matching network (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>重做撤销的修改 (Ctrl+Shift+Z)</source>
+        <translation>Redo the change last undone (Ctrl+Shift+Z)</translation>
+    </message>
+    <message>
+        <source>列出负载到源的L、Pi、T和单支节匹配方案，并接入其中之一</source>
+        <translation>List the L, Pi, T and single-stub matches from the load to the source and build one of them in</translation>
+    </message>
+    <message>
+        <source>单支节</source>
+        <translation>Stub</translation>
+    </message>
+    <message>
+        <source>有载Q</source>
+        <translation>Loaded Q</translation>
+    </message>
+    <message>
+        <source>Pi和T网络的有载Q，空着时取L网络最小Q的两倍</source>
+        <translation>Loaded Q of the Pi and T networks; when empty, twice the minimum Q of the L network</translation>
+    </message>
+    <message>
+        <source>标称系列</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>线宽mm</source>
+        <translation>Width mm</translation>
+    </message>
+    <message>
+        <source>板厚mm</source>
+        <translation>Board mm</translation>
+    </message>
+    <message>
+        <source>铜厚mm</source>
+        <translation>Copper mm</translation>
+    </message>
+    <message>
+        <source>形式</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>元件（精确值）</source>
+        <translation>Elements (exact)</translation>
+    </message>
+    <message>
+        <source>标称值</source>
+        <translation>Standard values</translation>
+    </message>
+    <message>
+        <source>标称值回损dB</source>
+        <translation>Std RL dB</translation>
+    </message>
+    <message>
+        <source>带宽MHz</source>
+        <translation>BW MHz</translation>
+    </message>
+    <message>
+        <source>用标称值</source>
+        <translation>Standard values</translation>
+    </message>
+    <message>
+        <source>应用</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>请先在“匹配设置”中设置负载和源</source>
+        <translation>Set the load and the source in "Matching setup" first</translation>
+    </message>
+    <message>
+        <source>请先计算并选择一个方案</source>
+        <translation>Calculate and choose a solution first</translation>
+    </message>
+    <message>
+        <source>负载、源、频率、系统阻抗或匹配方式已改变，请重新计算</source>
+        <translation>The load, source, frequency, Zo or match mode has changed: calculate again</translation>
+    </message>
 </context>
 </TS>
