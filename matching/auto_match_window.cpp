@@ -20,7 +20,7 @@ namespace qv {
 
 namespace {
 
-constexpr int WindowWidth = 760;
+constexpr int WindowWidth = 860;
 constexpr int WindowHeight = 420;
 constexpr std::array<ESeries, 4> SeriesChoices = {ESeries::E24, ESeries::E12, ESeries::E48, ESeries::E96};
 
@@ -56,7 +56,7 @@ AutoMatchWindow::AutoMatchWindow(NetworkModel& network, Prompter& prompter, QWid
         addLabel(nullptr, fieldCaptions[i], x, 42, 60);
         substrate_[i] = addEdit(fieldNames[i], x + 62, 40, 80);
     }
-    QPushButton* solve = addButton("ButtonSolve", "计算", 620, 8, 120);
+    QPushButton* solve = addButton("ButtonSolve", "计算", 720, 8, 120);
     connect(solve, &QPushButton::clicked, this, &AutoMatchWindow::solveClick);
     setDefaultButton(solve);
 
@@ -71,17 +71,17 @@ AutoMatchWindow::AutoMatchWindow(NetworkModel& network, Prompter& prompter, QWid
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->verticalHeader()->setVisible(false);
     table_->setColumnWidth(0, 60);
-    table_->setColumnWidth(1, 290);
-    table_->setColumnWidth(2, 200);
+    table_->setColumnWidth(1, 300);
+    table_->setColumnWidth(2, 250);
     table_->setColumnWidth(3, 90);
-    table_->setColumnWidth(4, 50);
+    table_->setColumnWidth(4, 55);
     table_->setColumnWidth(5, 70);
     connect(table_, &QTableWidget::itemSelectionChanged, this, [this] { preview(selectedRow()); });
     reasons_ = addLabel("LabelReasons", "", 8, 330, WindowWidth - 16);
     reasons_->setWordWrap(true);
     reasons_->setMinimumHeight(40);
     standard_ = addCheckBox("CheckStandard", "用标称值", 8, 384, 100);
-    connect(addButton("ButtonApply", "应用", 620, 380, 120), &QPushButton::clicked, this,
+    connect(addButton("ButtonApply", "应用", 720, 380, 120), &QPushButton::clicked, this,
             &AutoMatchWindow::applyClick);
 }
 
