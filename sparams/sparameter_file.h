@@ -76,4 +76,8 @@ SParameterParse ParseSParameterFile(std::string_view bytes, const SParameterPars
 // byte above 127 replaced by "?".
 std::string DisplayTextOfBytes(std::string_view bytes);
 
+// A value with six significant digits in the general form ("0.501187", "12.5", "1E-5"), the
+// way converted magnitudes are shown; exact to the sixth digit.
+std::string SixSignificantDigits(Real value);
+
 } // namespace qv

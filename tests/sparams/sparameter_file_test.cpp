@@ -7,6 +7,8 @@
 #include "sparams/sparameter_file_words.h"
 #include "support/test_paths.h"
 
+#include <charconv>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -283,6 +285,34 @@ TEST(DirectoryList, KeepsEachFolderOnceAcrossARewrite) {
     EXPECT_TRUE(AddDirectory(list, "/data/中文"));
     ASSERT_TRUE(WriteDirectoryList(dir.path(), list));
     EXPECT_EQ(ReadDirectoryList(dir.path()), list);
+}
+
+} // namespace
+} // namespace qv
+
+namespace qv {
+namespace {
+
+TEST(SixSignificantDigits, AgreesWithTheExactDecimalForm) {
+    // The reference is the standard library's exact rounding of the double.
+    const auto reference = [](double v) {
+        char buffer[64];
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, 6).ptr;
+        return std::string(buffer, end);
+    };
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> exponent(-4, 6);
+    for (int i = 0; i < 200000; ++i) {
+        const double v = (i % 2 ? -1 : 1) * std::pow(10.0, exponent(random));
+        const std::string expected = reference(v);
+        if (expected.find('e') == std::string::npos) {
+            ASSERT_EQ(SixSignificantDigits(v), expected) << v;
+        }
+    }
+    EXPECT_EQ(SixSignificantDigits(9.9999951), "10");
+    EXPECT_EQ(SixSignificantDigits(0.501187), "0.501187");
+    EXPECT_EQ(SixSignificantDigits(0.0001), "0.0001");
+    EXPECT_EQ(SixSignificantDigits(0), "0");
 }
 
 } // namespace
