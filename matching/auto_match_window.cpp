@@ -6,6 +6,7 @@
 #include "matching/auto_match_network.h"
 #include "matching/element_path.h"
 #include "matching/network_model.h"
+#include "ui/interface_text.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
 
@@ -145,7 +146,8 @@ void AutoMatchWindow::showSolutions() {
                                                   Format("%.3f", {s.loadedQ}),
                                                   band};
         for (std::size_t c = 0; c < cells.size(); ++c)
-            table_->setItem(static_cast<int>(i), static_cast<int>(c), new QTableWidgetItem(Q(cells[c])));
+            table_->setItem(static_cast<int>(i), static_cast<int>(c),
+                            new QTableWidgetItem(Translated(Q(cells[c]))));
     }
     if (!result_.solutions.empty())
         table_->selectRow(0);

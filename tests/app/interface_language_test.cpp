@@ -2,6 +2,7 @@
 #include "core/program_state.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
+#include "ui/interface_text.h"
 #include "ui/language.h"
 #include "ui/message_hub.h"
 #include "ui/translating_prompter.h"
@@ -168,6 +169,9 @@ TEST(EnglishInterface, MessagesAndDialogCaptionsAreEnglish) {
     EXPECT_EQ(shown.messages, QStringList{QStringLiteral("Input error!")});
     EXPECT_EQ(shown.questions, QStringList{QStringLiteral("/tmp/a.smh exists. Overwrite it? ")});
     EXPECT_EQ(shown.dialogs, QStringList{QStringLiteral("Save chart")});
+    // A solution of the automatic matching, as its table shows it.
+    EXPECT_FALSE(HasChineseText(Translated(QStringLiteral("串L 12.35nH 并C 3.40pF 并开路支节 12.0mm"))));
+    EXPECT_FALSE(HasChineseText(Translated(QStringLiteral("Pi网络：Q=1.000 低于最小值 2.000"))));
 }
 
 TEST(EnglishInterface, FileDialogsKeepTheUsersFolderNames) {

@@ -1531,5 +1531,109 @@
         <source>负载、源、频率、系统阻抗或匹配方式已改变，请重新计算</source>
         <translation>The load, source, frequency, Zo or match mode has changed: calculate again</translation>
     </message>
+    <message>
+        <source>串</source>
+        <translation>Ser </translation>
+    </message>
+    <message>
+        <source>并</source>
+        <translation>Sh </translation>
+    </message>
+    <message>
+        <source>串微带</source>
+        <translation>Ser line </translation>
+    </message>
+    <message>
+        <source>并开路支节</source>
+        <translation>Open stub </translation>
+    </message>
+    <message>
+        <source>网络</source>
+        <translation>network</translation>
+    </message>
+    <message>
+        <source>低于最小值</source>
+        <translation>is below the minimum</translation>
+    </message>
+    <message>
+        <source>元件太多</source>
+        <translation>Too many elements</translation>
+    </message>
+    <message>
+        <source>所选的网络形式没有解</source>
+        <translation>The chosen forms have no solution</translation>
+    </message>
+    <message>
+        <source>按回波损耗不低于</source>
+        <translation>ranked by the bandwidth with return loss of at least</translation>
+    </message>
+    <message>
+        <source>的带宽由宽到窄排列</source>
+        <translation>widest first</translation>
+    </message>
+    <message>
+        <source>网络最小</source>
+        <translation>network minimum</translation>
+    </message>
+    <message>
+        <source>单支节：基板参数无效（线宽、板厚、铜厚须大于0，板厚大于两倍铜厚，介电常数大于1）</source>
+        <translation>Single stub: invalid substrate (width, height and copper thickness above 0, height above twice the copper, Er above 1)</translation>
+    </message>
+    <message>
+        <source>单支节：特性阻抗%.2f欧的线在此基板上无解，请换线宽</source>
+        <translation>Single stub: no solution for this line width</translation>
+    </message>
+    <message>
+        <source>基板参数无效</source>
+        <translation>invalid substrate</translation>
+    </message>
+    <message>
+        <source>特性阻抗</source>
+        <translation>characteristic impedance</translation>
+    </message>
+    <message>
+        <source>欧的线在此基板上无解</source>
+        <translation>ohm line has no solution on this substrate</translation>
+    </message>
+    <message>
+        <source>请换线宽</source>
+        <translation>choose another width</translation>
+    </message>
+    <message>
+        <source>源电阻须大于0：纯电抗或负电阻的源无法用无损网络匹配</source>
+        <translation>The source resistance must be above 0: a purely reactive or negative-resistance source cannot be matched losslessly</translation>
+    </message>
+    <message>
+        <source>负载电阻须大于0：纯电抗或负电阻的负载无法用无损网络匹配</source>
+        <translation>The load resistance must be above 0: a purely reactive or negative-resistance load cannot be matched losslessly</translation>
+    </message>
+    <message>
+        <source>源电阻须大于0</source>
+        <translation>The source resistance must be above 0</translation>
+    </message>
+    <message>
+        <source>负载电阻须大于0</source>
+        <translation>The load resistance must be above 0</translation>
+    </message>
+    <message>
+        <source>纯电抗或负电阻的源无法用无损网络匹配</source>
+        <translation>a purely reactive or negative-resistance source cannot be matched losslessly</translation>
+    </message>
+    <message>
+        <source>纯电抗或负电阻的负载无法用无损网络匹配</source>
+        <translation>a purely reactive or negative-resistance load cannot be matched losslessly</translation>
+    </message>
+    <message>
+        <source>请先设置负载和源</source>
+        <translation>Set the load and source first</translation>
+    </message>
+    <message>
+        <source>负载已与源匹配，无需匹配网络</source>
+        <translation>The load already matches the source: no network is needed</translation>
+    </message>
+    <message>
+        <source>频率和系统阻抗须为大于0的数</source>
+        <translation>Fo and Zo must be numbers above 0</translation>
+    </message>
 </context>
 </TS>
