@@ -47,13 +47,3 @@ void BM_AppendWithLiveResponse(benchmark::State& bench) {
 BENCHMARK(BM_AppendWithLiveResponse)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
