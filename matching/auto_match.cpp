@@ -110,16 +110,16 @@ Chain Simplified(const Chain& chain, Complex load) {
     return merge(kept);
 }
 
-ElementSpec Part(const Reactive& e, Real omega) {
-    ElementSpec spec;
-    if (e.series) {
-        spec.kind = e.value > 0 ? SeriesInductor : SeriesCapacitor;
-        spec.value = e.value > 0 ? e.value / omega : -1 / (omega * e.value);
-    } else {
-        spec.kind = e.value > 0 ? ShuntCapacitor : ShuntInductor;
-        spec.value = e.value > 0 ? e.value / omega : -1 / (omega * e.value);
-    }
-    return spec;
+// A positive reactance (series) or susceptance (shunt) is X/omega henries or B/omega farads; a
+// negative one is -1/(omega X) farads or -1/(omega B) henries.
+ElementSpec ComponentOf(const Reactive& e, Real omega) {
+    ElementSpec component;
+    if (e.series)
+        component.kind = e.value > 0 ? SeriesInductor : SeriesCapacitor;
+    else
+        component.kind = e.value > 0 ? ShuntCapacitor : ShuntInductor;
+    component.value = e.value > 0 ? e.value / omega : -1 / (omega * e.value);
+    return component;
 }
 
 bool Close(Real a, Real b) {
@@ -187,7 +187,7 @@ public:
         const Real omega = TwoPi * request_.Fo;
         std::vector<ElementSpec> parts;
         for (const Reactive& e : Simplified(chain, request_.load))
-            parts.push_back(Part(e, omega));
+            parts.push_back(ComponentOf(e, omega));
         add(topology, std::move(parts));
     }
 
