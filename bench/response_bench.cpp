@@ -6,7 +6,7 @@ namespace {
 
 using namespace qv;
 
-// 20 elements of all eight kinds in turn (five of them microstrip), from a load of 0.6 + j0.4.
+// 20 elements of all eight kinds in turn (four of them microstrip), from a load of 0.6 + j0.4.
 SweepNetwork MixedTwentyElements() {
     SweepNetwork n;
     n.Zo = 50;

@@ -11,12 +11,29 @@ struct Complex {
     friend bool operator==(const Complex&, const Complex&) = default;
 };
 
-Complex CAdd(Complex a, Complex b);
-Complex CSub(Complex a, Complex b);
-Complex CMul(Complex a, Complex b);
+// Inline, because a chain replayed at many frequencies spends its time here, and an extended
+// value passed through memory to a call stalls the pipeline.
+inline Complex CAdd(Complex a, Complex b) {
+    return {a.re + b.re, a.im + b.im};
+}
+
+inline Complex CSub(Complex a, Complex b) {
+    return {a.re - b.re, a.im - b.im};
+}
+
+inline Complex CMul(Complex a, Complex b) {
+    return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re};
+}
+
 // (a + jb)/(c + jd) = ((ac + bd) + j(bc - ad))/(c^2 + d^2), with no guard against a zero divisor.
-Complex CDiv(Complex a, Complex b);
+inline Complex CDiv(Complex a, Complex b) {
+    const Real d = b.re * b.re + b.im * b.im;
+    return {(a.re * b.re + a.im * b.im) / d, (a.im * b.re - a.re * b.im) / d};
+}
+
 // Two impedances in parallel: a*b/(a + b).
-Complex CParallel(Complex a, Complex b);
+inline Complex CParallel(Complex a, Complex b) {
+    return CDiv(CMul(a, b), CAdd(a, b));
+}
 
 } // namespace qv

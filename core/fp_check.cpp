@@ -37,6 +37,13 @@ void FpCheck::check() const {
         throw FloatingPointError(OverflowText);
 }
 
+bool FpCheck::passed() const {
+    if (!std::fetestexcept(Watched))
+        return true;
+    std::feclearexcept(Watched);
+    return false;
+}
+
 Real RequireFinite(Real value) {
     if (std::isnan(value))
         throw FloatingPointError(InvalidOperationText);

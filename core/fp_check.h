@@ -13,6 +13,8 @@ public:
     // Throws FloatingPointError with the platform-style text if a flag was raised since construction
     // (or since the previous check); clears the flags again.
     void check() const;
+    // The same test without the throw: true when no flag was raised, otherwise clears them.
+    bool passed() const;
 };
 
 // Runs fn() and throws FloatingPointError if it raised a floating-point exception.

@@ -173,8 +173,7 @@ MicrostripTransform SeriesMicrostrip(Complex ZL, Real W, Real Len, Real H, Real 
                                      bool useEffectiveWavelength) {
     const MicrostripTransform result = CheckedStep([&] {
         const MicrostripLine line = Analyse(W, H, T, Er);
-        const Real lambda = useEffectiveWavelength ? Wavelength(F, line.EpsEff) : SpeedOfLight / F;
-        return Transform(line, InputImpedance(ZL, line.Z0, lambda, Len));
+        return Transform(line, SeriesSectionImpedance(line, ZL, Len, F, useEffectiveWavelength));
     });
     RequireFiniteTransform(result);
     return result;
@@ -183,10 +182,20 @@ MicrostripTransform SeriesMicrostrip(Complex ZL, Real W, Real Len, Real H, Real 
 MicrostripTransform ShuntMicrostrip(Complex ZL, Real W, Real Len, Real H, Real Er, Real T, Real F) {
     const MicrostripTransform result = CheckedStep([&] {
         const MicrostripLine line = Analyse(W, H, T, Er);
-        return Transform(line, OpenStubInParallel(ZL, line.Z0, Wavelength(F, line.EpsEff), Len));
+        return Transform(line, OpenStubImpedance(line, ZL, Len, F));
     });
     RequireFiniteTransform(result);
     return result;
+}
+
+Complex SeriesSectionImpedance(const MicrostripLine& line, Complex ZL, Real Len, Real F,
+                               bool useEffectiveWavelength) {
+    const Real lambda = useEffectiveWavelength ? Wavelength(F, line.EpsEff) : SpeedOfLight / F;
+    return InputImpedance(ZL, line.Z0, lambda, Len);
+}
+
+Complex OpenStubImpedance(const MicrostripLine& line, Complex ZL, Real Len, Real F) {
+    return OpenStubInParallel(ZL, line.Z0, Wavelength(F, line.EpsEff), Len);
 }
 
 } // namespace qv

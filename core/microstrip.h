@@ -62,4 +62,11 @@ MicrostripTransform SeriesMicrostrip(Complex ZL, Real W, Real Len, Real H, Real 
 // Always uses the guided wavelength.
 MicrostripTransform ShuntMicrostrip(Complex ZL, Real W, Real Len, Real H, Real Er, Real T, Real F);
 
+// The arithmetic of the two above on a line analysed beforehand (MicrostripZ0), without the
+// floating-point check: for a caller that replays a chain at many frequencies inside one
+// CheckedStep. The quasi-static line does not depend on frequency, so one analysis serves them all.
+Complex SeriesSectionImpedance(const MicrostripLine& line, Complex ZL, Real Len, Real F,
+                               bool useEffectiveWavelength);
+Complex OpenStubImpedance(const MicrostripLine& line, Complex ZL, Real Len, Real F);
+
 } // namespace qv

@@ -115,18 +115,51 @@ Real SweepFrequency(const SweepRange& range, int i) {
 
 namespace {
 
-// The response with the elements already taken at frequencyHz (their microstrip blocks set to it).
-ResponsePoint Respond(const SweepNetwork& network, const std::vector<ElementSpec>& elements,
-                      const LoadTable* table, Real frequencyHz) {
+// The chain made ready for replaying at many frequencies: each microstrip analysed once. When an
+// analysis fails the lines stay empty and every point is replayed element by element, so that each
+// one reports the failure itself.
+struct PreparedChain {
+    std::vector<ElementSpec> elements; // their microstrip blocks set to the frequency at hand
+    std::vector<MicrostripLine> lines;
+    bool analysed = false;
+};
+
+PreparedChain Prepare(const SweepNetwork& network) {
+    PreparedChain chain{network.elements, {}, false};
+    try {
+        for (const ElementSpec& element : chain.elements)
+            chain.lines.push_back(AnalyseElementLine(element));
+        chain.analysed = true;
+    } catch (const FloatingPointError&) {
+        chain.lines.clear();
+    }
+    return chain;
+}
+
+void SetStripFrequency(PreparedChain& chain, Real frequencyHz) {
+    for (ElementSpec& element : chain.elements)
+        element.strip.frequency = frequencyHz;
+}
+
+// The response with the chain's elements taken at frequencyHz. A chain that fails somewhere is
+// replayed element by element, which throws the error of the first failing element.
+ResponsePoint Respond(const SweepNetwork& network, const PreparedChain& chain, const LoadTable* table,
+                      Real frequencyHz) {
     ResponsePoint point;
     point.frequencyHz = frequencyHz;
     try {
-        Complex z = table ? TabulatedLoad(*table, frequencyHz, network.Zo) : network.load;
+        const Complex load = table ? TabulatedLoad(*table, frequencyHz, network.Zo) : network.load;
         const NodeConditions conditions{frequencyHz, network.Zo, network.effflag};
-        for (const ElementSpec& element : elements)
-            z = ComputeNextNode(z, element, conditions);
-        point.sourceEnd = z;
-        point.figures = MatchQuality(z, network.source, network.matchflag);
+        std::optional<Complex> z;
+        if (chain.analysed)
+            z = ReplayChain(load, chain.elements, chain.lines, conditions);
+        if (!z) {
+            z = load;
+            for (const ElementSpec& element : chain.elements)
+                z = ComputeNextNode(*z, element, conditions);
+        }
+        point.sourceEnd = *z;
+        point.figures = MatchQuality(*z, network.source, network.matchflag);
         point.ok = true;
     } catch (const FloatingPointError& error) {
         point.failure = error.what();
@@ -134,28 +167,23 @@ ResponsePoint Respond(const SweepNetwork& network, const std::vector<ElementSpec
     return point;
 }
 
-void SetStripFrequency(std::vector<ElementSpec>& elements, Real frequencyHz) {
-    for (ElementSpec& element : elements)
-        element.strip.frequency = frequencyHz;
-}
-
 } // namespace
 
 ResponsePoint ResponseAt(const SweepNetwork& network, const LoadTable* table, Real frequencyHz) {
-    std::vector<ElementSpec> elements = network.elements;
-    SetStripFrequency(elements, frequencyHz);
-    return Respond(network, elements, table, frequencyHz);
+    PreparedChain chain = Prepare(network);
+    SetStripFrequency(chain, frequencyHz);
+    return Respond(network, chain, table, frequencyHz);
 }
 
 std::vector<ResponsePoint> SweepResponse(const SweepNetwork& network, const LoadTable* table,
                                          const SweepRange& range) {
     std::vector<ResponsePoint> sweep;
     sweep.reserve(static_cast<std::size_t>(std::max(range.points, 0)));
-    std::vector<ElementSpec> elements = network.elements;
+    PreparedChain chain = Prepare(network);
     for (int i = 0; i < range.points; ++i) {
         const Real f = SweepFrequency(range, i);
-        SetStripFrequency(elements, f);
-        sweep.push_back(Respond(network, elements, table, f));
+        SetStripFrequency(chain, f);
+        sweep.push_back(Respond(network, chain, table, f));
     }
     return sweep;
 }

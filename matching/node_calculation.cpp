@@ -5,80 +5,82 @@
 #include "core/microstrip.h"
 #include "core/text_format.h"
 
+#include <cmath>
+
 namespace qv {
 
 namespace {
 
 using Shape = ElementPath::Shape;
 
-// A series reactance (ohms) on the constant-resistance circle through the node.
-ElementStep SeriesReactance(Complex z, Real reactanceOhms, Real Zo) {
-    const Real dx = reactanceOhms / Zo;
-    ElementStep step;
-    step.node = {z.re, z.im + dx};
-    step.path = {Shape::SeriesArc, z, step.node};
-    return step;
+bool IsMicrostripKind(int kind) {
+    return kind == SeriesMicrostripLine || kind == ShuntMicrostripStub;
 }
 
-// A shunt element given by its normalised impedance; the arc runs on the constant-conductance
-// circle of the node's admittance, the susceptance moving by db.
-ElementStep ShuntReactance(Complex z, Complex element, Real db) {
-    const Complex y = CDiv({1, 0}, z);
-    ElementStep step;
-    step.node = CParallel(element, z);
-    step.path = {Shape::ShuntArc, y, {y.re, y.im + db}};
-    return step;
+// The change of the normalised susceptance a shunt capacitor or inductor makes.
+Real ShuntSusceptance(const ElementSpec& e, Real omega, Real Zo) {
+    return e.kind == ShuntCapacitor ? omega * e.value * Zo : -Zo / (omega * e.value);
 }
 
-std::string ImpedanceSuffix(const char* connection, Real R, Real X) {
-    return FormatSignedPair(connection, "%f", R, X);
-}
-
-ElementStep Compute(Complex z, const ElementSpec& e, const NodeConditions& c) {
+// The node after the element; `line` is the analysed microstrip of kinds 5 and 6.
+Complex NodeAfter(Complex z, const ElementSpec& e, const MicrostripLine& line, const NodeConditions& c) {
     const Real omega = TwoPi * c.Fo;
     const Real Zo = c.Zo;
     switch (e.kind) {
     case SeriesCapacitor:
-        return SeriesReactance(z, -1 / (omega * e.value), Zo);
+        return {z.re, z.im + -1 / (omega * e.value) / Zo};
     case ShuntCapacitor:
-        return ShuntReactance(z, {0, -(1 / (omega * e.value * Zo))}, omega * e.value * Zo);
+        return CParallel({0, -(1 / (omega * e.value * Zo))}, z);
     case SeriesInductor:
-        return SeriesReactance(z, omega * e.value, Zo);
-    case ShuntInductor: {
-        const Real Xl = omega * e.value;
-        return ShuntReactance(z, {0, Xl / Zo}, -Zo / Xl);
-    }
+        return {z.re, z.im + omega * e.value / Zo};
+    case ShuntInductor:
+        return CParallel({0, omega * e.value / Zo}, z);
     case SeriesMicrostripLine:
     case ShuntMicrostripStub: {
-        const MicrostripBlock& s = e.strip;
         const Complex load{z.re * Zo, z.im * Zo};
-        const MicrostripTransform t =
-            e.kind == SeriesMicrostripLine
-                ? SeriesMicrostrip(load, s.W, s.Len, s.H, s.Er, s.T, s.frequency, c.effflag == 1)
-                : ShuntMicrostrip(load, s.W, s.Len, s.H, s.Er, s.T, s.frequency);
-        ElementStep step;
-        step.node = {t.Z.re / Zo, t.Z.im / Zo};
-        step.path = {Shape::Chord, z, step.node};
-        step.labelAbove = true;
-        return step;
+        const MicrostripBlock& s = e.strip;
+        const Complex after = e.kind == SeriesMicrostripLine
+                                  ? SeriesSectionImpedance(line, load, s.Len, s.frequency, c.effflag == 1)
+                                  : OpenStubImpedance(line, load, s.Len, s.frequency);
+        return {after.re / Zo, after.im / Zo};
     }
-    case SeriesImpedance: {
-        ElementStep step = SeriesReactance(z, e.value, Zo);
-        step.node.re = z.re + e.R / Zo;
-        // A lossy series impedance leaves the constant-resistance circle: drawn as a chord.
+    case SeriesImpedance:
+        return {z.re + e.R / Zo, z.im + e.value / Zo};
+    case ShuntImpedance:
+        return CParallel({e.R / Zo, e.value / Zo}, z);
+    default:
+        return z;
+    }
+}
+
+// The way from z to the node on the chart: series reactances on the constant-resistance circle,
+// shunt reactances on the constant-conductance circle, everything else a chord.
+ElementPath PathOf(Complex z, Complex node, const ElementSpec& e, const NodeConditions& c) {
+    switch (e.kind) {
+    case SeriesCapacitor:
+    case SeriesInductor:
+        return {Shape::SeriesArc, z, node};
+    case SeriesImpedance:
+        // A lossy series impedance leaves the constant-resistance circle: a chord. Otherwise the arc
+        // stays on the start's circle, whatever resistance the node takes.
         if (e.R > 0)
-            step.path = {Shape::Chord, z, step.node};
-        return step;
-    }
-    case ShuntImpedance: {
-        ElementStep step;
-        step.node = CParallel({e.R / Zo, e.value / Zo}, z);
-        step.path = {Shape::Chord, z, step.node};
-        return step;
+            return {Shape::Chord, z, node};
+        return {Shape::SeriesArc, z, {z.re, node.im}};
+    case ShuntCapacitor:
+    case ShuntInductor: {
+        const Complex y = CDiv({1, 0}, z);
+        return {Shape::ShuntArc, y, {y.re, y.im + ShuntSusceptance(e, TwoPi * c.Fo, c.Zo)}};
     }
     default:
-        return {};
+        return {Shape::Chord, z, node};
     }
+}
+
+MicrostripLine LineOf(const ElementSpec& e) {
+    if (!IsMicrostripKind(e.kind))
+        return {};
+    const MicrostripBlock& s = e.strip;
+    return MicrostripZ0(s.W, s.H, s.T, s.Er);
 }
 
 // What the chart writes after the element's label: the reactance of a capacitor or inductor at
@@ -93,9 +95,9 @@ std::string LabelSuffix(const ElementSpec& e, const NodeConditions& c) {
     case ShuntInductor:
         return Format(":X%f", {omega * e.value});
     case SeriesImpedance:
-        return ImpedanceSuffix("串", e.R, e.value);
+        return FormatSignedPair("串", "%f", e.R, e.value);
     case ShuntImpedance:
-        return ImpedanceSuffix("并", e.R, e.value);
+        return FormatSignedPair("并", "%f", e.R, e.value);
     default:
         return {};
     }
@@ -136,9 +138,13 @@ std::optional<ElementStep> ComputeElementStep(Complex node, const ElementSpec& e
                                               const NodeConditions& conditions) {
     if (!IsElementKind(element.kind))
         return std::nullopt;
+    const MicrostripLine line = LineOf(element);
     const ElementStep step = CheckedStep([&] {
-        ElementStep s = Compute(node, element, conditions);
+        ElementStep s;
+        s.node = NodeAfter(node, element, line, conditions);
+        s.path = PathOf(node, s.node, element, conditions);
         s.labelSuffix = LabelSuffix(element, conditions);
+        s.labelAbove = IsMicrostripKind(element.kind);
         return s;
     });
     // Values that were already infinite or NaN raise no flag on the way through.
@@ -151,9 +157,29 @@ std::optional<ElementStep> ComputeElementStep(Complex node, const ElementSpec& e
 Complex ComputeNextNode(Complex node, const ElementSpec& element, const NodeConditions& conditions) {
     if (!IsElementKind(element.kind))
         throw FloatingPointError(InvalidOperationText);
-    const Complex next = CheckedStep([&] { return Compute(node, element, conditions).node; });
+    const MicrostripLine line = LineOf(element);
+    const Complex next = CheckedStep([&] { return NodeAfter(node, element, line, conditions); });
     RequireFinite(next);
     return next;
+}
+
+MicrostripLine AnalyseElementLine(const ElementSpec& element) {
+    return LineOf(element);
+}
+
+std::optional<Complex> ReplayChain(Complex node, std::span<const ElementSpec> elements,
+                                   std::span<const MicrostripLine> lines, const NodeConditions& conditions) {
+    if (lines.size() != elements.size())
+        return std::nullopt;
+    const FpCheck guard;
+    bool finite = true;
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        node = NodeAfter(node, elements[i], lines[i], conditions);
+        finite = finite && std::isfinite(node.re) && std::isfinite(node.im);
+    }
+    if (!guard.passed() || !finite)
+        return std::nullopt;
+    return node;
 }
 
 } // namespace qv

@@ -2,9 +2,11 @@
 
 #include "core/complex.h"
 #include "core/match_network.h"
+#include "core/microstrip.h"
 #include "core/real.h"
 
 #include <optional>
+#include <span>
 #include <string>
 
 // What one element of the matching chain does to the impedance before it: the next node, and the
@@ -58,5 +60,17 @@ std::optional<ElementStep> ComputeElementStep(Complex node, const ElementSpec& e
 // Only the next node, for callers that replay the chain many times (a frequency sweep): no path,
 // no label. Throws FloatingPointError as ComputeElementStep does, and for a kind outside 1..8.
 Complex ComputeNextNode(Complex node, const ElementSpec& element, const NodeConditions& conditions);
+
+// For replaying one chain at many frequencies. The analysed line of a microstrip element (kinds 5
+// and 6; an empty line for the others), which does not depend on frequency. Throws
+// FloatingPointError outside the microstrip model's domain.
+MicrostripLine AnalyseElementLine(const ElementSpec& element);
+
+// The node after the whole chain from `node`, the line of elements[i] analysed beforehand as
+// lines[i], under one floating-point check: the node that ComputeNextNode gives element after
+// element, to the last bit. Nothing when the check fails or a node is not finite; the caller then
+// replays element by element for the exact error.
+std::optional<Complex> ReplayChain(Complex node, std::span<const ElementSpec> elements,
+                                   std::span<const MicrostripLine> lines, const NodeConditions& conditions);
 
 } // namespace qv

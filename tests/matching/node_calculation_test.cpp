@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "core/microstrip.h"
 
+#include <cmath>
 #include <complex>
 #include <gtest/gtest.h>
 
@@ -152,6 +153,32 @@ TEST(ElementStep, ArithmeticThatCannotBeDoneIsAnError) {
     EXPECT_THROW(ComputeElementStep({1, 1}, {ShuntImpedance, {}, -50, -50}, at), FloatingPointError);
     // A series inductance of 0 is no element at all, and no error.
     EXPECT_EQ(ComputeElementStep({1, 1}, {SeriesInductor, {}, 0, 0}, at)->node, (Complex{1, 1}));
+}
+
+TEST(ChainReplay, GivesTheStepByStepNodeToTheLastBitOrNothing) {
+    const MicrostripBlock strip{433.92e6L, 1.5e-3L, 0.8e-3L, 0.035e-3L, 4.4L, 12e-3L};
+    std::vector<ElementSpec> chain;
+    for (int kind = SeriesCapacitor; kind <= ShuntImpedance; ++kind)
+        chain.push_back({kind, strip, 7, kind >= SeriesImpedance ? -30.0L : 4e-9L + kind * 1e-12L});
+    std::vector<MicrostripLine> lines;
+    for (const ElementSpec& e : chain)
+        lines.push_back(AnalyseElementLine(e));
+    for (int effflag : {0, 1}) {
+        const NodeConditions at{433.92e6L, 75, effflag};
+        Complex stepwise{0.3L, -0.7L};
+        for (const ElementSpec& e : chain)
+            stepwise = ComputeNextNode(stepwise, e, at);
+        EXPECT_EQ(ReplayChain({0.3L, -0.7L}, chain, lines, at), stepwise);
+    }
+
+    // A capacitance of 0 somewhere in the chain, a NaN that raises no flag, lines that do not fit.
+    const NodeConditions at{Fo, Zo, 0};
+    std::vector<ElementSpec> failing = chain;
+    failing[3] = {SeriesCapacitor, {}, 0, 0};
+    EXPECT_FALSE(ReplayChain({1, 1}, failing, lines, at).has_value());
+    failing[3] = {SeriesImpedance, {}, std::nanl(""), 0};
+    EXPECT_FALSE(ReplayChain({1, 1}, failing, lines, at).has_value());
+    EXPECT_FALSE(ReplayChain({1, 1}, chain, std::span(lines).first(2), at).has_value());
 }
 
 } // namespace
