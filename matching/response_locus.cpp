@@ -25,6 +25,14 @@ void Square(Surface& chart, PixelPoint p) {
     chart.fillRect(p.x - 3, p.y - 3, p.x + 4, p.y + 4, LocusColour);
 }
 
+// A label beside the point, on the side toward the chart's centre line when the point lies in the
+// right half, so that a label near the rim is not cut off by the picture's edge.
+void Label(Surface& chart, const ChartGeometry& geometry, PixelPoint p, int gap, int dy,
+           const std::string& text) {
+    const int x = p.x > geometry.CentreX ? p.x - gap - chart.textWidth(text) : p.x + gap;
+    chart.textOut(x, p.y + dy, text);
+}
+
 } // namespace
 
 void DrawResponseLocus(Surface& chart, const ChartGeometry& geometry, const std::vector<ResponsePoint>& sweep,
@@ -66,15 +74,15 @@ void DrawResponseLocus(Surface& chart, const ChartGeometry& geometry, const std:
     chart.font.colour = LocusColour;
     if (first) {
         Square(chart, *first);
-        chart.textOut(first->x + 6, first->y + 4, FormatFrequency(firstHz));
+        Label(chart, geometry, *first, 6, 4, FormatFrequency(firstHz));
     }
     if (last) {
         Square(chart, *last);
-        chart.textOut(last->x + 6, last->y + 4, FormatFrequency(lastHz));
+        Label(chart, geometry, *last, 6, 4, FormatFrequency(lastHz));
     }
     if (design) {
         chart.ellipse(design->x - 6, design->y - 6, design->x + 7, design->y + 7);
-        chart.textOut(design->x + 8, design->y - 18, "Fo");
+        Label(chart, geometry, *design, 8, -18, "Fo");
     }
 }
 

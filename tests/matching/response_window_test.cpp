@@ -1,6 +1,7 @@
 #include "matching/response_window.h"
 
 #include "chart/chart_geometry.h"
+#include "matching/response_locus.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
 #include "ui/qt_text.h"
@@ -151,6 +152,25 @@ TEST_F(ResponseWindow, LocusIsDrawnWhileTheWindowShowsASweep) {
     RecordingSurface hidden(600, 600);
     window.drawLocus(hidden, geometry);
     EXPECT_TRUE(hidden.primitives.empty());
+}
+
+TEST(ResponseLocus, LabelsNearTheRimStayInsideThePicture) {
+    const ChartGeometry geometry = GeometryForHeight(600);
+    std::vector<ResponsePoint> sweep;
+    for (Real r : {0.05L, 20.0L, 40.0L}) // from the left rim to the right one
+        sweep.push_back({r * 1e8L, true, {r, 0.5L}, {}, {}});
+    RecordingSurface chart(600, 600);
+    chart.characterWidth = 7;
+    DrawResponseLocus(chart, geometry, sweep, 20e8L);
+    int labels = 0;
+    for (const Primitive& p : chart.primitives) {
+        if (p.kind != Primitive::Kind::Text)
+            continue;
+        ++labels;
+        EXPECT_GE(p.x1, 0) << p.text;
+        EXPECT_LE(p.x1 + chart.textWidth(p.text), geometry.CentreX + geometry.Radius) << p.text;
+    }
+    EXPECT_EQ(labels, 3);
 }
 
 } // namespace
