@@ -195,8 +195,11 @@ std::optional<MatchNode> ModifiedElement(const ProgramState& state, int n, std::
     case SeriesInductor:
     case ShuntInductor: {
         const Real value = ParseEngineering(valueText);
-        if (IsRejectedEngineering(value))
-            return refuse("'" + std::string(valueText) + "' 不是有效的元件值，例如 20p、10n");
+        if (IsRejectedEngineering(value)) {
+            std::string quoted = "'"; // appended: see the -Wrestrict note in console_sweep.cpp
+            quoted += valueText;
+            return refuse(quoted + "' 不是有效的元件值，例如 20p、10n");
+        }
         StoreLabel(node, valueText);
         node.value = value;
         break;

@@ -63,12 +63,16 @@ std::string Sweep(const ProgramState& state, SweepSession& session, const Tokens
 // The last sweep's range, still valid for the load in use; or the line saying why not.
 std::optional<std::string> LastRangeProblem(const ProgramState& state, const SweepSession& session,
                                             std::string_view command) {
+    // Built by appending: GCC 12 warns falsely (-Wrestrict) on ">" + std::string(...) when optimising.
+    std::string line = ">";
+    line += command;
+    line += ' ';
     if (const auto problem = NetworkProblem(state))
-        return ">" + std::string(command) + " " + *problem;
+        return line + *problem;
     if (!session.lastRange)
-        return ">" + std::string(command) + " 请先用 sweep 扫描";
+        return line + "请先用 sweep 扫描";
     if (const auto problem = SweepRangeProblem(*session.lastRange, LoadOf(session)))
-        return ">" + std::string(command) + " " + *problem + "，请重新 sweep";
+        return line + *problem + "，请重新 sweep";
     return std::nullopt;
 }
 
