@@ -48,32 +48,30 @@ std::vector<Real> SignedRoots(Real disc, Real scale) {
     return {r, -r};
 }
 
-// Series element at the node, then a shunt element, to reach zt (ohms).
-std::vector<Chain> SeriesThenShunt(Complex z, Complex zt) {
-    const Complex yt = Inverse(zt);
+// An L section worked in the node's own domain: `node` is the impedance (series first) or the
+// admittance (shunt first) at the node, `target` the target in the other domain. The first element
+// moves the node's imaginary part until the real part of its inverse is the target's; the second
+// then cancels what is left of the target's imaginary part.
+std::vector<Chain> LSection(Complex node, Complex target, bool seriesFirst) {
     std::vector<Chain> chains;
-    if (!(z.re > 0 && yt.re > 0))
+    if (!(node.re > 0 && target.re > 0))
         return chains;
-    for (Real r : SignedRoots(z.re / yt.re - z.re * z.re, z.re / yt.re)) {
-        const Real x = -z.im + r;
-        const Complex y1 = Inverse({z.re, z.im + x});
-        chains.push_back({{true, x}, {false, yt.im - y1.im}});
+    for (Real r : SignedRoots(node.re / target.re - node.re * node.re, node.re / target.re)) {
+        const Real first = -node.im + r;
+        const Complex inverse = Inverse({node.re, node.im + first});
+        chains.push_back({{seriesFirst, first}, {!seriesFirst, target.im - inverse.im}});
     }
     return chains;
 }
 
+// Series element at the node, then a shunt element, to reach zt (ohms).
+std::vector<Chain> SeriesThenShunt(Complex z, Complex zt) {
+    return LSection(z, Inverse(zt), true);
+}
+
 // Shunt element at the node, then a series element, to reach zt (ohms).
 std::vector<Chain> ShuntThenSeries(Complex z, Complex zt) {
-    const Complex y = Inverse(z);
-    std::vector<Chain> chains;
-    if (!(y.re > 0 && zt.re > 0))
-        return chains;
-    for (Real r : SignedRoots(y.re / zt.re - y.re * y.re, y.re / zt.re)) {
-        const Real b = -y.im + r;
-        const Complex z1 = Inverse({y.re, y.im + b});
-        chains.push_back({{false, b}, {true, zt.im - z1.im}});
-    }
-    return chains;
+    return LSection(Inverse(z), zt, false);
 }
 
 // Adjacent elements of one connection become one; elements too small to matter are left out.
