@@ -1,3 +1,4 @@
+#include "app/started_application.h"
 #include "app/startup.h"
 #include "core/program_state.h"
 #include "support/scripted_prompter.h"
@@ -132,11 +133,8 @@ std::vector<WindowTexts> ShowEveryWindow(ApplicationWindows& windows) {
 }
 
 std::vector<WindowTexts> EveryWindowsTexts() {
-    test::TempDir dir;
-    ProgramState state(dir.path());
-    MessageHub hub;
-    test::ScriptedPrompter prompter;
-    ApplicationWindows windows(state, hub, prompter);
+    test::StartedApplication app;
+    auto& [dir, state, hub, prompter, windows] = app;
     return ShowEveryWindow(windows);
 }
 

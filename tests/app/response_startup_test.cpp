@@ -1,9 +1,5 @@
-#include "app/startup.h"
-#include "core/program_state.h"
+#include "app/started_application.h"
 #include "matching/response_locus.h"
-#include "support/scripted_prompter.h"
-#include "support/test_paths.h"
-#include "ui/message_hub.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -25,11 +21,8 @@ int LocusPixels(const QImage& image) {
 }
 
 TEST(FrequencyResponseStartUp, LocusFollowsTheNetworkWhileTheWindowIsOpen) {
-    test::TempDir dir;
-    ProgramState state(dir.path());
-    MessageHub hub;
-    test::ScriptedPrompter prompter;
-    ApplicationWindows windows(state, hub, prompter);
+    test::StartedApplication app;
+    auto& [dir, state, hub, prompter, windows] = app;
     windows.main.resize(1000, 700);
     windows.main.show();
     ASSERT_TRUE(windows.network.setFrequency(100e6L));

@@ -1,3 +1,4 @@
+#include "app/started_application.h"
 #include "app/startup.h"
 #include "core/atomic_file.h"
 #include "core/program_state.h"
@@ -42,11 +43,8 @@ TEST(StartUp, MainWindowLoadsParaIniBeforeTheOthersAndEveryWindowStartsHidden) {
 }
 
 TEST(StartUp, ToolButtonsShowTheirWindows) {
-    test::TempDir dir;
-    ProgramState state(dir.path());
-    MessageHub hub;
-    test::ScriptedPrompter prompter;
-    ApplicationWindows windows(state, hub, prompter);
+    test::StartedApplication app;
+    auto& [dir, state, hub, prompter, windows] = app;
     const std::vector<std::pair<const char*, QWidget*>> buttons = {{"BitBtn2", &windows.settings},
                                                                    {"BitBtn3", &windows.gammaEntry},
                                                                    {"BitBtn4", &windows.impedanceEntry},
@@ -71,11 +69,8 @@ TEST(StartUp, ToolButtonsShowTheirWindows) {
 }
 
 TEST(StartUp, TheCalculatorReachesTheMatchingCalculationAndTheChart) {
-    test::TempDir dir;
-    ProgramState state(dir.path());
-    MessageHub hub;
-    test::ScriptedPrompter prompter;
-    ApplicationWindows windows(state, hub, prompter);
+    test::StartedApplication app;
+    auto& [dir, state, hub, prompter, windows] = app;
     QTest::mouseClick(windows.main.findChild<QPushButton*>("BitBtn5"), Qt::LeftButton);
     ASSERT_TRUE(windows.calculator.isVisible());
     QTest::mouseClick(windows.calculator.findChild<QPushButton*>("BitBtn8"), Qt::LeftButton);
@@ -85,11 +80,8 @@ TEST(StartUp, TheCalculatorReachesTheMatchingCalculationAndTheChart) {
 }
 
 TEST(StartUp, FloatingReadoutFollowsTheCursorWhileReflectionIsShown) {
-    test::TempDir dir;
-    ProgramState state(dir.path());
-    MessageHub hub;
-    test::ScriptedPrompter prompter;
-    ApplicationWindows windows(state, hub, prompter);
+    test::StartedApplication app;
+    auto& [dir, state, hub, prompter, windows] = app;
     windows.main.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&windows.main));
     auto* paintBox = windows.main.findChild<QWidget*>(QStringLiteral("PaintBox1"));
@@ -118,11 +110,8 @@ TEST(StartUp, FloatingReadoutFollowsTheCursorWhileReflectionIsShown) {
 }
 
 TEST(StartUp, ConsoleSpOpensTheSParameterTable) {
-    test::TempDir dir;
-    ProgramState state(dir.path());
-    MessageHub hub;
-    test::ScriptedPrompter prompter;
-    ApplicationWindows windows(state, hub, prompter);
+    test::StartedApplication app;
+    auto& [dir, state, hub, prompter, windows] = app;
     auto* edit = windows.console.findChild<QTextEdit*>(QStringLiteral("RichEdit1"));
     ASSERT_NE(edit, nullptr);
     QTest::keyClicks(edit, QStringLiteral("sp"));
@@ -131,11 +120,8 @@ TEST(StartUp, ConsoleSpOpensTheSParameterTable) {
 }
 
 TEST(StartUp, ChartRightClickPopupSetsTheLoad) {
-    test::TempDir dir;
-    ProgramState state(dir.path());
-    MessageHub hub;
-    test::ScriptedPrompter prompter;
-    ApplicationWindows windows(state, hub, prompter);
+    test::StartedApplication app;
+    auto& [dir, state, hub, prompter, windows] = app;
     windows.main.show();
     auto* paintBox = windows.main.findChild<QWidget*>(QStringLiteral("PaintBox1"));
     paintBox->setGeometry(0, 0, 201, 200);
@@ -165,11 +151,8 @@ TEST(StartUp, ChartRightClickPopupSetsTheLoad) {
 }
 
 TEST(StartUp, FileRowsReachTheTwoPortCalculator) {
-    test::TempDir dir;
-    ProgramState state(dir.path());
-    MessageHub hub;
-    test::ScriptedPrompter prompter;
-    ApplicationWindows windows(state, hub, prompter);
+    test::StartedApplication app;
+    auto& [dir, state, hub, prompter, windows] = app;
     const std::string path = dir.file("amp.s2p");
     ASSERT_TRUE(WriteFileAtomically(path, "# GHz S DB R 50\n1.5 -6 -30 20 150 -30 60 -3 -20\n"));
     auto field = [&](int number) {
