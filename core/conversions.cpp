@@ -17,11 +17,6 @@ constexpr Real ZeroReactanceNudge = 1e-7L;
 // in the last place of the extended format.
 constexpr Real TotalMismatchMargin = 16 * std::numeric_limits<Real>::epsilon();
 
-Complex RequireFinite(Complex z) {
-    qv::RequireFinite(z.re);
-    qv::RequireFinite(z.im);
-    return z;
-}
 } // namespace
 
 Real GammaToResistance(Real u, Real v) {
@@ -58,6 +53,13 @@ Complex ImpedanceToGamma(Real r, Real x) {
 
 Complex OhmsToGamma(Real R, Real X, Real Zo) {
     return RequireFinite(CDiv({R - Zo, X}, {R + Zo, X}));
+}
+
+Complex ReflectionToImpedance(Complex reflection, Real zo) {
+    return RequireFinite(CheckedStep([&] {
+        const Complex ratio = CDiv({1 + reflection.re, reflection.im}, {1 - reflection.re, -reflection.im});
+        return Complex{ratio.re * zo, ratio.im * zo};
+    }));
 }
 
 Complex AdmittanceToGamma(Real g, Real b) {

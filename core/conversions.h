@@ -27,6 +27,9 @@ Real GammaToSusceptance(Real u, Real v);  // no guard; negative above the axis
 Complex ImpedanceToGamma(Real r, Real x); // x == 0 is taken as 1e-7
 Complex OhmsToGamma(Real R, Real X, Real Zo);
 Complex AdmittanceToGamma(Real g, Real b);
+// The impedance zo (1 + G)/(1 - G) of a reflection G against zo (ohms, or 1 for a normalised
+// one). Throws FloatingPointError for G = 1 and for a result that is not finite.
+Complex ReflectionToImpedance(Complex reflection, Real zo);
 Polar GammaToPolar(Real v, Real u); // imaginary part first; angle 0 at magnitude 0
 Complex PolarToGamma(Real magnitude, Real angleDegrees);
 Real CapacitanceFromReactance(Real a, Real b); // 1/(2 pi a b); 999999 when a or b is 0

@@ -52,4 +52,10 @@ Real RequireFinite(Real value) {
     return value;
 }
 
+Complex RequireFinite(Complex z) {
+    RequireFinite(z.re);
+    RequireFinite(z.im);
+    return z;
+}
+
 } // namespace qv

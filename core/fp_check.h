@@ -1,5 +1,6 @@
 #pragma once
 
+#include "complex.h"
 #include "real.h"
 
 // Floating-point failures are errors, not silent NaNs: a calculation step runs inside a FpCheck,
@@ -28,6 +29,8 @@ template <typename Fn> auto CheckedStep(Fn&& fn) {
 // Throws FloatingPointError when the value is a NaN or an infinity (for results computed from
 // values that were already non-finite, which raise no flag).
 Real RequireFinite(Real value);
+// The same for both parts.
+Complex RequireFinite(Complex z);
 
 extern const char* const DivisionByZeroText;
 extern const char* const InvalidOperationText;

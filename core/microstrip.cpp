@@ -79,12 +79,8 @@ MicrostripTransform Transform(const MicrostripLine& line, Complex Z) {
     return {Z, line.Z0, line.EpsEff, line.Vp};
 }
 
-Complex RequireFiniteImpedance(Complex z) {
-    return {RequireFinite(z.re), RequireFinite(z.im)};
-}
-
 void RequireFiniteTransform(const MicrostripTransform& t) {
-    RequireFiniteImpedance(t.Z);
+    RequireFinite(t.Z);
     RequireFinite(t.Z0);
     RequireFinite(t.EpsEff);
     RequireFinite(t.Vp);
@@ -162,11 +158,11 @@ Real GuidedWavelength(Real F, Real EpsEff) {
 }
 
 Complex LineInputImpedance(Complex ZL, Real Z0, Real Lambda, Real Len) {
-    return RequireFiniteImpedance(CheckedStep([&] { return InputImpedance(ZL, Z0, Lambda, Len); }));
+    return RequireFinite(CheckedStep([&] { return InputImpedance(ZL, Z0, Lambda, Len); }));
 }
 
 Complex ShuntOpenStub(Complex ZL, Real Z0, Real Lambda, Real Len) {
-    return RequireFiniteImpedance(CheckedStep([&] { return OpenStubInParallel(ZL, Z0, Lambda, Len); }));
+    return RequireFinite(CheckedStep([&] { return OpenStubInParallel(ZL, Z0, Lambda, Len); }));
 }
 
 MicrostripTransform SeriesMicrostrip(Complex ZL, Real W, Real Len, Real H, Real Er, Real T, Real F,

@@ -20,14 +20,7 @@ Complex TabulatedLoad(const LoadTable& table, Real frequencyHz, Real Zo) {
     const std::optional<Complex> g = InterpolateReflection(table, frequencyHz);
     if (!g)
         throw FloatingPointError(Format("%.6f MHz 不在负载文件的频率范围内", {frequencyHz / 1e6L}));
-    const Complex z = CheckedStep([&] {
-        const Complex ratio = CDiv({1 + g->re, g->im}, {1 - g->re, -g->im});
-        const Real scale = table.referenceOhms / Zo;
-        return Complex{ratio.re * scale, ratio.im * scale};
-    });
-    RequireFinite(z.re);
-    RequireFinite(z.im);
-    return z;
+    return ReflectionToImpedance(*g, table.referenceOhms / Zo);
 }
 
 // The frequency between a (inside the band) and b (outside) where the return loss meets the

@@ -66,10 +66,8 @@ ChainMatrix Compute(const ElementSpec& e, Real frequencyHz, int effflag) {
 }
 
 void RequireFinite(const ChainMatrix& m) {
-    for (const Complex& z : {m.A, m.B, m.C, m.D}) {
-        qv::RequireFinite(z.re);
-        qv::RequireFinite(z.im);
-    }
+    for (const Complex& z : {m.A, m.B, m.C, m.D})
+        qv::RequireFinite(z);
 }
 
 } // namespace
@@ -100,10 +98,8 @@ SParameters ToSParameters(const ChainMatrix& m, Real Zo) {
         r.S22 = CDiv(CSub(CAdd(m.D, bn), CAdd(cn, m.A)), delta);
         return r;
     });
-    for (const Complex& z : {s.S11, s.S21, s.S12, s.S22}) {
-        RequireFinite(z.re);
-        RequireFinite(z.im);
-    }
+    for (const Complex& z : {s.S11, s.S21, s.S12, s.S22})
+        RequireFinite(z);
     return s;
 }
 

@@ -103,11 +103,6 @@ std::string LabelSuffix(const ElementSpec& e, const NodeConditions& c) {
     }
 }
 
-void RequireFinite(Complex z) {
-    qv::RequireFinite(z.re);
-    qv::RequireFinite(z.im);
-}
-
 } // namespace
 
 bool IsElementKind(int kind) {

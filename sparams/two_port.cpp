@@ -1,5 +1,6 @@
 #include "sparams/two_port.h"
 
+#include "core/conversions.h"
 #include "core/errors.h"
 #include "core/fp_check.h"
 
@@ -139,13 +140,6 @@ ZParameters SToZ(const SMatrix& s, Real zo) {
     });
 }
 
-Complex PortImpedance(Complex reflection, Real zo) {
-    return CheckedStep([&] {
-        const Complex one{1, 0};
-        return Scale(CDiv(CAdd(one, reflection), CSub(one, reflection)), zo);
-    });
-}
-
 StabilityFigures Stability(const SMatrix& s) {
     return CheckedStep([&] {
         const Real delta = Magnitude(Delta(s));
@@ -223,7 +217,7 @@ TwoPortAnalysis AnalyseTwoPort(const TwoPort& s, Real zo) {
     const SMatrix m = MatrixFromPolar(s);
     Step(a, a.z, [&] { return SToZ(typed, zo); });
     Step(a, a.ports, [&] {
-        return PortImpedances{PortImpedance(typed.s11, zo), PortImpedance(typed.s22, zo)};
+        return PortImpedances{ReflectionToImpedance(typed.s11, zo), ReflectionToImpedance(typed.s22, zo)};
     });
     Step(a, a.stability, [&] { return Stability(m); });
     Step(a, a.gains, [&] { return Gains(m); });

@@ -111,7 +111,6 @@ struct TwoPortAnalysis {
 
 // The steps one by one; each throws FloatingPointError where the analysis would stop.
 ZParameters SToZ(const SMatrix& s, Real zo);
-Complex PortImpedance(Complex reflection, Real zo); // Zo(1 + S)/(1 - S)
 StabilityFigures Stability(const SMatrix& s);
 GainTerms Gains(const SMatrix& s);
 Real Mu(const SMatrix& s);      // load side: (1 - |S11|^2)/(|S22 - Delta*S11^*| + |S12*S21|)

@@ -74,6 +74,14 @@ TEST(OhmsAndAdmittanceToGamma, AgreeWithTheNormalisedForms) {
     EXPECT_NEAR(D(capacitive.im), -1.0, Tight);
 }
 
+TEST(ReflectionToImpedance, InvertsOhmsToGammaAndFailsAtTheOpenCircuit) {
+    const Complex z = ReflectionToImpedance(OhmsToGamma(30, -40, 75), 75);
+    EXPECT_NEAR(D(z.re), 30, 1e-12);
+    EXPECT_NEAR(D(z.im), -40, 1e-12);
+    EXPECT_THROW(ReflectionToImpedance({1, 0}, 50), FloatingPointError);
+    EXPECT_THROW(ReflectionToImpedance({std::nanl(""), 0}, 50), FloatingPointError);
+}
+
 TEST(OhmsToGamma, NegativeReferenceResistanceFailsInsteadOfReturningInfinity) {
     volatile Real zo = 50;
     EXPECT_THROW(OhmsToGamma(-zo, 0, zo), FloatingPointError);
