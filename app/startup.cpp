@@ -1,11 +1,10 @@
 #include "app/startup.h"
 
 #include "app/command_line.h"
-#include "chart/chart_geometry.h"
-#include "chart/chart_picture.h"
-#include "chart/chart_settings.h"
-#include "core/program_state.h"
-#include "matching/touchstone_load.h"
+#include "chart/analysis/chart_geometry.h"
+#include "chart/drawing/chart_picture.h"
+#include "core/settings/program_state.h"
+#include "matching/analysis/touchstone_load.h"
 
 #include <QString>
 #include <cstdio>
@@ -21,10 +20,9 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
       matchingSetup(state, network, canvas, prompter, &main),
       elementInsertion(state, network, prompter, &main), fileInput(state, hub, prompter, &main),
       console(network, prompter, &main), sparameterTable(state, canvas, hub, prompter, &main),
-      setSelection(state, network, canvas, prompter, &main), about(&main),
-      calculator(state.programDir, prompter, &main), microstripCalculator(state.effflag, prompter, &main),
-      parameterDisplay(hub), frequencyResponse(state, prompter, ReadLoadFile, &main),
-      autoMatch(network, prompter, &main) {
+      setSelection(network, prompter, &main), about(&main), calculator(state.programDir, prompter, &main),
+      microstripCalculator(state.effflag, prompter, &main), parameterDisplay(hub),
+      frequencyResponse(state, prompter, ReadLoadFile, &main), autoMatch(network, prompter, &main) {
     // Zo is known once the main window has read para.ini: slot 0 holds it.
     network.reset();
     // The frequency response is computed before the chart draws its locus.
@@ -58,6 +56,7 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
     console.setSParameterTable(&sparameterTable);
     twoPortCalculator.setFileInputWindow(&fileInput);
     tools.setSelection = &setSelection;
+    tools.endPicker = &setSelection;
 
     QObject::connect(&frequencyResponse, &Tfresp::locusChanged, &main,
                      [this] { main.networkChanged(NetworkRedraw::Whole); });
@@ -70,7 +69,7 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
 
 int SaveChartPicture(const std::string& programDirectory, const std::string& path, const PictureSize& size) {
     ProgramState state(programDirectory);
-    LoadChartSettings(state);
+    state.loadStoredSettings();
     QImage picture = MakeChartImage(size.width, size.height);
     {
         ImageSurface surface(picture);

@@ -1,4 +1,4 @@
-#include "matching/auto_match.h"
+#include "matching/analysis/auto_match.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
-#include "chart/chart_geometry.h"
-#include "chart/chart_picture.h"
-#include "chart/main_window.h"
-#include "core/program_state.h"
+#include "chart/analysis/chart_geometry.h"
+#include "chart/drawing/chart_picture.h"
+#include "chart/windows/main_window.h"
+#include "core/settings/program_state.h"
 #include "ui/message_hub.h"
 #include "ui/prompter.h"
 

@@ -1,6 +1,6 @@
-#include "core/conversions.h"
-#include "core/engineering.h"
-#include "core/text_format.h"
+#include "core/numbers/engineering.h"
+#include "core/numbers/text_format.h"
+#include "core/rf/conversions.h"
 
 #include <benchmark/benchmark.h>
 #include <string>

@@ -1,12 +1,12 @@
-#include "chart/chart_geometry.h"
-#include "chart/chart_picture.h"
-#include "core/program_state.h"
-#include "core/text_format.h"
-#include "matching/console_labels.h"
-#include "matching/network_append.h"
-#include "matching/network_chart_link.h"
-#include "matching/network_file.h"
-#include "matching/network_model.h"
+#include "chart/analysis/chart_geometry.h"
+#include "chart/drawing/chart_picture.h"
+#include "core/numbers/text_format.h"
+#include "core/settings/program_state.h"
+#include "matching/drawing/network_chart_link.h"
+#include "matching/drawing/network_drawing.h"
+#include "matching/model/console_labels.h"
+#include "matching/model/network_file.h"
+#include "matching/model/network_model.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -19,14 +19,14 @@ using namespace qv;
 
 // 499 elements of all eight kinds in turn, from a load of 0.6 + j0.4, at 554 MHz.
 void FillMixedNetwork(ProgramState& state) {
-    state.Fo = 554e6L;
-    state.Zo = 50;
-    state.network[1].nodeR = 0.6L;
-    state.network[1].nodeX = 0.4L;
-    state.network[1].sourceR = 1;
+    WritableNetwork(state).Fo = 554e6L;
+    WritableNetwork(state).Zo = 50;
+    WritableNetwork(state).network[1].nodeR = 0.6L;
+    WritableNetwork(state).network[1].nodeX = 0.4L;
+    WritableNetwork(state).network[1].sourceR = 1;
     const MicrostripBlock strip{554e6L, 1.5e-3L, 0.8e-3L, 0.035e-3L, 4.4L, 3e-3L};
     for (int i = 2; i <= LastMatchSlot; ++i) {
-        MatchNode& slot = state.network[i];
+        MatchNode& slot = WritableNetwork(state).network[i];
         slot.kind = (i - 2) % 8 + 1;
         slot.strip = strip;
         switch (slot.kind) {
@@ -56,7 +56,7 @@ void FillMixedNetwork(ProgramState& state) {
         }
         StoreLabel(slot, Format("E%d", {i}));
     }
-    state.NodeCount = LastMatchSlot;
+    WritableNetwork(state).NodeCount = LastMatchSlot;
 }
 
 // The replay drawn into a recorder: the calculation's share of a redraw.
@@ -67,7 +67,8 @@ void BM_Replay499ElementsWithoutPainting(benchmark::State& run) {
     state.geometry = GeometryForHeight(1080);
     for (auto _ : run) {
         RecordingSurface surface(1082, 1080);
-        benchmark::DoNotOptimize(RecalculateNetwork(state, surface, state.NodeCount));
+        benchmark::DoNotOptimize(RecalculateNetwork(WritableNetwork(state), state.geometry, state.colours,
+                                                    surface, state.NodeCount));
     }
 }
 BENCHMARK(BM_Replay499ElementsWithoutPainting)->Unit(benchmark::kMillisecond);
@@ -101,7 +102,7 @@ void BM_ModelAppendOn20Elements(benchmark::State& run) {
     QTemporaryDir dir;
     ProgramState state(dir.path().toStdString());
     FillMixedNetwork(state);
-    state.NodeCount = 21;
+    WritableNetwork(state).NodeCount = 21;
     QImage picture = MakeChartImage(1082, 1080);
     state.geometry = GeometryForHeight(1080);
     ImageSurface surface(picture);
@@ -159,7 +160,7 @@ BENCHMARK(BM_SaveLargestNetworkFile)->Unit(benchmark::kMicrosecond);
 void BM_LoadLargestNetworkFile(benchmark::State& run) {
     LargestFile f;
     for (auto _ : run)
-        benchmark::DoNotOptimize(LoadNetworkFile(f.state, f.path).ok);
+        benchmark::DoNotOptimize(LoadNetworkFile(WritableNetwork(f.state), f.path).ok);
 }
 BENCHMARK(BM_LoadLargestNetworkFile)->Unit(benchmark::kMicrosecond);
 

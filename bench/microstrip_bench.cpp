@@ -1,4 +1,4 @@
-#include "core/microstrip.h"
+#include "core/rf/microstrip.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,5 @@
-#include "core/para_ini.h"
-#include "core/settings_store.h"
+#include "core/settings/para_ini.h"
+#include "core/settings/settings_store.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "matching/frequency_response.h"
+#include "matching/analysis/frequency_response.h"
 
 #include <benchmark/benchmark.h>
 

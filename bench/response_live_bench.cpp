@@ -1,4 +1,5 @@
 #include "app/startup.h"
+#include "matching/model/auto_match_network.h"
 #include "ui/message_hub.h"
 #include "ui/prompter.h"
 
@@ -45,5 +46,38 @@ void BM_AppendWithLiveResponse(benchmark::State& bench) {
     }
 }
 BENCHMARK(BM_AppendWithLiveResponse)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+// Applying a three-element solution (a T network) while the frequency-response window shows a
+// 401-point sweep: one change guard, so one notification, one sweep and one redraw.
+void BM_ApplyThreeElementsWithLiveResponse(benchmark::State& bench) {
+    QTemporaryDir dir;
+    ProgramState state(dir.path().toStdString());
+    MessageHub hub;
+    QtPrompter prompter;
+    ApplicationWindows windows(state, hub, prompter);
+    windows.main.resize(1200, 800);
+    windows.main.show();
+    windows.network.setEnds({0.2L, 0.3L}, {1, 0}, EndsRule::Restart);
+    windows.frequencyResponse.show();
+    windows.frequencyResponse.findChild<QLineEdit*>("Edit1")->setText("400m");
+    windows.frequencyResponse.findChild<QLineEdit*>("Edit2")->setText("700m");
+    windows.frequencyResponse.findChild<QLineEdit*>("Edit3")->setText("401");
+    windows.frequencyResponse.BitBtn1Click();
+    const MicrostripBlock none{};
+    const std::vector<ElementSpec> tee = {{SeriesInductor, none, 0, 12e-9L},
+                                          {ShuntCapacitor, none, 0, 9e-12L},
+                                          {SeriesCapacitor, none, 0, 20e-12L}};
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(ApplyMatch(windows.network, tee));
+        windows.frequencyResponse.repaint();
+        bench.PauseTiming();
+        windows.network.undo();
+        bench.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ApplyThreeElementsWithLiveResponse)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
 
 } // namespace

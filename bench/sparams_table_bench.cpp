@@ -1,8 +1,8 @@
-#include "chart/entry_canvas.h"
-#include "core/atomic_file.h"
-#include "core/program_state.h"
-#include "sparams/sparameter_file.h"
-#include "sparams/sparams_table_window.h"
+#include "chart/windows/entry_canvas.h"
+#include "core/settings/atomic_file.h"
+#include "core/settings/program_state.h"
+#include "sparams/analysis/sparameter_file.h"
+#include "sparams/windows/sparams_table_window.h"
 #include "ui/message_hub.h"
 #include "ui/prompter.h"
 

@@ -1,7 +1,7 @@
 #include "ui/fixed_dialog.h"
 
-#include "core/decimal.h"
-#include "core/engineering.h"
+#include "core/numbers/decimal.h"
+#include "core/numbers/engineering.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
 

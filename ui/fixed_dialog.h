@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/real.h"
+#include "core/numbers/real.h"
 
 #include <QPushButton>
 #include <QWidget>

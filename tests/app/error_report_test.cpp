@@ -1,5 +1,5 @@
 #include "app/error_report.h"
-#include "core/errors.h"
+#include "core/numbers/errors.h"
 #include "support/scripted_prompter.h"
 
 #include <gtest/gtest.h>

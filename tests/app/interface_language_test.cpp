@@ -1,6 +1,6 @@
 #include "app/started_application.h"
 #include "app/startup.h"
-#include "core/program_state.h"
+#include "core/settings/program_state.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
 #include "ui/interface_text.h"

@@ -1,5 +1,5 @@
 #include "app/started_application.h"
-#include "matching/response_locus.h"
+#include "matching/drawing/response_locus.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "app/command_line.h"
 #include "app/startup.h"
-#include "core/settings_store.h"
+#include "core/settings/settings_store.h"
 #include "support/test_paths.h"
 
 #include <QColor>

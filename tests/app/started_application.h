@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/startup.h"
-#include "core/program_state.h"
+#include "core/settings/program_state.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
 #include "ui/message_hub.h"

@@ -1,7 +1,7 @@
-#include "calculators/general_calculator_window.h"
-#include "calculators/microwave_formula_window.h"
-#include "core/atomic_file.h"
-#include "core/errors.h"
+#include "calculators/windows/general_calculator_window.h"
+#include "calculators/windows/microwave_formula_window.h"
+#include "core/numbers/errors.h"
+#include "core/settings/atomic_file.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
 

@@ -1,6 +1,6 @@
-#include "calculators/inductor_estimate.h"
-#include "calculators/microstrip_figures.h"
-#include "core/errors.h"
+#include "calculators/analysis/inductor_estimate.h"
+#include "calculators/analysis/microstrip_figures.h"
+#include "core/numbers/errors.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "calculators/microstrip_window.h"
-#include "core/errors.h"
+#include "calculators/windows/microstrip_window.h"
+#include "core/numbers/errors.h"
 #include "support/scripted_prompter.h"
 
 #include <QComboBox>

@@ -1,5 +1,5 @@
-#include "calculators/microwave_formula_window.h"
-#include "core/errors.h"
+#include "calculators/windows/microwave_formula_window.h"
+#include "core/numbers/errors.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
-#include "calculators/character_code.h"
-#include "calculators/pe3236_plan.h"
-#include "core/atomic_file.h"
-#include "core/errors.h"
+#include "calculators/analysis/character_code.h"
+#include "calculators/analysis/pe3236_plan.h"
+#include "core/numbers/errors.h"
+#include "core/settings/atomic_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "calculators/link_budget.h"
-#include "calculators/rf_formulas.h"
-#include "core/errors.h"
-#include "core/text_format.h"
+#include "calculators/analysis/link_budget.h"
+#include "calculators/analysis/rf_formulas.h"
+#include "core/numbers/errors.h"
+#include "core/numbers/text_format.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,10 +1,10 @@
-#include "chart/chart_constants.h"
-#include "chart/chart_geometry.h"
-#include "chart/chart_picture.h"
-#include "chart/readout_message.h"
-#include "chart/stability_circles.h"
-#include "core/errors.h"
-#include "core/extended_codec.h"
+#include "chart/analysis/chart_constants.h"
+#include "chart/analysis/chart_geometry.h"
+#include "chart/analysis/readout_message.h"
+#include "chart/drawing/chart_picture.h"
+#include "chart/drawing/stability_circles.h"
+#include "core/numbers/errors.h"
+#include "core/numbers/extended_codec.h"
 #include "ui/qt_text.h"
 
 #include <QColor>

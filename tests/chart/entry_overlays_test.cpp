@@ -1,7 +1,7 @@
-#include "chart/chart_geometry.h"
-#include "chart/entry_points.h"
-#include "chart/overlays.h"
-#include "core/errors.h"
+#include "chart/analysis/chart_geometry.h"
+#include "chart/analysis/entry_points.h"
+#include "chart/drawing/overlays.h"
+#include "core/numbers/errors.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/entry_canvas.h"
+#include "chart/windows/entry_canvas.h"
 
 namespace qv::test {
 

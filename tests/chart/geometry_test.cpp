@@ -1,5 +1,5 @@
-#include "chart/chart_geometry.h"
-#include "core/errors.h"
+#include "chart/analysis/chart_geometry.h"
+#include "core/numbers/errors.h"
 
 #include <gtest/gtest.h>
 #include <limits>

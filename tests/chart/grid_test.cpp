@@ -1,8 +1,8 @@
-#include "chart/chart_constants.h"
-#include "chart/chart_geometry.h"
-#include "chart/chart_grid.h"
-#include "chart/chart_picture.h"
-#include "core/chart_colours.h"
+#include "chart/analysis/chart_constants.h"
+#include "chart/analysis/chart_geometry.h"
+#include "chart/drawing/chart_grid.h"
+#include "chart/drawing/chart_picture.h"
+#include "core/settings/chart_colours.h"
 #include "ui/qt_text.h"
 
 #include <QColor>

@@ -1,11 +1,11 @@
 #include "chart_window_fixture.h"
 
-#include "chart/chart_geometry.h"
-#include "chart/cursor_readout.h"
-#include "chart/readout_message.h"
-#include "chart/stability_circles.h"
-#include "core/atomic_file.h"
-#include "core/settings_store.h"
+#include "chart/analysis/chart_geometry.h"
+#include "chart/analysis/cursor_readout.h"
+#include "chart/analysis/readout_message.h"
+#include "chart/drawing/stability_circles.h"
+#include "core/settings/atomic_file.h"
+#include "core/settings/settings_store.h"
 #include "ui/qt_text.h"
 
 #include <QCheckBox>
@@ -113,7 +113,7 @@ TEST_F(ChartWindowTest, ReadoutLabelsStartWithTheirTextsPlacesAndHints) {
 }
 
 TEST_F(ChartWindowTest, MovingTheMouseFillsEveryReadout) {
-    state.NodeCount = 2;
+    WritableNetwork(state).NodeCount = 2;
     move(100, 50); // Gamma = j0.5: Z = 30 + j40 ohms
     EXPECT_EQ(text("Label1"), QStringLiteral("Freq=554.00M"));
     EXPECT_EQ(text("Label2"), QStringLiteral("Zo=50"));
@@ -277,8 +277,8 @@ TEST_F(ChartWindowTest, StabilityBlockDrawsBothCirclesIntoThePicture) {
 }
 
 TEST_F(ChartWindowTest, NetworkChangesRefreshTheFrequencyAndImpedanceLabels) {
-    state.Fo = 2.4e9L;
-    state.Zo = 75;
+    WritableNetwork(state).Fo = 2.4e9L;
+    WritableNetwork(state).Zo = 75;
     window->networkChanged(NetworkRedraw::Whole);
     EXPECT_EQ(text("Label1"), QStringLiteral("Freq=2.40G"));
     EXPECT_EQ(text("Label2"), QStringLiteral("Zo=75.00"));

@@ -1,6 +1,6 @@
-#include "chart/parameter_display_window.h"
-#include "chart/readout_message.h"
-#include "core/settings_store.h"
+#include "chart/analysis/readout_message.h"
+#include "chart/windows/parameter_display_window.h"
+#include "core/settings/settings_store.h"
 #include "ui/message_hub.h"
 
 #include <QLabel>

@@ -1,5 +1,5 @@
-#include "chart/chart_geometry.h"
-#include "chart/point_label.h"
+#include "chart/analysis/chart_geometry.h"
+#include "chart/drawing/point_label.h"
 
 #include <gtest/gtest.h>
 

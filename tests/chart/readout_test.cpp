@@ -1,5 +1,5 @@
-#include "chart/chart_geometry.h"
-#include "chart/cursor_readout.h"
+#include "chart/analysis/chart_geometry.h"
+#include "chart/analysis/cursor_readout.h"
 
 #include <cmath>
 #include <complex>

@@ -1,9 +1,9 @@
 #include "chart_window_fixture.h"
 
-#include "chart/network_port.h"
-#include "chart/settings_window.h"
-#include "core/atomic_file.h"
-#include "core/settings_store.h"
+#include "chart/drawing/network_port.h"
+#include "chart/windows/settings_window.h"
+#include "core/settings/atomic_file.h"
+#include "core/settings/settings_store.h"
 
 #include <filesystem>
 
@@ -25,12 +25,12 @@ public:
     void deleteLastElement() override {}
     bool setFrequency(Real hertz) override {
         ++changes;
-        state_.Fo = hertz;
+        WritableNetwork(state_).Fo = hertz;
         return true;
     }
     bool setReferenceImpedance(Real ohms) override {
         ++changes;
-        state_.Zo = ohms;
+        WritableNetwork(state_).Zo = ohms;
         return true;
     }
     bool unsavedChanges() const override { return false; }

@@ -1,6 +1,6 @@
-#include "core/atomic_file.h"
-#include "core/para_ini.h"
-#include "core/settings_store.h"
+#include "core/settings/atomic_file.h"
+#include "core/settings/para_ini.h"
+#include "core/settings/settings_store.h"
 #include "support/test_paths.h"
 
 #include <csignal>

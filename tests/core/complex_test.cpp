@@ -1,4 +1,4 @@
-#include "core/complex.h"
+#include "core/numbers/complex.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "core/conversions.h"
-#include "core/errors.h"
-#include "core/sentinels.h"
-#include "core/text_format.h"
+#include "core/numbers/errors.h"
+#include "core/numbers/sentinels.h"
+#include "core/numbers/text_format.h"
+#include "core/rf/conversions.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
-#include "core/decimal.h"
-#include "core/errors.h"
+#include "core/numbers/decimal.h"
+#include "core/numbers/errors.h"
+#include "support/random_text.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -44,12 +45,9 @@ TEST(StrToInt, WholeNumbersInThirtyTwoBits) {
 }
 
 TEST(StrToFloat, RandomBytesNeverCrash) {
-    std::mt19937 random(12345);
-    const std::string alphabet = "0123456789.+-eE pPnNmM\t\x01\xff";
+    test::RandomText random(12345);
     for (int i = 0; i < 20000; ++i) {
-        std::string text(random() % 12, ' ');
-        for (char& c : text)
-            c = (i % 2) ? alphabet[random() % alphabet.size()] : static_cast<char>(random() % 256);
+        const std::string text = random.alternating(i, "0123456789.+-eE pPnNmM\t\x01\xff", 12);
         Real value = 0;
         int whole = 0;
         (void)TryStrToFloat(text, value);

@@ -1,7 +1,8 @@
-#include "core/decimal.h"
-#include "core/engineering.h"
-#include "core/errors.h"
-#include "core/sentinels.h"
+#include "core/numbers/decimal.h"
+#include "core/numbers/engineering.h"
+#include "core/numbers/errors.h"
+#include "core/numbers/sentinels.h"
+#include "support/random_text.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -101,12 +102,9 @@ TEST(EngineeringFormatters, UnitStepsAndBoundaries) {
 }
 
 TEST(EngineeringParsers, RandomBytesNeverCrash) {
-    std::mt19937 random(777);
-    const std::string alphabet = "0123456789.-pPnNuUmMkKgGfFhHez \t";
+    test::RandomText random(777);
     for (int i = 0; i < 20000; ++i) {
-        std::string text(random() % 10, ' ');
-        for (char& c : text)
-            c = (i % 2) ? alphabet[random() % alphabet.size()] : static_cast<char>(random() % 256);
+        const std::string text = random.alternating(i, "0123456789.-pPnNuUmMkKgGfFhHez \t", 10);
         try {
             (void)ParseEngineering(text);
         } catch (const ConversionError&) {

@@ -1,4 +1,4 @@
-#include "core/extended_codec.h"
+#include "core/numbers/extended_codec.h"
 
 #include <cfloat>
 #include <cmath>

@@ -1,5 +1,5 @@
-#include "core/errors.h"
-#include "core/microstrip_dispersive.h"
+#include "core/numbers/errors.h"
+#include "core/rf/microstrip_dispersive.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

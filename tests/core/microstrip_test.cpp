@@ -1,6 +1,6 @@
-#include "core/errors.h"
-#include "core/fp_check.h"
-#include "core/microstrip.h"
+#include "core/numbers/errors.h"
+#include "core/numbers/fp_check.h"
+#include "core/rf/microstrip.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

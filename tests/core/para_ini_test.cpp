@@ -1,8 +1,8 @@
-#include "core/atomic_file.h"
-#include "core/decimal.h"
-#include "core/para_ini.h"
-#include "core/program_directory.h"
-#include "core/settings_store.h"
+#include "core/numbers/decimal.h"
+#include "core/settings/atomic_file.h"
+#include "core/settings/para_ini.h"
+#include "core/settings/program_directory.h"
+#include "core/settings/settings_store.h"
 #include "support/test_paths.h"
 
 #include <chrono>

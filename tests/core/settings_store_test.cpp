@@ -1,6 +1,6 @@
-#include "core/atomic_file.h"
-#include "core/ini_document.h"
-#include "core/settings_store.h"
+#include "core/settings/atomic_file.h"
+#include "core/settings/ini_document.h"
+#include "core/settings/settings_store.h"
 #include "support/test_paths.h"
 
 #include <fstream>

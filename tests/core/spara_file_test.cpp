@@ -1,6 +1,7 @@
-#include "core/atomic_file.h"
-#include "core/settings_store.h"
-#include "core/spara_file.h"
+#include "core/settings/atomic_file.h"
+#include "core/settings/settings_store.h"
+#include "core/settings/spara_file.h"
+#include "support/random_text.h"
 #include "support/test_paths.h"
 
 #include <filesystem>
@@ -83,12 +84,9 @@ TEST(SparaFile, AFileWithoutTheKeysIsNoParameterFile) {
 TEST(SparaFile, RandomBytesReadWithoutFailing) {
     test::TempDir dir;
     const std::string path = dir.file("random.txt");
-    std::mt19937 random(11);
+    test::RandomText random(11);
     for (int i = 0; i < 300; ++i) {
-        std::string bytes(random() % 200, '\0');
-        for (char& c : bytes)
-            c = "[]=\r\nSparaLoadZi\xB8\xBA\x80\xFF"[random() % 20];
-        ASSERT_TRUE(WriteFileAtomically(path, bytes));
+        ASSERT_TRUE(WriteFileAtomically(path, random.from("[]=\r\nSparaLoadZi\xB8\xBA\x80\xFF", 200)));
         EXPECT_NO_THROW(ReadSparaSetup(path));
     }
 }

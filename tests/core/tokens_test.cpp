@@ -1,4 +1,4 @@
-#include "core/tokens.h"
+#include "core/numbers/tokens.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "core/conversions.h"
-#include "matching/auto_match.h"
+#include "core/rf/conversions.h"
+#include "matching/analysis/auto_match.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

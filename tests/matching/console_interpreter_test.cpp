@@ -1,14 +1,16 @@
-#include "core/atomic_file.h"
-#include "core/conversions.h"
-#include "core/errors.h"
-#include "core/settings_store.h"
-#include "core/text_format.h"
-#include "matching/console_interpreter.h"
-#include "matching/console_labels.h"
-#include "matching/network_file.h"
+#include "core/numbers/errors.h"
+#include "core/numbers/text_format.h"
+#include "core/rf/conversions.h"
+#include "core/settings/atomic_file.h"
+#include "core/settings/settings_store.h"
+#include "matching/console/console_commands.h"
+#include "matching/console/console_interpreter.h"
+#include "matching/model/console_labels.h"
+#include "matching/model/network_file.h"
 #include "tests/matching/console_test_support.h"
 
 #include <gtest/gtest.h>
+#include <set>
 
 #include <cstring>
 #include <filesystem>
@@ -27,13 +29,13 @@ protected:
 
     // A start node (load 1 + j1, source 1 + j0, normalised) and no element.
     void setStart() {
-        state.network[1].nodeR = 1;
-        state.network[1].nodeX = 1;
-        state.network[1].sourceR = 1;
-        state.NodeCount = 1;
+        WritableNetwork(state).network[1].nodeR = 1;
+        WritableNetwork(state).network[1].nodeX = 1;
+        WritableNetwork(state).network[1].sourceR = 1;
+        WritableNetwork(state).NodeCount = 1;
     }
     MatchNode& addSlot(int kind, std::string_view label) {
-        MatchNode& node = state.network[++state.NodeCount];
+        MatchNode& node = WritableNetwork(state).network[++WritableNetwork(state).NodeCount];
         node.kind = kind;
         StoreLabel(node, label);
         return node;
@@ -130,8 +132,8 @@ TEST_F(Console, FormatElementLineShowsTwentyOneLabelBytes) {
     EXPECT_EQ(label(2), "abcdefghijklmnopqrstuvw"); // stored: 23
     EXPECT_EQ(FormatElementLine(state, "2"), ">2:串联电容abcdefghijklmnopqrstu\r\n节点阻抗:=0.000-j0.000");
     // Two-byte GBK characters are never split: 11 of them take 22 bytes, so 10 are shown.
-    state.network[2].label.fill(0);
-    StoreLabel(state.network[2], "电电电电电电电电电电电电");
+    WritableNetwork(state).network[2].label.fill(0);
+    StoreLabel(WritableNetwork(state).network[2], "电电电电电电电电电电电电");
     EXPECT_EQ(label(2), "电电电电电电电电电电电");
     EXPECT_EQ(FormatElementLine(state, "2"), ">2:串联电容电电电电电电电电电电\r\n节点阻抗:=0.000-j0.000");
 }
@@ -269,7 +271,7 @@ TEST_F(Console, AddcInsertsBeforeAnElementByMovingTheRestUp) {
 
 TEST_F(Console, AddcMicrostripStoresTheTypedMetres) {
     setStart();
-    state.Fo = 433.92e6L;
+    WritableNetwork(state).Fo = 433.92e6L;
     const ConsoleResult r = run("addc 2 5 0.001 0.0008 0.01 4.6 0.000035");
     EXPECT_EQ(r.code, Code::Added);
     const MatchNode& strip = state.network[2];
@@ -347,7 +349,7 @@ TEST_F(Console, AFlagThatCannotBeStoredIsReported) {
 
 TEST_F(Console, AddcStopsAtTheLastSlot) {
     setStart();
-    state.NodeCount = 499;
+    WritableNetwork(state).NodeCount = 499;
     EXPECT_EQ(run("addc 500 1 c 1p").code, Code::Added);
     EXPECT_EQ(state.NodeCount, 500);
     const Snapshot full = snapshot();
@@ -456,7 +458,7 @@ TEST_F(Console, SetloadAndSetsrcNormaliseOhmsIntoSlotOne) {
     EXPECT_EQ(state.network[1].nodeR, 0.5L);
     EXPECT_EQ(state.network[1].nodeX, -0.2L);
 
-    state.Zo = 75;
+    WritableNetwork(state).Zo = 75;
     const ConsoleResult source = run("setsrc 75 37.5");
     EXPECT_EQ(source.code, Code::SourceSet);
     EXPECT_EQ(source.text, ">源阻抗:=75.000+j37.500欧");
@@ -486,8 +488,8 @@ TEST_F(Console, SetloadWithBadArgumentsSaysSoAndChangesNothing) {
 TEST_F(Console, GetmatchShowsTheMatchFiguresOfTheLastNode) {
     EXPECT_EQ(run("getmatch").text, ">getmatch  没有设置负载和源阻抗");
     setStart();
-    state.network[1].nodeR = 0.5;
-    state.network[1].nodeX = 0;
+    WritableNetwork(state).network[1].nodeR = 0.5;
+    WritableNetwork(state).network[1].nodeX = 0;
     // Gamma = (0.5 - 1)/(0.5 + 1) = -1/3: return loss 20 lg 3, VSWR 2, mismatch loss -10 lg(8/9).
     const ConsoleResult r = run("getmatch");
     EXPECT_EQ(r.text, ">RLmatch=9.54 IVmatch=2.00 ILmatch=0.51");
@@ -526,9 +528,9 @@ TEST_F(Console, FixedAnswers) {
     const Row rows[] = {
         {"?", "?", Code::CommandList},
         {"getcurr", "getcurr", Code::ElementCount},
-        {"exit", "exit", Code::None},
-        {"clr", "clr", Code::None},
-        {"t", "t", Code::None},
+        {"exit", "exit", Code::Exit},
+        {"clr", "clr", Code::Clear},
+        {"t", "t", Code::SampleSParameters},
         {"help", "help", Code::ProgramHelp},
         {"sp", "sp", Code::SParameterTable},
         {"SP", "sp", Code::SParameterTable},
@@ -540,7 +542,7 @@ TEST_F(Console, FixedAnswers) {
         {"frobnicate 1 2", ">frobnicate 不是命令（命令区分大小写），输入 ? 查看命令列表", Code::None},
         {"", "", Code::None},
         {"      ", "", Code::None},
-        {"exit now", "exit", Code::None},
+        {"exit now", "exit", Code::Exit},
     };
     for (const Row& row : rows) {
         const ConsoleResult r = run(row.line);
@@ -555,12 +557,11 @@ TEST_F(Console, SaveThenRdfRestoresTheNetworkFoAndZo) {
     setStart();
     run("addc 2 1 c 20p");
     run("addc 3 5 0.001 0.0008 0.01 4.6 0.000035");
-    state.network[3].nodeR = 0.75;
+    WritableNetwork(state).network[3].nodeR = 0.75;
     const Snapshot saved = snapshot();
     const std::string file = dir.file("design.smh");
     const ConsoleResult written = run("save " + file);
-    EXPECT_EQ(written.text, "save");
-    EXPECT_EQ(written.code, Code::None);
+    EXPECT_EQ(written.code, Code::Saved);
     EXPECT_EQ(std::filesystem::file_size(file), 24u + 232u * 4u);
 
     run("delc 2");
@@ -584,7 +585,7 @@ TEST_F(Console, RdfOfANetworkThatCannotBeComputedLoadsItAndNamesTheElement) {
                                                      0.035e-3L, 4.4L,  0}; // an open stub of no length
     const std::string file = dir.path() + "/broken.smh";
     ASSERT_TRUE(SaveNetworkFile(state, file));
-    state.NodeCount = 1;
+    WritableNetwork(state).NodeCount = 1;
     const ConsoleResult read = run("rdf " + file);
     EXPECT_EQ(state.NodeCount, 3);
     EXPECT_TRUE(read.text.starts_with("rdf\r\n>第3个元件无法计算: ")) << read.text;
@@ -596,8 +597,7 @@ TEST_F(Console, SaveAndRdfWithoutANameAskWithTheirFilters) {
     const std::string file = dir.file("asked.smh");
     host.saveAnswers = {file};
     const ConsoleResult written = run("save");
-    EXPECT_EQ(written.code, Code::SaveAsked);
-    EXPECT_EQ(written.text, "save");
+    EXPECT_EQ(written.code, Code::Saved);
     host.openAnswers = {file};
     EXPECT_EQ(run("rdf").text, "rdf");
     EXPECT_EQ(host.dialogFilters, (std::vector<std::string>{"simth files (*.smh)|*.smh|S files (*)|*",
@@ -734,6 +734,28 @@ TEST_F(Console, AutomAndApplyRefuseWithAReason) {
     expectUnchanged(before);
     run("setfre 433m");
     EXPECT_NE(run("apply 1").text.find("请重新输入 autom"), std::string::npos);
+}
+
+// Every command the "?" list names runs through the table, and every listed line names one.
+TEST(ConsoleCommandTable, ListAndHandlersAgree) {
+    std::set<std::string> listed;
+    for (std::string_view line : ConsoleCommandListLines()) {
+        if (!line.starts_with(">"))
+            continue;
+        const std::string word(line.substr(1, line.find(' ') - 1));
+        if (word.empty()) // a continuation line of the entry above
+            continue;
+        listed.insert(word);
+        EXPECT_NE(FindConsoleCommand(word), nullptr) << line;
+    }
+    for (const ConsoleCommand& command : ConsoleCommands()) {
+        ASSERT_FALSE(command.names.empty());
+        EXPECT_NE(command.run, nullptr) << command.names.front();
+        const bool hidden = command.help.empty();
+        const bool named = std::ranges::any_of(
+            command.names, [&](std::string_view n) { return listed.contains(std::string(n)); });
+        EXPECT_EQ(named, !hidden) << command.names.front();
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
-#include "core/errors.h"
-#include "matching/console_step.h"
-#include "matching/console_texts.h"
+#include "core/numbers/errors.h"
+#include "matching/console/console_commands.h"
+#include "matching/console/console_step.h"
+#include "matching/console/console_texts.h"
 #include "tests/matching/console_test_support.h"
 
 #include <gtest/gtest.h>
@@ -15,9 +16,9 @@ protected:
 
     void run(std::string_view line) { RunConsoleLine(network, host, view, line); }
     void setStart() {
-        state.network[1].nodeR = 1;
-        state.network[1].sourceR = 1;
-        state.NodeCount = 1;
+        WritableNetwork(state).network[1].nodeR = 1;
+        WritableNetwork(state).network[1].sourceR = 1;
+        WritableNetwork(state).NodeCount = 1;
     }
 };
 
@@ -46,7 +47,7 @@ TEST_F(ConsoleStep, SettopChangesTheZOrderAndPrintsNothing) {
 
 TEST_F(ConsoleStep, CommandListIsTheFixedLinesInBlack) {
     run("?");
-    ASSERT_EQ(view.events.size(), ConsoleCommandList.size());
+    ASSERT_EQ(view.events.size(), ConsoleCommandListLines().size());
     EXPECT_EQ(view.events.front(), "line --------帮助--------");
     EXPECT_EQ(view.events[22], "line >help  软件帮助");
     EXPECT_EQ(view.events[24], "line >setsrc  50 0    设置源阻抗 R X（欧姆）");
@@ -117,13 +118,13 @@ TEST_F(ConsoleStep, ModeLinesFollowTheFlags) {
     run("mtr 1");
     run("mtr 0");
     run("rdtr");
-    state.effflag = 1;
+    WritableNetwork(state).effflag = 1;
     run("rdtr");
     run("setm 0");
     run("setm 1");
     run("setm 5");
     run("getm");
-    state.matchflag = 0;
+    WritableNetwork(state).matchflag = 0;
     run("getm");
     EXPECT_EQ(view.lines, (std::vector<std::string>{
                               ">在计算微带接入时用有效波长计算", ">在计算微带接入时不用有效波长计算",

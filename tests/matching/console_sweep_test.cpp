@@ -1,7 +1,7 @@
-#include "core/atomic_file.h"
-#include "core/decimal.h"
-#include "core/tokens.h"
-#include "matching/console_interpreter.h"
+#include "core/numbers/decimal.h"
+#include "core/numbers/tokens.h"
+#include "core/settings/atomic_file.h"
+#include "matching/console/console_interpreter.h"
 #include "tests/matching/console_test_support.h"
 
 #include <cmath>
@@ -33,15 +33,15 @@ protected:
 
     // 10 ohm to 50 ohm at 100 MHz: series 31.831 nH (+j20) next to the load, shunt 63.662 pF (-j25).
     void textbookMatch() {
-        state.Fo = 100e6L;
-        MatchNode& ends = state.network[1];
+        WritableNetwork(state).Fo = 100e6L;
+        MatchNode& ends = WritableNetwork(state).network[1];
         ends.nodeR = 0.2L;
         ends.sourceR = 1;
-        state.NodeCount = 3;
-        state.network[2].kind = SeriesInductor;
-        state.network[2].value = 20 / (TwoPi * 100e6L);
-        state.network[3].kind = ShuntCapacitor;
-        state.network[3].value = 1 / (TwoPi * 100e6L * 25);
+        WritableNetwork(state).NodeCount = 3;
+        WritableNetwork(state).network[2].kind = SeriesInductor;
+        WritableNetwork(state).network[2].value = 20 / (TwoPi * 100e6L);
+        WritableNetwork(state).network[3].kind = ShuntCapacitor;
+        WritableNetwork(state).network[3].value = 1 / (TwoPi * 100e6L * 25);
     }
 };
 
@@ -72,9 +72,9 @@ TEST_F(ConsoleSweep, BandwidthOfTheLastSweepOnTheCurrentNetwork) {
     EXPECT_TRUE(open[0].starts_with("50.000000 ")) << open[0];
     EXPECT_TRUE(open[1].starts_with(">bw 频带延伸到扫描范围之外")) << open[1];
 
-    state.network[3].value *= 1.5; // bw follows the network as it is now
+    WritableNetwork(state).network[3].value *= 1.5; // bw follows the network as it is now
     EXPECT_TRUE(run("bw").starts_with(">bw 匹配达不到 10.00dB：工作频率处回波损耗为 ")) << run("bw");
-    state.Fo = 200e6L;
+    WritableNetwork(state).Fo = 200e6L;
     EXPECT_EQ(run("bw"), ">bw 工作频率 200.00M 不在扫描范围内");
 }
 
@@ -88,14 +88,14 @@ TEST_F(ConsoleSweep, BadArgumentsChangeNothing) {
     EXPECT_EQ(run("bw"), ">bw 请先用 sweep 扫描");
     run("sweep 50m 150m 11");
     EXPECT_EQ(run("bw -3"), ">bw RL  参数错误：RL 为正的回波损耗门限（dB），缺省 10");
-    state.network[3].value = 0; // a shunt capacitance of 0
+    WritableNetwork(state).network[3].value = 0; // a shunt capacitance of 0
     EXPECT_EQ(run("bw"), ">bw 工作频率处无法计算：Floating point division by zero");
     EXPECT_EQ(lines("sweep 50m 150m 11")[0], "50.000000 计算失败：Floating point division by zero");
 }
 
 TEST_F(ConsoleSweep, LoadFromATouchstonePortAndBackToConstant) {
-    state.network[1].sourceR = 1;
-    state.NodeCount = 1; // no element: the source end is the load
+    WritableNetwork(state).network[1].sourceR = 1;
+    WritableNetwork(state).NodeCount = 1; // no element: the source end is the load
     const std::string path = dir.file("dut.s1p");
     // Reflection 0.6 against 50 ohm is 200 ohm; half way to -0.6 it is 0, 50 ohm.
     ASSERT_TRUE(WriteFileAtomically(path, "# MHz S RI R 50\n50 0.6 0\n150 -0.6 0\n"));
@@ -112,7 +112,7 @@ TEST_F(ConsoleSweep, LoadFromATouchstonePortAndBackToConstant) {
     EXPECT_EQ(run("sweepload " + path + " 2"), ">sweepload 文件没有端口2的反射系数（S22）");
     EXPECT_EQ(run("sweepload " + path + " 3"), ">sweepload FILE [PORT]  参数错误：PORT 为 1 或 2");
     EXPECT_EQ(run("sweepload " + dir.file("none.s2p")), ">sweepload 无法读取文件 " + dir.file("none.s2p"));
-    state.Fo = 100e6L;
+    WritableNetwork(state).Fo = 100e6L;
     EXPECT_EQ(SplitTokens(run("bw"), ' ').count, 3); // the file's load is still the one swept
 
     EXPECT_EQ(run("sweepload"), ">扫描负载：起点设置的恒定负载");

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/program_state.h"
-#include "matching/console_interpreter.h"
-#include "matching/console_step.h"
-#include "matching/network_model.h"
+#include "core/settings/program_state.h"
+#include "matching/console/console_interpreter.h"
+#include "matching/console/console_step.h"
+#include "matching/model/network_model.h"
 #include "support/test_paths.h"
 
 #include <deque>
@@ -73,12 +73,12 @@ struct ConsoleFixtureState {
     NetworkModel network{state};
     std::vector<std::string> changes;
     ConsoleFixtureState() {
-        state.network[0].sourceR = state.Zo;
-        state.network[0].nodeR = state.Zo;
+        WritableNetwork(state).network[0].sourceR = state.Zo;
+        WritableNetwork(state).network[0].nodeR = state.Zo;
         QObject::connect(&network, &NetworkModel::changed, [this](NetworkChange change) {
             static constexpr const char* Names[] = {"reset",      "ends",         "appended",  "elements",
                                                     "loaded",     "frequency",    "impedance", "match mode",
-                                                    "wavelength", "recalculated", "restored"};
+                                                    "wavelength", "recalculated", "restored",  "several"};
             changes.emplace_back(Names[static_cast<int>(change)]);
         });
     }

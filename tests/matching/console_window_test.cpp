@@ -1,7 +1,8 @@
-#include "core/program_state.h"
-#include "matching/console_texts.h"
-#include "matching/console_window.h"
-#include "matching/network_model.h"
+#include "core/settings/program_state.h"
+#include "matching/console/console_commands.h"
+#include "matching/console/console_texts.h"
+#include "matching/model/network_model.h"
+#include "matching/windows/console_window.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
 #include "ui/qt_text.h"
@@ -31,7 +32,7 @@ protected:
 
     void SetUp() override {
         ASSERT_NE(edit, nullptr);
-        state.network[0].sourceR = state.network[0].nodeR = state.Zo;
+        WritableNetwork(state).network[0].sourceR = WritableNetwork(state).network[0].nodeR = state.Zo;
         QObject::connect(&network, &NetworkModel::changed, &window,
                          [this](NetworkChange c) { sent.push_back(std::to_string(static_cast<int>(c))); });
     }
@@ -137,7 +138,7 @@ TEST_F(ConsoleWindow, ExitHidesAndKeepsTheText) {
 
 TEST_F(ConsoleWindow, ClrAndHelpClearTheText) {
     type(QStringLiteral("?"));
-    EXPECT_EQ(lines().size(), static_cast<qsizetype>(1 + ConsoleCommandList.size() + 1));
+    EXPECT_EQ(lines().size(), static_cast<qsizetype>(1 + ConsoleCommandListLines().size() + 1));
     type(QStringLiteral("clr"));
     EXPECT_EQ(edit->toPlainText(), QString());
     expectTypingStyle();

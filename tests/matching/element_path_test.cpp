@@ -1,6 +1,6 @@
-#include "matching/element_path.h"
+#include "matching/drawing/element_path.h"
 
-#include "core/errors.h"
+#include "core/numbers/errors.h"
 
 #include <cmath>
 #include <complex>

@@ -1,12 +1,12 @@
-#include "matching/frequency_response.h"
+#include "matching/analysis/frequency_response.h"
 
-#include "core/atomic_file.h"
-#include "core/errors.h"
-#include "core/fp_check.h"
-#include "core/microstrip.h"
-#include "matching/network_append.h"
-#include "matching/network_two_port.h"
-#include "matching/touchstone_export.h"
+#include "core/numbers/errors.h"
+#include "core/numbers/fp_check.h"
+#include "core/rf/microstrip.h"
+#include "core/settings/atomic_file.h"
+#include "matching/analysis/network_two_port.h"
+#include "matching/analysis/touchstone_export.h"
+#include "matching/drawing/network_drawing.h"
 #include "support/test_paths.h"
 
 #include <cmath>
@@ -81,29 +81,30 @@ TEST(FrequencyResponse, TextbookLMatchBandEdgesFollowTheHandDerivation) {
 TEST(FrequencyResponse, AtTheDesignFrequencyEqualsTheReplayedNetwork) {
     test::TempDir dir;
     ProgramState state(dir.path());
-    state.Fo = 433.92e6L;
-    state.Zo = 75;
-    state.effflag = 1;
+    WritableNetwork(state).Fo = 433.92e6L;
+    WritableNetwork(state).Zo = 75;
+    WritableNetwork(state).effflag = 1;
     state.geometry = {300, 300, 300};
-    state.network[1].nodeR = 0.3L;
-    state.network[1].nodeX = 0.7L;
-    state.network[1].sourceR = 0.8L;
-    state.network[1].sourceX = -0.2L;
-    state.NodeCount = 1;
+    WritableNetwork(state).network[1].nodeR = 0.3L;
+    WritableNetwork(state).network[1].nodeX = 0.7L;
+    WritableNetwork(state).network[1].sourceR = 0.8L;
+    WritableNetwork(state).network[1].sourceX = -0.2L;
+    WritableNetwork(state).NodeCount = 1;
     RecordingSurface chart(600, 600);
     const SweepNetwork mixed = MixedLossless(1);
     for (ElementSpec e : mixed.elements) {
         e.strip.frequency = state.Fo;
         SCOPED_TRACE(e.kind);
-        state.NodeCount =
-            AppendElement(state, chart, "e", e.kind, e.strip, e.R, e.value, state.NodeCount, {}).node;
+        WritableNetwork(state).NodeCount = AppendElement(WritableNetwork(state), state.geometry, chart, "e",
+                                                         e.kind, e.strip, e.R, e.value, state.NodeCount, {})
+                                               .node;
     }
     ASSERT_EQ(state.network[6].kind, SeriesImpedance);
-    state.network[6].R = 7; // lossy
-    RecalculateNetwork(state, chart, state.NodeCount);
+    WritableNetwork(state).network[6].R = 7; // lossy
+    RecalculateNetwork(WritableNetwork(state), state.geometry, state.colours, chart, state.NodeCount);
 
     for (int matchflag : {0, 1}) {
-        state.matchflag = matchflag;
+        WritableNetwork(state).matchflag = matchflag;
         const ResponsePoint p = ResponseAt(SweepNetworkOf(state), nullptr, state.Fo);
         const MatchNode& last = state.network[state.NodeCount];
         ASSERT_TRUE(p.ok) << p.failure;

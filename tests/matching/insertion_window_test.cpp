@@ -1,14 +1,15 @@
-#include "chart/chart_geometry.h"
+#include "chart/analysis/chart_geometry.h"
 #include "chart/entry_test_canvas.h"
-#include "core/decimal.h"
-#include "core/engineering.h"
-#include "core/microstrip.h"
-#include "core/program_state.h"
-#include "core/text_format.h"
-#include "matching/insertion_value.h"
-#include "matching/insertion_window.h"
-#include "matching/network_chart_link.h"
-#include "matching/network_model.h"
+#include "core/numbers/decimal.h"
+#include "core/numbers/engineering.h"
+#include "core/numbers/text_format.h"
+#include "core/rf/microstrip.h"
+#include "core/settings/program_state.h"
+#include "matching/analysis/insertion_value.h"
+#include "matching/drawing/network_chart_link.h"
+#include "matching/model/network_model.h"
+#include "matching/windows/insertion_window.h"
+#include "support/random_text.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
 #include "ui/fixed_dialog.h"
@@ -66,13 +67,10 @@ TEST(MicrostripBlockFromMillimetres, TheDefaultsInMetres) {
 
 // Random typing: never a failure, and a number only for a text the numeric check accepts.
 TEST(ParseElementValue, RandomTextIsAValueOrNothing) {
-    std::mt19937 random(5);
-    const std::string alphabet = "0123456789.-+eEpPnNuUmMkKgGfFhH x\xB8";
+    test::RandomText random(5);
     for (int i = 0; i < 20000; ++i) {
-        std::string text(random() % 8, ' ');
-        for (char& c : text)
-            c = alphabet[random() % alphabet.size()];
-        EXPECT_NO_THROW(ParseElementValue(text, InductorUnits[random() % 3]));
+        const std::string text = random.from("0123456789.-+eEpPnNuUmMkKgGfFhH x\xB8", 8);
+        EXPECT_NO_THROW(ParseElementValue(text, InductorUnits[random.below(3)]));
         const std::optional<Real> checked = CheckedNumber(QString::fromLatin1(text.data(), text.size()));
         if (checked) {
             EXPECT_EQ(ValidateNumber(Trim(text)), 1) << text;
@@ -84,11 +82,11 @@ class InsertionWindowTest : public ::testing::Test {
 protected:
     InsertionWindowTest() {
         state.geometry = GeometryForHeight(633);
-        state.Fo = 100e6L;
-        state.NodeCount = 1;
-        state.network[1].nodeR = 1; // load 1 + j1
-        state.network[1].nodeX = 1;
-        state.network[1].sourceR = 1;
+        WritableNetwork(state).Fo = 100e6L;
+        WritableNetwork(state).NodeCount = 1;
+        WritableNetwork(state).network[1].nodeR = 1; // load 1 + j1
+        WritableNetwork(state).network[1].nodeX = 1;
+        WritableNetwork(state).network[1].sourceR = 1;
         // The main window's part: an appended element's path goes onto the chart.
         QObject::connect(&network, &NetworkModel::changed, [this](NetworkChange change) {
             requests << static_cast<int>(change);
@@ -129,8 +127,8 @@ TEST_F(InsertionWindowTest, OpensOnASeriesCapacitorWithTheFrequency) {
     EXPECT_FALSE(edit(2)->isEnabled());
     EXPECT_EQ(edit(7)->text(), "0.76");
     EXPECT_EQ(edit(11)->text(), "10");
-    state.Fo = 2.4e9L; // the field follows Fo at the next paint
-    window.grab();     // renders, as a paint would
+    WritableNetwork(state).Fo = 2.4e9L; // the field follows Fo at the next paint
+    window.grab();                      // renders, as a paint would
     EXPECT_EQ(edit(3)->text(), QString::fromStdString(FormatFrequency(2.4e9L)));
 }
 
@@ -282,7 +280,7 @@ TEST_F(InsertionWindowTest, ImplausibleAndInfiniteValuesAreRefused) {
 }
 
 TEST_F(InsertionWindowTest, NoInsertionBeforeTheSetup) {
-    state.NodeCount = 0;
+    WritableNetwork(state).NodeCount = 0;
     type(1, "10");
     insert();
     ASSERT_EQ(prompter.messages.size(), 1);

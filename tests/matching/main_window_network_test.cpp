@@ -1,7 +1,7 @@
 #include "chart/chart_window_fixture.h"
 
-#include "matching/network_chart_link.h"
-#include "matching/network_model.h"
+#include "matching/drawing/network_chart_link.h"
+#include "matching/model/network_model.h"
 #include "ui/qt_text.h"
 
 #include <QLabel>
@@ -17,14 +17,14 @@ class MainWindowNetwork : public ChartWindowTest {
 protected:
     void SetUp() override {
         ChartWindowTest::SetUp();
-        state.Fo = 100e6L;
-        state.Zo = 50;
-        MatchNode& ends = state.network[1];
+        WritableNetwork(state).Fo = 100e6L;
+        WritableNetwork(state).Zo = 50;
+        MatchNode& ends = WritableNetwork(state).network[1];
         ends.nodeR = 1;
         ends.nodeX = 1;
         ends.sourceR = 1;
         ends.sourceX = 0;
-        state.NodeCount = 1;
+        WritableNetwork(state).NodeCount = 1;
         model = std::make_unique<NetworkModel>(state);
         link = std::make_unique<NetworkChartLink>(*model);
         QObject::connect(model.get(), &NetworkModel::changed, [this](NetworkChange change) {

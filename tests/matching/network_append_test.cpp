@@ -1,8 +1,8 @@
-#include "matching/network_append.h"
+#include "matching/drawing/network_drawing.h"
 
-#include "core/errors.h"
-#include "core/microstrip.h"
-#include "matching/console_labels.h"
+#include "core/numbers/errors.h"
+#include "core/rf/microstrip.h"
+#include "matching/model/console_labels.h"
 #include "support/test_paths.h"
 #include "ui/qt_text.h"
 
@@ -23,22 +23,22 @@ const MicrostripBlock Strip{1e9L, 1.5e-3L, 0.8e-3L, 0.035e-3L, 4.4L, 12e-3L};
 class NetworkAppend : public ::testing::Test {
 protected:
     void SetUp() override {
-        state.Fo = 100e6L;
-        state.Zo = 50;
+        WritableNetwork(state).Fo = 100e6L;
+        WritableNetwork(state).Zo = 50;
         state.geometry = {300, 300, 300};
-        state.network[1].nodeR = 1;
-        state.network[1].nodeX = 1;
-        state.network[1].sourceR = 1;
-        state.NodeCount = 1;
+        WritableNetwork(state).network[1].nodeR = 1;
+        WritableNetwork(state).network[1].nodeX = 1;
+        WritableNetwork(state).network[1].sourceR = 1;
+        WritableNetwork(state).NodeCount = 1;
     }
 
     // Appends at NodeCount and advances it, as the insertion window does.
     AppendResult append(int kind, Real value, Real R = 0, const std::string& label = "e",
                         const MicrostripBlock& strip = Strip) {
-        const AppendResult result =
-            AppendElement(state, chart, label, kind, strip, R, value, state.NodeCount, Colours);
+        const AppendResult result = AppendElement(WritableNetwork(state), state.geometry, chart, label, kind,
+                                                  strip, R, value, state.NodeCount, Colours);
         if (result)
-            state.NodeCount = result.node;
+            WritableNetwork(state).NodeCount = result.node;
         return result;
     }
 
@@ -48,7 +48,7 @@ protected:
 };
 
 TEST_F(NetworkAppend, StoresTheElementAndItsNodeInTheNextSlot) {
-    MatchNode& slot = state.network[2];
+    MatchNode& slot = WritableNetwork(state).network[2];
     slot.sourceR = 7; // fields the element does not name keep what they held
     slot.preserved[0] = 0xAB;
     slot.R = 3;
@@ -142,7 +142,7 @@ TEST_F(NetworkAppend, UnknownKindIsRefusedWithoutDrawingOrStoring) {
 }
 
 TEST_F(NetworkAppend, AppendingBeforeTheSetupIsRefused) {
-    state.NodeCount = 0;
+    WritableNetwork(state).NodeCount = 0;
     const Real loadBefore = state.network[1].nodeR;
     const AppendResult result = append(SeriesCapacitor, 1e-12L);
     EXPECT_FALSE(result);
@@ -179,7 +179,8 @@ TEST_F(NetworkAppend, PathIsPaintedInTheLineColour) {
     QImage image(600, 600, QImage::Format_RGB32);
     image.fill(Qt::white);
     ImageSurface surface(image);
-    AppendElement(state, surface, "c", SeriesCapacitor, {}, 0, 15.9155e-12L, 1, Colours);
+    AppendElement(WritableNetwork(state), state.geometry, surface, "c", SeriesCapacitor, {}, 0, 15.9155e-12L,
+                  1, Colours);
     surface.finish();
     // The arc on r = 1 (centre (450, 300), radius 150) passes through its leftmost point (300, 300).
     EXPECT_EQ(QColor(image.pixel(300, 300)), ToQColor(Colours.line));
@@ -201,20 +202,21 @@ protected:
 TEST_F(NetworkReplay, ReplaysEveryElementAtTheCurrentFrequency) {
     const MatchNode stripBefore = state.network[3];
     const MatchNode capacitorBefore = state.network[2];
-    state.Fo = 200e6L;
-    EXPECT_EQ(RecalculateNetwork(state, chart, state.NodeCount), 5);
+    WritableNetwork(state).Fo = 200e6L;
+    EXPECT_EQ(
+        RecalculateNetwork(WritableNetwork(state), state.geometry, state.colours, chart, state.NodeCount), 5);
     for (int i = 2; i <= 5; ++i)
         EXPECT_EQ(state.network[i].strip.frequency, 200e6L) << i;
     EXPECT_NE(state.network[2].nodeX, capacitorBefore.nodeX);
     EXPECT_NE(state.network[3].nodeR, stripBefore.nodeR);
     // Replaying the same chain twice gives the same nodes.
     const Real last = state.network[5].nodeX;
-    RecalculateNetwork(state, chart, state.NodeCount);
+    RecalculateNetwork(WritableNetwork(state), state.geometry, state.colours, chart, state.NodeCount);
     EXPECT_EQ(state.network[5].nodeX, last);
 }
 
 TEST_F(NetworkReplay, DrawsEachElementInTheColoursOfItsKind) {
-    RecalculateNetwork(state, chart, state.NodeCount);
+    RecalculateNetwork(WritableNetwork(state), state.geometry, state.colours, chart, state.NodeCount);
     std::vector<int> lineColours;
     std::vector<int> labelColours;
     for (const Primitive& p : chart.primitives) {
@@ -231,9 +233,10 @@ TEST_F(NetworkReplay, DrawsEachElementInTheColoursOfItsKind) {
 }
 
 TEST_F(NetworkReplay, StopsAtTheFirstElementThatCannotBeAppended) {
-    state.network[4].kind = 0;
-    state.network[5].nodeR = 123;
-    EXPECT_EQ(RecalculateNetwork(state, chart, state.NodeCount), 3);
+    WritableNetwork(state).network[4].kind = 0;
+    WritableNetwork(state).network[5].nodeR = 123;
+    EXPECT_EQ(
+        RecalculateNetwork(WritableNetwork(state), state.geometry, state.colours, chart, state.NodeCount), 3);
     EXPECT_EQ(state.network[5].nodeR, 123);
     int texts = 0;
     for (const Primitive& p : chart.primitives)
@@ -242,24 +245,24 @@ TEST_F(NetworkReplay, StopsAtTheFirstElementThatCannotBeAppended) {
 }
 
 TEST_F(NetworkReplay, DrawsTheFirst21BytesOfALabelAndKeepsItWhole) {
-    StoreLabel(state.network[2], "abcdefghijklmnopqrstuvw");
+    StoreLabel(WritableNetwork(state).network[2], "abcdefghijklmnopqrstuvw");
     const auto stored = state.network[2].label;
-    RecalculateNetwork(state, chart, state.NodeCount);
+    RecalculateNetwork(WritableNetwork(state), state.geometry, state.colours, chart, state.NodeCount);
     ASSERT_FALSE(chart.primitives.empty());
     EXPECT_EQ(chart.primitives[0].text.substr(0, 22), "abcdefghijklmnopqrstu:");
     EXPECT_EQ(state.network[2].label, stored);
 }
 
 TEST_F(NetworkReplay, LabelWithoutTerminatorIsReadWithinItsField) {
-    state.network[2].label.fill('Q');
-    RecalculateNetwork(state, chart, state.NodeCount);
+    WritableNetwork(state).network[2].label.fill('Q');
+    RecalculateNetwork(WritableNetwork(state), state.geometry, state.colours, chart, state.NodeCount);
     ASSERT_FALSE(chart.primitives.empty());
     EXPECT_EQ(chart.primitives[0].text.substr(0, 22), std::string(21, 'Q') + ":");
 }
 
 TEST_F(NetworkReplay, OneNodeOrFewerReplaysNothing) {
-    EXPECT_EQ(RecalculateNetwork(state, chart, 1), 1);
-    EXPECT_EQ(RecalculateNetwork(state, chart, 0), 1);
+    EXPECT_EQ(RecalculateNetwork(WritableNetwork(state), state.geometry, state.colours, chart, 1), 1);
+    EXPECT_EQ(RecalculateNetwork(WritableNetwork(state), state.geometry, state.colours, chart, 0), 1);
     EXPECT_TRUE(chart.primitives.empty());
 }
 

@@ -1,4 +1,4 @@
-#include "matching/network_dialogs.h"
+#include "matching/windows/network_dialogs.h"
 
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"

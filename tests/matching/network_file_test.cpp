@@ -1,9 +1,8 @@
-#include "matching/network_file.h"
+#include "matching/model/network_file.h"
 
-#include "core/atomic_file.h"
-#include "core/extended_codec.h"
-#include "matching/file_blocks.h"
-#include "matching/match_node_codec.h"
+#include "core/numbers/extended_codec.h"
+#include "core/settings/atomic_file.h"
+#include "matching/model/match_node_codec.h"
 #include "support/test_paths.h"
 
 #include <array>
@@ -43,10 +42,10 @@ std::string ReadBytes(const std::string& path) {
 class NetworkFile : public ::testing::Test {
 protected:
     void SetUp() override {
-        state.Fo = 433.92e6L;
-        state.Zo = 75;
-        state.network[0].sourceR = 75;
-        state.network[0].nodeR = 75;
+        WritableNetwork(state).Fo = 433.92e6L;
+        WritableNetwork(state).Zo = 75;
+        WritableNetwork(state).network[0].sourceR = 75;
+        WritableNetwork(state).network[0].nodeR = 75;
     }
 
     // What a load may change, as bytes, to check it did not: the count, Fo, Zo and slots 0..last.
@@ -130,7 +129,7 @@ TEST_F(NetworkFile, EmptyNetworkIs256Bytes) {
 }
 
 TEST_F(NetworkFile, ThreeElementsAre1184BytesWithFoAt1164) {
-    state.NodeCount = 4;
+    WritableNetwork(state).NodeCount = 4;
     ASSERT_TRUE(SaveNetworkFile(state, path));
     const std::string bytes = ReadBytes(path);
     ASSERT_EQ(bytes.size(), 1184u);
@@ -152,7 +151,7 @@ TEST_F(NetworkFile, SaveThenLoadRestoresEverySlotByteForByte) {
     image += Ext(1.2345e9L) + Ext(50);
     WriteBytes(path, image);
 
-    ASSERT_TRUE(LoadNetworkFile(state, path));
+    ASSERT_TRUE(LoadNetworkFile(WritableNetwork(state), path));
     EXPECT_EQ(state.NodeCount, n);
     EXPECT_EQ(state.Fo, 1.2345e9L);
     EXPECT_EQ(state.Zo, 50);
@@ -161,58 +160,58 @@ TEST_F(NetworkFile, SaveThenLoadRestoresEverySlotByteForByte) {
     EXPECT_EQ(ReadBytes(copy), image);
 
     ProgramState other{dir.path()};
-    ASSERT_TRUE(LoadNetworkFile(other, copy));
+    ASSERT_TRUE(LoadNetworkFile(WritableNetwork(other), copy));
     EXPECT_EQ(EncodeNetworkFile(other.network, n, other.Fo, other.Zo), image);
 }
 
 TEST_F(NetworkFile, LoadKeepsTheSlotsAfterTheCount) {
-    state.network[3].nodeR = 42;
+    WritableNetwork(state).network[3].nodeR = 42;
     ProgramState saved{dir.path()};
-    saved.NodeCount = 2;
+    WritableNetwork(saved).NodeCount = 2;
     ASSERT_TRUE(SaveNetworkFile(saved, path));
-    ASSERT_TRUE(LoadNetworkFile(state, path));
+    ASSERT_TRUE(LoadNetworkFile(WritableNetwork(state), path));
     EXPECT_EQ(state.NodeCount, 2);
     EXPECT_EQ(state.network[3].nodeR, 42);
 }
 
 TEST_F(NetworkFile, BytesAfterTheFormatAreIgnoredAndNotWrittenBack) {
-    state.NodeCount = 1;
+    WritableNetwork(state).NodeCount = 1;
     ASSERT_TRUE(SaveNetworkFile(state, path));
     WriteBytes(path, ReadBytes(path) + "trailing junk");
-    ASSERT_TRUE(LoadNetworkFile(state, path));
+    ASSERT_TRUE(LoadNetworkFile(WritableNetwork(state), path));
     ASSERT_TRUE(SaveNetworkFile(state, path));
     EXPECT_EQ(ReadBytes(path).size(), static_cast<std::size_t>(NetworkFileBytes(1)));
 }
 
 TEST_F(NetworkFile, HostileCountsAreRefusedAndChangeNothing) {
-    state.NodeCount = 3;
-    state.network[2].nodeX = -0.5L;
+    WritableNetwork(state).NodeCount = 3;
+    WritableNetwork(state).network[2].nodeX = -0.5L;
     const std::string before = snapshot();
     const std::string body(static_cast<std::size_t>(NetworkFileBytes(LastMatchSlot)), '\0');
     for (std::int32_t count : {-1, 501, 2147483647, -2147483647 - 1}) {
         WriteBytes(path, Int32(count) + body);
-        const FileOutcome outcome = LoadNetworkFile(state, path);
+        const FileOutcome outcome = LoadNetworkFile(WritableNetwork(state), path);
         EXPECT_FALSE(outcome) << count;
-        EXPECT_FALSE(outcome.failure.empty());
+        EXPECT_FALSE(outcome.reason().empty());
         EXPECT_EQ(snapshot(), before) << count;
     }
 }
 
 TEST_F(NetworkFile, TruncatedFilesAreRefusedAtEveryLength) {
     ProgramState saved{dir.path()};
-    saved.NodeCount = 4;
-    saved.Zo = 60;
-    saved.network[4].nodeR = 9;
+    WritableNetwork(saved).NodeCount = 4;
+    WritableNetwork(saved).Zo = 60;
+    WritableNetwork(saved).network[4].nodeR = 9;
     const std::string whole = EncodeNetworkFile(saved.network, 4, saved.Fo, saved.Zo);
-    state.NodeCount = 2;
+    WritableNetwork(state).NodeCount = 2;
     const std::string before = snapshot(4);
     for (std::size_t length = 0; length < whole.size(); ++length) {
         WriteBytes(path, whole.substr(0, length));
-        ASSERT_FALSE(LoadNetworkFile(state, path)) << length;
+        ASSERT_FALSE(LoadNetworkFile(WritableNetwork(state), path)) << length;
         ASSERT_EQ(snapshot(4), before) << length;
     }
     WriteBytes(path, whole);
-    EXPECT_TRUE(LoadNetworkFile(state, path));
+    EXPECT_TRUE(LoadNetworkFile(WritableNetwork(state), path));
     EXPECT_EQ(state.network[4].nodeR, 9);
 }
 
@@ -222,16 +221,16 @@ TEST_F(NetworkFile, ReferenceImpedanceMustBeFiniteAndPositive) {
     for (Real zo : {Real{0}, Real{-50}, std::numeric_limits<Real>::infinity(),
                     std::numeric_limits<Real>::quiet_NaN()}) {
         WriteBytes(path, head + Ext(zo));
-        EXPECT_FALSE(LoadNetworkFile(state, path)) << static_cast<double>(zo);
+        EXPECT_FALSE(LoadNetworkFile(WritableNetwork(state), path)) << static_cast<double>(zo);
         EXPECT_EQ(snapshot(), before);
     }
     // Fo as setfre takes it: finite and above zero.
     for (Real fo : {Real{0}, Real{-554e6L}, std::numeric_limits<Real>::quiet_NaN(),
                     std::numeric_limits<Real>::infinity()}) {
         WriteBytes(path, EncodeNetworkFile(state.network, 0, fo, 50));
-        const FileOutcome outcome = LoadNetworkFile(state, path);
+        const FileOutcome outcome = LoadNetworkFile(WritableNetwork(state), path);
         EXPECT_FALSE(outcome) << static_cast<double>(fo);
-        EXPECT_EQ(outcome.failure, "网络文件的频率不是正数");
+        EXPECT_EQ(outcome.reason(), "网络文件的频率不是正数");
         EXPECT_EQ(snapshot(), before);
     }
 }
@@ -240,9 +239,9 @@ TEST_F(NetworkFile, APipeIsRefusedWithoutWaitingForAWriter) {
     const std::string pipe = dir.file("pipe.smh");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     const std::string before = snapshot();
-    const FileOutcome outcome = LoadNetworkFile(state, pipe);
+    const FileOutcome outcome = LoadNetworkFile(WritableNetwork(state), pipe);
     EXPECT_FALSE(outcome);
-    EXPECT_NE(outcome.failure.find("不是普通文件"), std::string::npos);
+    EXPECT_NE(outcome.reason().find("不是普通文件"), std::string::npos);
     EXPECT_EQ(snapshot(), before);
 }
 
@@ -257,7 +256,7 @@ TEST_F(NetworkFile, RandomBytesNeverCrashAndChangeNothingWhenRefused) {
             bytes.replace(0, 4, Int32(static_cast<std::int32_t>(random() % 12)));
         WriteBytes(path, bytes);
         const std::string before = snapshot();
-        const FileOutcome outcome = LoadNetworkFile(state, path);
+        const FileOutcome outcome = LoadNetworkFile(WritableNetwork(state), path);
         if (!outcome) {
             ASSERT_EQ(snapshot(), before) << round;
         } else {
@@ -270,8 +269,8 @@ TEST_F(NetworkFile, RandomBytesNeverCrashAndChangeNothingWhenRefused) {
 
 TEST_F(NetworkFile, MissingFileIsAFailure) {
     const std::string before = snapshot();
-    EXPECT_FALSE(LoadNetworkFile(state, dir.file("none.smh")));
-    EXPECT_FALSE(LoadNetworkFile(state, dir.path()));
+    EXPECT_FALSE(LoadNetworkFile(WritableNetwork(state), dir.file("none.smh")));
+    EXPECT_FALSE(LoadNetworkFile(WritableNetwork(state), dir.path()));
     EXPECT_EQ(snapshot(), before);
 }
 
@@ -279,7 +278,7 @@ TEST_F(NetworkFile, FailedSaveIsReportedAndCreatesNothing) {
     const std::string nowhere = dir.file("missing/net.smh");
     const FileOutcome outcome = SaveNetworkFile(state, nowhere);
     EXPECT_FALSE(outcome);
-    EXPECT_FALSE(outcome.failure.empty());
+    EXPECT_FALSE(outcome.reason().empty());
     EXPECT_FALSE(ReadWholeFile(nowhere).has_value());
 }
 
@@ -287,49 +286,6 @@ TEST_F(NetworkFile, SaveReplacesALongerFileWhole) {
     WriteBytes(path, std::string(5000, 'x'));
     ASSERT_TRUE(SaveNetworkFile(state, path));
     EXPECT_EQ(ReadBytes(path), EncodeNetworkFile(state.network, 0, state.Fo, state.Zo));
-}
-
-class FileBlocks : public ::testing::Test {
-protected:
-    test::TempDir dir;
-    std::string path = dir.file("blocks.bin");
-    static std::span<const std::uint8_t> View(const std::string& s) {
-        return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
-    }
-};
-
-TEST_F(FileBlocks, ReadsAtAnOffset) {
-    WriteBytes(path, "0123456789");
-    std::array<std::uint8_t, 3> buffer{};
-    EXPECT_EQ(ReadFileBlock(path, buffer, 4), BlockStatus::Done);
-    EXPECT_EQ(std::string(buffer.begin(), buffer.end()), "456");
-}
-
-TEST_F(FileBlocks, MissingFileAndShortReadsAreTold) {
-    std::array<std::uint8_t, 4> buffer{1, 2, 3, 4};
-    EXPECT_EQ(static_cast<int>(ReadFileBlock(dir.file("none"), buffer, 0)), -1);
-    WriteBytes(path, "0123456789");
-    EXPECT_EQ(static_cast<int>(ReadFileBlock(path, buffer, 8)), 1);
-    EXPECT_EQ(static_cast<int>(ReadFileBlock(path, buffer, -1)), 1);
-    EXPECT_EQ(buffer, (std::array<std::uint8_t, 4>{1, 2, 3, 4}));
-}
-
-TEST_F(FileBlocks, WritesAtAnOffsetKeepingTheRest) {
-    EXPECT_EQ(WriteFileBlock(path, View("abc"), false, 0), BlockStatus::Done);
-    EXPECT_EQ(WriteFileBlock(path, View("XY"), false, 1), BlockStatus::Done);
-    EXPECT_EQ(ReadBytes(path), "aXY");
-    EXPECT_EQ(WriteFileBlock(path, View("!"), true, 0), BlockStatus::Done);
-    EXPECT_EQ(ReadBytes(path), "aXY!");
-    EXPECT_EQ(WriteFileBlock(path, View("z"), false, 6), BlockStatus::Done);
-    EXPECT_EQ(ReadBytes(path), std::string("aXY!\0\0z", 7));
-}
-
-TEST_F(FileBlocks, ImpossibleWritesFailAndLeaveTheFile) {
-    WriteBytes(path, "keep");
-    EXPECT_EQ(static_cast<int>(WriteFileBlock(path, View("x"), false, -5)), 1);
-    EXPECT_EQ(static_cast<int>(WriteFileBlock(path, View("x"), false, 1LL << 40)), 1);
-    EXPECT_EQ(static_cast<int>(WriteFileBlock(dir.file("no/such/file"), View("x"), false, 0)), 1);
-    EXPECT_EQ(ReadBytes(path), "keep");
 }
 
 } // namespace

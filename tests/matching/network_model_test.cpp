@@ -1,5 +1,5 @@
-#include "core/errors.h"
-#include "matching/network_model.h"
+#include "core/numbers/errors.h"
+#include "matching/model/network_model.h"
 #include "support/test_paths.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@ namespace {
 class NetworkModelTest : public ::testing::Test {
 protected:
     NetworkModelTest() {
-        state.Fo = 100e6L;
+        WritableNetwork(state).Fo = 100e6L;
         QObject::connect(&model, &NetworkModel::changed, [this](NetworkChange c) { changes.push_back(c); });
         model.reset();
         model.setEnds({1, 1}, {1, 0}, EndsRule::Restart);
@@ -82,10 +82,10 @@ TEST_F(NetworkModelTest, RefusalsChangeNothingAndSayNothing) {
     EXPECT_EQ(std::memcmp(&state.network[2], &before[2], sizeof(MatchNode)), 0);
     EXPECT_TRUE(changes.empty());
 
-    state.NodeCount = 0;
-    EXPECT_EQ(model.append("c", Capacitor(1e-12L)).refusal, AppendRefusal::NoStartNode);
-    state.NodeCount = LastMatchSlot;
-    EXPECT_EQ(model.append("c", Capacitor(1e-12L)).refusal, AppendRefusal::NetworkFull);
+    WritableNetwork(state).NodeCount = 0;
+    EXPECT_EQ(model.append("c", Capacitor(1e-12L)).reason(), RefusalText(AppendRefusal::NoStartNode));
+    WritableNetwork(state).NodeCount = LastMatchSlot;
+    EXPECT_EQ(model.append("c", Capacitor(1e-12L)).reason(), RefusalText(AppendRefusal::NetworkFull));
     EXPECT_FALSE(model.insert(LastMatchSlot, element(SeriesCapacitor, 1e-12L)));
     EXPECT_TRUE(changes.empty());
 }

@@ -1,9 +1,9 @@
-#include "chart/chart_geometry.h"
-#include "chart/chart_picture.h"
-#include "chart/surface.h"
-#include "core/atomic_file.h"
-#include "matching/network_chart_link.h"
-#include "matching/network_model.h"
+#include "chart/analysis/chart_geometry.h"
+#include "chart/drawing/chart_picture.h"
+#include "chart/drawing/surface.h"
+#include "core/settings/atomic_file.h"
+#include "matching/drawing/network_chart_link.h"
+#include "matching/model/network_model.h"
 #include "support/test_paths.h"
 
 #include <QImage>
@@ -30,7 +30,7 @@ struct Look {
 class NetworkUndo : public ::testing::Test {
 protected:
     NetworkUndo() {
-        state.Fo = 100e6L;
+        WritableNetwork(state).Fo = 100e6L;
         state.geometry = GeometryForHeight(300);
         QObject::connect(&model, &NetworkModel::changed, [this](NetworkChange c) { changes.push_back(c); });
         model.reset();
@@ -39,9 +39,10 @@ protected:
     // Load 1 + j1 and source 1 at 100 MHz, with nothing to undo.
     void startFresh() {
         state.para.WriteParaString("Fo", "100M");
-        state.network[1].nodeR = state.network[1].nodeX = state.network[1].sourceR = 1;
-        state.network[1].sourceX = 0;
-        state.NodeCount = 1;
+        WritableNetwork(state).network[1].nodeR = WritableNetwork(state).network[1].nodeX =
+            WritableNetwork(state).network[1].sourceR = 1;
+        WritableNetwork(state).network[1].sourceX = 0;
+        WritableNetwork(state).NodeCount = 1;
         model.recalculate();
     }
     Look look() {
@@ -78,14 +79,14 @@ MatchNode Element(int kind, Real value) {
 
 TEST_F(NetworkUndo, EveryChangeIsTakenBackAndMadeAgainExactly) {
     // A file to load: one shunt capacitor on another load, at the Fo and Zo it is loaded at.
-    state.Fo = 433e6L;
-    state.Zo = 75;
+    WritableNetwork(state).Fo = 433e6L;
+    WritableNetwork(state).Zo = 75;
     model.setLoad({10, -30});
     model.append("C9", {ShuntCapacitor, {}, 0, 9e-12L});
     const std::string file = dir.path() + "/other.bin";
     ASSERT_TRUE(model.saveFile(file));
-    state.Fo = 100e6L;
-    state.Zo = 50;
+    WritableNetwork(state).Fo = 100e6L;
+    WritableNetwork(state).Zo = 50;
     model.reset();
     startFresh();
 
@@ -138,15 +139,31 @@ TEST_F(NetworkUndo, StepsRefusalsAndHistory) {
     EXPECT_FALSE(model.loadFile(dir.path() + "/missing.bin"));
     EXPECT_FALSE(model.append("x", {9, {}, 0, 1}));
     EXPECT_FALSE(model.canUndo());
-    // A group of changes is one step, nested groups included.
-    model.beginStep();
-    model.append("C1", {SeriesCapacitor, {}, 0, 10e-12L});
-    model.beginStep();
-    model.append("L1", {ShuntInductor, {}, 0, 10e-9L});
-    model.endStep();
-    model.setFrequency(200e6L);
-    model.endStep();
+    // A group of changes is one step and one notification, nested groups included.
+    changes.clear();
+    {
+        NetworkChangeGuard outer(model);
+        model.append("C1", {SeriesCapacitor, {}, 0, 10e-12L});
+        {
+            NetworkChangeGuard inner(model);
+            model.append("L1", {ShuntInductor, {}, 0, 10e-9L});
+            inner.commit();
+        }
+        model.setFrequency(200e6L);
+        EXPECT_TRUE(changes.empty());
+        outer.commit();
+    }
+    EXPECT_EQ(changes, std::vector<NetworkChange>{NetworkChange::Several});
     const Look grouped = look();
+    // A guard left without commit, as when a change in it throws, puts everything back silently.
+    changes.clear();
+    {
+        NetworkChangeGuard abandoned(model);
+        model.append("C9", {SeriesCapacitor, {}, 0, 1e-12L});
+        model.setReferenceImpedance(75);
+    }
+    EXPECT_TRUE(changes.empty());
+    EXPECT_EQ(look(), grouped);
     ASSERT_TRUE(model.undo());
     EXPECT_EQ(look(), start);
     EXPECT_FALSE(model.canUndo());

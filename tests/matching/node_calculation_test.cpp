@@ -1,7 +1,7 @@
-#include "matching/node_calculation.h"
+#include "matching/analysis/node_calculation.h"
 
-#include "core/errors.h"
-#include "core/microstrip.h"
+#include "core/numbers/errors.h"
+#include "core/rf/microstrip.h"
 
 #include <cmath>
 #include <complex>

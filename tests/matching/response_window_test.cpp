@@ -1,7 +1,7 @@
-#include "matching/response_window.h"
+#include "matching/windows/response_window.h"
 
-#include "chart/chart_geometry.h"
-#include "matching/response_locus.h"
+#include "chart/analysis/chart_geometry.h"
+#include "matching/drawing/response_locus.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
 #include "ui/qt_text.h"
@@ -24,14 +24,14 @@ class ResponseWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         // 10 ohm matched to 50 ohm at 100 MHz: series +j20 next to the load, shunt -j25.
-        state.Fo = 100e6L;
-        state.network[1].nodeR = 0.2L;
-        state.network[1].sourceR = 1;
-        state.network[2].kind = SeriesInductor;
-        state.network[2].value = 20 / (TwoPi * 100e6L);
-        state.network[3].kind = ShuntCapacitor;
-        state.network[3].value = 1 / (TwoPi * 100e6L * 25);
-        state.NodeCount = 3;
+        WritableNetwork(state).Fo = 100e6L;
+        WritableNetwork(state).network[1].nodeR = 0.2L;
+        WritableNetwork(state).network[1].sourceR = 1;
+        WritableNetwork(state).network[2].kind = SeriesInductor;
+        WritableNetwork(state).network[2].value = 20 / (TwoPi * 100e6L);
+        WritableNetwork(state).network[3].kind = ShuntCapacitor;
+        WritableNetwork(state).network[3].value = 1 / (TwoPi * 100e6L * 25);
+        WritableNetwork(state).NodeCount = 3;
         window.show();
     }
     template <typename T> T* find(const char* name) {
@@ -77,11 +77,11 @@ TEST_F(ResponseWindow, SweepShowsTheBandAndFollowsTheNetwork) {
     EXPECT_EQ(series("驻波比")->count(), 2001);
     EXPECT_EQ(locusRequests, 1);
 
-    state.network[3].value *= 1.5; // the plot follows without another click
+    WritableNetwork(state).network[3].value *= 1.5; // the plot follows without another click
     window.networkChanged();
     EXPECT_TRUE(band().startsWith(Q("匹配达不到 10.00dB"))) << U8(band());
 
-    state.network[3].value = 0; // fails at every frequency: said, nothing plotted
+    WritableNetwork(state).network[3].value = 0; // fails at every frequency: said, nothing plotted
     window.networkChanged();
     EXPECT_TRUE(find<QLabel>("Label2")->text().contains(Q("2001个频率点无法计算")))
         << U8(find<QLabel>("Label2")->text());

@@ -1,5 +1,5 @@
-#include "core/errors.h"
-#include "matching/tee_match_calc.h"
+#include "core/numbers/errors.h"
+#include "matching/analysis/tee_match_calc.h"
 
 #include <gtest/gtest.h>
 

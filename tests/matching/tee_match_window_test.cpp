@@ -1,5 +1,5 @@
-#include "core/errors.h"
-#include "matching/tee_match_window.h"
+#include "core/numbers/errors.h"
+#include "matching/windows/tee_match_window.h"
 #include "support/scripted_prompter.h"
 
 #include <QLineEdit>

@@ -1,9 +1,9 @@
-#include "matching/touchstone_load.h"
+#include "matching/analysis/touchstone_load.h"
 
-#include "core/atomic_file.h"
-#include "matching/network_two_port.h"
-#include "matching/touchstone_export.h"
-#include "sparams/sparameter_file.h"
+#include "core/settings/atomic_file.h"
+#include "matching/analysis/network_two_port.h"
+#include "matching/analysis/touchstone_export.h"
+#include "sparams/analysis/sparameter_file.h"
 #include "support/test_paths.h"
 
 #include <cmath>

@@ -1,10 +1,10 @@
-#include "sparams/sparameter_file.h"
+#include "sparams/analysis/sparameter_file.h"
 
-#include "chart/readout_message.h"
-#include "sparams/file_input_directories.h"
-#include "sparams/sparameter_file_plot.h"
-#include "sparams/sparameter_file_row.h"
-#include "sparams/sparameter_file_words.h"
+#include "chart/analysis/readout_message.h"
+#include "sparams/analysis/file_input_directories.h"
+#include "sparams/analysis/sparameter_file_row.h"
+#include "sparams/analysis/sparameter_file_words.h"
+#include "sparams/drawing/sparameter_file_plot.h"
 #include "support/test_paths.h"
 
 #include <charconv>

@@ -1,6 +1,6 @@
-#include "sparams/sparameter_file.h"
+#include "sparams/analysis/sparameter_file.h"
 
-#include "core/atomic_file.h"
+#include "core/settings/atomic_file.h"
 #include "support/test_paths.h"
 
 #include <cmath>

@@ -1,13 +1,11 @@
 #include "../chart/entry_test_canvas.h"
-#include "chart/chart_geometry.h"
-#include "chart/readout_message.h"
-#include "core/atomic_file.h"
-#include "core/program_state.h"
-#include "matching/network_model.h"
-#include "sparams/file_input_window.h"
-#include "sparams/load_source_popup.h"
-#include "sparams/sparameter_file.h"
-#include "sparams/sparams_table_window.h"
+#include "chart/analysis/chart_geometry.h"
+#include "chart/analysis/readout_message.h"
+#include "core/settings/atomic_file.h"
+#include "core/settings/program_state.h"
+#include "sparams/analysis/sparameter_file.h"
+#include "sparams/windows/file_input_window.h"
+#include "sparams/windows/sparams_table_window.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
 #include "ui/message_hub.h"
@@ -180,57 +178,6 @@ TEST_F(SParamsWindows, RealMakerFileFillsTheTableAndTheChart) {
     ASSERT_EQ(grid->model()->rowCount(), 58);
     EXPECT_EQ(grid->model()->index(57, 0).data().toString(), QStringLiteral("12000"));
     EXPECT_EQ(canvas.of(Primitive::Kind::Ellipse).size(), 2u * 58);
-}
-
-TEST_F(SParamsWindows, PopupSetsTheLoadOrSourceMarksItAndStoresTheTexts) {
-    NetworkModel network(state);
-    network.reset();
-    Tfsetselect popup(state, network, canvas, prompter);
-    popup.show();
-    child<QLineEdit>(popup, "Edit1")->setText(QStringLiteral("25"));
-    child<QLineEdit>(popup, "Edit2")->setText(QStringLiteral("1e3"));
-    QTest::mouseClick(child<QPushButton>(popup, "BitBtn1"), Qt::LeftButton);
-    EXPECT_EQ(prompter.messages, QStringList{QStringLiteral("输入错误！")});
-    EXPECT_EQ(state.NodeCount, 0);
-    EXPECT_TRUE(canvas.surface.primitives.empty());
-    EXPECT_TRUE(popup.isVisible());
-
-    child<QLineEdit>(popup, "Edit2")->setText(QStringLiteral(" -50 "));
-    QTest::mouseClick(child<QPushButton>(popup, "BitBtn1"), Qt::LeftButton);
-    EXPECT_EQ(state.NodeCount, 1);
-    EXPECT_EQ(state.network[1].nodeR, 0.5L);
-    EXPECT_EQ(state.network[1].nodeX, -1);
-    EXPECT_FALSE(popup.isVisible());
-    const std::vector<Primitive> texts = canvas.of(Primitive::Kind::Text);
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0].text, "R=25.00-j50.00");
-    EXPECT_EQ(texts[0].font.size, 11);
-    EXPECT_EQ(canvas.of(Primitive::Kind::Ellipse).back().pen.colour, 255);
-    // z = 0.5 - j1: Gamma = (z - 1)/(z + 1) = (0.25 - j2)/3.25.
-    const PixelPoint expected = GammaToPixel(state.geometry, {0.25L / 3.25L, -2 / 3.25L});
-    EXPECT_EQ(texts[0].x1, expected.x + 2);
-    EXPECT_EQ(texts[0].y1, expected.y + 2);
-    EXPECT_EQ(state.para.ReadParaString("负载R"), "25");
-    EXPECT_EQ(state.para.ReadParaString("负载j"), "-50");
-    EXPECT_EQ(state.para.ReadParaString("归一化输入1"), "0");
-
-    child<QLineEdit>(popup, "Edit1")->setText(QStringLiteral("100"));
-    child<QLineEdit>(popup, "Edit2")->setText(QStringLiteral("0"));
-    QTest::mouseClick(child<QPushButton>(popup, "BitBtn2"), Qt::LeftButton);
-    EXPECT_EQ(state.network[1].sourceR, 2);
-    EXPECT_EQ(state.network[1].nodeR, 0.5L); // the load stays
-    EXPECT_EQ(canvas.of(Primitive::Kind::Ellipse).back().pen.colour, 65280);
-    EXPECT_EQ(canvas.of(Primitive::Kind::Text).back().text, "R=100.00-j0.00");
-    EXPECT_EQ(state.para.ReadParaString("源点R"), "100");
-    EXPECT_EQ(canvas.repaints, 2);
-
-    ReadoutMessage size;
-    size.lineCount = 1;
-    size.width = 220;
-    size.height = 90;
-    const std::string block = EncodeReadoutMessage(size);
-    popup.WmCopyData(QByteArray(block.data(), static_cast<qsizetype>(block.size())));
-    EXPECT_EQ(popup.size(), QSize(220, 90));
 }
 
 } // namespace

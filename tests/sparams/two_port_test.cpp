@@ -1,8 +1,8 @@
-#include "chart/readout_message.h"
-#include "core/errors.h"
-#include "core/fp_check.h"
-#include "sparams/two_port.h"
-#include "sparams/two_port_records.h"
+#include "chart/analysis/readout_message.h"
+#include "core/numbers/errors.h"
+#include "core/numbers/fp_check.h"
+#include "sparams/analysis/two_port.h"
+#include "sparams/analysis/two_port_records.h"
 #include "support/test_paths.h"
 
 #include <cmath>

@@ -1,0 +1,47 @@
+#include "chart/windows/about_box.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace qv {
+
+namespace {
+QLineEdit* ContactLine(const QString& text, const QString& name, QWidget* parent) {
+    auto* line = new QLineEdit(text, parent);
+    line->setObjectName(name);
+    line->setReadOnly(true);
+    line->setFrame(false);
+    line->setCursorPosition(0);
+    return line;
+}
+} // namespace
+
+Tfabout::Tfabout(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("Tfabout"));
+    setWindowTitle(QStringLiteral("关于"));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(24, 20, 24, 16);
+    column->setSpacing(10);
+    auto* title = new QLabel(QStringLiteral("关于射频微波Quorvane"), this);
+    title->setObjectName(QStringLiteral("Label1"));
+    QFont titleFont = title->font();
+    titleFont.setPointSize(titleFont.pointSize() + 4);
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+    title->setAlignment(Qt::AlignCenter);
+    column->addWidget(title);
+    column->addWidget(
+        ContactLine(QStringLiteral("项目主页: https://quorvane.example.org"), QStringLiteral("Edit1"), this));
+    column->addWidget(
+        ContactLine(QStringLiteral("联系邮箱: team@quorvane.example.org"), QStringLiteral("Edit2"), this));
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("BitBtn1"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    column->addWidget(ok, 0, Qt::AlignHCenter);
+    setFixedWidth(380);
+}
+
+} // namespace qv

@@ -1,0 +1,47 @@
+#include "chart/windows/entry_admittance_window.h"
+
+#include "chart/analysis/chart_geometry.h"
+#include "chart/analysis/entry_points.h"
+#include "chart/drawing/overlays.h"
+#include "chart/drawing/point_label.h"
+#include "chart/windows/entry_canvas.h"
+#include "core/rf/conversions.h"
+#include "core/settings/program_state.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace qv {
+
+Tfgb::Tfgb(ProgramState& state, ChartCanvas& canvas, Prompter& prompter, QWidget* parent)
+    : ChartEntryWindow("Tfgb", "导纳圆", 370, 154, WindowSkyBlue, state, canvas, prompter, parent) {
+    addLabel("Label1", "G(实部)", 16, 18, 60);
+    edit1_ = addEdit("Edit1", 78, 17, 100);
+    addLabel("Label2", "B (虚部)", 192, 18, 62);
+    edit2_ = addEdit("Edit2", 256, 17, 100);
+    checkBox1_ = addCheckBox("CheckBox1", "归一化输入", 16, 60, 120);
+    checkBox2_ = addCheckBox("CheckBox2", "标注", 160, 60, 80);
+    panel1_ = addColourBox(" 色盒", Navy, prompter_, 16, 106, 96);
+    connect(addButton("BitBtn1", "&All", 270, 106, 86), &QPushButton::clicked, this, &Tfgb::BitBtn1Click);
+}
+
+void Tfgb::BitBtn1Click() {
+    const std::optional<Real> G = CheckedNumber(edit1_->text());
+    const std::optional<Real> B = G ? CheckedNumber(edit2_->text()) : std::nullopt;
+    if (!G || !B) {
+        ReportInputError(prompter_);
+        return;
+    }
+    const NormalisedPair y = EnteredAdmittance(*G, *B, checkBox1_->isChecked(), state_.Zo);
+    const PixelPoint p = GammaToPixel(state_.geometry, AdmittanceToGamma(y.re, y.im));
+    Surface& picture = canvas_.picture();
+    PointReadout(picture, p.x, p.y, state_, canvas_.readout());
+    if (checkBox2_->isChecked())
+        picture.textOut(p.x + 2, p.y + 2, AdmittanceEntryLabel(y.re, y.im));
+    PointMarker(picture, p.x, p.y, panel1_->colour());
+    canvas_.repaint();
+    close();
+}
+
+} // namespace qv

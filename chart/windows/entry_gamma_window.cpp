@@ -1,0 +1,64 @@
+#include "chart/windows/entry_gamma_window.h"
+
+#include "chart/analysis/chart_geometry.h"
+#include "chart/analysis/entry_points.h"
+#include "chart/drawing/overlays.h"
+#include "chart/drawing/point_label.h"
+#include "chart/windows/entry_canvas.h"
+#include "core/numbers/decimal.h"
+#include "core/settings/program_state.h"
+#include "ui/prompter.h"
+#include "ui/qt_text.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace qv {
+
+Tfinhro::Tfinhro(ProgramState& state, ChartCanvas& canvas, Prompter& prompter, QWidget* parent)
+    : ChartEntryWindow("Tfinhro", "输入Rho", 431, 167, WindowWhite, state, canvas, prompter, parent) {
+    addLabel("Label1", "Magnitude<=1                       Angle  (degrees) ", 16, 8, 400);
+    edit1_ = addEdit("Edit1", 16, 32, 150);
+    edit2_ = addEdit("Edit2", 200, 32, 150);
+    checkBox1_ = addCheckBox("CheckBox1", "对数输入", 16, 62, 100);
+    checkBox2_ = addCheckBox("CheckBox2", "画出等阻圆和等抗圆", 130, 62, 200);
+    addLabel("Label2", "极坐标输入时，是归一化后的值。勾上\"对数输入\"按对数计算", 16, 88, 400);
+    addLabel("Label3", "显示标注输入", 16, 128, 90);
+    edit3_ = addEdit("Edit3", 106, 127, 120);
+    panel1_ = addColourBox("选择画点色", Navy, prompter_, 236, 125, 96);
+    connect(addButton("BitBtn1", "&All", 342, 125, 76), &QPushButton::clicked, this, &Tfinhro::BitBtn1Click);
+}
+
+void Tfinhro::showEvent(QShowEvent* event) {
+    CentreOnScreen(*this);
+    FixedDialog::showEvent(event);
+}
+
+void Tfinhro::BitBtn1Click() {
+    const std::optional<Real> magnitude = CheckedNumber(edit1_->text());
+    const std::optional<Real> angle = magnitude ? CheckedNumber(edit2_->text()) : std::nullopt;
+    if (!magnitude || !angle) {
+        ReportInputError(prompter_);
+        return;
+    }
+    // A passive load reflects at most what arrives.
+    if (!(EnteredMagnitude(*magnitude, checkBox1_->isChecked()) <= 1)) {
+        prompter_.showMessage(QStringLiteral("输入错误！反射系数的模不能大于1"));
+        return;
+    }
+    const PixelPoint p =
+        GammaToPixel(state_.geometry, EnteredReflection(*magnitude, *angle, checkBox1_->isChecked()));
+    Surface& picture = canvas_.picture();
+    const ReadoutPoint point = PointReadout(picture, p.x, p.y, state_, canvas_.readout());
+    if (checkBox2_->isChecked())
+        DrawConstantRXCircles(picture, state_.geometry, canvas_.colourBoxColour(), point.r, point.x);
+    PointMarker(picture, p.x, p.y, panel1_->colour());
+    const std::string label = U8(edit3_->text());
+    if (!Trim(label).empty())
+        picture.textOut(p.x + 2, p.y + 2, label);
+    canvas_.repaint();
+    close();
+}
+
+} // namespace qv

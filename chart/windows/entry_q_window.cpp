@@ -1,0 +1,41 @@
+#include "chart/windows/entry_q_window.h"
+
+#include "chart/drawing/overlays.h"
+#include "chart/windows/entry_canvas.h"
+#include "core/settings/program_state.h"
+#include "ui/prompter.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace qv {
+
+TfquQ::TfquQ(ProgramState& state, ChartCanvas& canvas, Prompter& prompter, QWidget* parent)
+    : ChartEntryWindow("TfquQ", "画等Q圆", 287, 175, WindowSkyBlue, state, canvas, prompter, parent) {
+    addLabel("Label1", "Q值", 16, 18, 50);
+    edit1_ = addEdit("Edit1", 72, 17, 196);
+    // The label field and "是否标注" have never had an effect here.
+    addLabel("Label2", "标注", 16, 52, 50);
+    addEdit("Edit2", 72, 51, 196)->setText(QStringLiteral("Q="));
+    addCheckBox("CheckBox1", "是否标注", 16, 88, 120);
+    panel1_ = addColourBox("选择色", Navy, prompter_, 16, 128, 100);
+    connect(addButton("BitBtn1", "&All", 182, 128, 86), &QPushButton::clicked, this, &TfquQ::BitBtn1Click);
+}
+
+void TfquQ::BitBtn1Click() {
+    const std::optional<Real> Q = CheckedNumber(edit1_->text());
+    if (!Q) {
+        ReportInputError(prompter_);
+        return;
+    }
+    if (!(*Q > 0)) {
+        prompter_.showMessage(QStringLiteral("输入错误！Q值必须大于0"));
+        return;
+    }
+    DrawConstantQArcs(canvas_.picture(), state_.geometry, panel1_->colour(), *Q);
+    canvas_.repaint();
+    close();
+}
+
+} // namespace qv

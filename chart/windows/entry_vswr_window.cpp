@@ -1,0 +1,44 @@
+#include "chart/windows/entry_vswr_window.h"
+
+#include "chart/drawing/overlays.h"
+#include "chart/windows/entry_canvas.h"
+#include "core/settings/program_state.h"
+#include "ui/prompter.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace qv {
+
+Tqswr::Tqswr(ProgramState& state, ChartCanvas& canvas, Prompter& prompter, QWidget* parent)
+    : ChartEntryWindow("Tqswr", "等VSWR", 234, 172, WindowSkyBlue, state, canvas, prompter, parent) {
+    addLabel("Label1", "VSWR", 16, 18, 50);
+    edit1_ = addEdit("Edit1", 72, 17, 146);
+    addLabel("Label2", "ANGLE", 16, 52, 50);
+    edit2_ = addEdit("Edit2", 72, 51, 146);
+    checkBox1_ = addCheckBox("CheckBox1", "画等VSWR圆", 16, 88, 110);
+    // "标注" has never had an effect here.
+    addCheckBox("CheckBox2", "标注", 140, 88, 70);
+    panel1_ = addColourBox("选择色", Navy, prompter_, 16, 126, 90);
+    connect(addButton("BitBtn1", "&All", 132, 126, 86), &QPushButton::clicked, this, &Tqswr::BitBtn1Click);
+}
+
+void Tqswr::BitBtn1Click() {
+    const std::optional<Real> vswr = CheckedNumber(edit1_->text());
+    const std::optional<Real> angle = vswr ? CheckedNumber(edit2_->text()) : std::nullopt;
+    if (!vswr || !angle) {
+        ReportInputError(prompter_);
+        return;
+    }
+    if (!(*vswr >= 1)) {
+        prompter_.showWarningToIgnore(QStringLiteral("VSWR不能小于1"));
+        return;
+    }
+    DrawVswrPoint(canvas_.picture(), state_.geometry, checkBox1_->isChecked(), panel1_->colour(), *angle,
+                  *vswr);
+    canvas_.repaint();
+    close();
+}
+
+} // namespace qv

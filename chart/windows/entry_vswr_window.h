@@ -1,0 +1,22 @@
+#pragma once
+
+#include "chart/windows/entry_window.h"
+
+namespace qv {
+
+// "等VSWR": a point given by VSWR and angle, optionally with its constant-VSWR circle.
+class Tqswr final : public ChartEntryWindow {
+    Q_OBJECT
+public:
+    Tqswr(ProgramState& state, ChartCanvas& canvas, Prompter& prompter, QWidget* parent = nullptr);
+
+    void BitBtn1Click();
+
+private:
+    QLineEdit* edit1_ = nullptr;
+    QLineEdit* edit2_ = nullptr;
+    QCheckBox* checkBox1_ = nullptr;
+    ColourBox* panel1_ = nullptr;
+};
+
+} // namespace qv

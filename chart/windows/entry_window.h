@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ui/fixed_dialog.h"
+
+class QCheckBox;
+class QLineEdit;
+
+namespace qv {
+
+class ChartCanvas;
+class Prompter;
+struct ProgramState;
+
+// A small window that puts an entered point or curve on the chart: what every one of them works with.
+class ChartEntryWindow : public FixedDialog {
+public:
+    ChartEntryWindow(const char* objectName, const char* caption, int width, int height, int colour,
+                     ProgramState& state, ChartCanvas& canvas, Prompter& prompter, QWidget* parent)
+        : FixedDialog(objectName, caption, width, height, colour, parent), state_(state), canvas_(canvas),
+          prompter_(prompter) {}
+
+protected:
+    ProgramState& state_;
+    ChartCanvas& canvas_;
+    Prompter& prompter_;
+};
+
+} // namespace qv

@@ -1,0 +1,661 @@
+#include "chart/windows/main_window.h"
+
+#include "chart/analysis/chart_constants.h"
+#include "chart/analysis/chart_geometry.h"
+#include "chart/analysis/readout_message.h"
+#include "chart/drawing/chart_picture.h"
+#include "chart/drawing/network_port.h"
+#include "chart/drawing/point_label.h"
+#include "chart/drawing/stability_circles.h"
+#include "core/numbers/decimal.h"
+#include "core/numbers/engineering.h"
+#include "core/numbers/text_format.h"
+#include "core/rf/conversions.h"
+#include "core/settings/program_state.h"
+#include "core/settings/settings_store.h"
+#include "ui/message_hub.h"
+#include "ui/prompter.h"
+#include "ui/qt_text.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QEvent>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace qv {
+
+namespace {
+
+constexpr int LaidOutChartWidth = 841;
+constexpr int LaidOutChartHeight = 633;
+constexpr int ToolPanelWidth = 104;
+constexpr int LabelLeft = 10;
+constexpr int LabelHeight = 16;
+constexpr int DarkGreen = 25600; // 0x006400, RGB 0,100,0
+constexpr int Black = 0;
+const char* const StatusTextProperty = "statusText";
+
+struct LabelPlace {
+    int top; // from the top; negative: that far above the tab control's bottom
+    int width;
+    const char* text;
+    int colour;
+    const char* hint;
+};
+
+// Label1..Label16 as the window lays them out.
+const std::array<LabelPlace, 16> LabelPlaces = {{
+    {10, 170, "Freq=", Black, ""},
+    {27, 170, "Z0=50", DarkGreen, ""},
+    {44, 170, "Z=1+j1", DarkGreen, ""},
+    {61, 170, "C=1p", DarkGreen, ""},
+    {78, 170, "Rho=", DarkGreen, "归一化后的极坐标(S11，反射系数)"},
+    {95, 170, "So=", DarkGreen, "归一化后的电抗"},
+    {112, 170, "Yo=", DarkGreen, "归一化后的导抗"},
+    {129, 170, "Y=", DarkGreen, "没有归一化导抗"},
+    {146, 170, "Q=", DarkGreen, ""},
+    {-37, 170, "VSWR=", DarkGreen, ""},
+    {-54, 170, "VRT=", DarkGreen, "电压反射系数=（反射电压） Vr/（入射电压）Vi"},
+    {-71, 170, "WRT=", DarkGreen, "功率反射系数Pr/Pi , (Vr/Vi)^2"},
+    {-88, 170, "RLOSS=", DarkGreen,
+     "反馈损耗(回波损耗)Return Loss  (入射功率)Pi/(反射功率)Pr   取对数＊10就是功率反射衰减RL"},
+    {-105, 510, "RLmatch=", DarkGreen, "由于电路不全匹配时产生的回波损耗(db)"},
+    {-122, 510, "IVmatch=", DarkGreen, "由于电路不全匹配时插入损耗(db)"},
+    {-139, 510, "ILmatch=", DarkGreen, ""},
+}};
+
+QString ColourStyle(int background, int text) {
+    return QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid gray; }")
+        .arg(ToQColor(background).name(), ToQColor(text).name());
+}
+
+} // namespace
+
+TForm2::TForm2(ProgramState& state, MessageHub& hub, Prompter& prompter, QWidget* parent)
+    : QMainWindow(parent), state_(state), hub_(hub), prompter_(prompter),
+      chartBitmap_(MakeChartImage(LaidOutChartWidth, LaidOutChartHeight)), bitmapSurface_(chartBitmap_) {
+    setObjectName(QStringLiteral("TForm2"));
+    setWindowTitle(QStringLiteral("圆图"));
+    resize(934, 723);
+
+    auto* central = new QWidget(this);
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    tabControl1_ = new QFrame(central);
+    tabControl1_->setObjectName(QStringLiteral("TabControl1"));
+    tabControl1_->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    auto* tabLayout = new QVBoxLayout(tabControl1_);
+    tabLayout->setContentsMargins(4, 4, 4, 4);
+    scrollBox1_ = new QFrame(tabControl1_);
+    scrollBox1_->setObjectName(QStringLiteral("ScrollBox1"));
+    scrollBox1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    scrollBox1_->setAutoFillBackground(true);
+    QPalette cream = scrollBox1_->palette();
+    cream.setColor(QPalette::Window, QColor(255, 251, 240));
+    scrollBox1_->setPalette(cream);
+    scrollBox1_->installEventFilter(this);
+    tabLayout->addWidget(scrollBox1_);
+    row->addWidget(tabControl1_, 1);
+    panel1_ = new QFrame(central);
+    panel1_->setObjectName(QStringLiteral("Panel1"));
+    panel1_->setFixedWidth(ToolPanelWidth);
+    row->addWidget(panel1_);
+    setCentralWidget(central);
+
+    paintBox1_ = new ChartView(*this, scrollBox1_);
+    paintBox1_->setGeometry(0, 0, LaidOutChartWidth, LaidOutChartHeight);
+    buildReadoutLabels();
+    buildToolPanel();
+
+    auto* bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    const std::array<int, 5> widths = {80, 80, 80, 80, 400};
+    for (std::size_t i = 0; i < statusPanels_.size(); ++i) {
+        statusPanels_[i] = new QLabel(bar);
+        statusPanels_[i]->setObjectName(QStringLiteral("StatusBar1Panel%1").arg(i + 1));
+        // The last panel takes the rest of the bar, so its long texts stay whole.
+        const bool last = i + 1 == statusPanels_.size();
+        if (last)
+            statusPanels_[i]->setMinimumWidth(widths[i]);
+        else
+            statusPanels_[i]->setFixedWidth(widths[i]);
+        bar->addWidget(statusPanels_[i], last ? 1 : 0);
+    }
+    // A fixed height keeps the drawing area still when the first Chinese status text arrives
+    // (a taller fallback font would otherwise shrink it and clear the picture).
+    const QFontMetrics metrics(bar->font());
+    bar->setFixedHeight(
+        std::max(metrics.height(), metrics.boundingRect(QStringLiteral("电压驻波比")).height()) + 8);
+    setStatusBar(bar);
+
+    connect(&hub_, &MessageHub::stabilityBlock, this, &TForm2::WmCopyData, Qt::DirectConnection);
+
+    // The first paint replaces this geometry; the picture starts as a fresh chart of its size.
+    state_.geometry = GeometryForHeight(chartBitmap_.height());
+    layoutLabels();
+    state_.loadStoredSettings();
+    redrawFreshChart();
+    readoutBlock_.reserve(ReadoutMessageBytes);
+}
+
+TForm2::~TForm2() {
+    bitmapSurface_.finish();
+}
+
+void TForm2::buildReadoutLabels() {
+    for (std::size_t i = 0; i < labels_.size(); ++i) {
+        auto* label = new QLabel(scrollBox1_);
+        label->setObjectName(i == 0 ? QStringLiteral("labelmove") : QStringLiteral("Label%1").arg(i));
+        QFont font = label->font();
+        font.setPointSize(10);
+        label->setFont(font);
+        label->setAttribute(Qt::WA_TranslucentBackground);
+        labels_[i] = label;
+        if (i == 0)
+            continue;
+        const LabelPlace& place = LabelPlaces[i - 1];
+        label->setText(QString::fromUtf8(place.text));
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, ToQColor(place.colour));
+        label->setPalette(palette);
+        label->setToolTip(QString::fromUtf8(place.hint));
+    }
+    QPalette palette = labels_[0]->palette();
+    palette.setColor(QPalette::WindowText, ToQColor(DarkGreen));
+    labels_[0]->setPalette(palette);
+    labels_[1]->installEventFilter(this);
+}
+
+QPushButton* TForm2::addToolButton(const char* name, const char* caption, const char* statusText,
+                                   const char* hint) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), panel1_);
+    button->setObjectName(QString::fromUtf8(name));
+    if (*statusText) {
+        button->setProperty(StatusTextProperty, QString::fromUtf8(statusText));
+        button->installEventFilter(this);
+    }
+    if (*hint)
+        button->setToolTip(QString::fromUtf8(hint));
+    panel1_->layout()->addWidget(button);
+    return button;
+}
+
+void TForm2::buildToolPanel() {
+    auto* column = new QVBoxLayout(panel1_);
+    column->setContentsMargins(2, 2, 2, 2);
+    column->setSpacing(2);
+    const auto show = [this](QWidget* ToolWindows::*slot) {
+        return [this, slot] { showTool(tools_.*slot); };
+    };
+
+    connect(addToolButton("BitBtn1", "清除", "", ""), &QPushButton::clicked, this, &TForm2::BitBtn1Click);
+    connect(addToolButton("BitBtn2", "设置", "", ""), &QPushButton::clicked, this,
+            show(&ToolWindows::settings));
+    connect(addToolButton("BitBtn3", "Rho", "", ""), &QPushButton::clicked, this,
+            show(&ToolWindows::gammaEntry));
+    connect(addToolButton("BitBtn4", "R+JX", "", ""), &QPushButton::clicked, this,
+            show(&ToolWindows::impedanceEntry));
+    connect(addToolButton("BitBtn9", "等Q圆", "", ""), &QPushButton::clicked, this,
+            show(&ToolWindows::constantQ));
+    connect(addToolButton("BitBtn10", "VSWR", "", ""), &QPushButton::clicked, this,
+            show(&ToolWindows::constantVswr));
+    connect(addToolButton("BitBtn12", "Y+BX ", "", ""), &QPushButton::clicked, this,
+            show(&ToolWindows::admittanceEntry));
+    panel2_ = addToolButton("Panel2", "色盒", "", "");
+    panel2_->setFlat(true);
+    setColourBox(ColourBoxStartColour, ColourBoxStartTextColour);
+    connect(panel2_, &QPushButton::clicked, this, &TForm2::Panel2Click);
+    connect(addToolButton("BitBtn5", "工具", "", ""), &QPushButton::clicked, this,
+            show(&ToolWindows::calculator));
+    connect(addToolButton("BitBtn13", "匹配设置", "设置要匹配电路的负载、源点，匹配总是从负载向源方向进行。",
+                          "匹配总是从负载向源的方向匹配,所以需要先设置好要匹配的 "
+                          "负载和源，在按“增加元件”钮接入元件逐渐匹配"),
+            &QPushButton::clicked, this, show(&ToolWindows::matchingSetup));
+    connect(addToolButton("BitBtn14", "增加元件", "增加匹配元件，比如并电容等操作",
+                          "先通过“匹配设置”钮设置好待匹配电路的“负载”，及匹配到的“源点”"),
+            &QPushButton::clicked, this, show(&ToolWindows::elementInsertion));
+    connect(addToolButton("BitBtn15", "删除元件", "删除最后接入的元件", "删除最后接入匹配电路的元件"),
+            &QPushButton::clicked, this, &TForm2::BitBtn15Click);
+    connect(addToolButton("BitBtn16", "重新计算", "在圆图上重画匹配节点", "从新在圆图上画出匹配的所有元件"),
+            &QPushButton::clicked, this, &TForm2::BitBtn16Click);
+    connect(addToolButton("BitBtn17", "频率响应", "匹配电路的回波损耗、驻波比随频率的变化及带宽", ""),
+            &QPushButton::clicked, this, show(&ToolWindows::frequencyResponse));
+    connect(addToolButton("ButtonAutoMatch", "自动匹配",
+                          "列出负载到源的L、Pi、T和单支节匹配方案，并接入其中之一", ""),
+            &QPushButton::clicked, this, show(&ToolWindows::autoMatch));
+    undoButton_ = addToolButton("ButtonUndo", "撤销", "撤销对匹配电路的上一步修改 (Ctrl+Z)", "Ctrl+Z");
+    redoButton_ = addToolButton("ButtonRedo", "重做", "重做撤销的修改 (Ctrl+Shift+Z)", "Ctrl+Shift+Z");
+    undoButton_->setEnabled(false);
+    redoButton_->setEnabled(false);
+    connect(undoButton_, &QPushButton::clicked, this, &TForm2::undoClick);
+    connect(redoButton_, &QPushButton::clicked, this, &TForm2::redoClick);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this), &QShortcut::activated, this,
+            &TForm2::undoClick);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), this), &QShortcut::activated, this,
+            &TForm2::redoClick);
+    connect(addToolButton("BitBtn6", "参数计算", "S参数 计算稳定性、理论增益，及复数计算", ""),
+            &QPushButton::clicked, this, show(&ToolWindows::twoPortCalculator));
+    connect(addToolButton("BitBtn7", "微带计算", "微带线特征阻抗、接入到电路后的阻抗等计算，", ""),
+            &QPushButton::clicked, this, show(&ToolWindows::microstripCalculator));
+    connect(addToolButton("BitBtn11", "保存圆图", "保存圆图到图片", ""), &QPushButton::clicked, this,
+            &TForm2::BitBtn11Click);
+    QPushButton* button2 =
+        addToolButton("Button2", "", "以命令的方式操作,命令多是小写。 帮助输入?后回车。软件简要说明help",
+                      "可以通过命令的方式查看、修改各种数据，包括匹配操作");
+    connect(button2, &QPushButton::clicked, this, show(&ToolWindows::console));
+    connect(addToolButton("BitBtn8", "S参数输入",
+                          "读S参数文件，并可以将数据显示在圆图上。在数据格栅上按右鼠标键可以将数据发送给 "
+                          "S参数计算界面相应的输入框",
+                          ""),
+            &QPushButton::clicked, this, show(&ToolWindows::sparameterTable));
+    QPushButton* button1 = addToolButton("Button1", "", "", "");
+    connect(button1, &QPushButton::clicked, this, show(&ToolWindows::about));
+    button1->setText(QStringLiteral("显示元件"));
+    button1->setText(QStringLiteral("关于"));
+    button2->setText(QStringLiteral("命令输入"));
+
+    auto* group = new QGroupBox(QStringLiteral("标注"), panel1_);
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    auto* radios = new QVBoxLayout(group);
+    radios->setContentsMargins(4, 2, 2, 2);
+    radios->setSpacing(0);
+    const std::array<const char*, 7> captions = {"阻抗Z",    "元件值", "模值", "归一阻抗",
+                                                 "归一导纳", "VSWR",   "反射"};
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        auto* radio = new QRadioButton(QString::fromUtf8(captions[i]), group);
+        radio->setObjectName(QStringLiteral("RadioButton%1").arg(i + 1));
+        radios->addWidget(radio);
+        radioButtons_[i + 1] = radio;
+    }
+    radioButtons_[1]->setChecked(true);
+    column->addWidget(group);
+    checkBox1_ = new QCheckBox(QStringLiteral("光标显示"), panel1_);
+    checkBox1_->setObjectName(QStringLiteral("CheckBox1"));
+    column->addWidget(checkBox1_);
+    column->addStretch(1);
+}
+
+void TForm2::showTool(QWidget* window) {
+    if (!window)
+        return;
+    window->show();
+    keepClearOfReadouts(*window);
+    window->raise();
+    window->activateWindow();
+}
+
+// A tool window that would cover the readout labels moves to their right, beside the chart.
+void TForm2::keepClearOfReadouts(QWidget& window) {
+    QRect readouts;
+    for (const QLabel* label : labels_)
+        readouts |= QRect(label->mapToGlobal(QPoint(0, 0)), label->size());
+    const QRect frame = window.frameGeometry();
+    if (!frame.intersects(readouts))
+        return;
+    window.move(readouts.right() + 12, std::max(frame.top(), readouts.top()));
+}
+
+void TForm2::closeEvent(QCloseEvent* event) {
+    if (!network_ || !network_->unsavedChanges()) {
+        event->accept();
+        return;
+    }
+    switch (prompter_.ask(QStringLiteral("匹配网络已经改变,保存吗？"), true)) {
+    case Prompter::Answer::No:
+        event->accept();
+        return;
+    case Prompter::Answer::Cancel:
+        event->ignore();
+        return;
+    case Prompter::Answer::Yes:
+        break;
+    }
+    const std::optional<QString> chosen = prompter_.saveFileName(
+        QStringLiteral("保存匹配网络"), Q(state_.programDir), QStringLiteral("smh files (*.smh)"));
+    if (!chosen) {
+        event->ignore();
+        return;
+    }
+    QString path = *chosen;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".smh");
+    if (QFileInfo::exists(path) &&
+        prompter_.ask(QStringLiteral("文件存在是否覆盖 ") + path) != Prompter::Answer::Yes) {
+        event->ignore();
+        return;
+    }
+    const std::string failure = network_->saveTo(U8(path));
+    if (!failure.empty()) {
+        prompter_.showMessage(Q(failure));
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scrollBox1_ && event->type() == QEvent::Resize) {
+        FormResize();
+    } else if (watched == labels_[1] &&
+               (event->type() == QEvent::Enter || event->type() == QEvent::ToolTip)) {
+        labels_[1]->setToolTip(Q(FormatGeneral(state_.Fo)));
+    } else if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
+        const QVariant text = watched->property(StatusTextProperty);
+        if (text.isValid())
+            statusPanels_[4]->setText(text.toString());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Places the readout labels; they keep their texts. A label is at least as wide as the longest
+// readout it shows (an impedance near the open circuit).
+void TForm2::layoutLabels() {
+    const int tabHeight = tabControl1_->height();
+    const int longest =
+        labels_[3]->fontMetrics().horizontalAdvance(QStringLiteral("Z=41030.0000-j20540.0000")) + 8;
+    for (std::size_t i = 0; i < LabelPlaces.size(); ++i) {
+        const LabelPlace& place = LabelPlaces[i];
+        labels_[i + 1]->setGeometry(LabelLeft, place.top >= 0 ? place.top : tabHeight + place.top,
+                                    std::max(place.width, longest), LabelHeight);
+    }
+    labels_[0]->setGeometry(0, 0, 170, LabelHeight);
+}
+
+// The picture follows the drawing area's new size with the network drawn into it again. The
+// colours are read from para.ini again, so hand-edited colours take effect at the next resize;
+// Fo, Zo and the modes change only through the network.
+void TForm2::FormResize() {
+    const int height = scrollBox1_->height();
+    paintBox1_->setGeometry((scrollBox1_->width() - height) / 2, 0, height, height - 2);
+    layoutLabels();
+    state_.colours = state_.para.ReadChartColours();
+    if (!bitmapMatchesDrawingArea()) {
+        setGeometryFromDrawingArea();
+        redrawNetwork();
+    }
+}
+
+QImage& TForm2::chartBitmap() {
+    bitmapSurface_.finish();
+    return chartBitmap_;
+}
+
+void TForm2::setGeometryFromDrawingArea() {
+    state_.geometry = GeometryForHeight(paintBox1_->height());
+}
+
+bool TForm2::bitmapMatchesDrawingArea() const {
+    return chartBitmap_.size() == paintBox1_->size();
+}
+
+// A white picture of the drawing area's size with the grid.
+void TForm2::redrawFreshChart() {
+    if (!bitmapMatchesDrawingArea()) {
+        bitmapSurface_.finish();
+        chartBitmap_ = MakeChartImage(std::max(paintBox1_->width(), 1), std::max(paintBox1_->height(), 1));
+    }
+    DrawFreshChart(bitmapSurface_, state_.geometry, state_.colours);
+}
+
+void TForm2::refreshChartArea() {
+    liveLabel_.reset();
+    paintBox1_->update();
+}
+
+void TForm2::PaintBox1Paint(QPainter& painter) {
+    bitmapSurface_.pen.width = 1;
+    if (!bitmapMatchesDrawingArea()) {
+        setGeometryFromDrawingArea();
+        redrawFreshChart();
+    }
+    bitmapSurface_.finish();
+    painter.drawImage(0, 0, chartBitmap_);
+    if (!liveLabel_)
+        return;
+    PainterSurface screen(painter, paintBox1_->width(), paintBox1_->height());
+    screen.brush.colour = ChartWhite;
+    PointLabel(screen, state_.geometry, liveLabel_->readout, liveLabel_->X, liveLabel_->Y, false,
+               state_.colours[ColourKey::MarkerText], ChartRed, liveLabel_->kind, true);
+}
+
+void TForm2::followCursorWithDisplay(int X, int Y) {
+    QWidget* display = tools_.parameterDisplay;
+    if (!display || !display->isVisible())
+        return;
+    display->move(geometry().left() + paintBox1_->x() + X + 15, geometry().top() + Y + 45);
+    if (auto* caption = display->findChild<QLabel*>(QStringLiteral("Panel1")))
+        caption->setText(Q(Format("%d", {scrollBox1_->y()})));
+}
+
+void TForm2::PaintBox1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers, int X, int Y) {
+    followCursorWithDisplay(X, Y);
+    setGeometryFromDrawingArea();
+    const std::optional<MouseReadout> readout =
+        ComputeMouseReadout(state_.geometry, X, Y, state_.Fo, state_.Zo, state_.NodeCount);
+    QWidget* display = tools_.parameterDisplay;
+    if (!readout) {
+        if (display)
+            display->hide();
+        paintBox1_->setCursor(Qt::ArrowCursor);
+        return;
+    }
+    if (display)
+        display->setVisible(checkBox1_->isChecked() && radioButtons_[7]->isChecked());
+    paintBox1_->setCursor(Qt::CrossCursor);
+
+    cursorReadout_ = readout->cursor;
+    applyReadout(*readout);
+    sendReadoutMessage(*readout);
+
+    if (liveLabel_) {
+        liveLabel_.reset();
+        paintBox1_->update();
+    }
+    if (!(buttons & Qt::RightButton) && (checkBox1_->isChecked() || (modifiers & Qt::ShiftModifier))) {
+        liveLabel_ = LiveLabel{X, Y, liveLabelKind(), cursorReadout_};
+        paintBox1_->update();
+        if (!bitmapMatchesDrawingArea())
+            redrawFreshChart();
+    }
+}
+
+void TForm2::applyReadout(const MouseReadout& r) {
+    const std::array<const std::string*, 14> texts = {
+        nullptr,       &r.frequency,           &r.referenceImpedance, &r.impedance,         &r.element,
+        &r.reflection, &r.normalisedImpedance, &r.admittance,         &r.admittanceSiemens, &r.quality,
+        &r.vswr,       &r.voltageReflection,   &r.powerReflection,    &r.returnLossRatio};
+    for (std::size_t i = 1; i < texts.size(); ++i)
+        labels_[i]->setText(Q(*texts[i]));
+    for (std::size_t i = 0; i < statusPanels_.size(); ++i)
+        statusPanels_[i]->setText(Q(r.status[i]));
+}
+
+void TForm2::sendReadoutMessage(const MouseReadout& readout) {
+    ReadoutMessage message;
+    message.lineCount = ReflectionLineCount;
+    message.width = 200;
+    message.height = 120;
+    for (int i = 0; i < ReflectionLineCount; ++i)
+        message.lines[i] = Utf8ToGbk(readout.reflectionLines[i]);
+    const std::string bytes = EncodeReadoutMessage(message);
+    readoutBlock_ = QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    emit hub_.readoutBlock(readoutBlock_);
+}
+
+int TForm2::liveLabelKind() const {
+    if (radioButtons_[6]->isChecked())
+        return static_cast<int>(LabelKind::Vswr);
+    if (radioButtons_[5]->isChecked())
+        return static_cast<int>(LabelKind::NormalisedAdmittance);
+    if (radioButtons_[4]->isChecked())
+        return static_cast<int>(LabelKind::NormalisedImpedance);
+    if (radioButtons_[3]->isChecked())
+        return static_cast<int>(LabelKind::Reflection);
+    return static_cast<int>(LabelKind::Impedance);
+}
+
+int TForm2::markerLabelKind() const {
+    if (radioButtons_[1]->isChecked())
+        return static_cast<int>(LabelKind::Impedance);
+    if (radioButtons_[3]->isChecked())
+        return static_cast<int>(LabelKind::Reflection);
+    if (radioButtons_[4]->isChecked())
+        return static_cast<int>(LabelKind::NormalisedImpedance);
+    if (radioButtons_[5]->isChecked())
+        return static_cast<int>(LabelKind::NormalisedAdmittance);
+    if (radioButtons_[6]->isChecked())
+        return static_cast<int>(LabelKind::Vswr);
+    return static_cast<int>(LabelKind::MarkerOnly);
+}
+
+void TForm2::PaintBox1MouseDown(Qt::MouseButton button, bool doubleClick, int X, int Y) {
+    if (!IsInsideChart(state_.geometry, X, Y))
+        return;
+    if (button == Qt::LeftButton) {
+        if (tools_.setSelection)
+            tools_.setSelection->hide();
+        PointMarker(bitmapSurface_, X, Y, markerColour_);
+        PointLabel(bitmapSurface_, state_.geometry, cursorReadout_, X, Y, true,
+                   state_.colours[ColourKey::MarkerText], markerColour_, markerLabelKind(), true);
+        refreshChartArea();
+        return;
+    }
+    if (button != Qt::RightButton)
+        return;
+    if (doubleClick)
+        refreshChartArea();
+    if (tools_.endPicker)
+        tools_.endPicker->showAt({geometry().left() + paintBox1_->x() + X + 5, geometry().top() + Y + 35},
+                                 {cursorReadout_.Rohm, cursorReadout_.Xohm});
+}
+
+void TForm2::BitBtn1Click() {
+    bitmapSurface_.pen.width = 1;
+    if (!bitmapMatchesDrawingArea())
+        setGeometryFromDrawingArea();
+    redrawFreshChart();
+    refreshChartArea();
+}
+
+void TForm2::setColourBox(int colour, int textColour) {
+    markerColour_ = colour;
+    panel2_->setStyleSheet(ColourStyle(colour, textColour));
+}
+
+void TForm2::Panel2Click() {
+    if (const std::optional<int> chosen = prompter_.chooseColour(markerColour_))
+        setColourBox(*chosen & 0xFFFFFF, (*chosen & 0xFFFFFF) ^ 0xFFFFFF);
+}
+
+void TForm2::BitBtn11Click() {
+    const QString start = Q(state_.programDir) + QStringLiteral("/S1.bmp");
+    const std::optional<QString> path =
+        prompter_.saveFileName(QStringLiteral("保存圆图"), start,
+                               QStringLiteral("bmp files (*.bmp);;jpg files (*.bmp);;png files (*.png)"));
+    if (!path)
+        return;
+    if (QFileInfo::exists(*path) &&
+        prompter_.ask(QStringLiteral("文件已经存在,覆盖吗？")) != Prompter::Answer::Yes)
+        return;
+    // A PNG when the name asks for one, a BMP otherwise.
+    if (!SavePictureAtomically(chartBitmap(), U8(*path), PictureFormatOf(U8(*path))))
+        prompter_.showMessage(QStringLiteral("圆图没有保存: ") + *path);
+}
+
+void TForm2::BitBtn15Click() {
+    if (network_)
+        network_->deleteLastElement();
+}
+
+void TForm2::BitBtn16Click() {
+    if (network_)
+        network_->recalculate();
+    else
+        redrawNetwork();
+}
+
+void TForm2::undoClick() {
+    if (network_)
+        network_->undo();
+}
+
+void TForm2::redoClick() {
+    if (network_)
+        network_->redo();
+}
+
+void TForm2::setNetwork(NetworkPort* network) {
+    network_ = network;
+    networkChanged(NetworkRedraw::Whole);
+}
+
+void TForm2::networkChanged(NetworkRedraw how) {
+    undoButton_->setEnabled(network_ && network_->canUndo());
+    redoButton_->setEnabled(network_ && network_->canRedo());
+    showFrequencyAndImpedance();
+    if (how == NetworkRedraw::LastElement && network_) {
+        showNodeCount();
+        network_->drawLastElement(bitmapSurface_);
+        refreshChartArea();
+        refreshMatchFigures("%4.2fdb");
+        return;
+    }
+    redrawNetwork();
+}
+
+// A fresh chart with the network's ends and every computed element, and the figures of the
+// last node against the source.
+void TForm2::redrawNetwork() {
+    showNodeCount();
+    BitBtn1Click();
+    if (network_ && network_->nodeCount() >= 1)
+        network_->drawNetwork(bitmapSurface_);
+    refreshChartArea();
+    refreshMatchFigures("%4.2f");
+}
+
+void TForm2::refreshMatchFigures(const char* numberFormat) {
+    std::optional<MatchFigureLines> figures;
+    if (network_)
+        figures = network_->matchFigures(numberFormat);
+    labels_[14]->setText(figures ? Q(figures->returnLoss) : QStringLiteral("RLmatch="));
+    labels_[15]->setText(figures ? Q(figures->vswr) : QStringLiteral("IVmatch="));
+    labels_[16]->setText(figures ? Q(figures->mismatchLoss) : QStringLiteral("ILmatch="));
+}
+
+void TForm2::showNodeCount() {
+    statusPanels_[3]->setText(Q(Format("接入元件%d", {network_ ? network_->nodeCount() : state_.NodeCount})));
+}
+
+void TForm2::showFrequencyAndImpedance() {
+    labels_[1]->setText(Q("Freq=" + FormatFrequency(state_.Fo)));
+    labels_[2]->setText(Q(Format("Zo=%f", {state_.Zo})));
+}
+
+void TForm2::WmCopyData(const QByteArray& block) {
+    const std::optional<StabilityCircles> circles =
+        DecodeStabilityBlock(std::string_view(block.constData(), static_cast<std::size_t>(block.size())));
+    if (!circles)
+        return;
+    DrawStabilityCircles(bitmapSurface_, state_.geometry, *circles);
+    refreshChartArea();
+}
+
+QString TForm2::statusPanelText(int panel) const {
+    return statusPanels_.at(static_cast<std::size_t>(panel))->text();
+}
+
+} // namespace qv

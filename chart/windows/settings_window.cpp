@@ -1,0 +1,91 @@
+#include "chart/windows/settings_window.h"
+
+#include "chart/drawing/network_port.h"
+#include "core/numbers/decimal.h"
+#include "core/numbers/engineering.h"
+#include "core/numbers/errors.h"
+#include "core/numbers/sentinels.h"
+#include "core/numbers/text_format.h"
+#include "core/settings/program_state.h"
+#include "ui/prompter.h"
+#include "ui/qt_text.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <cmath>
+#include <optional>
+
+namespace qv {
+
+namespace {
+// A positive finite value of the trimmed text, or nothing for a text the parser rejects.
+std::optional<Real> PositiveValue(const QString& text) {
+    try {
+        const Real value = ParseEngineering(Trim(U8(text)));
+        if (!IsUsablePositive(value))
+            return std::nullopt;
+        return value;
+    } catch (const ConversionError&) {
+        return std::nullopt;
+    }
+}
+} // namespace
+
+TForm4::TForm4(ProgramState& state, Prompter& prompter, QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), prompter_(prompter) {
+    setObjectName(QStringLiteral("TForm4"));
+    setWindowTitle(QStringLiteral("参数设置"));
+    setFixedSize(361, 201);
+
+    auto* label1 = new QLabel(QStringLiteral("操作频率"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setGeometry(40, 40, 80, 21);
+    edit1_ = new QLineEdit(this);
+    edit1_->setObjectName(QStringLiteral("Edit1"));
+    edit1_->setGeometry(130, 38, 180, 24);
+    auto* label2 = new QLabel(QStringLiteral("特正阻抗"), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    label2->setGeometry(40, 85, 80, 21);
+    edit2_ = new QLineEdit(this);
+    edit2_->setObjectName(QStringLiteral("Edit2"));
+    edit2_->setGeometry(130, 83, 180, 24);
+    auto* confirm = new QPushButton(QStringLiteral("&All"), this);
+    confirm->setObjectName(QStringLiteral("BitBtn1"));
+    confirm->setGeometry(140, 140, 90, 30);
+    connect(confirm, &QPushButton::clicked, this, &TForm4::BitBtn1Click);
+}
+
+void TForm4::showEvent(QShowEvent* event) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    edit1_->setText(Q(FormatFrequency(state_.Fo)));
+    edit2_->setText(Q(Format("%f", {state_.Zo})));
+    QWidget::showEvent(event);
+}
+
+void TForm4::BitBtn1Click() {
+    const std::optional<Real> frequency = PositiveValue(edit1_->text());
+    const std::optional<Real> impedance = PositiveValue(edit2_->text());
+    if (!frequency || !impedance) {
+        prompter_.showMessage(QStringLiteral("输入错误！"));
+        return;
+    }
+    if (!network_ || !network_->setFrequency(*frequency) || !network_->setReferenceImpedance(*impedance)) {
+        prompter_.showMessage(QStringLiteral("输入错误！"));
+        return;
+    }
+    state_.para.WriteParaString("Fo", Trim(U8(edit1_->text())));
+    state_.para.WriteParaString("Zo", Trim(U8(edit2_->text())));
+    // Both fields go through even when para.ini cannot be written; that is said once.
+    if (const std::optional<std::string> failure = state_.para.TakeWriteFailure())
+        prompter_.showMessage(Q(*failure));
+    close();
+}
+
+} // namespace qv

@@ -1,0 +1,231 @@
+#include "matching/analysis/frequency_response.h"
+
+#include "core/numbers/errors.h"
+#include "core/numbers/fp_check.h"
+#include "core/numbers/text_format.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace qv {
+
+namespace {
+
+bool IsFinite(Complex z) {
+    return std::isfinite(z.re) && std::isfinite(z.im);
+}
+
+// The load seen at frequencyHz, normalised to Zo: Z = Zref (1 + G)/(1 - G).
+Complex TabulatedLoad(const LoadTable& table, Real frequencyHz, Real Zo) {
+    const std::optional<Complex> g = InterpolateReflection(table, frequencyHz);
+    if (!g)
+        throw FloatingPointError(Format("%.6f MHz 不在负载文件的频率范围内", {frequencyHz / 1e6L}));
+    return ReflectionToImpedance(*g, table.referenceOhms / Zo);
+}
+
+// The frequency between a (inside the band) and b (outside) where the return loss meets the
+// threshold. A perfect match (infinite return loss) is held at a large finite value.
+Real Crossing(const ResponsePoint& a, const ResponsePoint& b, Real thresholdDb) {
+    const Real ceiling = std::max<Real>(1000, 2 * thresholdDb);
+    const Real ra = std::min(a.figures.returnLossDb, ceiling);
+    const Real rb = std::min(b.figures.returnLossDb, ceiling);
+    const Real t = (ra - thresholdDb) / (ra - rb);
+    return a.frequencyHz + t * (b.frequencyHz - a.frequencyHz);
+}
+
+} // namespace
+
+SweepNetwork SweepNetworkOf(const ProgramState& state) {
+    SweepNetwork network;
+    const MatchNode& ends = state.network[1];
+    network.load = {ends.nodeR, ends.nodeX};
+    network.source = {ends.sourceR, ends.sourceX};
+    network.Zo = state.Zo;
+    network.effflag = state.effflag;
+    network.matchflag = state.matchflag;
+    const int last = std::min(state.NodeCount, LastMatchSlot);
+    for (int i = 2; i <= last; ++i) {
+        const MatchNode& slot = state.network[i];
+        if (!IsElementKind(slot.kind))
+            break;
+        network.elements.push_back({slot.kind, slot.strip, slot.R, slot.value});
+    }
+    return network;
+}
+
+std::optional<std::string> LoadTableProblem(const LoadTable& table) {
+    if (table.samples.size() < 2)
+        return "负载文件至少需要两个频率点";
+    if (!(std::isfinite(table.referenceOhms) && table.referenceOhms > 0))
+        return "负载文件的参考阻抗无效";
+    Real previous = 0;
+    for (const LoadSample& s : table.samples) {
+        if (!std::isfinite(s.frequencyHz) || s.frequencyHz <= previous)
+            return "负载文件的频率必须为正且严格递增";
+        if (!IsFinite(s.reflection))
+            return "负载文件含有无效的反射系数";
+        previous = s.frequencyHz;
+    }
+    return std::nullopt;
+}
+
+std::optional<Complex> InterpolateReflection(const LoadTable& table, Real frequencyHz) {
+    const std::vector<LoadSample>& s = table.samples;
+    if (s.empty() || !(frequencyHz >= s.front().frequencyHz && frequencyHz <= s.back().frequencyHz))
+        return std::nullopt;
+    // The first sample at or above the frequency; the one before it opens the interval.
+    const auto above = std::lower_bound(s.begin(), s.end(), frequencyHz,
+                                        [](const LoadSample& a, Real f) { return a.frequencyHz < f; });
+    if (above->frequencyHz == frequencyHz)
+        return above->reflection;
+    const LoadSample& a = *(above - 1);
+    const LoadSample& b = *above;
+    const Real t = (frequencyHz - a.frequencyHz) / (b.frequencyHz - a.frequencyHz);
+    return Complex{a.reflection.re + t * (b.reflection.re - a.reflection.re),
+                   a.reflection.im + t * (b.reflection.im - a.reflection.im)};
+}
+
+std::optional<std::string> SweepRangeProblem(const SweepRange& range, const LoadTable* table) {
+    if (!(std::isfinite(range.startHz) && std::isfinite(range.stopHz) && range.startHz > 0))
+        return "起止频率必须为正数";
+    if (range.startHz >= range.stopHz)
+        return "起始频率必须低于终止频率";
+    if (range.points < MinSweepPoints || range.points > MaxSweepPoints)
+        return Format("点数必须在%d到%d之间", {MinSweepPoints, MaxSweepPoints});
+    if (table && !table->samples.empty() &&
+        (range.startHz < table->samples.front().frequencyHz ||
+         range.stopHz > table->samples.back().frequencyHz))
+        return Format("负载文件只覆盖%.6f到%.6f MHz",
+                      {table->samples.front().frequencyHz / 1e6L, table->samples.back().frequencyHz / 1e6L});
+    return std::nullopt;
+}
+
+Real SweepFrequency(const SweepRange& range, int i) {
+    if (i >= range.points - 1)
+        return range.stopHz;
+    return range.startHz + (range.stopHz - range.startHz) * i / (range.points - 1);
+}
+
+namespace {
+
+// The chain made ready for replaying at many frequencies: each microstrip analysed once. When an
+// analysis fails the lines stay empty and every point is replayed element by element, so that each
+// one reports the failure itself.
+struct PreparedChain {
+    std::vector<ElementSpec> elements; // their microstrip blocks set to the frequency at hand
+    std::vector<MicrostripLine> lines;
+    bool analysed = false;
+};
+
+PreparedChain Prepare(const SweepNetwork& network) {
+    PreparedChain chain{network.elements, {}, false};
+    try {
+        for (const ElementSpec& element : chain.elements)
+            chain.lines.push_back(AnalyseElementLine(element));
+        chain.analysed = true;
+    } catch (const FloatingPointError&) {
+        chain.lines.clear();
+    }
+    return chain;
+}
+
+void SetStripFrequency(PreparedChain& chain, Real frequencyHz) {
+    for (ElementSpec& element : chain.elements)
+        element.strip.frequency = frequencyHz;
+}
+
+// The response with the chain's elements taken at frequencyHz. A chain that fails somewhere is
+// replayed element by element, which throws the error of the first failing element.
+ResponsePoint Respond(const SweepNetwork& network, const PreparedChain& chain, const LoadTable* table,
+                      Real frequencyHz) {
+    ResponsePoint point;
+    point.frequencyHz = frequencyHz;
+    try {
+        const Complex load = table ? TabulatedLoad(*table, frequencyHz, network.Zo) : network.load;
+        const NodeConditions conditions{frequencyHz, network.Zo, network.effflag};
+        std::optional<Complex> z;
+        if (chain.analysed)
+            z = ReplayChain(load, chain.elements, chain.lines, conditions);
+        if (!z) {
+            z = load;
+            for (const ElementSpec& element : chain.elements)
+                z = ComputeNextNode(*z, element, conditions);
+        }
+        point.sourceEnd = *z;
+        point.figures = MatchQuality(*z, network.source, network.matchflag);
+        point.ok = true;
+    } catch (const FloatingPointError& error) {
+        point.failure = error.what();
+    }
+    return point;
+}
+
+} // namespace
+
+ResponsePoint ResponseAt(const SweepNetwork& network, const LoadTable* table, Real frequencyHz) {
+    PreparedChain chain = Prepare(network);
+    SetStripFrequency(chain, frequencyHz);
+    return Respond(network, chain, table, frequencyHz);
+}
+
+std::vector<ResponsePoint> SweepResponse(const SweepNetwork& network, const LoadTable* table,
+                                         const SweepRange& range) {
+    std::vector<ResponsePoint> sweep;
+    sweep.reserve(static_cast<std::size_t>(std::max(range.points, 0)));
+    PreparedChain chain = Prepare(network);
+    for (int i = 0; i < range.points; ++i) {
+        const Real f = SweepFrequency(range, i);
+        SetStripFrequency(chain, f);
+        sweep.push_back(Respond(network, chain, table, f));
+    }
+    return sweep;
+}
+
+Band FindBand(const std::vector<ResponsePoint>& sweep, const ResponsePoint& atDesign, Real thresholdDb) {
+    Band band;
+    const Real design = atDesign.frequencyHz;
+    if (sweep.empty() || design < sweep.front().frequencyHz || design > sweep.back().frequencyHz) {
+        band.outcome = Band::Outcome::DesignOutsideSweep;
+        return band;
+    }
+    if (!atDesign.ok) {
+        band.outcome = Band::Outcome::DesignFails;
+        return band;
+    }
+    band.designReturnLossDb = atDesign.figures.returnLossDb;
+    if (!(atDesign.figures.returnLossDb >= thresholdDb)) {
+        band.outcome = Band::Outcome::NotReached;
+        return band;
+    }
+    band.outcome = Band::Outcome::Found;
+
+    const auto firstAbove = std::upper_bound(
+        sweep.begin(), sweep.end(), design, [](Real f, const ResponsePoint& p) { return f < p.frequencyHz; });
+    // Walks away from the design frequency until the return loss drops below the threshold.
+    auto edge = [&](auto begin, auto end, bool& open) {
+        const ResponsePoint* inside = &atDesign;
+        for (auto it = begin; it != end; ++it) {
+            if (!it->ok)
+                continue;
+            if (it->figures.returnLossDb < thresholdDb)
+                return Crossing(*inside, *it, thresholdDb);
+            inside = &*it;
+        }
+        open = true;
+        return inside->frequencyHz;
+    };
+    band.upperHz = edge(firstAbove, sweep.end(), band.upperOpen);
+    band.lowerHz = edge(std::make_reverse_iterator(firstAbove), sweep.rend(), band.lowerOpen);
+    band.fractionalPercent = (band.upperHz - band.lowerHz) / design * 100;
+    return band;
+}
+
+std::string FormatSweepLine(const ResponsePoint& point, Real Zo) {
+    const std::string mhz = Format("%.6f", {point.frequencyHz / 1e6L});
+    if (!point.ok)
+        return mhz + " 计算失败：" + point.failure;
+    return mhz + Format(" %.3f %.3f %.2f %.3f", {point.sourceEnd.re * Zo, point.sourceEnd.im * Zo,
+                                                 point.figures.returnLossDb, point.figures.vswr});
+}
+
+} // namespace qv

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "core/numbers/complex.h"
+#include "core/numbers/real.h"
+#include "core/rf/conversions.h"
+#include "core/settings/program_state.h"
+#include "matching/analysis/node_calculation.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// How the designed network behaves away from the design frequency: the chain is replayed from
+// the load toward the source with every element taken at the swept frequency, and the impedance
+// at the source end is compared with the source in the current match mode.
+namespace qv {
+
+// The chain as the sweep replays it. Series and shunt impedances are frequency-independent, as
+// stored; capacitors, inductors and microstrip elements are recomputed at each frequency.
+struct SweepNetwork {
+    std::vector<ElementSpec> elements; // load side first
+    Complex load;                      // normalised, the constant load of slot 1
+    Complex source;                    // normalised
+    Real Zo = 50;
+    int effflag = 0;
+    int matchflag = 0;
+};
+
+// Slots 2..NodeCount, up to the first slot whose kind is no element (the replay stops there too).
+SweepNetwork SweepNetworkOf(const ProgramState& state);
+
+// One measured reflection of a load, referenced to the file's impedance.
+struct LoadSample {
+    Real frequencyHz = 0;
+    Complex reflection;
+};
+
+// A load measured at a list of frequencies (strictly ascending), interpolated linearly in the real
+// and imaginary part of the reflection between them and never extrapolated.
+struct LoadTable {
+    std::vector<LoadSample> samples;
+    Real referenceOhms = 50;
+    std::string description; // what the user chose, e.g. the file and port
+};
+
+// A load table read from a file, or why there is none.
+struct LoadFileRead {
+    std::optional<LoadTable> table;
+    std::string error; // UTF-8, when there is no table
+};
+
+// Why a table cannot serve as a load (fewer than two samples, frequencies not positive, finite and
+// strictly ascending, a reflection not finite, a reference not positive); nothing when it can.
+std::optional<std::string> LoadTableProblem(const LoadTable& table);
+
+// The table's reflection at frequencyHz, interpolated; nothing outside the table's range.
+std::optional<Complex> InterpolateReflection(const LoadTable& table, Real frequencyHz);
+
+struct SweepRange {
+    Real startHz = 0;
+    Real stopHz = 0;
+    int points = 0;
+};
+
+inline constexpr int MinSweepPoints = 2;
+inline constexpr int MaxSweepPoints = 10001;
+
+// Why the range cannot be swept (bounds, point count, beyond a tabulated load's frequencies);
+// nothing when it can. UTF-8 text for a console line or a message box.
+std::optional<std::string> SweepRangeProblem(const SweepRange& range, const LoadTable* table);
+
+// The i-th of the range's evenly spaced frequencies; the last one is stopHz exactly.
+Real SweepFrequency(const SweepRange& range, int i);
+
+struct ResponsePoint {
+    Real frequencyHz = 0;
+    bool ok = false;
+    Complex sourceEnd;    // normalised impedance looking into the network from the source
+    MatchFigures figures; // against the source, in the match mode
+    std::string failure;  // when not ok: why this frequency could not be computed
+};
+
+// The response at one frequency, with the constant load of the network or, when given, the table.
+// Never throws for a failing element: the point then says why.
+ResponsePoint ResponseAt(const SweepNetwork& network, const LoadTable* table, Real frequencyHz);
+
+// Every frequency of a range that SweepRangeProblem accepted.
+std::vector<ResponsePoint> SweepResponse(const SweepNetwork& network, const LoadTable* table,
+                                         const SweepRange& range);
+
+inline constexpr Real DefaultBandThresholdDb = 10;
+
+// The band around the design frequency in which the return loss stays at or above the threshold.
+struct Band {
+    enum class Outcome {
+        Found,
+        DesignOutsideSweep, // the design frequency lies outside the swept range
+        DesignFails,        // the network cannot be computed at the design frequency
+        NotReached,         // the return loss at the design frequency is below the threshold
+    };
+    Outcome outcome = Outcome::NotReached;
+    Real lowerHz = 0;
+    Real upperHz = 0;
+    bool lowerOpen = false;     // no crossing below: the band reaches the start of the sweep
+    bool upperOpen = false;     // likewise above
+    Real fractionalPercent = 0; // (upper - lower) / design frequency
+    Real designReturnLossDb = 0;
+};
+
+// Edges are interpolated linearly in return loss between the last point inside the band and the
+// first outside. Failed points are skipped.
+Band FindBand(const std::vector<ResponsePoint>& sweep, const ResponsePoint& atDesign, Real thresholdDb);
+
+// "sweep" line: MHz with 6 decimals, R and X of the source end in ohms with 3, return loss in dB
+// with 2 and VSWR with 3; a failed frequency gives its MHz and the reason.
+std::string FormatSweepLine(const ResponsePoint& point, Real Zo);
+
+} // namespace qv

@@ -1,0 +1,63 @@
+#include "matching/analysis/response_plot.h"
+
+#include "core/numbers/text_format.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace qv {
+
+ResponsePlot BuildResponsePlot(const std::vector<ResponsePoint>& sweep, const ResponsePoint& atDesign,
+                               const SweepRange& range, Real thresholdDb) {
+    constexpr double MaxTop = 60;
+    ResponsePlot plot;
+    plot.startMHz = static_cast<double>(range.startHz / 1e6L);
+    plot.stopMHz = static_cast<double>(range.stopHz / 1e6L);
+    plot.designMHz = static_cast<double>(atDesign.frequencyHz / 1e6L);
+
+    double best = static_cast<double>(thresholdDb);
+    int failed = 0;
+    const ResponsePoint* firstFailure = nullptr;
+    for (const ResponsePoint& p : sweep) {
+        if (!p.ok) {
+            if (failed++ == 0)
+                firstFailure = &p;
+            continue;
+        }
+        const double mhz = static_cast<double>(p.frequencyHz / 1e6L);
+        const double rl = std::min(static_cast<double>(p.figures.returnLossDb), MaxTop);
+        best = std::max(best, rl);
+        plot.returnLoss.push_back({mhz, rl});
+        plot.vswr.push_back({mhz, std::min(static_cast<double>(p.figures.vswr), VswrAxisTop * 2)});
+    }
+    plot.returnLossTop = std::min(MaxTop, std::ceil(best / 5 + 0.01) * 5);
+    if (failed > 0)
+        plot.failureText = Format("%d个频率点无法计算（未画出），如 %.6f MHz：%s",
+                                  {failed, firstFailure->frequencyHz / 1e6L, firstFailure->failure});
+
+    const Band band = FindBand(sweep, atDesign, thresholdDb);
+    switch (band.outcome) {
+    case Band::Outcome::DesignOutsideSweep:
+        plot.bandText = "工作频率不在扫描范围内";
+        break;
+    case Band::Outcome::DesignFails:
+        plot.bandText = "工作频率处无法计算：" + atDesign.failure;
+        break;
+    case Band::Outcome::NotReached:
+        plot.bandText =
+            Format("匹配达不到 %.2fdB：工作频率处回波损耗为 %.2fdB", {thresholdDb, band.designReturnLossDb});
+        break;
+    case Band::Outcome::Found:
+        plot.band =
+            PlotPoint{static_cast<double>(band.lowerHz / 1e6L), static_cast<double>(band.upperHz / 1e6L)};
+        plot.bandText =
+            Format("回波损耗≥%.2fdB：%.6f - %.6f MHz，相对带宽 %.2f%%",
+                   {thresholdDb, band.lowerHz / 1e6L, band.upperHz / 1e6L, band.fractionalPercent});
+        if (band.lowerOpen || band.upperOpen)
+            plot.bandText += "（频带超出扫描范围）";
+        break;
+    }
+    return plot;
+}
+
+} // namespace qv

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "matching/analysis/frequency_response.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// What the frequency-response window plots and writes, built from a sweep: no widgets.
+namespace qv {
+
+struct PlotPoint {
+    double x = 0; // MHz
+    double y = 0;
+};
+
+struct ResponsePlot {
+    std::vector<PlotPoint> returnLoss; // dB; a perfect match is held at the top of the axis
+    std::vector<PlotPoint> vswr;
+    double startMHz = 0;
+    double stopMHz = 0;
+    double designMHz = 0;
+    double returnLossTop = 0;      // the axis ends here: the best return loss rounded up to 5 dB, at most 60
+    std::optional<PlotPoint> band; // lower and upper edge, MHz (x = lower, y = upper)
+    std::string bandText;          // the band and the fractional bandwidth, or why there is none
+    std::string failureText;       // how many frequencies failed and the first reason; empty if none
+};
+
+inline constexpr double VswrAxisTop = 10;
+
+ResponsePlot BuildResponsePlot(const std::vector<ResponsePoint>& sweep, const ResponsePoint& atDesign,
+                               const SweepRange& range, Real thresholdDb);
+
+} // namespace qv

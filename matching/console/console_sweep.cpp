@@ -1,0 +1,140 @@
+#include "matching/console/console_sweep.h"
+
+#include "core/numbers/decimal.h"
+#include "core/numbers/engineering.h"
+#include "core/numbers/errors.h"
+#include "core/numbers/sentinels.h"
+#include "core/numbers/text_format.h"
+#include "matching/analysis/touchstone_export.h"
+#include "matching/analysis/touchstone_load.h"
+
+#include <cmath>
+
+namespace qv {
+
+namespace {
+
+constexpr std::string_view LineBreak = "\r\n";
+
+const LoadTable* LoadOf(const SweepSession& session) {
+    return session.load ? &*session.load : nullptr;
+}
+
+std::optional<std::string> NetworkProblem(const ProgramState& state) {
+    if (state.NodeCount < 1)
+        return "没有设置负载和源阻抗";
+    return std::nullopt;
+}
+
+std::string Sweep(const ProgramState& state, SweepSession& session, const Tokens& t) {
+    constexpr std::string_view Usage = ">sweep F1 F2 N  ";
+    if (const auto problem = NetworkProblem(state))
+        return std::string(Usage) + *problem;
+    const std::optional<Real> start = TryParseEngineering(t[1]);
+    const std::optional<Real> stop = TryParseEngineering(t[2]);
+    int points = 0;
+    if (t.count < 4 || !start || !stop || !TryStrToInt(t[3], points))
+        return std::string(Usage) + "参数错误：起止频率（可带单位，如 400m）和点数";
+    const SweepRange range{*start, *stop, points};
+    if (const auto problem = SweepRangeProblem(range, LoadOf(session)))
+        return std::string(Usage) + *problem;
+    session.lastRange = range;
+    std::string text;
+    for (const ResponsePoint& point : SweepResponse(SweepNetworkOf(state), LoadOf(session), range)) {
+        if (!text.empty())
+            text += LineBreak;
+        text += FormatSweepLine(point, state.Zo);
+    }
+    return text;
+}
+
+// The last sweep's range, still valid for the load in use; or the line saying why not.
+std::optional<std::string> LastRangeProblem(const ProgramState& state, const SweepSession& session,
+                                            std::string_view command) {
+    // Built by appending: GCC 12 warns falsely (-Wrestrict) on ">" + std::string(...) when optimising.
+    std::string line = ">";
+    line += command;
+    line += ' ';
+    if (const auto problem = NetworkProblem(state))
+        return line + *problem;
+    if (!session.lastRange)
+        return line + "请先用 sweep 扫描";
+    if (const auto problem = SweepRangeProblem(*session.lastRange, LoadOf(session)))
+        return line + *problem + "，请重新 sweep";
+    return std::nullopt;
+}
+
+std::string Bandwidth(const ProgramState& state, const SweepSession& session, const Tokens& t) {
+    if (const auto problem = LastRangeProblem(state, session, "bw"))
+        return *problem;
+    Real threshold = DefaultBandThresholdDb;
+    if (t.count >= 2 && !(TryStrToFloat(t[1], threshold) && threshold > 0))
+        return ">bw RL  参数错误：RL 为正的回波损耗门限（dB），缺省 10";
+    const SweepNetwork network = SweepNetworkOf(state);
+    const std::vector<ResponsePoint> sweep = SweepResponse(network, LoadOf(session), *session.lastRange);
+    const Band band = FindBand(sweep, ResponseAt(network, LoadOf(session), state.Fo), threshold);
+    switch (band.outcome) {
+    case Band::Outcome::DesignOutsideSweep:
+        return ">bw 工作频率 " + FormatFrequency(state.Fo) + " 不在扫描范围内";
+    case Band::Outcome::DesignFails:
+        return ">bw 工作频率处无法计算：" + ResponseAt(network, LoadOf(session), state.Fo).failure;
+    case Band::Outcome::NotReached:
+        return Format(">bw 匹配达不到 %.2fdB：工作频率处回波损耗为 %.2fdB",
+                      {threshold, band.designReturnLossDb});
+    case Band::Outcome::Found:
+        break;
+    }
+    std::string text =
+        Format("%.6f %.6f %.2f", {band.lowerHz / 1e6L, band.upperHz / 1e6L, band.fractionalPercent});
+    if (band.lowerOpen || band.upperOpen)
+        text += std::string(LineBreak) + ">bw 频带延伸到扫描范围之外，频带边沿只是扫描的端点，请加宽扫描";
+    return text;
+}
+
+std::string SetLoad(const ProgramState& state, SweepSession& session, const Tokens& t) {
+    if (t.count < 2) {
+        session.load.reset();
+        return ">扫描负载：起点设置的恒定负载";
+    }
+    int port = 1;
+    if (t.count >= 3 && !(TryStrToInt(t[2], port) && (port == 1 || port == 2)))
+        return ">sweepload FILE [PORT]  参数错误：PORT 为 1 或 2";
+    const LoadFileRead read = ReadLoadFile(t[1], port, state.Zo);
+    if (!read.table)
+        return ">sweepload " + read.error;
+    const std::vector<LoadSample>& s = read.table->samples;
+    session.load = *read.table;
+    return Format(">扫描负载：%s，%d个频率点，%.6f - %.6f MHz",
+                  {read.table->description, static_cast<int>(s.size()), s.front().frequencyHz / 1e6L,
+                   s.back().frequencyHz / 1e6L});
+}
+
+std::string Export(const ProgramState& state, const SweepSession& session, const Tokens& t) {
+    if (t.count < 2)
+        return ">export FILE  文件名须以 .s1p 或 .s2p 结尾";
+    if (const auto problem = LastRangeProblem(state, session, "export"))
+        return *problem;
+    const SweepNetwork network = SweepNetworkOf(state);
+    return ExportTouchstone(t[1], network, SweepResponse(network, LoadOf(session), *session.lastRange));
+}
+
+} // namespace
+
+bool IsSweepCommand(const std::string& word) {
+    return word == "sweep" || word == "bw" || word == "sweepload" || word == "export";
+}
+
+std::string InterpretSweepCommand(const ProgramState& state, SweepSession& session, const Tokens& t) {
+    const std::string& command = t[0];
+    if (command == "sweep")
+        return Sweep(state, session, t);
+    if (command == "bw")
+        return Bandwidth(state, session, t);
+    if (command == "sweepload")
+        return SetLoad(state, session, t);
+    if (command == "export")
+        return Export(state, session, t);
+    return {};
+}
+
+} // namespace qv

@@ -1,0 +1,205 @@
+#include "matching/windows/auto_match_window.h"
+
+#include "chart/windows/entry_canvas.h"
+#include "core/numbers/errors.h"
+#include "core/numbers/text_format.h"
+#include "matching/drawing/element_path.h"
+#include "matching/model/auto_match_network.h"
+#include "matching/model/network_model.h"
+#include "ui/interface_text.h"
+#include "ui/prompter.h"
+#include "ui/qt_text.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+
+namespace qv {
+
+namespace {
+
+constexpr int WindowWidth = 860;
+constexpr int WindowHeight = 420;
+constexpr std::array<ESeries, 4> SeriesChoices = {ESeries::E24, ESeries::E12, ESeries::E48, ESeries::E96};
+
+QString MillimetreText(Real metres) {
+    return Q(Format("%g", {metres * 1000}));
+}
+
+} // namespace
+
+AutoMatchWindow::AutoMatchWindow(NetworkModel& network, Prompter& prompter, QWidget* parent)
+    : FixedDialog("AutoMatchWindow", "自动匹配", WindowWidth, WindowHeight, WindowSkyBlue, parent),
+      network_(network), prompter_(prompter) {
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    const std::array<const char*, 4> names = {"CheckL", "CheckPi", "CheckT", "CheckStub"};
+    const std::array<const char*, 4> captions = {"L", "Pi", "T", "单支节"};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        topologies_[i] = addCheckBox(names[i], captions[i], 8 + 70 * static_cast<int>(i), 8, 66);
+        topologies_[i]->setChecked(true);
+    }
+    addLabel("LabelQ", "有载Q", 300, 10, 44);
+    q_ = addEdit("EditQ", 346, 8, 60);
+    q_->setToolTip(QStringLiteral("Pi和T网络的有载Q，空着时取L网络最小Q的两倍"));
+    addLabel("LabelSeries", "标称系列", 420, 10, 60);
+    series_ = new QComboBox(this);
+    series_->setObjectName(QStringLiteral("ComboSeries"));
+    series_->setGeometry(482, 8, 70, 24);
+    for (ESeries s : SeriesChoices)
+        series_->addItem(Q(std::string(ESeriesName(s))));
+    const std::array<const char*, 4> fieldNames = {"EditW", "EditH", "EditT", "EditEr"};
+    const std::array<const char*, 4> fieldCaptions = {"线宽mm", "板厚mm", "铜厚mm", "介电常数"};
+    for (std::size_t i = 0; i < fieldNames.size(); ++i) {
+        const int x = 8 + 150 * static_cast<int>(i);
+        addLabel(nullptr, fieldCaptions[i], x, 42, 60);
+        substrate_[i] = addEdit(fieldNames[i], x + 62, 40, 80);
+    }
+    QPushButton* solve = addButton("ButtonSolve", "计算", 720, 8, 120);
+    connect(solve, &QPushButton::clicked, this, &AutoMatchWindow::solveClick);
+    setDefaultButton(solve);
+
+    table_ = new QTableWidget(0, 6, this);
+    table_->setObjectName(QStringLiteral("TableSolutions"));
+    table_->setGeometry(8, 74, WindowWidth - 16, 250);
+    table_->setHorizontalHeaderLabels({QStringLiteral("形式"), QStringLiteral("元件（精确值）"),
+                                       QStringLiteral("标称值"), QStringLiteral("标称值回损dB"),
+                                       QStringLiteral("有载Q"), QStringLiteral("带宽MHz")});
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->verticalHeader()->setVisible(false);
+    table_->setColumnWidth(0, 60);
+    table_->setColumnWidth(1, 300);
+    table_->setColumnWidth(2, 250);
+    table_->setColumnWidth(3, 90);
+    table_->setColumnWidth(4, 55);
+    table_->setColumnWidth(5, 70);
+    connect(table_, &QTableWidget::itemSelectionChanged, this, [this] { preview(selectedRow()); });
+    reasons_ = addLabel("LabelReasons", "", 8, 330, WindowWidth - 16);
+    reasons_->setWordWrap(true);
+    reasons_->setMinimumHeight(40);
+    standard_ = addCheckBox("CheckStandard", "用标称值", 8, 384, 100);
+    connect(addButton("ButtonApply", "应用", 720, 380, 120), &QPushButton::clicked, this,
+            &AutoMatchWindow::applyClick);
+}
+
+void AutoMatchWindow::showEvent(QShowEvent* event) {
+    // The substrate of the network's last microstrip element, or the calculator's defaults.
+    const MicrostripBlock s = DefaultSubstrate(network_.state());
+    if (substrate_[0]->text().isEmpty()) {
+        substrate_[0]->setText(MillimetreText(s.W));
+        substrate_[1]->setText(MillimetreText(s.H));
+        substrate_[2]->setText(MillimetreText(s.T));
+        substrate_[3]->setText(Q(Format("%g", {s.Er})));
+    }
+    FixedDialog::showEvent(event);
+}
+
+void AutoMatchWindow::solveClick() {
+    if (network_.nodeCount() < 1) {
+        prompter_.showMessage(QStringLiteral("请先在“匹配设置”中设置负载和源"));
+        return;
+    }
+    AutoMatchRequest request = RequestFromNetwork(network_.state());
+    request.l = topologies_[0]->isChecked();
+    request.pi = topologies_[1]->isChecked();
+    request.t = topologies_[2]->isChecked();
+    request.stub = topologies_[3]->isChecked();
+    request.series = SeriesChoices[static_cast<std::size_t>(std::max(0, series_->currentIndex()))];
+    if (!q_->text().trimmed().isEmpty()) {
+        const std::optional<Real> q = CheckedNumber(q_->text());
+        if (!q || !(*q > 0)) {
+            ReportInputError(prompter_);
+            return;
+        }
+        request.Q = *q;
+    }
+    std::array<Real, 4> fields{};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const std::optional<Real> v = CheckedNumber(substrate_[i]->text());
+        if (request.stub && !v) {
+            ReportInputError(prompter_);
+            return;
+        }
+        fields[i] = v.value_or(0);
+    }
+    request.substrate = {request.Fo, fields[0] / 1000, fields[1] / 1000, fields[2] / 1000, fields[3], 0};
+    request_ = request;
+    result_ = SynthesiseMatches(request);
+    showSolutions();
+}
+
+void AutoMatchWindow::showSolutions() {
+    table_->setRowCount(static_cast<int>(result_.solutions.size()));
+    for (std::size_t i = 0; i < result_.solutions.size(); ++i) {
+        const MatchSolution& s = result_.solutions[i];
+        const bool lumped = s.topology != MatchTopology::SingleStub;
+        const std::string band =
+            !(s.bandwidthHz() > 0) ? "?" : Format("%s%.3f", {s.bandOpen ? ">" : "", s.bandwidthHz() / 1e6L});
+        const std::array<std::string, 6> cells = {TopologyName(s.topology),
+                                                  ElementsText(s.elements),
+                                                  lumped ? ElementsText(s.standard) : "—",
+                                                  Format("%.2f", {s.standardReturnLossDb}),
+                                                  Format("%.3f", {s.loadedQ}),
+                                                  band};
+        for (std::size_t c = 0; c < cells.size(); ++c)
+            table_->setItem(static_cast<int>(i), static_cast<int>(c),
+                            new QTableWidgetItem(Translated(Q(cells[c]))));
+    }
+    if (!result_.solutions.empty())
+        table_->selectRow(0);
+    std::string text = Format("Q=%.3f（L网络最小Q=%.3f），按回波损耗不低于%.0fdB的带宽由宽到窄排列。",
+                              {result_.Q, result_.minimumQ, request_.bandThresholdDb});
+    for (const std::string& reason : result_.refusals)
+        text += reason + "。";
+    reasons_->setText(Q(text));
+}
+
+int AutoMatchWindow::selectedRow() const {
+    const QList<QTableWidgetItem*> items = table_->selectedItems();
+    return items.isEmpty() ? -1 : items.front()->row();
+}
+
+// The network as it stands with the solution's path from the load drawn over it.
+void AutoMatchWindow::preview(int row) {
+    if (!canvas_ || row < 0 || static_cast<std::size_t>(row) >= result_.solutions.size() ||
+        !RequestStillHolds(request_, network_.state()))
+        return;
+    const ProgramState& state = network_.state();
+    try {
+        network_.recalculate(); // a fresh picture of the network
+        Complex node{request_.load.re / request_.Zo, request_.load.im / request_.Zo};
+        for (const ElementSpec& e : result_.solutions[static_cast<std::size_t>(row)].elements) {
+            const std::optional<ElementStep> step =
+                ComputeElementStep(node, e, {request_.Fo, request_.Zo, request_.effflag});
+            DrawElementPath(
+                canvas_->picture(), state.geometry, *step, ElementLabel(e),
+                {state.colours.lineColourOfKind(e.kind), state.colours.labelColourOfKind(e.kind)});
+            node = step->node;
+        }
+    } catch (const FloatingPointError&) {
+        // An element of the network as it stands cannot be computed: the picture says so already.
+    }
+    canvas_->repaint();
+}
+
+void AutoMatchWindow::applyClick() {
+    const int row = selectedRow();
+    if (row < 0 || static_cast<std::size_t>(row) >= result_.solutions.size()) {
+        prompter_.showMessage(QStringLiteral("请先计算并选择一个方案"));
+        return;
+    }
+    if (!RequestStillHolds(request_, network_.state())) {
+        prompter_.showMessage(QStringLiteral("负载、源、频率、系统阻抗或匹配方式已改变，请重新计算"));
+        return;
+    }
+    const MatchSolution& s = result_.solutions[static_cast<std::size_t>(row)];
+    if (const Refusable<> applied = ApplyMatch(network_, standard_->isChecked() ? s.standard : s.elements);
+        !applied)
+        prompter_.showMessage(Q(applied.reason()));
+}
+
+} // namespace qv

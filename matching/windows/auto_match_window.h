@@ -1,0 +1,56 @@
+#pragma once
+
+#include "matching/analysis/auto_match.h"
+#include "ui/fixed_dialog.h"
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QTableWidget;
+
+namespace qv {
+
+class ChartCanvas;
+class NetworkModel;
+class Prompter;
+
+// "自动匹配": every L, Pi, T and single-stub match between the load and the source of the
+// network, in a table with exact and standard values, and the chosen one built into the network
+// in one step (one undo step), exactly as if its elements had been added by hand.
+class AutoMatchWindow final : public FixedDialog {
+    Q_OBJECT
+public:
+    AutoMatchWindow(NetworkModel& network, Prompter& prompter, QWidget* parent = nullptr);
+
+    // The chart a selected solution is previewed on; without one there is no preview.
+    void setCanvas(ChartCanvas* canvas) { canvas_ = canvas; }
+
+    void solveClick(); // "计算"
+    void applyClick(); // "应用"
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void showSolutions();
+    void preview(int row);
+    int selectedRow() const; // -1 for none
+
+    NetworkModel& network_;
+    ChartCanvas* canvas_ = nullptr;
+    Prompter& prompter_;
+    std::array<QCheckBox*, 4> topologies_{}; // L, Pi, T, single stub
+    QLineEdit* q_ = nullptr;
+    std::array<QLineEdit*, 4> substrate_{}; // W, H, T in millimetres, Er
+    QComboBox* series_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    QLabel* reasons_ = nullptr;
+    QCheckBox* standard_ = nullptr;
+    AutoMatchRequest request_;
+    AutoMatchResult result_;
+};
+
+} // namespace qv

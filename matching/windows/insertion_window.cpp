@@ -1,0 +1,223 @@
+#include "matching/windows/insertion_window.h"
+
+#include "chart/windows/entry_canvas.h"
+#include "core/numbers/decimal.h"
+#include "core/numbers/engineering.h"
+#include "core/numbers/text_format.h"
+#include "core/rf/microstrip.h"
+#include "core/settings/program_state.h"
+#include "matching/analysis/insertion_value.h"
+#include "matching/model/network_model.h"
+#include "ui/prompter.h"
+#include "ui/qt_text.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace qv {
+
+namespace {
+
+constexpr int WindowWidth = 420;
+constexpr int WindowHeight = 330;
+const std::array<const char*, 9> KindCaptions = {
+    "", "串联电容", "并联电容", "串联电感", "并联电感", "串联微带", "并联微带", "串联阻抗", "并联阻抗",
+};
+
+bool IsCapacitor(int kind) {
+    return kind == SeriesCapacitor || kind == ShuntCapacitor;
+}
+bool IsInductor(int kind) {
+    return kind == SeriesInductor || kind == ShuntInductor;
+}
+bool IsMicrostrip(int kind) {
+    return kind == SeriesMicrostripLine || kind == ShuntMicrostripStub;
+}
+
+} // namespace
+
+Tflcop::Tflcop(ProgramState& state, NetworkModel& network, Prompter& prompter, QWidget* parent)
+    : FixedDialog("Tflcop", "接入元件", WindowWidth, WindowHeight, WindowSkyBlue, parent), state_(state),
+      network_(network), prompter_(prompter) {
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+
+    auto* kinds = new QGroupBox(QStringLiteral("元件接入方式"), this);
+    kinds->setObjectName(QStringLiteral("GroupBox1"));
+    kinds->setGeometry(8, 6, 404, 84);
+    for (int k = 1; k <= 8; ++k) {
+        auto* radio = new QRadioButton(QString::fromUtf8(KindCaptions[static_cast<std::size_t>(k)]), kinds);
+        radio->setObjectName(QStringLiteral("RadioButton%1").arg(k));
+        radio->setGeometry(12 + 98 * ((k - 1) % 4), 24 + 28 * ((k - 1) / 4), 94, 24);
+        connect(radio, &QRadioButton::clicked, this, &Tflcop::UnitChangr);
+        radioButtons_[static_cast<std::size_t>(k)] = radio;
+    }
+
+    auto* value = new QGroupBox(QStringLiteral("元件值"), this);
+    value->setObjectName(QStringLiteral("GroupBox2"));
+    value->setGeometry(8, 96, 404, 184);
+    edits_[1] = addEdit("Edit1", 12, 24, 160, value);
+    edits_[1]->setToolTip(QStringLiteral("输入可以带单位如10p,20n,10nf"));
+    comboBox1_ = new QComboBox(value);
+    comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
+    comboBox1_->setGeometry(182, 24, 80, 24);
+
+    groupBox5_ = new QGroupBox(QStringLiteral("参数输入"), value);
+    groupBox5_->setObjectName(QStringLiteral("GroupBox5"));
+    groupBox5_->setGeometry(8, 56, 388, 120);
+    const struct {
+        int number;
+        const char* caption;
+        const char* preset;
+        int x, y;
+        bool millimetres;
+    } strip[] = {
+        {7, "线宽", "0.76", 8, 22, true},    {8, "板厚", "0.6", 132, 22, true},
+        {9, "铜厚", "0.035", 256, 22, true}, {10, "常数", "4.6", 8, 54, false},
+        {11, "长度", "10", 132, 54, true},
+    };
+    for (const auto& field : strip) {
+        addLabel(nullptr, field.caption, field.x, field.y + 2, 34, groupBox5_);
+        QLineEdit* edit =
+            addEdit(("Edit" + std::to_string(field.number)).c_str(), field.x + 36, field.y, 80, groupBox5_);
+        edit->setText(QString::fromUtf8(field.preset));
+        if (field.millimetres)
+            edit->setToolTip(QStringLiteral("单位mm"));
+        edits_[static_cast<std::size_t>(field.number)] = edit;
+    }
+    connect(addButton("BitBtn2", "Zo", 8, 86, 70, groupBox5_), &QPushButton::clicked, this,
+            &Tflcop::BitBtn2Click);
+    edits_[2] = addEdit("Edit2", 86, 88, 140, groupBox5_);
+    edits_[2]->setEnabled(false);
+
+    groupBox3_ = new QGroupBox(QStringLiteral("参数输入"), value);
+    groupBox3_->setObjectName(QStringLiteral("GroupBox3"));
+    groupBox3_->setGeometry(8, 56, 388, 120);
+    addLabel(nullptr, "阻抗", 8, 24, 34, groupBox3_);
+    edits_[4] = addEdit("Edit4", 44, 22, 120, groupBox3_);
+    addLabel(nullptr, "电抗", 180, 24, 34, groupBox3_);
+    edits_[5] = addEdit("Edit5", 216, 22, 120, groupBox3_);
+    checkBox1_ = addCheckBox("CheckBox1", "归一化输入", 8, 58, 140, groupBox3_);
+
+    addLabel("Label2", "频率", 16, 292, 34);
+    edits_[3] = addEdit("Edit3", 52, 290, 140);
+    edits_[3]->setEnabled(false);
+    edits_[3]->setToolTip(QStringLiteral("通过设置按钮改变频率"));
+    connect(addButton("BitBtn1", "&All", 312, 288, 96), &QPushButton::clicked, this, &Tflcop::BitBtn1Click);
+
+    radioButtons_[1]->setChecked(true);
+    UnitChangr();
+    refreshFrequency();
+}
+
+int Tflcop::checkedKind() const {
+    for (int k = 1; k <= 8; ++k)
+        if (radioButtons_[static_cast<std::size_t>(k)]->isChecked())
+            return k;
+    return 0;
+}
+
+void Tflcop::setUnits(const char* const* units, std::size_t count) {
+    comboBox1_->clear();
+    for (std::size_t i = 0; i < count; ++i)
+        comboBox1_->addItem(QString::fromUtf8(units[i]));
+    comboBox1_->setCurrentIndex(0);
+}
+
+void Tflcop::UnitChangr() {
+    const int kind = checkedKind();
+    if (IsCapacitor(kind))
+        setUnits(CapacitorUnits.data(), CapacitorUnits.size());
+    else if (IsInductor(kind))
+        setUnits(InductorUnits.data(), InductorUnits.size());
+    // Only the group of the checked kind is shown, so the two groups can share their place.
+    groupBox5_->setVisible(IsMicrostrip(kind));
+    groupBox3_->setVisible(kind == SeriesImpedance || kind == ShuntImpedance);
+}
+
+void Tflcop::refreshFrequency() {
+    edits_[3]->setText(Q(FormatFrequency(state_.Fo)));
+}
+
+void Tflcop::paintEvent(QPaintEvent* event) {
+    refreshFrequency();
+    FixedDialog::paintEvent(event);
+}
+
+void Tflcop::showEvent(QShowEvent* event) {
+    refreshFrequency();
+    FixedDialog::showEvent(event);
+}
+
+std::optional<StripMillimetres> Tflcop::readStrip() const {
+    std::array<Real, 5> values{};
+    for (int n = 7; n <= 11; ++n) {
+        const std::optional<Real> v = CheckedNumber(edits_[static_cast<std::size_t>(n)]->text());
+        if (!v) {
+            ReportInputError(prompter_);
+            return std::nullopt;
+        }
+        values[static_cast<std::size_t>(n - 7)] = *v;
+    }
+    return StripMillimetres{values[0], values[1], values[2], values[3], values[4]};
+}
+
+void Tflcop::BitBtn1Click() {
+    const int kind = checkedKind();
+    std::string label;
+    MicrostripBlock block;
+    Real R = 0;
+    Real value = 0;
+    if (IsMicrostrip(kind)) {
+        const std::optional<StripMillimetres> strip = readStrip();
+        if (!strip)
+            return;
+        block = MicrostripBlockFromMillimetres(*strip, state_.Fo);
+        label = MicrostripLabel(Trim(U8(edits_[11]->text())), Trim(U8(edits_[7]->text())));
+    } else if (IsCapacitor(kind) || IsInductor(kind)) {
+        const std::string unit = U8(comboBox1_->currentText());
+        const std::optional<Real> parsed = ParseElementValue(U8(edits_[1]->text()), unit);
+        if (!parsed) {
+            ReportInputError(prompter_);
+            return;
+        }
+        value = *parsed;
+        label = U8(edits_[1]->text()) + unit;
+    } else {
+        const std::optional<Real> resistance = CheckedNumber(edits_[4]->text());
+        const std::optional<Real> reactance = resistance ? CheckedNumber(edits_[5]->text()) : std::nullopt;
+        if (!resistance || !reactance) {
+            ReportInputError(prompter_);
+            return;
+        }
+        const Real scale = checkBox1_->isChecked() ? state_.Zo : 1;
+        R = *resistance * scale;
+        value = *reactance * scale;
+    }
+
+    const std::string implausible = ImplausibleElementText({kind, block, R, value});
+    if (!implausible.empty()) {
+        prompter_.showMessage(QStringLiteral("输入错误！") + Q(implausible));
+        return;
+    }
+    if (const Refusable<int> node = network_.append(label, {kind, block, R, value}); !node) {
+        if (!node.reason().empty())
+            prompter_.showMessage(Q(node.reason()));
+        return;
+    }
+    close();
+}
+
+void Tflcop::BitBtn2Click() {
+    const std::optional<StripMillimetres> strip = readStrip();
+    if (!strip)
+        return;
+    const MicrostripBlock block = MicrostripBlockFromMillimetres(*strip, state_.Fo);
+    const MicrostripLine line = MicrostripZ0(block.W, block.H, block.T, block.Er);
+    edits_[2]->setText(Q(Format("%3.5f", {line.Z0})));
+}
+
+} // namespace qv

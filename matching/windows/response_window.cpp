@@ -1,0 +1,268 @@
+#include "matching/windows/response_window.h"
+
+#include "core/numbers/decimal.h"
+#include "core/numbers/engineering.h"
+#include "core/numbers/errors.h"
+#include "core/numbers/sentinels.h"
+#include "matching/analysis/response_plot.h"
+#include "matching/drawing/response_locus.h"
+#include "ui/fixed_dialog.h"
+#include "ui/interface_text.h"
+#include "ui/prompter.h"
+#include "ui/qt_text.h"
+
+#include <QAreaSeries>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <cmath>
+
+namespace qv {
+
+namespace {
+
+constexpr int DefaultPoints = 401;
+
+QLineEdit* AddField(QGridLayout* grid, QWidget* parent, const char* name, const char* caption, int column) {
+    grid->addWidget(new QLabel(Q(caption), parent), 0, column);
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setMaximumWidth(110);
+    grid->addWidget(edit, 0, column + 1);
+    return edit;
+}
+
+std::optional<Real> FrequencyField(const QLineEdit* edit) {
+    return TryParseEngineering(U8(edit->text()));
+}
+
+QList<QPointF> Points(const std::vector<PlotPoint>& points) {
+    QList<QPointF> list;
+    list.reserve(static_cast<qsizetype>(points.size()));
+    for (const PlotPoint& p : points)
+        list.append({p.x, p.y});
+    return list;
+}
+
+} // namespace
+
+Tfresp::Tfresp(ProgramState& state, Prompter& prompter, LoadReader readLoad, QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), prompter_(prompter), readLoad_(std::move(readLoad)) {
+    setObjectName(QStringLiteral("Tfresp"));
+    setWindowTitle(Q("频率响应"));
+    resize(760, 520);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+    layout->addLayout(grid);
+    Edit1 = AddField(grid, this, "Edit1", "起始频率", 0);
+    Edit2 = AddField(grid, this, "Edit2", "终止频率", 2);
+    Edit3 = AddField(grid, this, "Edit3", "点数", 4);
+    Edit4 = AddField(grid, this, "Edit4", "门限dB", 6);
+    Edit3->setText(QString::number(DefaultPoints));
+    Edit4->setText(QStringLiteral("10"));
+
+    grid->addWidget(new QLabel(Q("负载"), this), 1, 0);
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+    ComboBox1->addItems(
+        {Q("匹配设置的负载（恒定）"), Q("S参数文件的S11（端口1）"), Q("S参数文件的S22（端口2）")});
+    grid->addWidget(ComboBox1, 1, 1, 1, 3);
+    BitBtn2 = new QPushButton(Q("负载文件..."), this);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    grid->addWidget(BitBtn2, 1, 4, 1, 2);
+    BitBtn1 = new QPushButton(Q("扫描"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    grid->addWidget(BitBtn1, 1, 6, 1, 2);
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setWordWrap(true);
+    layout->addWidget(Label1);
+    layout->addWidget(Label2);
+
+    chart_ = new QChart;
+    chart_->legend()->setAlignment(Qt::AlignBottom);
+    returnLoss_ = new QLineSeries;
+    returnLoss_->setName(Translated(Q("回波损耗 dB")));
+    returnLoss_->setPen(QPen(QColor(200, 0, 0), 2));
+    vswr_ = new QLineSeries;
+    vswr_->setName(Translated(Q("驻波比")));
+    vswr_->setPen(QPen(QColor(0, 0, 200), 2));
+    design_ = new QLineSeries;
+    design_->setName(QStringLiteral("Fo"));
+    design_->setPen(QPen(QColor(0, 120, 0), 1, Qt::DashLine));
+    bandTop_ = new QLineSeries(this);
+    band_ = new QAreaSeries(bandTop_);
+    band_->setName(Translated(Q("频带")));
+    band_->setColor(QColor(255, 200, 0, 70));
+    band_->setBorderColor(QColor(255, 200, 0, 70));
+    for (QAbstractSeries* s : std::initializer_list<QAbstractSeries*>{band_, returnLoss_, vswr_, design_})
+        chart_->addSeries(s);
+
+    frequencyAxis_ = new QValueAxis;
+    frequencyAxis_->setTitleText(QStringLiteral("MHz"));
+    returnLossAxis_ = new QValueAxis;
+    returnLossAxis_->setTitleText(Translated(Q("回波损耗 dB")));
+    vswrAxis_ = new QValueAxis;
+    vswrAxis_->setTitleText(Translated(Q("驻波比")));
+    vswrAxis_->setRange(1, VswrAxisTop);
+    vswrAxis_->setTickCount(10);
+    vswrAxis_->setLabelFormat(QStringLiteral("%.0f"));
+    returnLossAxis_->setLabelFormat(QStringLiteral("%.0f"));
+    chart_->addAxis(frequencyAxis_, Qt::AlignBottom);
+    chart_->addAxis(returnLossAxis_, Qt::AlignLeft);
+    chart_->addAxis(vswrAxis_, Qt::AlignRight);
+    for (QAbstractSeries* s : std::initializer_list<QAbstractSeries*>{band_, returnLoss_, design_}) {
+        s->attachAxis(frequencyAxis_);
+        s->attachAxis(returnLossAxis_);
+    }
+    vswr_->attachAxis(frequencyAxis_);
+    vswr_->attachAxis(vswrAxis_);
+
+    ChartView1 = new QChartView(chart_, this);
+    ChartView1->setObjectName(QStringLiteral("ChartView1"));
+    ChartView1->setRenderHint(QPainter::Antialiasing);
+    layout->addWidget(ChartView1, 1);
+
+    // Without a file reader plugged in only the constant load can be chosen.
+    if (!readLoad_) {
+        ComboBox1->setEnabled(false);
+        BitBtn2->setEnabled(false);
+    }
+
+    connect(BitBtn1, &QPushButton::clicked, this, &Tfresp::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &Tfresp::BitBtn2Click);
+}
+
+void Tfresp::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Opened for the first time: a band of +-20 % around the design frequency.
+    if (Edit1->text().isEmpty() && Edit2->text().isEmpty()) {
+        Edit1->setText(Q(FormatFrequency(state_.Fo * 0.8L)));
+        Edit2->setText(Q(FormatFrequency(state_.Fo * 1.2L)));
+    }
+    if (range_)
+        emit locusChanged();
+}
+
+void Tfresp::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (range_)
+        emit locusChanged();
+}
+
+const LoadTable* Tfresp::load() const {
+    return activeLoad_ ? &*activeLoad_ : nullptr;
+}
+
+// The load the user chose: nothing for the constant load, else the file's port read again, so a
+// changed file or port takes effect. False (after a message) when the file cannot serve.
+bool Tfresp::readLoadChoice(std::optional<LoadTable>& chosen) {
+    const int port = ComboBox1->currentIndex();
+    chosen.reset();
+    if (port == 0)
+        return true;
+    if (loadFile_.empty()) {
+        prompter_.showMessage(Q("请先用“负载文件...”选择S参数文件"));
+        return false;
+    }
+    LoadFileRead read = readLoad_(loadFile_, port, state_.Zo);
+    if (!read.table) {
+        prompter_.showMessage(Q(read.error));
+        return false;
+    }
+    chosen = std::move(read.table);
+    return true;
+}
+
+void Tfresp::BitBtn2Click() {
+    const std::optional<QString> name = prompter_.openFileName(
+        Q("负载的S参数文件"), {}, Q("Touchstone (*.s1p *.s2p *.S1P *.S2P);;所有文件 (*)"));
+    if (!name || name->isEmpty())
+        return;
+    loadFile_ = U8(*name);
+    if (ComboBox1->currentIndex() == 0)
+        ComboBox1->setCurrentIndex(1);
+}
+
+void Tfresp::BitBtn1Click() {
+    const std::optional<Real> start = FrequencyField(Edit1);
+    const std::optional<Real> stop = FrequencyField(Edit2);
+    int points = 0;
+    const std::optional<Real> threshold = CheckedNumber(Edit4->text());
+    if (!start || !stop || !TryStrToInt(U8(Edit3->text()), points) || !threshold || !(*threshold > 0)) {
+        prompter_.showMessage(Q("输入错误！"));
+        return;
+    }
+    if (state_.NodeCount < 1) {
+        prompter_.showMessage(Q("没有设置负载和源阻抗"));
+        return;
+    }
+    std::optional<LoadTable> chosen;
+    if (!readLoadChoice(chosen))
+        return;
+    const SweepRange range{*start, *stop, points};
+    if (const std::optional<std::string> problem = SweepRangeProblem(range, chosen ? &*chosen : nullptr)) {
+        prompter_.showMessage(Q(*problem));
+        return;
+    }
+    activeLoad_ = std::move(chosen);
+    range_ = range;
+    thresholdDb_ = *threshold;
+    recompute();
+    emit locusChanged();
+}
+
+void Tfresp::networkChanged() {
+    if (range_)
+        recompute();
+}
+
+void Tfresp::recompute() {
+    sweep_.clear();
+    if (!range_ || SweepRangeProblem(*range_, load()))
+        return;
+    if (state_.NodeCount < 1) {
+        returnLoss_->clear();
+        vswr_->clear();
+        bandTop_->clear();
+        Label1->setText(Q("没有设置负载和源阻抗"));
+        return;
+    }
+    const SweepNetwork network = SweepNetworkOf(state_);
+    sweep_ = SweepResponse(network, load(), *range_);
+    const ResponsePlot plot =
+        BuildResponsePlot(sweep_, ResponseAt(network, load(), state_.Fo), *range_, thresholdDb_);
+
+    frequencyAxis_->setRange(plot.startMHz, plot.stopMHz);
+    returnLossAxis_->setRange(0, plot.returnLossTop);
+    returnLossAxis_->setTickCount(static_cast<int>(plot.returnLossTop / 5) + 1); // every 5 dB
+    returnLoss_->replace(Points(plot.returnLoss));
+    vswr_->replace(Points(plot.vswr));
+    design_->replace({{plot.designMHz, 0}, {plot.designMHz, plot.returnLossTop}});
+    if (plot.band)
+        bandTop_->replace({{plot.band->x, plot.returnLossTop}, {plot.band->y, plot.returnLossTop}});
+    else
+        bandTop_->clear();
+    Label1->setText(Q(plot.bandText));
+    const QString loadText = Q(load() ? "负载：" + load()->description : "负载：匹配设置的负载（恒定）");
+    Label2->setText(plot.failureText.empty() ? loadText
+                                             : loadText + QStringLiteral("\n") + Q(plot.failureText));
+}
+
+void Tfresp::drawLocus(Surface& chart, const ChartGeometry& geometry) const {
+    if (showsLocus())
+        DrawResponseLocus(chart, geometry, sweep_, state_.Fo);
+}
+
+} // namespace qv

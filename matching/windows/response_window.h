@@ -1,0 +1,95 @@
+#pragma once
+
+#include "chart/drawing/surface.h"
+#include "core/settings/program_state.h"
+#include "matching/analysis/frequency_response.h"
+
+#include <QWidget>
+#include <functional>
+#include <optional>
+
+class QChart;
+class QChartView;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QLineSeries;
+class QAreaSeries;
+class QPushButton;
+class QValueAxis;
+
+namespace qv {
+
+class Prompter;
+
+// Reads a port (1 or 2) of a Touchstone file as a load table, or says why it cannot. Without one
+// the window offers only the constant load.
+using LoadReader = std::function<LoadFileRead(const std::string& path, int port, Real Zo)>;
+
+// "频率响应": return loss and VSWR of the designed network against frequency, the band around the
+// design frequency, and the locus of the source-end impedance on the chart. After the first sweep
+// the plot follows every change of the network.
+class Tfresp final : public QWidget {
+    Q_OBJECT
+public:
+    Tfresp(ProgramState& state, Prompter& prompter, LoadReader readLoad, QWidget* parent = nullptr);
+
+    // "扫描": reads the fields and sweeps.
+    void BitBtn1Click();
+    // "负载文件...": asks for a Touchstone file for the load.
+    void BitBtn2Click();
+
+    // The network, its ends, Fo, Zo or a mode has changed: the shown sweep is recomputed.
+    void networkChanged();
+
+    // True while the window is open on a sweep: the chart then shows the locus.
+    bool showsLocus() const { return range_ && isVisible(); }
+
+    // The locus of the sweep shown, while the window is open. networkChanged must have run
+    // before a redraw that follows a change (app/ connects it first).
+    void drawLocus(Surface& chart, const ChartGeometry& geometry) const;
+
+signals:
+    // The locus appeared, changed its range or went away: the chart should be redrawn.
+    void locusChanged();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    const LoadTable* load() const;
+    bool readLoadChoice(std::optional<LoadTable>& chosen);
+    void recompute();
+
+    ProgramState& state_;
+    Prompter& prompter_;
+    LoadReader readLoad_;
+    QLineEdit* Edit1 = nullptr;     // start frequency
+    QLineEdit* Edit2 = nullptr;     // stop frequency
+    QLineEdit* Edit3 = nullptr;     // points
+    QLineEdit* Edit4 = nullptr;     // return-loss threshold, dB
+    QComboBox* ComboBox1 = nullptr; // the load
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+    QLabel* Label1 = nullptr; // the band
+    QLabel* Label2 = nullptr; // the load and any failed frequencies
+    QChartView* ChartView1 = nullptr;
+    QChart* chart_ = nullptr;
+    QLineSeries* returnLoss_ = nullptr;
+    QLineSeries* vswr_ = nullptr;
+    QLineSeries* design_ = nullptr;
+    QLineSeries* bandTop_ = nullptr;
+    QAreaSeries* band_ = nullptr;
+    QValueAxis* frequencyAxis_ = nullptr;
+    QValueAxis* returnLossAxis_ = nullptr;
+    QValueAxis* vswrAxis_ = nullptr;
+
+    std::optional<SweepRange> range_;  // of the sweep shown; nothing before the first
+    std::vector<ResponsePoint> sweep_; // on the network as it was at the last change
+    Real thresholdDb_ = DefaultBandThresholdDb;
+    std::string loadFile_;                // chosen with "负载文件..."
+    std::optional<LoadTable> activeLoad_; // of the sweep shown; nothing: the constant load
+};
+
+} // namespace qv

@@ -1,0 +1,275 @@
+#include "matching/windows/setup_window.h"
+
+#include "chart/analysis/chart_geometry.h"
+#include "chart/analysis/entry_points.h"
+#include "chart/drawing/overlays.h"
+#include "chart/windows/entry_canvas.h"
+#include "core/numbers/decimal.h"
+#include "core/numbers/text_format.h"
+#include "core/rf/conversions.h"
+#include "core/settings/program_state.h"
+#include "matching/drawing/setup_points.h"
+#include "matching/model/network_ends.h"
+#include "matching/model/network_model.h"
+#include "ui/prompter.h"
+#include "ui/qt_text.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStatusBar>
+
+namespace qv {
+
+namespace {
+
+constexpr int WindowWidth = 480;
+constexpr int WindowHeight = 352;
+const char* const FileFilter = "Txt files (*.txt);;S files (*.s2p)";
+
+// para.ini keys of Edit1..Edit8.
+const std::array<const char*, 9> EditKeys = {
+    "", "负载R", "负载j", "源点R", "源点j", "负载1R", "负载1j", "源点1R", "源点1j",
+};
+
+const char* Flag(bool set) {
+    return set ? "1" : "0";
+}
+
+} // namespace
+
+Tforg::Tforg(ProgramState& state, NetworkModel& network, ChartCanvas& canvas, Prompter& prompter,
+             QWidget* parent)
+    : FixedDialog("Tforg", "匹配总是从负载向源方向匹配，所以请先设置", WindowWidth, WindowHeight,
+                  WindowSkyBlue, parent),
+      state_(state), network_(network), canvas_(canvas), prompter_(prompter) {
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+
+    auto* impedances = new QGroupBox(this);
+    impedances->setObjectName(QStringLiteral("GroupBox1"));
+    impedances->setGeometry(8, 6, 464, 136);
+    addLabel("Label1", "R(实部)", 60, 20, 120);
+    addLabel("Label2", "J (虚部)", 190, 20, 120);
+    addLabel("Label3", "负载", 16, 46, 40);
+    edits_[1] = addEdit("Edit1", 60, 45);
+    edits_[2] = addEdit("Edit2", 190, 45);
+    addLabel("Label4", "源点", 16, 78, 40);
+    edits_[3] = addEdit("Edit3", 60, 77);
+    edits_[4] = addEdit("Edit4", 190, 77);
+    checkBox1_ = addCheckBox("CheckBox1", "归一化输入", 330, 24, 130);
+    // "标注" has never had an effect here.
+    addCheckBox("CheckBox2", "标注", 330, 50, 130);
+    connect(addButton("Button4", "在用数据", 60, 108, 120), &QPushButton::clicked, this,
+            &Tforg::Button4Click);
+    connect(addButton("BitBtn1", "&All", 330, 100, 130), &QPushButton::clicked, this, &Tforg::BitBtn1Click);
+
+    auto* reflections = new QGroupBox(this);
+    reflections->setObjectName(QStringLiteral("GroupBox2"));
+    reflections->setGeometry(8, 148, 464, 140);
+    addLabel("Label5", "模值", 60, 160, 120);
+    addLabel("Label6", "角度", 190, 160, 120);
+    addLabel("Label7", "负载", 16, 186, 40);
+    edits_[5] = addEdit("Edit5", 60, 185);
+    edits_[6] = addEdit("Edit6", 190, 185);
+    addLabel("Label8", "源点", 16, 218, 40);
+    edits_[7] = addEdit("Edit7", 60, 217);
+    edits_[8] = addEdit("Edit8", 190, 217);
+    checkBox3_ = addCheckBox("CheckBox3", "对数输入    S参数输入    ", 318, 164, 150);
+    connect(addButton("Button3", "倒换数据", 330, 196, 130), &QPushButton::clicked, this,
+            &Tforg::Button3Click);
+    connect(addButton("Button1", "参数转换", 60, 250, 120), &QPushButton::clicked, this,
+            [this] { Button21Click(true); });
+    connect(addButton("Button2", "确定", 190, 250, 120), &QPushButton::clicked, this,
+            [this] { Button21Click(false); });
+
+    checkBox4_ = addCheckBox("CheckBox4", "重新开始", 16, 298, 120);
+    connect(addButton("BitBtn3", "L", 330, 295, 60), &QPushButton::clicked, this, &Tforg::BitBtn3Click);
+    connect(addButton("BitBtn4", "S", 400, 295, 60), &QPushButton::clicked, this, &Tforg::BitBtn4Click);
+
+    auto* bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    bar->setGeometry(0, WindowHeight - 22, WindowWidth, 22);
+    for (const int width : {150, 250, 50, 50}) {
+        auto* panel = new QLabel(bar);
+        panel->setFixedWidth(width);
+        bar->addWidget(panel);
+    }
+
+    for (int n = 1; n <= 8; ++n)
+        edit(n)->setText(Q(state_.para.ReadParaString(EditKeys[static_cast<std::size_t>(n)])));
+    checkBox1_->setChecked(state_.para.ReadParaString("归一化输入1") != "0");
+    checkBox3_->setChecked(state_.para.ReadParaString("对数输入2") != "0");
+
+    connect(&network_, &NetworkModel::changed, this, &Tforg::networkChanged);
+}
+
+EndsRule Tforg::endsRule() const {
+    return checkBox4_->isChecked() ? EndsRule::Restart : EndsRule::KeepElements;
+}
+
+void Tforg::setEnds(Complex load, Complex source) {
+    applying_ = true;
+    try {
+        network_.setEnds(load, source, endsRule());
+    } catch (...) {
+        applying_ = false;
+        throw;
+    }
+    applying_ = false;
+}
+
+void Tforg::BitBtn1Click() {
+    std::array<Real, 4> values{};
+    for (int n = 1; n <= 4; ++n) {
+        const std::optional<Real> value = CheckedNumber(edit(n)->text());
+        if (!value) {
+            ReportInputError(prompter_);
+            return;
+        }
+        values[static_cast<std::size_t>(n - 1)] = *value;
+    }
+    const auto typed = [&](int n) {
+        return TypedEnd{values[static_cast<std::size_t>(n - 1)], values[static_cast<std::size_t>(n)],
+                        std::string(Trim(U8(edit(n)->text()))), std::string(Trim(U8(edit(n + 1)->text())))};
+    };
+    applying_ = true;
+    bool written = false;
+    try {
+        written = SetTypedEnds(network_, typed(1), typed(3), checkBox1_->isChecked(), endsRule());
+    } catch (...) {
+        applying_ = false;
+        throw;
+    }
+    applying_ = false;
+    close();
+    if (!written)
+        prompter_.showMessage(QStringLiteral("无法保存para.ini"));
+}
+
+void Tforg::Button21Click(bool keepOpen) {
+    const bool decibels = checkBox3_->isChecked();
+    Surface& picture = canvas_.picture();
+    // One end: slot 1's node (the load) or its source, marked in its colour. The label's sign
+    // follows the reactance, so the text always reads as the point's impedance.
+    const auto applyRow = [&](int magnitudeEdit, int markerColour, Real MatchNode::*r, Real MatchNode::*x) {
+        const std::optional<Real> magnitude = CheckedNumber(edit(magnitudeEdit)->text());
+        const std::optional<Real> angle =
+            magnitude ? CheckedNumber(edit(magnitudeEdit + 1)->text()) : std::nullopt;
+        if (!magnitude || !angle) {
+            ReportInputError(prompter_);
+            return false;
+        }
+        const ReflectionEntry end = ReflectionToImpedance(*magnitude, *angle, decibels);
+        const PixelPoint pixel = GammaToPixel(state_.geometry, end.gamma);
+        MatchNode ends = state_.network[1];
+        ends.*r = end.r;
+        ends.*x = end.x;
+        setEnds({ends.nodeR, ends.nodeX}, {ends.sourceR, ends.sourceX});
+        PointReadout(picture, pixel.x, pixel.y, state_, canvas_.readout());
+        MarkNetworkEnd(picture, pixel, markerColour, ImpedanceEntryLabel(end.r, end.x, true, state_.Zo));
+        return true;
+    };
+    const bool loadApplied = applyRow(5, LoadMarkerColour, &MatchNode::nodeR, &MatchNode::nodeX);
+    if (!loadApplied || !applyRow(7, SourceMarkerColour, &MatchNode::sourceR, &MatchNode::sourceX)) {
+        if (loadApplied)
+            canvas_.repaint();
+        return;
+    }
+    canvas_.repaint();
+
+    for (int n = 5; n <= 8; ++n)
+        state_.para.WriteParaString(EditKeys[static_cast<std::size_t>(n)], Trim(U8(edit(n)->text())));
+    state_.para.WriteParaString("归一化输入1", Flag(checkBox1_->isChecked()));
+    state_.para.WriteParaString("对数输入2", Flag(decibels));
+    if (!keepOpen)
+        close();
+}
+
+void Tforg::Button4Click() {
+    bursh();
+}
+
+void Tforg::bursh() {
+    const MatchNode& ends = state_.network[1];
+    const Real scale = checkBox1_->isChecked() ? 1 : state_.Zo;
+    edit(3)->setText(Q(Format("%4.2f", {ends.sourceR * scale})));
+    edit(4)->setText(Q(Format("%4.2f", {ends.sourceX * scale})));
+    edit(1)->setText(Q(Format("%4.2f", {ends.nodeR * scale})));
+    edit(2)->setText(Q(Format("%4.2f", {ends.nodeX * scale})));
+}
+
+void Tforg::Button3Click() {
+    const QString loadMagnitude = edit(5)->text().trimmed();
+    const QString loadAngle = edit(6)->text().trimmed();
+    edit(5)->setText(edit(7)->text().trimmed());
+    edit(6)->setText(edit(8)->text().trimmed());
+    edit(7)->setText(loadMagnitude);
+    edit(8)->setText(loadAngle);
+}
+
+SetupEntries Tforg::entries() const {
+    SetupEntries e;
+    e.normalised = checkBox1_->isChecked();
+    e.loadR = U8(edit(1)->text());
+    e.loadX = U8(edit(2)->text());
+    e.sourceR = U8(edit(3)->text());
+    e.sourceX = U8(edit(4)->text());
+    e.decibels = checkBox3_->isChecked();
+    e.loadMag = U8(edit(5)->text());
+    e.loadAngle = U8(edit(6)->text());
+    e.sourceMag = U8(edit(7)->text());
+    e.sourceAngle = U8(edit(8)->text());
+    return e;
+}
+
+void Tforg::showEntries(const SetupEntries& e) {
+    checkBox1_->setChecked(e.normalised);
+    edit(1)->setText(Q(e.loadR));
+    edit(2)->setText(Q(e.loadX));
+    edit(3)->setText(Q(e.sourceR));
+    edit(4)->setText(Q(e.sourceX));
+    checkBox3_->setChecked(e.decibels);
+    edit(5)->setText(Q(e.loadMag));
+    edit(6)->setText(Q(e.loadAngle));
+    edit(7)->setText(Q(e.sourceMag));
+    edit(8)->setText(Q(e.sourceAngle));
+}
+
+void Tforg::BitBtn3Click() {
+    const std::optional<QString> path =
+        prompter_.openFileName(QStringLiteral("L"), Q(state_.programDir), QString::fromUtf8(FileFilter));
+    if (!path || !QFileInfo::exists(*path))
+        return;
+    const std::optional<SetupEntries> loaded = ReadSparaSetup(U8(*path));
+    if (!loaded) {
+        prompter_.showMessage(QStringLiteral("不是参数文件: ") + *path);
+        return;
+    }
+    showEntries(*loaded);
+}
+
+void Tforg::BitBtn4Click() {
+    const std::optional<QString> path =
+        prompter_.saveFileName(QStringLiteral("S"), Q(state_.programDir), QString::fromUtf8(FileFilter));
+    if (!path || path->isEmpty())
+        return;
+    if (QFileInfo::exists(*path) &&
+        prompter_.ask(QStringLiteral("S para file  Exists")) != Prompter::Answer::Yes)
+        return;
+    if (!WriteSparaSetup(U8(*path), entries()))
+        prompter_.showMessage(QStringLiteral("参数文件没有保存: ") + *path);
+}
+
+void Tforg::networkChanged(NetworkChange change) {
+    // The fields keep what the user typed while this window applies it.
+    if (applying_)
+        return;
+    if (change == NetworkChange::Ends || change == NetworkChange::Loaded || change == NetworkChange::Reset ||
+        change == NetworkChange::Restored || change == NetworkChange::Several)
+        bursh();
+}
+
+} // namespace qv

@@ -1,0 +1,504 @@
+#include "sparams/analysis/sparameter_file.h"
+
+#include "core/numbers/decimal.h"
+#include "core/numbers/engineering.h"
+#include "core/numbers/text_format.h"
+#include "core/settings/settings_store.h"
+#include "sparams/analysis/sparameter_file_words.h"
+
+#include <charconv>
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+namespace qv {
+
+const std::array<const char*, MakerFormatCount> MakerNames = {"Fujitsu", "MITSUBISHI", "motorola", "Agilent",
+                                                              "WJ"};
+
+namespace {
+
+const MakerLayout NineColumns{
+    {"频率MHz", "S11 M", "S11 A", "S21 M", "S21 A", "S12 M", "S12 A", "S22 M", "S22 A"}, {1, 3, 5, 7}};
+
+// "S21 dB" and "MSG MAG" are the maker's own figures; they are neither converted nor sent.
+const MakerLayout ElevenColumns{
+    {"频率", "S11 M", "S11 A", "S21 dB", "S21 M", "S21 A", "S12 M", "S12 A", "S22 M", "S22 A", "MSG MAG"},
+    {1, 4, 6, 8}};
+
+enum class DataFormat { MagnitudeAngle, Decibel, RealImaginary };
+
+constexpr int PortCount = 2;
+
+struct FileOptions {
+    bool optionLineSeen = false;
+    Real mhzPerUnit = 1000; // Touchstone's default unit is GHz
+    DataFormat format = DataFormat::MagnitudeAngle;
+    std::string parameter = "S";
+    std::vector<std::string> reference{"50"};
+    bool order12_21 = false; // "[Two-Port Data Order] 12_21": S12 before S21 in each row
+};
+
+std::string Lower(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
+
+// A word in decimal notation: an optional sign, digits with at most one point, an optional
+// exponent. Read as a double, which holds every digit a measurement file carries and reads
+// several times faster than an extended value.
+bool IsNumber(std::string_view word, Real& value) {
+    const bool plus = !word.empty() && word[0] == '+'; // from_chars takes a "-" but no "+"
+    const std::size_t start = plus ? 1 : 0;
+    const std::size_t first = !plus && !word.empty() && word[0] == '-' ? 1 : start;
+    // A digit or a point must follow the sign: no "inf", "nan" or second sign.
+    if (first >= word.size() || (word[first] != '.' && (word[first] < '0' || word[first] > '9')))
+        return false;
+    double parsed = 0;
+    const auto [end, error] = std::from_chars(word.data() + start, word.data() + word.size(), parsed);
+    if (error != std::errc() || end != word.data() + word.size() || !std::isfinite(parsed))
+        return false;
+    value = parsed;
+    return true;
+}
+
+bool IsNumber(std::string_view word) {
+    Real ignored = 0;
+    return IsNumber(word, ignored);
+}
+
+Real PowerOfTen(int exponent) {
+    Real power = 1;
+    for (int k = 0; k < std::abs(exponent); ++k)
+        power *= 10;
+    return exponent < 0 ? 1 / power : power;
+}
+
+// Up to the given significant digits, in plain decimals; the program's general form, with its
+// exponent, for the rare value too small or large for that.
+std::string ShortText(Real value, int significant) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value),
+                                      std::chars_format::general, significant);
+    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    if (text == "-0")
+        return "0";
+    if (text.find('e') == std::string_view::npos)
+        return std::string(text);
+    Real rounded = value;
+    TryStrToFloat(text, rounded);
+    return FormatGeneral(rounded);
+}
+
+// CR, LF and CRLF all end a line; a last line without an ending counts when it is not empty.
+// Stops after one line more than the limit.
+std::vector<std::string_view> SplitLines(std::string_view text, std::size_t limit) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size() && lines.size() <= limit; ++i) {
+        if (text[i] != '\r' && text[i] != '\n')
+            continue;
+        lines.push_back(text.substr(start, i - start));
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size() && lines.size() <= limit)
+        lines.push_back(text.substr(start));
+    return lines;
+}
+
+std::string_view WithoutComment(std::string_view line) {
+    return line.substr(0, line.find('!'));
+}
+
+void ReadOptionLine(const WordViews& words, FileOptions& options) {
+    options.optionLineSeen = true;
+    std::vector<std::string> items;
+    if (words[0].size() > 1)
+        items.emplace_back(words[0].substr(1)); // "#GHz" written without a blank
+    for (int k = 1; k < words.count; ++k)
+        items.emplace_back(words[k]);
+    for (std::size_t k = 0; k < items.size(); ++k) {
+        const std::string item = Lower(items[k]);
+        if (item == "hz")
+            options.mhzPerUnit = 1e-6L;
+        else if (item == "khz")
+            options.mhzPerUnit = 1e-3L;
+        else if (item == "mhz")
+            options.mhzPerUnit = 1;
+        else if (item == "ghz")
+            options.mhzPerUnit = 1000;
+        else if (item == "db")
+            options.format = DataFormat::Decibel;
+        else if (item == "ri")
+            options.format = DataFormat::RealImaginary;
+        else if (item == "ma")
+            options.format = DataFormat::MagnitudeAngle;
+        else if (item == "s" || item == "y" || item == "z" || item == "h" || item == "g")
+            options.parameter = items[k];
+        else if (item == "r" && k + 1 < items.size())
+            options.reference = {items[++k]};
+    }
+}
+
+// "[Two-Port Data Order] 12_21" as the name "two-port data order" and the argument "12_21".
+struct Keyword {
+    std::string name;
+    std::string_view argument;
+};
+
+std::optional<Keyword> KeywordOf(std::string_view content) {
+    const std::string_view trimmed = Trim(content);
+    if (trimmed.empty() || trimmed.front() != '[')
+        return std::nullopt;
+    const std::size_t close = trimmed.find(']');
+    if (close == std::string_view::npos)
+        return std::nullopt;
+    Keyword keyword;
+    const WordViews nameWords = SplitPrintableWords(trimmed.substr(1, close - 1));
+    for (int k = 0; k < nameWords.count; ++k) {
+        if (k > 0)
+            keyword.name += ' ';
+        keyword.name += Lower(nameWords[k]);
+    }
+    keyword.argument = trimmed.substr(close + 1);
+    return keyword;
+}
+
+// Six significant digits: enough for any maker's magnitude, short enough for a grid cell.
+std::string MagnitudeText(Real value) {
+    return SixSignificantDigits(value);
+}
+
+std::string AngleText(Real degrees) {
+    return ShortText(std::round(degrees * 10000) / 10000, 15);
+}
+
+// A number written with an exponent, a plus sign or other decorations is shown in plain form so
+// that every cell reads, and is sent, as a plain decimal.
+void MakePlainNumber(std::string& cell) {
+    Real value = 0;
+    if (ValidateNumber(cell) == 1 || !IsNumber(cell, value))
+        return;
+    cell = ShortText(value, 15);
+}
+
+class TableParser {
+public:
+    explicit TableParser(const SParameterParseOptions& options)
+        : options_(options), layout_(LayoutOfFormat(options.format)) {}
+
+    SParameterParse parse(std::string_view bytes);
+
+private:
+    bool readHeaderLine(std::string_view line, std::string_view content, const WordViews& words);
+    bool readDataLine(int lineNumber, const WordViews& words, Real frequency);
+    bool convertPair(int lineNumber, SParameterRow& row, int column, bool keepValue,
+                     std::optional<PolarValue>& value);
+    bool isPairColumn(int column) const;
+    void failOnCell(int lineNumber, const SParameterRow& row, int column);
+    void fail(int lineNumber, std::string text) { error_ = Format("第%d行：", {lineNumber}) + text; }
+    void addWarnings();
+
+    const SParameterParseOptions& options_;
+    const MakerLayout& layout_;
+    FileOptions file_;
+    SParameterTable table_;
+    int referenceValuesPending_ = 0;
+    std::optional<std::vector<std::string>> keywordReference_;
+    std::optional<Real> previousFrequency_;
+    bool ended_ = false;
+    std::string error_;
+};
+
+// Returns false when the line ends the table.
+bool TableParser::readHeaderLine(std::string_view line, std::string_view content, const WordViews& words) {
+    table_.headerLines.emplace_back(line);
+    if (referenceValuesPending_ > 0 && words.count > 0 && IsNumber(words[0])) {
+        for (int k = 0; k < words.count && referenceValuesPending_ > 0; ++k, --referenceValuesPending_)
+            keywordReference_->emplace_back(words[k]);
+        return true;
+    }
+    referenceValuesPending_ = 0;
+    if (words.count > 0 && words[0].front() == '#') {
+        if (!file_.optionLineSeen) // a second option line is ignored
+            ReadOptionLine(words, file_);
+        return true;
+    }
+    const std::optional<Keyword> keyword = KeywordOf(content);
+    if (!keyword)
+        return true;
+    if (keyword->name == "noise data" || keyword->name == "end")
+        return false;
+    if (keyword->name == "two-port data order") {
+        file_.order12_21 = Trim(keyword->argument) == "12_21";
+    } else if (keyword->name == "reference") {
+        keywordReference_.emplace();
+        const WordViews values = SplitPrintableWords(keyword->argument);
+        for (int k = 0; k < values.count && k < PortCount; ++k)
+            keywordReference_->emplace_back(values[k]);
+        referenceValuesPending_ = PortCount - static_cast<int>(keywordReference_->size());
+    }
+    return true;
+}
+
+bool TableParser::isPairColumn(int column) const {
+    for (int magnitude : layout_.magnitudeColumns)
+        if (column == magnitude || column == magnitude + 1)
+            return true;
+    return false;
+}
+
+void TableParser::failOnCell(int lineNumber, const SParameterRow& row, int column) {
+    const std::string& cell = row.cells[static_cast<std::size_t>(column)];
+    if (cell.empty())
+        fail(lineNumber, "缺少" + layout_.captions[static_cast<std::size_t>(column)] + "的数值");
+    else
+        fail(lineNumber, "'" + cell + "' is not a valid floating point value");
+}
+
+// One magnitude/angle pair: dB magnitudes and real/imaginary pairs converted, every other
+// number shown in plain form. The numeric value is kept for S11 and S22, which are plotted.
+bool TableParser::convertPair(int lineNumber, SParameterRow& row, int column, bool keepValue,
+                              std::optional<PolarValue>& value) {
+    std::string& magnitudeCell = row.cells[static_cast<std::size_t>(column)];
+    std::string& angleCell = row.cells[static_cast<std::size_t>(column + 1)];
+    const bool convertsFirst = file_.format != DataFormat::MagnitudeAngle;
+    const bool convertsSecond = file_.format == DataFormat::RealImaginary;
+    Real first = 0;
+    Real second = 0;
+    const bool firstIsNumber = (convertsFirst || keepValue) && IsNumber(magnitudeCell, first);
+    const bool secondIsNumber = (convertsSecond || keepValue) && IsNumber(angleCell, second);
+    if (convertsFirst && !firstIsNumber) {
+        failOnCell(lineNumber, row, column);
+        return false;
+    }
+    if (convertsSecond && !secondIsNumber) {
+        failOnCell(lineNumber, row, column + 1);
+        return false;
+    }
+    PolarValue polar{first, second};
+    if (file_.format == DataFormat::Decibel)
+        // The value was read as a double; its power of ten in double keeps every digit it has.
+        // exp2 rather than exp: glibc's exp takes a slow path on a good share of these values.
+        polar.magnitude =
+            std::exp2(static_cast<double>(first) * (std::numbers::log2e * std::numbers::ln10 / 20));
+    else if (file_.format == DataFormat::RealImaginary)
+        polar = {std::hypot(first, second), std::atan2(second, first) * 180 / std::numbers::pi_v<Real>};
+    if (!std::isfinite(polar.magnitude)) {
+        fail(lineNumber, "'" + magnitudeCell + "' 超出数值范围");
+        return false;
+    }
+    if (convertsFirst)
+        magnitudeCell = MagnitudeText(polar.magnitude);
+    else
+        MakePlainNumber(magnitudeCell);
+    if (convertsSecond)
+        angleCell = AngleText(polar.angleDegrees);
+    else
+        MakePlainNumber(angleCell);
+    if (keepValue && firstIsNumber && secondIsNumber)
+        value = polar;
+    return true;
+}
+
+bool TableParser::readDataLine(int lineNumber, const WordViews& words, Real frequency) {
+    const std::size_t columns = layout_.captions.size();
+    SParameterRow row;
+    row.cells.resize(columns);
+    for (std::size_t k = 0; k < columns && k < static_cast<std::size_t>(words.count); ++k)
+        row.cells[k] = words[static_cast<int>(k)];
+    if (file_.order12_21) {
+        const auto s21 = static_cast<std::size_t>(layout_.magnitudeColumns[1]);
+        const auto s12 = static_cast<std::size_t>(layout_.magnitudeColumns[2]);
+        std::swap(row.cells[s21], row.cells[s12]);
+        std::swap(row.cells[s21 + 1], row.cells[s12 + 1]);
+    }
+
+    if (file_.optionLineSeen) {
+        const Real mhz = frequency * file_.mhzPerUnit;
+        if (!std::isfinite(mhz)) {
+            fail(lineNumber, "'" + row.cells[0] + "' 超出数值范围");
+            return false;
+        }
+        row.cells[0] = ShortText(mhz, 15);
+    }
+
+    std::array<std::optional<PolarValue>, 4> pairs;
+    // A one-port row holds S11 alone.
+    const std::size_t pairCount = options_.onePort ? 1 : pairs.size();
+    for (std::size_t k = 0; k < pairCount; ++k)
+        if (!convertPair(lineNumber, row, layout_.magnitudeColumns[k], k == 0 || k == 3, pairs[k]))
+            return false;
+    for (std::size_t k = 1; k < columns; ++k)
+        if (!isPairColumn(static_cast<int>(k)))
+            MakePlainNumber(row.cells[k]);
+    row.s11 = pairs[0];
+    row.s22 = pairs[3];
+    if (options_.requirePlotValues) {
+        for (int pair : {0, 3}) {
+            const int column = layout_.magnitudeColumns[static_cast<std::size_t>(pair)];
+            if (pairs[static_cast<std::size_t>(pair)])
+                continue;
+            failOnCell(lineNumber, row,
+                       IsNumber(row.cells[static_cast<std::size_t>(column)]) ? column + 1 : column);
+            return false;
+        }
+    }
+    table_.rows.push_back(std::move(row));
+    return true;
+}
+
+void TableParser::addWarnings() {
+    if (table_.rows.empty())
+        table_.warnings.push_back("注意：文件中没有数据行");
+    if (!file_.optionLineSeen)
+        return;
+    if (Lower(file_.parameter) != "s")
+        table_.warnings.push_back("注意：文件中是" + file_.parameter + "参数，表中按S参数显示");
+    const std::vector<std::string>& reference = keywordReference_ ? *keywordReference_ : file_.reference;
+    bool differs = false;
+    std::string named;
+    for (const std::string& word : reference) {
+        Real ohms = 0;
+        differs = differs || !IsNumber(word, ohms) || ohms != options_.Zo;
+        if (!named.empty())
+            named += ' ';
+        named += word;
+    }
+    if (differs)
+        table_.warnings.push_back("注意：文件的参考阻抗为" + named +
+                                  "欧，不是Zo=" + FormatGeneral(options_.Zo) + "欧；数值没有换算到Zo");
+}
+
+SParameterParse TableParser::parse(std::string_view bytes) {
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        bytes.remove_prefix(3);
+    const std::vector<std::string_view> lines = SplitLines(bytes, MaxSParameterFileLines);
+    if (lines.size() > MaxSParameterFileLines)
+        return {std::nullopt,
+                Format("文件超过%d行，不是S参数文件", {static_cast<int>(MaxSParameterFileLines)})};
+    table_.rows.reserve(lines.size());
+    int lineNumber = 0;
+    for (std::string_view line : lines) {
+        ++lineNumber;
+        const std::string_view content = WithoutComment(line);
+        const WordViews words = SplitPrintableWords(content);
+        Real frequency = 0;
+        const bool startsWithNumber = words.count > 0 && IsNumber(words[0], frequency);
+        if (table_.rows.empty()) {
+            if (!startsWithNumber || referenceValuesPending_ > 0) {
+                if (!readHeaderLine(line, content, words))
+                    break;
+                continue;
+            }
+        } else {
+            if (words.count == 0)
+                continue;
+            const bool noiseBlock =
+                words.count == 5 || (previousFrequency_ && frequency <= *previousFrequency_);
+            if (!startsWithNumber || noiseBlock)
+                break;
+        }
+        if (!readDataLine(lineNumber, words, frequency))
+            return {std::nullopt, error_};
+        previousFrequency_ = frequency;
+    }
+    addWarnings();
+    return {std::move(table_), {}};
+}
+
+bool IsValidUtf8(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        int follow = 0;
+        if (lead < 0x80)
+            follow = 0;
+        else if (lead >= 0xC2 && lead <= 0xDF)
+            follow = 1;
+        else if (lead >= 0xE0 && lead <= 0xEF)
+            follow = 2;
+        else if (lead >= 0xF0 && lead <= 0xF4)
+            follow = 3;
+        else
+            return false;
+        if (i + static_cast<std::size_t>(follow) >= text.size())
+            return false;
+        for (int k = 1; k <= follow; ++k)
+            if ((static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0xC0) != 0x80)
+                return false;
+        i += static_cast<std::size_t>(follow) + 1;
+    }
+    return true;
+}
+
+} // namespace
+
+const MakerLayout& LayoutOfFormat(int format) {
+    return format == AgilentFormat ? ElevenColumns : NineColumns;
+}
+
+std::string SixSignificantDigits(Real value) {
+    constexpr int Digits = 6;
+    const double magnitude = std::fabs(static_cast<double>(value));
+    // The plain range of the general form: 1e-4 <= |v| < 1e6. Anything else, and zero, takes
+    // the general path.
+    if (!(magnitude >= 1e-4 && magnitude < 1e6))
+        return ShortText(value, Digits);
+    // The decade by comparison: the library's log10 is slow beside everything else here.
+    int exponent = -4;
+    for (double decade = 1e-3; exponent < Digits - 1 && magnitude >= decade; decade *= 10)
+        ++exponent;
+    std::int64_t digits = 0;
+    int decimals = 0;
+    // The exact double scaled in extended precision: a wrong rounding of the sixth digit would
+    // need the scaled value within 1e-19 of a tie.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        decimals = Digits - 1 - exponent;
+        digits = std::llround(static_cast<Real>(magnitude) * PowerOfTen(decimals));
+        if (digits >= 1000000)
+            ++exponent;
+        else if (digits < 100000)
+            --exponent;
+        else
+            break;
+    }
+    if (exponent < -4 || exponent >= Digits || digits < 100000 || digits >= 1000000)
+        return ShortText(value, Digits);
+    std::string text = std::to_string(digits);
+    if (decimals > 0) {
+        if (static_cast<int>(text.size()) <= decimals)
+            text.insert(0, static_cast<std::size_t>(decimals + 1) - text.size(), '0');
+        text.insert(text.size() - static_cast<std::size_t>(decimals), 1, '.');
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    if (std::signbit(static_cast<double>(value)))
+        text.insert(0, 1, '-');
+    return text;
+}
+
+SParameterParse ParseSParameterFile(std::string_view bytes, const SParameterParseOptions& options) {
+    return TableParser(options).parse(bytes);
+}
+
+std::string DisplayTextOfBytes(std::string_view bytes) {
+    if (IsValidUtf8(bytes))
+        return std::string(bytes);
+    bool ok = false;
+    std::string text = GbkToUtf8(bytes, &ok);
+    if (ok)
+        return text;
+    text.clear();
+    for (char c : bytes)
+        text += static_cast<unsigned char>(c) < 0x80 ? c : '?';
+    return text;
+}
+
+} // namespace qv

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "core/numbers/real.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Two-port S-parameter text files (".s2p", ".txt") read whole into header lines and table rows.
+//
+// A line is cut at "!" (a comment), then split into words. A line whose first word is a number
+// (exponent forms included) is a data line; the others are header lines. Header lines before the
+// first data line are kept as written. After the data has begun, blank and comment lines are
+// skipped, and the table ends at the first other line, at a "[Noise Data]" or "[End]" keyword,
+// and at the noise-parameter block (a frequency not above the previous one, or a row of five
+// numbers). The option line ("# GHz S MA R 50") gives the frequency unit and the data format;
+// frequencies are shown in MHz, dB and real/imaginary pairs as linear magnitude and angle.
+namespace qv {
+
+// Limits that keep a hostile file from exhausting memory; real files stay far below them (the
+// largest instrument sweeps have about 100,000 frequencies).
+inline constexpr std::size_t MaxSParameterFileBytes = 8u << 20;
+inline constexpr std::size_t MaxSParameterFileLines = 300000;
+
+// The makers' column layouts of the table window's maker list, numbered from 1.
+inline constexpr int MakerFormatCount = 5;
+inline constexpr int AgilentFormat = 4;
+
+struct MakerLayout {
+    std::vector<std::string> captions;   // the grid's fixed header row; its size is the column count
+    std::array<int, 4> magnitudeColumns; // S11, S21, S12, S22; each angle follows its magnitude
+};
+
+// The layout of a maker format; any number outside 1..5 gives format 1.
+const MakerLayout& LayoutOfFormat(int format);
+
+// The maker names of the table window's list, in format order.
+extern const std::array<const char*, MakerFormatCount> MakerNames;
+
+struct PolarValue {
+    Real magnitude = 0; // linear
+    Real angleDegrees = 0;
+};
+
+struct SParameterRow {
+    std::vector<std::string> cells; // one per column of the layout; missing words are empty
+    std::optional<PolarValue> s11;  // set when both cells are numbers
+    std::optional<PolarValue> s22;
+};
+
+struct SParameterTable {
+    std::vector<std::string> headerLines; // the file's bytes of each line, without its line end
+    std::vector<std::string> warnings;    // UTF-8 lines for the header view, after the header lines
+    std::vector<SParameterRow> rows;
+};
+
+struct SParameterParse {
+    std::optional<SParameterTable> table;
+    std::string error; // UTF-8 message when there is no table
+};
+
+struct SParameterParseOptions {
+    int format = 1;
+    Real Zo = 50;                   // a file referenced to another impedance gets a warning line
+    bool requirePlotValues = false; // a row without numeric S11 and S22 is then an error
+    bool onePort = false;           // an ".s1p": each row is a frequency and S11 only
+};
+
+// Total: any bytes give either a table or a message that names the failing line. A file of more
+// than MaxSParameterFileLines lines is refused.
+SParameterParse ParseSParameterFile(std::string_view bytes, const SParameterParseOptions& options);
+
+// Text for display: the bytes as UTF-8 when they are valid UTF-8, else as GBK, else with every
+// byte above 127 replaced by "?".
+std::string DisplayTextOfBytes(std::string_view bytes);
+
+// A value with six significant digits in the general form ("0.501187", "12.5", "1E-5"), the
+// way converted magnitudes are shown; exact to the sixth digit.
+std::string SixSignificantDigits(Real value);
+
+} // namespace qv

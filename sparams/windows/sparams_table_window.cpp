@@ -1,0 +1,178 @@
+#include "sparams/windows/sparams_table_window.h"
+
+#include "chart/drawing/overlays.h"
+#include "chart/windows/entry_canvas.h"
+#include "core/settings/atomic_file.h"
+#include "sparams/analysis/sparameter_file_row.h"
+#include "sparams/drawing/sparameter_file_plot.h"
+#include "sparams/windows/sparameter_file_dialog.h"
+#include "sparams/windows/sparams_table_model.h"
+#include "ui/message_hub.h"
+#include "ui/prompter.h"
+#include "ui/qt_text.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace qv {
+
+namespace {
+constexpr int LabelIntervals = 15;
+} // namespace
+
+TFspopt::TFspopt(ProgramState& state, ChartCanvas& canvas, MessageHub& hub, Prompter& prompter,
+                 QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), canvas_(canvas), hub_(hub),
+      prompter_(prompter) {
+    setObjectName(QStringLiteral("TFspopt"));
+    setWindowTitle(QStringLiteral("S参数表"));
+    resize(980, 600);
+
+    auto* panel1 = new QWidget(this);
+    panel1->setObjectName(QStringLiteral("Panel1"));
+    auto* tools = new QHBoxLayout(panel1);
+    comboBox1_ = new QComboBox(panel1);
+    comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
+    for (const char* maker : MakerNames)
+        comboBox1_->addItem(Q(maker));
+    comboBox2_ = new QComboBox(panel1);
+    comboBox2_->setObjectName(QStringLiteral("ComboBox2"));
+    for (int k = 1; k <= LabelIntervals; ++k)
+        comboBox2_->addItem(QStringLiteral("显示间隔%1").arg(k));
+    checkBox1_ = new QCheckBox(QStringLiteral("图上显示"), panel1);
+    checkBox1_->setObjectName(QStringLiteral("CheckBox1"));
+    auto* bitBtn1 = new QPushButton(QStringLiteral("打开文件"), panel1);
+    bitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    tools->addWidget(comboBox1_);
+    tools->addWidget(comboBox2_);
+    tools->addWidget(checkBox1_);
+    tools->addStretch();
+    tools->addWidget(bitBtn1);
+
+    memo1_ = new QPlainTextEdit(this);
+    memo1_->setObjectName(QStringLiteral("Memo1"));
+    memo1_->setReadOnly(true);
+    memo1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo1_->setFixedHeight(150);
+
+    model_ = new SParamsTableModel(this);
+    stringGrid1_ = new QTableView(this);
+    stringGrid1_->setObjectName(QStringLiteral("StringGrid1"));
+    stringGrid1_->setModel(model_);
+    QFont gridFont = stringGrid1_->font();
+    gridFont.setPointSize(12);
+    stringGrid1_->setFont(gridFont);
+    stringGrid1_->verticalHeader()->hide();
+    stringGrid1_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    stringGrid1_->verticalHeader()->setDefaultSectionSize(QFontMetrics(gridFont).height() + 6);
+    stringGrid1_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    stringGrid1_->horizontalHeader()->setHighlightSections(false);
+    stringGrid1_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    stringGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    stringGrid1_->viewport()->installEventFilter(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(panel1);
+    layout->addWidget(memo1_);
+    layout->addWidget(stringGrid1_, 1);
+
+    connect(bitBtn1, &QPushButton::clicked, this, &TFspopt::BitBtn1Click);
+    connect(comboBox1_, &QComboBox::currentIndexChanged, this, &TFspopt::ComboBox1Change);
+    ComboBox1Change();
+}
+
+void TFspopt::ComboBox1Change() {
+    model_->setFormat(comboBox1_->currentIndex() + 1);
+    sizeColumns();
+}
+
+void TFspopt::sizeColumns() {
+    const int columns = model_->columnCount();
+    const int width = std::max(20, stringGrid1_->viewport()->width() / std::max(1, columns) - 2);
+    // A column never narrows below its widest visible text: a cut number would be misread.
+    for (int c = 0; c < columns; ++c) {
+        stringGrid1_->resizeColumnToContents(c);
+        stringGrid1_->setColumnWidth(c, std::max(width, stringGrid1_->columnWidth(c)));
+    }
+}
+
+void TFspopt::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    sizeColumns();
+}
+
+void TFspopt::BitBtn1Click() {
+    const std::optional<ChosenSParameterFile> chosen = ChooseSParameterFile(prompter_, lastDirectory_);
+    if (!chosen)
+        return;
+    lastDirectory_ = QFileInfo(chosen->path).absolutePath();
+    LoadSParamTable(chosen->bytes);
+}
+
+bool TFspopt::LoadSParamTable(std::string_view bytes) {
+    const int format = comboBox1_->currentIndex() + 1;
+    SParameterParse parsed = ParseSParameterFile(bytes, {format, state_.Zo, checkBox1_->isChecked()});
+    if (!parsed.table) {
+        prompter_.showMessage(Q(parsed.error));
+        return false;
+    }
+    SParameterTable& table = *parsed.table;
+    QStringList header;
+    for (const std::string& line : table.headerLines)
+        header << Q(DisplayTextOfBytes(line));
+    for (const std::string& warning : table.warnings)
+        header << Q(warning);
+    memo1_->setPlainText(header.join(QLatin1Char('\n')));
+    if (checkBox1_->isChecked())
+        plot(table);
+    model_->setRows(format, std::move(table.rows));
+    sizeColumns();
+    return true;
+}
+
+void TFspopt::plot(const SParameterTable& table) {
+    Surface& picture = canvas_.picture();
+    DrawSParameterLegends(picture);
+    const int interval = comboBox2_->currentIndex() + 1;
+    for (std::size_t i = 0; i < table.rows.size(); ++i) {
+        const SParameterRow& row = table.rows[i];
+        const PlottedRow plotted =
+            PlotSParamRow(picture, state_.geometry, RowLabel(row, i, interval), *row.s11, *row.s22, false);
+        for (const std::optional<PixelPoint>& point : {plotted.s11, plotted.s22})
+            if (point)
+                PointReadout(picture, point->x, point->y, state_, canvas_.readout());
+    }
+    canvas_.repaint();
+}
+
+void TFspopt::SendRowToCalculator(int row) {
+    if (row < 0 || row >= model_->rowCount())
+        return;
+    const std::string block =
+        TableRowMessage(model_->rows()[static_cast<std::size_t>(row)], model_->format());
+    emit hub_.sparameterRow(QByteArray(block.data(), static_cast<qsizetype>(block.size())));
+}
+
+bool TFspopt::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == stringGrid1_->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton) {
+            const QModelIndex index = stringGrid1_->indexAt(mouse->position().toPoint());
+            if (index.isValid())
+                SendRowToCalculator(index.row());
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace qv

@@ -1,0 +1,368 @@
+#include "sparams/windows/two_port_window.h"
+
+#include "core/numbers/decimal.h"
+#include "core/numbers/engineering.h"
+#include "core/numbers/errors.h"
+#include "core/numbers/sentinels.h"
+#include "core/numbers/text_format.h"
+#include "core/settings/program_state.h"
+#include "core/settings/spara_file.h"
+#include "sparams/analysis/two_port.h"
+#include "sparams/analysis/two_port_records.h"
+#include "ui/message_hub.h"
+#include "ui/prompter.h"
+#include "ui/qt_text.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <cmath>
+
+namespace qv {
+
+namespace {
+
+constexpr int WindowWidth = 640;
+constexpr int WindowHeight = 580;
+constexpr int WindowGrey = 0xF0F0F0;
+
+const char* const FileFilter = "Txt files (*.txt);;S files (*.s2p)";
+const char* const PolarKey = "S参数输入方式";
+
+// The S fields in the order S11, S22, S12, S21 (first, second field each), with their para.ini
+// keys; the Spara file keys follow the same order.
+constexpr std::array<int, SparaSFieldCount> SFieldEdits = {9, 10, 11, 12, 15, 16, 17, 18};
+constexpr std::array<const char*, SparaSFieldCount> SParaKeys = {"S11R", "S11J", "S22R", "S22J",
+                                                                 "S12R", "S12J", "S21R", "S21J"};
+
+// Fields 1..8 of a received row (S11, S21, S12, S22) go into these edits.
+constexpr std::array<int, 8> RowFieldEdits = {9, 10, 17, 18, 15, 16, 11, 12};
+
+bool IsRejected(Real value) {
+    return value == RejectedEngineeringValue || !std::isfinite(value);
+}
+
+} // namespace
+
+Tffscalc::Tffscalc(ProgramState& state, MessageHub& hub, Prompter& prompter, QWidget* parent)
+    : FixedDialog("Tffscalc", "计算", WindowWidth, WindowHeight, WindowGrey, parent), state_(state),
+      hub_(hub), prompter_(prompter) {
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    buildComplexGroup();
+    buildTwoPortGroup();
+
+    for (std::size_t i = 0; i < SFieldEdits.size(); ++i)
+        edit(SFieldEdits[i])->setText(Q(state_.para.ReadParaString(SParaKeys[i])));
+    polar_->setChecked(state_.para.ReadParaString(PolarKey) == "1");
+
+    connect(&hub_, &MessageHub::sparameterRow, this, &Tffscalc::WmCopyData, Qt::DirectConnection);
+}
+
+QLineEdit* Tffscalc::addNumberedEdit(int number, int x, int y, int width, QWidget* into, const char* hint) {
+    QLineEdit* e = addEdit(QStringLiteral("Edit%1").arg(number).toUtf8().constData(), x, y, width, into);
+    if (hint)
+        e->setToolTip(QString::fromUtf8(hint));
+    edits_[static_cast<std::size_t>(number)] = e;
+    return e;
+}
+
+void Tffscalc::buildComplexGroup() {
+    auto* group = new QGroupBox(QStringLiteral("复数计算"), this);
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    group->setGeometry(8, 8, WindowWidth - 16, 176);
+
+    addLabel("Label1", "输入实部", 40, 20, 110, group);
+    addLabel("Label2", "输入虚部", 156, 20, 110, group);
+    addLabel("Label3", "X1", 10, 44, 26, group);
+    addNumberedEdit(1, 40, 44, 110, group);
+    addNumberedEdit(2, 156, 44, 110, group);
+    addLabel("Label4", "X2", 10, 74, 26, group);
+    addNumberedEdit(3, 40, 74, 110, group);
+    addNumberedEdit(4, 156, 74, 110, group);
+    addLabel("Label5", "Fo", 10, 110, 26, group);
+    addNumberedEdit(7, 40, 110, 110, group);
+    addLabel("Label6", "X", 156, 110, 16, group);
+    addNumberedEdit(8, 172, 110, 94, group);
+    connect(addButton("BitBtn2", "C", 272, 108, 36, group), &QPushButton::clicked, this,
+            &Tffscalc::BitBtn2Click);
+
+    const std::array<const char*, 6> operations = {"X1+X2", "X1-X2",  "X1*X2",
+                                                   "X1/X2", "X1//X2", "Zo/(1+T)/(1-T)"};
+    for (std::size_t i = 0; i < operations.size(); ++i) {
+        auto* radio = new QRadioButton(QString::fromUtf8(operations[i]), group);
+        radio->setObjectName(QStringLiteral("RadioButton%1").arg(i + 1));
+        const int column = i < 3 ? 0 : 1;
+        const int row = static_cast<int>(i % 3);
+        radio->setGeometry(324 + column * 90, 20 + row * 24, i == 5 ? 120 : 86, 22);
+        operations_[i] = radio;
+    }
+    operations_[0]->setChecked(true);
+    operations_[5]->setToolTip(QStringLiteral("Zn=Zo/(1+Tr)/(1-Tr)"));
+
+    connect(addButton("fimacalc", "计算", 540, 18, 72, group), &QPushButton::clicked, this,
+            &Tffscalc::fimacalcClick);
+    connect(addButton("BitBtn1", "中间值", 540, 54, 72, group), &QPushButton::clicked, this,
+            &Tffscalc::BitBtn1Click);
+
+    auto* result = new QGroupBox(QStringLiteral("计算结果"), group);
+    result->setObjectName(QStringLiteral("GroupBox3"));
+    result->setGeometry(320, 96, 292, 54);
+    addNumberedEdit(5, 8, 22, 134, result);
+    addNumberedEdit(6, 150, 22, 134, result);
+}
+
+void Tffscalc::buildTwoPortGroup() {
+    twoPortGroup_ = new QGroupBox(QStringLiteral("S参数转换为Z参数"), this);
+    twoPortGroup_->setObjectName(QStringLiteral("GroupBox2"));
+    twoPortGroup_->setGeometry(8, 192, WindowWidth - 16, WindowHeight - 200);
+    QGroupBox* g = twoPortGroup_;
+
+    addLabel("Label7", "实部/模值", 40, 20, 94, g);
+    addLabel("Label8", "虚部/角度", 140, 20, 94, g);
+    const std::array<std::pair<const char*, const char*>, 4> sRows = {
+        {{"Label9", "S11"}, {"Label10", "S22"}, {"Label11", "S12"}, {"Label12", "S21"}}};
+    for (std::size_t i = 0; i < sRows.size(); ++i) {
+        const int y = 44 + static_cast<int>(i) * 28;
+        addLabel(sRows[i].first, sRows[i].second, 10, y, 30, g);
+        addNumberedEdit(SFieldEdits[2 * i], 40, y, 94, g);
+        addNumberedEdit(SFieldEdits[2 * i + 1], 140, y, 94, g);
+    }
+    polar_ = addCheckBox("CheckBox1", "极坐标输入", 10, 160, 110, g);
+    decibels_ = addCheckBox("CheckBox2", "对数输入", 124, 160, 110, g);
+    frequency_ = addLabel("Label19", "", 10, 186, 224, g);
+
+    connect(addButton("BitBtn3", "S=>Z", 10, 214, 70, g), &QPushButton::clicked, this,
+            &Tffscalc::BitBtn3Click);
+    // "Z=>S" has never had an action of its own.
+    addButton("BitBtn4", "Z=>S", 86, 214, 70, g);
+    connect(addButton("BitBtn5", "文件输入", 162, 214, 72, g), &QPushButton::clicked, this,
+            &Tffscalc::BitBtn5Click);
+    connect(addButton("Button1", "L", 10, 248, 36, g), &QPushButton::clicked, this, &Tffscalc::Button1Click);
+    connect(addButton("Button2", "S", 52, 248, 36, g), &QPushButton::clicked, this, &Tffscalc::Button2Click);
+
+    struct ImpedanceRow {
+        const char* label;
+        const char* caption;
+        int re, im;
+    };
+    const std::array<ImpedanceRow, 6> rows = {{{"Label13", "Z11", 13, 14},
+                                               {"Label14", "Z22", 19, 20},
+                                               {"Label15", "Z12", 21, 22},
+                                               {"Label16", "Z21", 23, 24},
+                                               {"Label17", "Zin", 25, 26},
+                                               {"Label18", "Zout", 27, 28}}};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const int y = 20 + static_cast<int>(i) * 28;
+        addLabel(rows[i].label, rows[i].caption, 252, y, 36, g);
+        addNumberedEdit(rows[i].re, 290, y, 152, g);
+        addNumberedEdit(rows[i].im, 448, y, 152, g);
+    }
+
+    addLabel("Label20", "⊿:", 252, 196, 36, g);
+    addNumberedEdit(29, 290, 196, 100, g, "|d|=|s11*s22-s12*s21|  当d<1  k>1 是稳定的");
+    addLabel("Label21", "k:", 400, 196, 44, g);
+    addNumberedEdit(30, 448, 196, 152, g, "Rollett(K) 系数 当他大于1是稳定的");
+    addLabel("Label22", "最大增益：", 252, 224, 76, g);
+    addNumberedEdit(31, 330, 224, 112, g);
+    addLabel("Label23", "u:", 448, 224, 20, g);
+    addNumberedEdit(36, 470, 224, 130, g, "稳定程度");
+    addNumberedEdit(32, 290, 252, 74, g, "源匹配增益db");
+    addNumberedEdit(33, 368, 252, 74, g, "正向传输增益db");
+    addNumberedEdit(34, 448, 252, 74, g, "负载匹配增益db");
+    addNumberedEdit(35, 526, 252, 74, g, "最大匹配增益");
+
+    maximumGainCaption_ = addLabel("Label26", "MAG:", 252, 280, 36, g);
+    addNumberedEdit(43, 290, 280, 152, g,
+                    "K>1 且 ⊿<1 时为最大可用增益 MAG(db)，否则为最大稳定增益 MSG=|S21|/|S12|(db)");
+    addLabel("Label27", "u':", 448, 280, 20, g);
+    addNumberedEdit(44, 470, 280, 130, g, "源端稳定程度 u'=(1-|S22|²)/(|S11-d*S22'|+|S12*S21|)");
+
+    addLabel("Label24", "输出稳定圆", 252, 312, 76, g);
+    addNumberedEdit(37, 330, 312, 88, g, "输出稳定圆心");
+    addNumberedEdit(38, 422, 312, 88, g, "输出稳定圆心角度");
+    addNumberedEdit(39, 514, 312, 86, g);
+    addLabel("Label25", "输入稳定圆", 252, 340, 76, g);
+    addNumberedEdit(40, 330, 340, 88, g);
+    addNumberedEdit(41, 422, 340, 88, g);
+    addNumberedEdit(42, 514, 340, 86, g);
+}
+
+void Tffscalc::showEvent(QShowEvent* event) {
+    CentreOnScreen(*this);
+    FixedDialog::showEvent(event);
+}
+
+void Tffscalc::setText(int number, const std::string& text) {
+    edit(number)->setText(Q(text));
+    edit(number)->setCursorPosition(0);
+}
+
+void Tffscalc::fimacalcClick() {
+    std::array<Real, 4> values{};
+    for (int i = 0; i < 4; ++i) {
+        const std::optional<Real> value = CheckedNumber(edit(i + 1)->text());
+        if (!value) {
+            ReportInputError(prompter_);
+            return;
+        }
+        values[static_cast<std::size_t>(i)] = *value;
+    }
+    ComplexOperation operation = ComplexOperation::Add;
+    const std::array<ComplexOperation, 6> byButton = {
+        ComplexOperation::Add,    ComplexOperation::Subtract, ComplexOperation::Multiply,
+        ComplexOperation::Divide, ComplexOperation::Parallel, ComplexOperation::ReflectionToImpedance};
+    for (std::size_t i = 0; i < operations_.size(); ++i)
+        if (operations_[i]->isChecked())
+            operation = byButton[i];
+    const Complex result = CalculateComplex(operation, {values[0], values[1]}, {values[2], values[3]});
+    setText(5, FormatGeneral(result.re));
+    setText(6, FormatGeneral(result.im));
+}
+
+void Tffscalc::BitBtn1Click() {
+    edit(1)->setText(edit(5)->text());
+    edit(2)->setText(edit(6)->text());
+}
+
+void Tffscalc::BitBtn2Click() {
+    const Real frequency = ParseEngineering(Trim(U8(edit(7)->text())));
+    const Real value = ParseEngineering(Trim(U8(edit(8)->text())));
+    if (IsRejected(frequency) || IsRejected(value)) {
+        ReportInputError(prompter_);
+        return;
+    }
+    setText(4, FormatGeneral(ElementReactance(frequency, value)));
+    setText(3, "0");
+}
+
+void Tffscalc::BitBtn3Click() {
+    std::array<Real, SparaSFieldCount> values{};
+    for (std::size_t i = 0; i < SFieldEdits.size(); ++i) {
+        const std::optional<Real> value = CheckedNumber(edit(SFieldEdits[i])->text());
+        if (!value) {
+            ReportInputError(prompter_);
+            return;
+        }
+        values[i] = *value;
+    }
+    for (std::size_t i = 0; i < SFieldEdits.size(); ++i)
+        state_.para.WriteParaString(SParaKeys[i], Trim(U8(edit(SFieldEdits[i])->text())));
+    state_.para.WriteParaString(PolarKey, polar_->isChecked() ? "1" : "0");
+
+    const bool polar = polar_->isChecked();
+    const bool decibels = decibels_->isChecked();
+    const auto read = [&](std::size_t pair) {
+        return ReadSParameter(values[2 * pair], values[2 * pair + 1], polar, decibels);
+    };
+    const TwoPort twoPort{read(0), read(1), read(2), read(3)};
+    const TwoPortAnalysis a = AnalyseTwoPort(twoPort, state_.Zo);
+
+    const auto pair = [&](int re, int im, Complex z) {
+        setText(re, Format("%4.2f", {z.re}));
+        setText(im, Format("%4.2f", {z.im}));
+    };
+    const auto value = [&](int number, Real v) { setText(number, Format("%f", {v})); };
+    const auto circle = [&](int first, const StabilityCircle& c) {
+        value(first, c.centre.magnitude);
+        setText(first + 1, Format("∠%f", {c.centre.angleDegrees}));
+        value(first + 2, c.radius);
+    };
+    if (a.z) {
+        pair(13, 14, a.z->z11);
+        pair(19, 20, a.z->z22);
+        pair(21, 22, a.z->z12);
+        pair(23, 24, a.z->z21);
+    }
+    if (a.ports) {
+        pair(25, 26, a.ports->input);
+        pair(27, 28, a.ports->output);
+    }
+    if (a.stability) {
+        value(29, a.stability->deltaMagnitude);
+        value(30, a.stability->k);
+        value(31, a.stability->unilateralGain);
+    }
+    if (a.gains) {
+        value(32, a.gains->sourceDb);
+        value(33, a.gains->forwardDb);
+        value(34, a.gains->loadDb);
+        setText(35, Format("%fdb", {a.gains->unilateralDb}));
+    }
+    if (a.mu)
+        value(36, *a.mu);
+    if (a.outputCircle)
+        circle(37, *a.outputCircle);
+    if (a.inputCircle)
+        circle(40, *a.inputCircle);
+    if (a.extras) {
+        maximumGainCaption_->setText(a.extras->gain.available ? QStringLiteral("MAG:")
+                                                              : QStringLiteral("MSG:"));
+        setText(43, Format("%fdb", {a.extras->gain.db}));
+        value(44, a.extras->muPrime);
+    }
+    // Sent once every field is written: the chart may refuse circles it cannot place.
+    if (a.inputCircle) {
+        const std::string record = EncodeStabilityBlock(CircleRecord(*a.inputCircle, *a.outputCircle));
+        emit hub_.stabilityBlock(QByteArray(record.data(), static_cast<qsizetype>(record.size())));
+    }
+    if (a.failure)
+        throw FloatingPointError(*a.failure);
+}
+
+void Tffscalc::BitBtn5Click() {
+    if (fileInput_) {
+        fileInput_->show();
+        fileInput_->raise();
+    }
+}
+
+void Tffscalc::Button1Click() {
+    const std::optional<QString> path =
+        prompter_.openFileName(QStringLiteral("L"), Q(state_.programDir), QString::fromUtf8(FileFilter));
+    twoPortGroup_->setTitle(path.value_or(QString()));
+    if (!path || !QFileInfo::exists(*path))
+        return;
+    const auto fields = ReadSparaSFields(U8(*path));
+    if (!fields) {
+        prompter_.showMessage(QStringLiteral("不是参数文件: ") + *path);
+        return;
+    }
+    for (std::size_t i = 0; i < SFieldEdits.size(); ++i)
+        edit(SFieldEdits[i])->setText(Q((*fields)[i]));
+}
+
+void Tffscalc::Button2Click() {
+    const std::optional<QString> path =
+        prompter_.saveFileName(QStringLiteral("S"), Q(state_.programDir), QString::fromUtf8(FileFilter));
+    if (!path || path->isEmpty())
+        return;
+    if (QFileInfo::exists(*path) &&
+        prompter_.ask(QStringLiteral("S para file  Exists")) == Prompter::Answer::No)
+        return;
+    TwoPortEntries entries;
+    for (std::size_t i = 0; i < SFieldEdits.size(); ++i)
+        entries.sFields[i] = U8(edit(SFieldEdits[i])->text());
+    entries.z11R = U8(edit(13)->text());
+    entries.z11X = U8(edit(14)->text());
+    entries.z22R = U8(edit(19)->text());
+    entries.z22X = U8(edit(20)->text());
+    if (!WriteSparaTwoPort(U8(*path), entries))
+        prompter_.showMessage(QStringLiteral("参数文件没有保存: ") + *path);
+}
+
+void Tffscalc::WmCopyData(const QByteArray& block) {
+    const std::optional<ReceivedRow> row =
+        DecodeReceivedRow(std::string_view(block.constData(), static_cast<std::size_t>(block.size())));
+    if (!row)
+        return;
+    frequency_->setText(QStringLiteral("频率:") + Q(row->frequency));
+    if (!row->fields)
+        return;
+    for (std::size_t i = 0; i < RowFieldEdits.size(); ++i)
+        edit(RowFieldEdits[i])->setText(Q((*row->fields)[i]));
+}
+
+} // namespace qv
