@@ -56,6 +56,7 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
     tools.parameterDisplay = &parameterDisplay;
     tools.sparameterTable = &sparameterTable;
     console.setSParameterTable(&sparameterTable);
+    console.setChartCircleSink([this](const OverlayCircle& circle) { main.addOverlayCircle(circle); });
     twoPortCalculator.setFileInputWindow(&fileInput);
     tools.setSelection = &setSelection;
 

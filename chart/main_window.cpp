@@ -11,6 +11,7 @@
 #include "core/conversions.h"
 #include "core/decimal.h"
 #include "core/engineering.h"
+#include "core/errors.h"
 #include "core/program_state.h"
 #include "core/settings_store.h"
 #include "core/text_format.h"
@@ -551,11 +552,24 @@ void TForm2::PaintBox1MouseDown(Qt::MouseButton button, bool doubleClick, int X,
 }
 
 void TForm2::BitBtn1Click() {
+    stabilityCircles_.reset();
+    overlayCircles_.clear();
+    redrawChartWithOverlays();
+    refreshChartArea();
+}
+
+void TForm2::redrawChartWithOverlays() {
     bitmapSurface_.pen.width = 1;
     if (!bitmapMatchesDrawingArea())
         setGeometryFromDrawingArea();
     redrawFreshChart();
-    refreshChartArea();
+    try {
+        if (stabilityCircles_)
+            DrawStabilityCircles(bitmapSurface_, state_.geometry, *stabilityCircles_);
+        DrawOverlayCircles(bitmapSurface_, state_.geometry, overlayCircles_);
+    } catch (const FloatingPointError&) {
+        // Placed once already when it arrived; a chart too small to place it now leaves it out.
+    }
 }
 
 void TForm2::setColourBox(int colour, int textColour) {
@@ -628,7 +642,7 @@ void TForm2::networkChanged(NetworkRedraw how) {
 // last node against the source.
 void TForm2::redrawNetwork() {
     showNodeCount();
-    BitBtn1Click();
+    redrawChartWithOverlays();
     if (network_ && network_->nodeCount() >= 1)
         network_->drawNetwork(bitmapSurface_);
     refreshChartArea();
@@ -659,6 +673,13 @@ void TForm2::WmCopyData(const QByteArray& block) {
     if (!circles)
         return;
     DrawStabilityCircles(bitmapSurface_, state_.geometry, *circles);
+    stabilityCircles_ = circles;
+    refreshChartArea();
+}
+
+void TForm2::addOverlayCircle(const OverlayCircle& circle) {
+    DrawOverlayCircles(bitmapSurface_, state_.geometry, {circle});
+    overlayCircles_.push_back(circle);
     refreshChartArea();
 }
 

@@ -362,6 +362,8 @@ ConsoleResult InterpretCommand(NetworkModel& network, ConsoleHost& host, std::st
         result.text = MatchFiguresLine(state);
     } else if (IsSweepCommand(command)) {
         result.text = InterpretSweepCommand(state, host.sweepSession(), t);
+    } else if (IsTwoPortCommand(command)) {
+        result.text = InterpretTwoPortCommand(network, host, t);
     } else if (command == "autom") {
         result.text = RunAutomCommand(state, host.autoMatchListing(), t);
     } else if (command == "apply") {

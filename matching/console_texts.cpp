@@ -5,7 +5,7 @@ namespace qv {
 // After "help": the commands added for headless runs (slot 1 from ohms, the match figures that
 // the main window shows beside the chart), the frequency-response commands, automatic matching,
 // and undo and redo.
-const std::array<std::string_view, 34> ConsoleCommandList = {
+const std::array<std::string_view, 38> ConsoleCommandList = {
     "--------帮助--------",
     ">disp  x -->查看匹配接点",
     ">      x -->接点号 0-是系统阻抗，1-是源阻抗这两个不显示",
@@ -40,6 +40,11 @@ const std::array<std::string_view, 34> ConsoleCommandList = {
     ">apply N [E24]  接入第N个方案，可选E12 E24 E48 E96标称值",
     ">undo     撤销上一步对网络的修改",
     ">redo     重做撤销的修改",
+    ">twoport s.s2p 2g  "
+    "读入晶体管文件在该频率的数据（并设为工作频率）：稳定性、最大增益、同时共轭匹配、噪声参数",
+    ">circle ga 12  画可用增益圆（ga）、工作增益圆（gp）或噪声圆（nf，dB）",
+    ">ampin [opt]  负载设为晶体管输入阻抗（同时共轭匹配；opt：最佳噪声），源为Zo，用于设计输入网络",
+    ">ampout   负载设为晶体管输出阻抗（同时共轭匹配），源为Zo，用于设计输出网络",
 };
 
 const std::array<std::string_view, 9> ConsoleModifyHelp = {
