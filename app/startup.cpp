@@ -57,6 +57,9 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
     tools.sparameterTable = &sparameterTable;
     console.setSParameterTable(&sparameterTable);
     console.setChartCircleSink([this](const OverlayCircle& circle) { main.addOverlayCircle(circle); });
+    twoPortCalculator.setNetwork(&network);
+    twoPortCalculator.setChartCircleSink(
+        [this](const OverlayCircle& circle) { main.addOverlayCircle(circle); });
     twoPortCalculator.setFileInputWindow(&fileInput);
     tools.setSelection = &setSelection;
 

@@ -171,7 +171,7 @@ std::string AmplifierEnd(NetworkModel& network, const TwoPortSession& session, c
     const Real zo = network.state().Zo;
     Complex load;
     try {
-        load = ReflectionToImpedance({reflection.re, -reflection.im}, zo);
+        load = MatchedLoadOhms(reflection, zo);
     } catch (const FloatingPointError& e) {
         return ">" + command + " 无法计算：" + e.what();
     }

@@ -1,5 +1,6 @@
 #include "sparams/two_port_design.h"
 
+#include "core/conversions.h"
 #include "core/fp_check.h"
 
 #include <cmath>
@@ -93,6 +94,10 @@ CircleResult NoiseCircle(const NoiseParameters& noise, Real referenceOhms, Real 
         const Real radius = std::sqrt(n * (n + 1 - MagnitudeSquared(gopt))) / (1 + n);
         return CircleResult{ReflectionCircle{Scale(gopt, 1 / (1 + n)), radius}, DesignRefusal::None};
     });
+}
+
+Complex MatchedLoadOhms(Complex reflection, Real zo) {
+    return ReflectionToImpedance(Conjugate(reflection), zo);
 }
 
 MagnitudeAngle PolarOf(Complex reflection) {

@@ -66,6 +66,11 @@ struct NoiseParameters {
 // sqrt(N(N + 1 - |Gopt|^2))/(1 + N) (Gonzalez, eqs. 4.3.5-4.3.7).
 CircleResult NoiseCircle(const NoiseParameters& noise, Real referenceOhms, Real noiseFigureDb);
 
+// The load a matching network is designed for so that it presents `reflection` to the
+// transistor: Zo(1 + G*)/(1 - G*) in ohms, the impedance the transistor shows when so matched.
+// Throws FloatingPointError for G = 1.
+Complex MatchedLoadOhms(Complex reflection, Real zo);
+
 // The reflection as magnitude and angle in degrees.
 MagnitudeAngle PolarOf(Complex reflection);
 
