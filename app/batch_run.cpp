@@ -50,7 +50,8 @@ private:
 // the z-order, the opacity and the S-parameter table have no headless counterpart.
 class BatchConsole final : public ConsoleHost, public ConsoleView {
 public:
-    BatchConsole(Prompter& prompter, std::ostream& out) : prompter_(prompter), out_(out) {}
+    BatchConsole(Prompter& prompter, TForm2& chart, std::ostream& out)
+        : prompter_(prompter), chart_(chart), out_(out) {}
 
     void setConsoleOpacity(int, int) override {}
     std::optional<std::string> askOpenFileName(std::string_view filter) override {
@@ -59,6 +60,7 @@ public:
     std::optional<std::string> askSaveFileName(std::string_view filter) override {
         return chosen(prompter_.saveFileName({}, {}, Q(filter)));
     }
+    void drawChartCircle(const OverlayCircle& circle) override { chart_.addOverlayCircle(circle); }
 
     void setStayOnTop(bool) override {}
     void closeConsole() override {}
@@ -74,6 +76,7 @@ private:
         return U8(*name);
     }
     Prompter& prompter_;
+    TForm2& chart_;
     std::ostream& out_;
 };
 
@@ -116,7 +119,7 @@ int RunBatch(const BatchOptions& options, std::istream& standardInput, std::ostr
     MessageHub hub;
     BatchPrompter prompter(err);
     ApplicationWindows windows(state, hub, prompter);
-    BatchConsole console(prompter, out);
+    BatchConsole console(prompter, windows.main, out);
 
     const std::vector<std::string> lines = ScriptLines(*script);
     for (std::size_t i = 0; i < lines.size(); ++i) {

@@ -12,7 +12,7 @@
 namespace qv {
 
 ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Prompter& prompter)
-    : network(state), main(state, hub, prompter), networkLink(network), canvas(main),
+    : network(state), main(state, hub, prompter), networkLink(network), designTarget(network), canvas(main),
       matchCalculation(prompter, &main), settings(state, prompter, &main),
       gammaEntry(state, canvas, prompter, &main), impedanceEntry(state, canvas, prompter, &main),
       twoPortCalculator(state, hub, prompter, &main), constantQ(state, canvas, prompter, &main),
@@ -54,6 +54,10 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
     tools.parameterDisplay = &parameterDisplay;
     tools.sparameterTable = &sparameterTable;
     console.setSParameterTable(&sparameterTable);
+    console.setChartCircleSink([this](const OverlayCircle& circle) { main.addOverlayCircle(circle); });
+    twoPortCalculator.setDesignTarget(&designTarget);
+    twoPortCalculator.setChartCircleSink(
+        [this](const OverlayCircle& circle) { main.addOverlayCircle(circle); });
     twoPortCalculator.setFileInputWindow(&fileInput);
     tools.setSelection = &setSelection;
     tools.endPicker = &setSelection;

@@ -18,6 +18,7 @@
 #include "matching/windows/console_window.h"
 #include "matching/windows/insertion_window.h"
 #include "matching/windows/load_source_popup.h"
+#include "matching/windows/network_design_target.h"
 #include "matching/windows/response_window.h"
 #include "matching/windows/setup_window.h"
 #include "matching/windows/tee_match_window.h"
@@ -45,6 +46,7 @@ struct ApplicationWindows {
     NetworkModel network;
     TForm2 main;
     NetworkChartLink networkLink;
+    NetworkDesignTarget designTarget;
     MainWindowCanvas canvas; // the chart as the other windows draw on it
     TForm3 matchCalculation;
     TForm4 settings;

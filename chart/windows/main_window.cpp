@@ -9,6 +9,7 @@
 #include "chart/drawing/stability_circles.h"
 #include "core/numbers/decimal.h"
 #include "core/numbers/engineering.h"
+#include "core/numbers/errors.h"
 #include "core/numbers/text_format.h"
 #include "core/rf/conversions.h"
 #include "core/settings/program_state.h"
@@ -543,11 +544,24 @@ void TForm2::PaintBox1MouseDown(Qt::MouseButton button, bool doubleClick, int X,
 }
 
 void TForm2::BitBtn1Click() {
+    stabilityCircles_.reset();
+    overlayCircles_.clear();
+    redrawChartWithOverlays();
+    refreshChartArea();
+}
+
+void TForm2::redrawChartWithOverlays() {
     bitmapSurface_.pen.width = 1;
     if (!bitmapMatchesDrawingArea())
         setGeometryFromDrawingArea();
     redrawFreshChart();
-    refreshChartArea();
+    try {
+        if (stabilityCircles_)
+            DrawStabilityCircles(bitmapSurface_, state_.geometry, *stabilityCircles_);
+        DrawOverlayCircles(bitmapSurface_, state_.geometry, overlayCircles_);
+    } catch (const FloatingPointError&) {
+        // Placed once already when it arrived; a chart too small to place it now leaves it out.
+    }
 }
 
 void TForm2::setColourBox(int colour, int textColour) {
@@ -620,7 +634,7 @@ void TForm2::networkChanged(NetworkRedraw how) {
 // last node against the source.
 void TForm2::redrawNetwork() {
     showNodeCount();
-    BitBtn1Click();
+    redrawChartWithOverlays();
     if (network_ && network_->nodeCount() >= 1)
         network_->drawNetwork(bitmapSurface_);
     refreshChartArea();
@@ -651,6 +665,13 @@ void TForm2::WmCopyData(const QByteArray& block) {
     if (!circles)
         return;
     DrawStabilityCircles(bitmapSurface_, state_.geometry, *circles);
+    stabilityCircles_ = circles;
+    refreshChartArea();
+}
+
+void TForm2::addOverlayCircle(const OverlayCircle& circle) {
+    DrawOverlayCircles(bitmapSurface_, state_.geometry, {circle});
+    overlayCircles_.push_back(circle);
     refreshChartArea();
 }
 

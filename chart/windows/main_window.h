@@ -2,6 +2,8 @@
 
 #include "chart/analysis/cursor_readout.h"
 #include "chart/drawing/network_port.h"
+#include "chart/drawing/overlay_circles.h"
+#include "chart/drawing/stability_circles.h"
 #include "chart/drawing/surface.h"
 #include "chart/windows/chart_view.h"
 #include "chart/windows/tool_windows.h"
@@ -58,6 +60,9 @@ public:
     void networkChanged(NetworkRedraw how);
     // The stability-circle copy-data block.
     void WmCopyData(const QByteArray& block);
+    // A gain or noise circle of a two-port design. Like the stability circles it stays through
+    // every redraw of the network until "清除".
+    void addOverlayCircle(const OverlayCircle& circle);
 
     void BitBtn1Click();  // "清除"
     void BitBtn11Click(); // "保存圆图"
@@ -98,6 +103,8 @@ private:
     void setColourBox(int colour, int textColour);
 
     void redrawNetwork();
+    // A fresh chart with the two-port overlays still on it.
+    void redrawChartWithOverlays();
     // The match figures of the last node against the source; numberFormat is "%4.2f" after a
     // whole redraw and "%4.2fdb" after an element was appended.
     void refreshMatchFigures(const char* numberFormat);
@@ -120,6 +127,8 @@ private:
     std::optional<LiveLabel> liveLabel_;
     QByteArray readoutBlock_;
     int markerColour_ = 0;
+    std::optional<StabilityCircles> stabilityCircles_;
+    std::vector<OverlayCircle> overlayCircles_;
 
     QFrame* panel1_ = nullptr;
     QFrame* tabControl1_ = nullptr;

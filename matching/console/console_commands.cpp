@@ -11,6 +11,7 @@
 #include "matching/console/console_files.h"
 #include "matching/console/console_sweep.h"
 #include "matching/console/console_texts.h"
+#include "matching/console/console_twoport.h"
 #include "matching/model/console_labels.h"
 #include "matching/model/network_model.h"
 
@@ -265,6 +266,10 @@ ConsoleResult Apply(const ConsoleCall& c) {
     return {RunApplyCommand(c.network, c.host.autoMatchListing(), c.t)};
 }
 
+ConsoleResult DeviceDesign(const ConsoleCall& c) {
+    return {InterpretTwoPortCommand(c.network, c.host, c.t)};
+}
+
 ConsoleResult Undo(const ConsoleCall& c) {
     return {c.network.undo() ? ">已撤销" : ">没有可撤销的操作"};
 }
@@ -323,6 +328,23 @@ const std::vector<ConsoleCommand>& ConsoleCommands() {
         {{"apply"}, "N [E24]", {">apply N [E24]  接入第N个方案，可选E12 E24 E48 E96标称值"}, Apply},
         {{"undo"}, "", {">undo     撤销上一步对网络的修改"}, Undo},
         {{"redo"}, "", {">redo     重做撤销的修改"}, Redo},
+        {{"twoport"},
+         "FILE F",
+         {">twoport s.s2p 2g  "
+          "读入晶体管文件在该频率的数据（并设为工作频率）：稳定性、最大增益、同时共轭匹配、噪声参数"},
+         DeviceDesign},
+        {{"circle"},
+         "ga|gp|nf DB",
+         {">circle ga 12  画可用增益圆（ga）、工作增益圆（gp）或噪声圆（nf，dB）"},
+         DeviceDesign},
+        {{"ampin"},
+         "[opt]",
+         {">ampin [opt]  负载设为晶体管输入阻抗（同时共轭匹配；opt：最佳噪声），源为Zo，用于设计输入网络"},
+         DeviceDesign},
+        {{"ampout"},
+         "",
+         {">ampout   负载设为晶体管输出阻抗（同时共轭匹配），源为Zo，用于设计输出网络"},
+         DeviceDesign},
         // Not in the list: a fixed test transistor's S-parameters, and the frequency in force.
         {{"t"}, "", {}, SampleSParameters},
         {{"curfre"}, "", {}, ShowFrequency},

@@ -3,6 +3,7 @@
 #include "core/settings/program_state.h"
 #include "matching/console/console_auto_match.h"
 #include "matching/console/console_sweep.h"
+#include "matching/console/console_twoport.h"
 
 #include <optional>
 #include <string>
@@ -15,6 +16,7 @@
 namespace qv {
 
 class NetworkModel;
+struct OverlayCircle;
 
 // What the window does after a command; None for lines with no window action.
 enum class ConsoleResultCode {
@@ -66,15 +68,20 @@ public:
     // File dialogs of "rdf" and "save"; nothing when cancelled.
     virtual std::optional<std::string> askOpenFileName(std::string_view filter) = 0;
     virtual std::optional<std::string> askSaveFileName(std::string_view filter) = 0;
+    // A gain or noise circle of "circle" for the chart; a console without a chart ignores it.
+    virtual void drawChartCircle(const OverlayCircle&) {}
 
     // The load and the last range of the frequency-response commands, kept per console.
     SweepSession& sweepSession() { return sweepSession_; }
     // What "autom" listed last in this console, for "apply".
     AutoMatchListing& autoMatchListing() { return autoMatchListing_; }
+    // The device of the last "twoport", for "circle", "ampin" and "ampout".
+    TwoPortSession& twoPortSession() { return twoPortSession_; }
 
 private:
     SweepSession sweepSession_;
     AutoMatchListing autoMatchListing_;
+    TwoPortSession twoPortSession_;
 };
 
 // Runs one typed line; every change goes through the network model. Throws ConversionError for a

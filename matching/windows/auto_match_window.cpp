@@ -1,6 +1,7 @@
 #include "matching/windows/auto_match_window.h"
 
 #include "chart/windows/entry_canvas.h"
+#include "core/numbers/engineering.h"
 #include "core/numbers/errors.h"
 #include "core/numbers/text_format.h"
 #include "matching/drawing/element_path.h"
@@ -22,7 +23,7 @@ namespace qv {
 namespace {
 
 constexpr int WindowWidth = 860;
-constexpr int WindowHeight = 420;
+constexpr int WindowHeight = 444;
 constexpr std::array<ESeries, 4> SeriesChoices = {ESeries::E24, ESeries::E12, ESeries::E48, ESeries::E96};
 
 QString MillimetreText(Real metres) {
@@ -84,6 +85,21 @@ AutoMatchWindow::AutoMatchWindow(NetworkModel& network, Prompter& prompter, QWid
     standard_ = addCheckBox("CheckStandard", "用标称值", 8, 384, 100);
     connect(addButton("ButtonApply", "应用", 720, 380, 120), &QPushButton::clicked, this,
             &AutoMatchWindow::applyClick);
+    target_ = addLabel("LabelTarget", "", 8, 416, WindowWidth - 16);
+}
+
+// What the solutions are for: Fo, the load and the source in ohms.
+void AutoMatchWindow::showDesignTarget() {
+    const ProgramState& state = network_.state();
+    if (state.NodeCount < 1) {
+        target_->setText(QStringLiteral("设计条件：没有设置负载和源"));
+        return;
+    }
+    const MatchNode& ends = state.network[1];
+    target_->setText(
+        Q("设计条件：f=" + FormatFrequency(state.Fo) + " " +
+          FormatSignedPair("负载=", "%.2f", ends.nodeR * state.Zo, ends.nodeX * state.Zo) + "欧 " +
+          FormatSignedPair("源=", "%.2f", ends.sourceR * state.Zo, ends.sourceX * state.Zo) + "欧"));
 }
 
 void AutoMatchWindow::showEvent(QShowEvent* event) {
@@ -95,10 +111,12 @@ void AutoMatchWindow::showEvent(QShowEvent* event) {
         substrate_[2]->setText(MillimetreText(s.T));
         substrate_[3]->setText(Q(Format("%g", {s.Er})));
     }
+    showDesignTarget();
     FixedDialog::showEvent(event);
 }
 
 void AutoMatchWindow::solveClick() {
+    showDesignTarget();
     if (network_.nodeCount() < 1) {
         prompter_.showMessage(QStringLiteral("请先在“匹配设置”中设置负载和源"));
         return;

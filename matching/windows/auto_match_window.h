@@ -36,6 +36,7 @@ protected:
 
 private:
     void showSolutions();
+    void showDesignTarget();
     void preview(int row);
     int selectedRow() const; // -1 for none
 
@@ -48,6 +49,7 @@ private:
     QComboBox* series_ = nullptr;
     QTableWidget* table_ = nullptr;
     QLabel* reasons_ = nullptr;
+    QLabel* target_ = nullptr;
     QCheckBox* standard_ = nullptr;
     AutoMatchRequest request_;
     AutoMatchResult result_;

@@ -155,6 +155,11 @@ void Tfordin::clearText() {
 }
 
 // Each line ends with a line break, so the text always ends in an empty line for the next command.
+void Tfordin::drawChartCircle(const OverlayCircle& circle) {
+    if (circleSink_)
+        circleSink_(circle);
+}
+
 void Tfordin::appendLine(const std::string& utf8, const ConsoleTextStyle& style) {
     QTextCursor cursor(RichEdit1->document());
     cursor.movePosition(QTextCursor::End);

@@ -5,6 +5,7 @@
 #include "matching/console/console_step.h"
 
 #include <QWidget>
+#include <functional>
 
 class QStatusBar;
 class QTextEdit;
@@ -23,6 +24,8 @@ public:
 
     // The S-parameter table window that "sp" shows; none until that window exists.
     void setSParameterTable(QWidget* table) { sParameterTable_ = table; }
+    // Where "circle" puts its circles: the chart, once the application plugs it in.
+    void setChartCircleSink(std::function<void(const OverlayCircle&)> sink) { circleSink_ = std::move(sink); }
 
     // Runs the line before the caret, as the release of Enter does (key code 13).
     void RichEdit1KeyUp(int key);
@@ -37,6 +40,7 @@ private:
     void setConsoleOpacity(int colourKey, int alpha) override;
     std::optional<std::string> askOpenFileName(std::string_view filter) override;
     std::optional<std::string> askSaveFileName(std::string_view filter) override;
+    void drawChartCircle(const OverlayCircle& circle) override;
 
     // ConsoleView
     void setStayOnTop(bool on) override;
@@ -51,6 +55,7 @@ private:
     QTextEdit* RichEdit1 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QWidget* sParameterTable_ = nullptr;
+    std::function<void(const OverlayCircle&)> circleSink_;
     bool showedTable_ = false; // the running command opened the S-parameter table
 };
 

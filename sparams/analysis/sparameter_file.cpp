@@ -262,7 +262,7 @@ void TableParser::failOnCell(int lineNumber, const SParameterRow& row, int colum
 }
 
 // One magnitude/angle pair: dB magnitudes and real/imaginary pairs converted, every other
-// number shown in plain form. The numeric value is kept for S11 and S22, which are plotted.
+// number shown in plain form. The numeric value is kept too: the cells are rounded for display.
 bool TableParser::convertPair(int lineNumber, SParameterRow& row, int column, bool keepValue,
                               std::optional<PolarValue>& value) {
     std::string& magnitudeCell = row.cells[static_cast<std::size_t>(column)];
@@ -332,13 +332,15 @@ bool TableParser::readDataLine(int lineNumber, const WordViews& words, Real freq
     // A one-port row holds S11 alone.
     const std::size_t pairCount = options_.onePort ? 1 : pairs.size();
     for (std::size_t k = 0; k < pairCount; ++k)
-        if (!convertPair(lineNumber, row, layout_.magnitudeColumns[k], k == 0 || k == 3, pairs[k]))
+        if (!convertPair(lineNumber, row, layout_.magnitudeColumns[k], true, pairs[k]))
             return false;
     for (std::size_t k = 1; k < columns; ++k)
         if (!isPairColumn(static_cast<int>(k)))
             MakePlainNumber(row.cells[k]);
     row.s11 = pairs[0];
     row.s22 = pairs[3];
+    row.s21 = pairs[1];
+    row.s12 = pairs[2];
     if (options_.requirePlotValues) {
         for (int pair : {0, 3}) {
             const int column = layout_.magnitudeColumns[static_cast<std::size_t>(pair)];

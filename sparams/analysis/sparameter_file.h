@@ -48,6 +48,9 @@ struct SParameterRow {
     std::vector<std::string> cells; // one per column of the layout; missing words are empty
     std::optional<PolarValue> s11;  // set when both cells are numbers
     std::optional<PolarValue> s22;
+    // The exact values of the pairs the cells show rounded, for the two-port design.
+    std::optional<PolarValue> s21;
+    std::optional<PolarValue> s12;
 };
 
 struct SParameterTable {

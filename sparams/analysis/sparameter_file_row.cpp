@@ -1,24 +1,70 @@
 #include "sparams/analysis/sparameter_file_row.h"
 
 #include "chart/analysis/readout_message.h"
+#include "core/numbers/decimal.h"
 #include "sparams/analysis/sparameter_file_words.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
 
 namespace qv {
 
-std::string TableRowMessage(const SParameterRow& row, int format) {
+std::string ExactDecimalText(Real value) {
+    if (value == 0 || !std::isfinite(value))
+        return "0";
+    // 21 significant digits read back to the same extended value.
+    const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    const int decimals = std::clamp(20 - exponent, 0, 60);
+    char buffer[128];
+    std::snprintf(buffer, sizeof buffer, "%.*Lf", decimals, value);
+    std::string text(buffer);
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
+    }
+    return text;
+}
+
+std::string TableRowMessage(const SParameterRow& row, int format,
+                            const std::optional<NoiseParameters>& noise) {
     const MakerLayout& layout = LayoutOfFormat(format);
     ReadoutMessage message;
     auto cell = [&](int column) {
         const auto index = static_cast<std::size_t>(column);
         return index < row.cells.size() ? row.cells[index] : std::string();
     };
+    // The cell as it stands when it reads back to the value, else the value in full. The file's
+    // numbers are read as doubles, so a cell that gives the same double is the value itself.
+    auto exact = [&](int column, std::optional<Real> value) {
+        std::string text = cell(column);
+        Real shown = 0;
+        if (value &&
+            !(TryStrToFloat(text, shown) && static_cast<double>(shown) == static_cast<double>(*value)))
+            text = ExactDecimalText(*value);
+        return text;
+    };
+    const std::array<const std::optional<PolarValue>*, 4> values = {&row.s11, &row.s21, &row.s12, &row.s22};
     int slot = 0;
     message.lines[static_cast<std::size_t>(slot++)] = cell(0);
-    for (int magnitude : layout.magnitudeColumns) {
-        message.lines[static_cast<std::size_t>(slot++)] = cell(magnitude);
-        message.lines[static_cast<std::size_t>(slot++)] = cell(magnitude + 1);
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        const int magnitude = layout.magnitudeColumns[k];
+        const std::optional<PolarValue>& value = *values[k];
+        message.lines[static_cast<std::size_t>(slot++)] =
+            exact(magnitude, value ? std::optional(value->magnitude) : std::nullopt);
+        message.lines[static_cast<std::size_t>(slot++)] =
+            exact(magnitude + 1, value ? std::optional(value->angleDegrees) : std::nullopt);
+    }
+    if (noise) {
+        const MagnitudeAngle optimum = PolarOf(noise->optimumReflection);
+        for (const Real v :
+             {noise->minimumDb, optimum.magnitude, optimum.angleDegrees, noise->resistanceOhms})
+            message.lines[static_cast<std::size_t>(slot++)] = ExactDecimalText(v);
     }
     message.lineCount = slot;
+    message.width = PolarRowMark;
     return EncodeReadoutMessage(message);
 }
 

@@ -17,6 +17,13 @@ std::optional<ReceivedRow> DecodeReceivedRow(std::string_view bytes) {
         for (std::size_t i = 0; i < fields.size(); ++i)
             fields[i] = field(i + 1);
         row.fields = fields;
+        row.polar = message->width == PolarRowMark;
+        if (message->lineCount >= 13) {
+            std::array<std::string, 4> noise;
+            for (std::size_t i = 0; i < noise.size(); ++i)
+                noise[i] = field(i + 9);
+            row.noise = noise;
+        }
     }
     return row;
 }

@@ -136,6 +136,10 @@ bool TFspopt::LoadSParamTable(std::string_view bytes) {
     if (checkBox1_->isChecked())
         plot(table);
     model_->setRows(format, std::move(table.rows));
+    // The makers' eleven-column layout is no Touchstone file: no noise block is looked for there.
+    device_.reset();
+    if (format != AgilentFormat)
+        device_ = ReadDeviceData(bytes).data;
     sizeColumns();
     return true;
 }
@@ -158,8 +162,12 @@ void TFspopt::plot(const SParameterTable& table) {
 void TFspopt::SendRowToCalculator(int row) {
     if (row < 0 || row >= model_->rowCount())
         return;
-    const std::string block =
-        TableRowMessage(model_->rows()[static_cast<std::size_t>(row)], model_->format());
+    const auto index = static_cast<std::size_t>(row);
+    std::optional<NoiseParameters> noise;
+    if (device_ && device_->rows.size() == static_cast<std::size_t>(model_->rowCount()))
+        if (const std::optional<DevicePoint> point = DeviceAt(*device_, device_->rows[index].frequencyHz))
+            noise = point->noise;
+    const std::string block = TableRowMessage(model_->rows()[index], model_->format(), noise);
     emit hub_.sparameterRow(QByteArray(block.data(), static_cast<qsizetype>(block.size())));
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/settings/program_state.h"
+#include "sparams/analysis/device_data.h"
 
 #include <QWidget>
+#include <optional>
 #include <string_view>
 
 class QCheckBox;
@@ -51,6 +53,8 @@ private:
     Prompter& prompter_;
     QString lastDirectory_;
     SParamsTableModel* model_ = nullptr;
+    // The file as design data, for the noise parameters a sent row carries.
+    std::optional<DeviceData> device_;
     QComboBox* comboBox1_ = nullptr;
     QComboBox* comboBox2_ = nullptr;
     QCheckBox* checkBox1_ = nullptr;

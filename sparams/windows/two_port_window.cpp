@@ -1,10 +1,12 @@
 #include "sparams/windows/two_port_window.h"
 
+#include "chart/drawing/overlay_circles.h"
 #include "core/numbers/decimal.h"
 #include "core/numbers/engineering.h"
 #include "core/numbers/errors.h"
 #include "core/numbers/sentinels.h"
 #include "core/numbers/text_format.h"
+#include "core/rf/conversions.h"
 #include "core/settings/program_state.h"
 #include "core/settings/spara_file.h"
 #include "sparams/analysis/two_port.h"
@@ -26,7 +28,7 @@ namespace qv {
 namespace {
 
 constexpr int WindowWidth = 640;
-constexpr int WindowHeight = 580;
+constexpr int WindowHeight = 740;
 constexpr int WindowGrey = 0xF0F0F0;
 
 const char* const FileFilter = "Txt files (*.txt);;S files (*.s2p)";
@@ -53,6 +55,7 @@ Tffscalc::Tffscalc(ProgramState& state, MessageHub& hub, Prompter& prompter, QWi
     setWindowFlag(Qt::WindowStaysOnTopHint);
     buildComplexGroup();
     buildTwoPortGroup();
+    buildDesignGroup();
 
     for (std::size_t i = 0; i < SFieldEdits.size(); ++i)
         edit(SFieldEdits[i])->setText(Q(state_.para.ReadParaString(SParaKeys[i])));
@@ -117,7 +120,7 @@ void Tffscalc::buildComplexGroup() {
 void Tffscalc::buildTwoPortGroup() {
     twoPortGroup_ = new QGroupBox(QStringLiteral("S参数转换为Z参数"), this);
     twoPortGroup_->setObjectName(QStringLiteral("GroupBox2"));
-    twoPortGroup_->setGeometry(8, 192, WindowWidth - 16, WindowHeight - 200);
+    twoPortGroup_->setGeometry(8, 192, WindowWidth - 16, 380);
     QGroupBox* g = twoPortGroup_;
 
     addLabel("Label7", "实部/模值", 40, 20, 94, g);
@@ -239,25 +242,14 @@ void Tffscalc::BitBtn2Click() {
 }
 
 void Tffscalc::BitBtn3Click() {
-    std::array<Real, SparaSFieldCount> values{};
-    for (std::size_t i = 0; i < SFieldEdits.size(); ++i) {
-        const std::optional<Real> value = CheckedNumber(edit(SFieldEdits[i])->text());
-        if (!value) {
-            ReportInputError(prompter_);
-            return;
-        }
-        values[i] = *value;
-    }
+    const std::optional<TwoPort> read = readTwoPort();
+    if (!read)
+        return;
     for (std::size_t i = 0; i < SFieldEdits.size(); ++i)
         state_.para.WriteParaString(SParaKeys[i], Trim(U8(edit(SFieldEdits[i])->text())));
     state_.para.WriteParaString(PolarKey, polar_->isChecked() ? "1" : "0");
 
-    const bool polar = polar_->isChecked();
-    const bool decibels = decibels_->isChecked();
-    const auto read = [&](std::size_t pair) {
-        return ReadSParameter(values[2 * pair], values[2 * pair + 1], polar, decibels);
-    };
-    const TwoPort twoPort{read(0), read(1), read(2), read(3)};
+    const TwoPort& twoPort = *read;
     const TwoPortAnalysis a = AnalyseTwoPort(twoPort, state_.Zo);
 
     const auto pair = [&](int re, int im, Complex z) {
@@ -310,6 +302,7 @@ void Tffscalc::BitBtn3Click() {
     }
     if (a.failure)
         throw FloatingPointError(*a.failure);
+    showDesign(MatrixFromPolar(twoPort));
 }
 
 void Tffscalc::BitBtn5Click() {
@@ -353,6 +346,174 @@ void Tffscalc::Button2Click() {
         prompter_.showMessage(QStringLiteral("参数文件没有保存: ") + *path);
 }
 
+namespace {
+
+constexpr int AvailableGainColour = 0x008000; // green
+constexpr int PowerGainColour = 0xC000C0;     // purple
+constexpr int NoiseColour = 0x0080FF;         // orange
+
+std::string PolarText(Complex reflection) {
+    const MagnitudeAngle p = PolarOf(reflection);
+    return Format("%.4f∠%.2f", {p.magnitude, p.angleDegrees});
+}
+
+} // namespace
+
+void Tffscalc::buildDesignGroup() {
+    auto* g = new QGroupBox(QStringLiteral("放大器设计"), this);
+    g->setObjectName(QStringLiteral("GroupBox4"));
+    g->setGeometry(8, 576, WindowWidth - 16, WindowHeight - 584);
+    verdict_ = addLabel("Label28", "", 10, 20, 600, g);
+    addLabel("Label29", "Γms", 10, 44, 30, g);
+    addNumberedEdit(45, 40, 44, 110, g, "同时共轭匹配时源端反射系数 Γms");
+    addNumberedEdit(46, 154, 44, 140, g, "Γms 对应的阻抗（欧）");
+    addLabel("Label30", "Γml", 304, 44, 30, g);
+    addNumberedEdit(47, 334, 44, 110, g, "同时共轭匹配时负载端反射系数 Γml");
+    addNumberedEdit(48, 448, 44, 150, g, "Γml 对应的阻抗（欧）");
+    noise_ = addLabel("Label31", "", 10, 70, 600, g);
+    connect(addButton("useFrequency", "使用此频率", 10, 94, 84, g), &QPushButton::clicked, this,
+            &Tffscalc::useFrequencyClick);
+    connect(addButton("inputMatch", "输入匹配", 98, 94, 70, g), &QPushButton::clicked, this,
+            &Tffscalc::inputMatchClick);
+    connect(addButton("noiseMatch", "噪声匹配", 172, 94, 70, g), &QPushButton::clicked, this,
+            &Tffscalc::noiseMatchClick);
+    connect(addButton("outputMatch", "输出匹配", 246, 94, 70, g), &QPushButton::clicked, this,
+            &Tffscalc::outputMatchClick);
+    addNumberedEdit(49, 326, 94, 50, g, "增益（dB）");
+    connect(addButton("gaCircle", "Ga圆", 380, 94, 50, g), &QPushButton::clicked, this,
+            [this] { gainCircleClick(GainPlane::AvailableSource); });
+    connect(addButton("gpCircle", "Gp圆", 434, 94, 50, g), &QPushButton::clicked, this,
+            [this] { gainCircleClick(GainPlane::OperatingLoad); });
+    addNumberedEdit(50, 492, 94, 50, g, "噪声系数（dB）");
+    connect(addButton("nfCircle", "NF圆", 546, 94, 52, g), &QPushButton::clicked, this,
+            &Tffscalc::noiseCircleClick);
+}
+
+std::optional<TwoPort> Tffscalc::readTwoPort() {
+    std::array<Real, SparaSFieldCount> values{};
+    for (std::size_t i = 0; i < SFieldEdits.size(); ++i) {
+        const std::optional<Real> value = CheckedNumber(edit(SFieldEdits[i])->text());
+        if (!value) {
+            ReportInputError(prompter_);
+            return std::nullopt;
+        }
+        values[i] = *value;
+    }
+    const bool polar = polar_->isChecked();
+    const bool decibels = decibels_->isChecked();
+    const auto read = [&](std::size_t pair) {
+        return ReadSParameter(values[2 * pair], values[2 * pair + 1], polar, decibels);
+    };
+    return TwoPort{read(0), read(1), read(2), read(3)};
+}
+
+void Tffscalc::showDesign(const SMatrix& s) {
+    const ConjugateMatchResult match = SimultaneousConjugateMatch(s);
+    for (int number : {45, 46, 47, 48})
+        setText(number, "");
+    if (match.match) {
+        verdict_->setText(QStringLiteral("无条件稳定（K>1 且 |⊿|<1）：可同时共轭匹配"));
+        const auto impedance = [&](int number, Complex reflection) {
+            const Complex z = ReflectionToImpedance(reflection, state_.Zo);
+            setText(number, FormatSignedPair("", "%.2f", z.re, z.im));
+        };
+        setText(45, PolarText(match.match->sourceReflection));
+        impedance(46, match.match->sourceReflection);
+        setText(47, PolarText(match.match->loadReflection));
+        impedance(48, match.match->loadReflection);
+    } else {
+        verdict_->setText(QStringLiteral(
+            "潜在不稳定（K<=1 或 |⊿|>=1）：没有同时共轭匹配，稳定圆的不稳定一侧不能作源或负载"));
+    }
+    if (rowNoise_) {
+        const MagnitudeAngle p = PolarOf(rowNoise_->optimumReflection);
+        noise_->setText(
+            Q(Format("NFmin=%.2fdB Γopt=%.4f∠%.2f Rn=%.2f",
+                     {rowNoise_->minimumDb, p.magnitude, p.angleDegrees, rowNoise_->resistanceOhms})));
+    } else {
+        noise_->setText(QStringLiteral("没有噪声参数"));
+    }
+}
+
+void Tffscalc::useFrequencyClick() {
+    if (network_ && rowFrequencyHz_)
+        network_->setFrequency(*rowFrequencyHz_);
+}
+
+void Tffscalc::setLoadFor(Complex reflection) {
+    if (!network_)
+        return;
+    network_->setLoadAgainstZo(MatchedLoadOhms(reflection, state_.Zo));
+}
+
+void Tffscalc::inputMatchClick() {
+    if (const std::optional<TwoPort> s = readTwoPort()) {
+        const ConjugateMatchResult match = SimultaneousConjugateMatch(MatrixFromPolar(*s));
+        if (!match.match) {
+            prompter_.showMessage(QStringLiteral("器件不是无条件稳定（K<=1 或 |⊿|>=1），没有同时共轭匹配"));
+            return;
+        }
+        setLoadFor(match.match->sourceReflection);
+    }
+}
+
+void Tffscalc::outputMatchClick() {
+    if (const std::optional<TwoPort> s = readTwoPort()) {
+        const ConjugateMatchResult match = SimultaneousConjugateMatch(MatrixFromPolar(*s));
+        if (!match.match) {
+            prompter_.showMessage(QStringLiteral("器件不是无条件稳定（K<=1 或 |⊿|>=1），没有同时共轭匹配"));
+            return;
+        }
+        setLoadFor(match.match->loadReflection);
+    }
+}
+
+void Tffscalc::noiseMatchClick() {
+    if (!rowNoise_) {
+        prompter_.showMessage(QStringLiteral("没有噪声参数"));
+        return;
+    }
+    setLoadFor(rowNoise_->optimumReflection);
+}
+
+void Tffscalc::drawCircle(const CircleResult& result, int colour, const std::string& legend) {
+    if (!result.circle) {
+        prompter_.showMessage(result.refusal == DesignRefusal::NoiseBelowMinimum
+                                  ? QStringLiteral("噪声系数低于最小噪声系数NFmin")
+                                  : QStringLiteral("没有反射系数能得到这个增益（高于最大增益）"));
+        return;
+    }
+    if (circleSink_)
+        circleSink_({result.circle->centre, result.circle->radius, colour, legend});
+}
+
+void Tffscalc::gainCircleClick(GainPlane plane) {
+    const std::optional<Real> db = CheckedNumber(edit(49)->text());
+    if (!db) {
+        ReportInputError(prompter_);
+        return;
+    }
+    if (const std::optional<TwoPort> s = readTwoPort()) {
+        const bool source = plane == GainPlane::AvailableSource;
+        drawCircle(GainCircle(MatrixFromPolar(*s), plane, *db),
+                   source ? AvailableGainColour : PowerGainColour,
+                   Format(source ? "---Ga=%.2fdB" : "---Gp=%.2fdB", {*db}));
+    }
+}
+
+void Tffscalc::noiseCircleClick() {
+    const std::optional<Real> db = CheckedNumber(edit(50)->text());
+    if (!db) {
+        ReportInputError(prompter_);
+        return;
+    }
+    if (!rowNoise_) {
+        prompter_.showMessage(QStringLiteral("没有噪声参数"));
+        return;
+    }
+    drawCircle(NoiseCircle(*rowNoise_, state_.Zo, *db), NoiseColour, Format("---NF=%.2fdB", {*db}));
+}
+
 void Tffscalc::WmCopyData(const QByteArray& block) {
     const std::optional<ReceivedRow> row =
         DecodeReceivedRow(std::string_view(block.constData(), static_cast<std::size_t>(block.size())));
@@ -363,6 +524,24 @@ void Tffscalc::WmCopyData(const QByteArray& block) {
         return;
     for (std::size_t i = 0; i < RowFieldEdits.size(); ++i)
         edit(RowFieldEdits[i])->setText(Q((*row->fields)[i]));
+    // A table row is magnitude and angle in linear form, its frequency in MHz.
+    rowFrequencyHz_.reset();
+    rowNoise_.reset();
+    if (!row->polar)
+        return;
+    polar_->setChecked(true);
+    decibels_->setChecked(false);
+    Real mhz = 0;
+    if (TryStrToFloat(row->frequency, mhz) && mhz > 0)
+        rowFrequencyHz_ = mhz * 1e6L;
+    if (row->noise) {
+        std::array<Real, 4> v{};
+        bool numbers = true;
+        for (std::size_t i = 0; i < v.size(); ++i)
+            numbers = numbers && TryStrToFloat((*row->noise)[i], v[i]);
+        if (numbers)
+            rowNoise_ = NoiseParameters{v[0], PolarToGamma(v[1], v[2]), v[3]};
+    }
 }
 
 } // namespace qv

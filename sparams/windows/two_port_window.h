@@ -1,9 +1,13 @@
 #pragma once
 
+#include "sparams/analysis/two_port.h"
+#include "sparams/analysis/two_port_design.h"
 #include "ui/fixed_dialog.h"
 
 #include <QByteArray>
 #include <array>
+#include <functional>
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -15,7 +19,18 @@ namespace qv {
 
 class MessageHub;
 class Prompter;
+struct OverlayCircle;
 struct ProgramState;
+
+// What the amplifier design buttons set up: the matching network's frequency and its ends. The
+// matching subsystem sits above this one, so app/ plugs the network in.
+class DesignTarget {
+public:
+    virtual ~DesignTarget() = default;
+    virtual void setFrequency(Real hertz) = 0;
+    // The load in ohms and the source at Zo, the network restarted at them.
+    virtual void setLoadAgainstZo(Complex loadOhms) = 0;
+};
 
 // "计算": the scratch pad for one two-port at one frequency. The upper group is a complex
 // calculator for impedances; the lower one turns the four S-parameters (typed, loaded from a
@@ -33,6 +48,10 @@ public:
 
     // The S-parameter file window that "文件输入" shows; nothing happens while none is set.
     void setFileInputWindow(QWidget* window) { fileInput_ = window; }
+    // The matching network the design buttons set up; they do nothing while none is set.
+    void setDesignTarget(DesignTarget* target) { network_ = target; }
+    // Where the gain and noise circles go: the chart, once the application plugs it in.
+    void setChartCircleSink(std::function<void(const OverlayCircle&)> sink) { circleSink_ = std::move(sink); }
 
     void fimacalcClick(); // "计算"
     void BitBtn1Click();  // "中间值"
@@ -44,6 +63,15 @@ public:
     // A row of an S-parameter file sent by the file windows.
     void WmCopyData(const QByteArray& block);
 
+    // The amplifier design group: Fo from the received row, the load for the input network
+    // (simultaneous conjugate match or noise optimum) or the output network, and the circles.
+    void useFrequencyClick();              // "使用此频率"
+    void inputMatchClick();                // "输入匹配"
+    void noiseMatchClick();                // "噪声匹配"
+    void outputMatchClick();               // "输出匹配"
+    void gainCircleClick(GainPlane plane); // "Ga圆", "Gp圆"
+    void noiseCircleClick();               // "NF圆"
+
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -54,18 +82,31 @@ private:
     QLineEdit* addNumberedEdit(int number, int x, int y, int width, QWidget* into,
                                const char* hint = nullptr);
     void setText(int number, const std::string& text);
+    void buildDesignGroup();
+    // The S fields as a two-port; nothing (after "输入错误！") when a field is no number.
+    std::optional<TwoPort> readTwoPort();
+    void showDesign(const SMatrix& s);
+    // The load for a network that presents `reflection` to the transistor, the source Zo.
+    void setLoadFor(Complex reflection);
+    void drawCircle(const CircleResult& result, int colour, const std::string& legend);
 
     ProgramState& state_;
     MessageHub& hub_;
     Prompter& prompter_;
     QWidget* fileInput_ = nullptr;
+    DesignTarget* network_ = nullptr;
+    std::function<void(const OverlayCircle&)> circleSink_;
+    std::optional<Real> rowFrequencyHz_;      // of the last table row received
+    std::optional<NoiseParameters> rowNoise_; // of the last table row received
+    QLabel* verdict_ = nullptr;
+    QLabel* noise_ = nullptr;
     QGroupBox* twoPortGroup_ = nullptr;
     QCheckBox* polar_ = nullptr;
     QCheckBox* decibels_ = nullptr;
     QLabel* frequency_ = nullptr;
     QLabel* maximumGainCaption_ = nullptr;
     std::array<QRadioButton*, 6> operations_{};
-    std::array<QLineEdit*, 45> edits_{}; // Edit1..Edit44 at their numbers
+    std::array<QLineEdit*, 51> edits_{}; // Edit1..Edit50 at their numbers
 };
 
 } // namespace qv

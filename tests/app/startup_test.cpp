@@ -17,6 +17,8 @@
 #include <QTableView>
 #include <QTest>
 #include <QTextEdit>
+#include <array>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace qv {
@@ -166,9 +168,15 @@ TEST(StartUp, FileRowsReachTheTwoPortCalculator) {
     auto* grid = windows.sparameterTable.findChild<QTableView*>(QStringLiteral("StringGrid1"));
     QTest::mouseRelease(grid->viewport(), Qt::RightButton, {},
                         grid->visualRect(grid->model()->index(0, 2)).center());
-    EXPECT_EQ(
-        (QStringList{field(9), field(10), field(17), field(18), field(15), field(16), field(11), field(12)}),
-        (QStringList{"0.501187", "-30", "10", "150", "0.0316228", "60", "0.707946", "-20"}));
+    // The grid rounds dB magnitudes to six digits; the row carries the values read (in double).
+    const std::array<double, 4> magnitudes = {std::pow(10, -6 / 20.0), 10, std::pow(10, -30 / 20.0),
+                                              std::pow(10, -3 / 20.0)};
+    const std::array<int, 4> magnitudeFields = {9, 17, 15, 11};
+    for (std::size_t i = 0; i < magnitudes.size(); ++i)
+        EXPECT_NEAR(field(magnitudeFields[i]).toDouble(), magnitudes[i], 1e-15 * magnitudes[i]) << i;
+    EXPECT_EQ((QStringList{field(10), field(18), field(16), field(12)}),
+              (QStringList{"-30", "150", "60", "-20"}));
+    EXPECT_TRUE(windows.twoPortCalculator.findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->isChecked());
 
     // "文件输入" opens the file input window, whose picked line goes to the same fields.
     QTest::mouseClick(windows.twoPortCalculator.findChild<QPushButton*>(QStringLiteral("BitBtn5")),

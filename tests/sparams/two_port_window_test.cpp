@@ -64,16 +64,17 @@ TEST_F(TwoPortWindow, OpensWithTheStoredEntryAndWritesMissingDefaults) {
     EXPECT_EQ(text(9), QStringLiteral("0.89 ")); // the default keeps its blank
     EXPECT_EQ(text(10), QStringLiteral("120"));
     EXPECT_EQ(text(17), QStringLiteral("0.001"));
-    EXPECT_FALSE(control<QCheckBox>("CheckBox1")->isChecked());
+    // The default fields are magnitude and angle values, so polar input is the default.
+    EXPECT_TRUE(control<QCheckBox>("CheckBox1")->isChecked());
     EXPECT_EQ(para("S12R"), "0.89");
-    EXPECT_EQ(para("S参数输入方式"), "0");
+    EXPECT_EQ(para("S参数输入方式"), "1");
     EXPECT_EQ(edit(30)->toolTip(), QStringLiteral("Rollett(K) 系数 当他大于1是稳定的"));
     for (int n : {1, 5, 13, 29, 36, 37, 42, 43})
         EXPECT_TRUE(text(n).isEmpty()) << n;
 
-    ASSERT_TRUE(WriteIniString(state.para.path(), "PARA", "S参数输入方式", "1"));
+    ASSERT_TRUE(WriteIniString(state.para.path(), "PARA", "S参数输入方式", "0"));
     open();
-    EXPECT_TRUE(control<QCheckBox>("CheckBox1")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>("CheckBox1")->isChecked());
 }
 
 TEST_F(TwoPortWindow, ComplexCalculatorOperationsAndHelpers) {
@@ -116,7 +117,7 @@ TEST_F(TwoPortWindow, ComplexCalculatorOperationsAndHelpers) {
 }
 
 TEST_F(TwoPortWindow, AnalysisPrintsEveryFieldAndSendsTheCircles) {
-    click("CheckBox1");
+    control<QCheckBox>("CheckBox1")->setChecked(true); // polar
     typeTwoPort({"0.6", "-160", "2.5", "80", "0.05", "40", "0.5", "-30"});
     click("BitBtn3");
     ASSERT_TRUE(prompter.messages.isEmpty());
@@ -142,6 +143,7 @@ TEST_F(TwoPortWindow, AnalysisPrintsEveryFieldAndSendsTheCircles) {
 }
 
 TEST_F(TwoPortWindow, RectangularLogInputConvertsOnlyTheFirstFields) {
+    control<QCheckBox>("CheckBox1")->setChecked(false);
     // S11 = -6.0206 dB + j0 = 0.5; S22 = -100 dB + j0.2 = 0.00001 + j0.2; S12 = 0.1, S21 = 10
     typeTwoPort({"-6.0205999132796", "0", "20", "0", "-20", "0", "-100", "0.2"});
     click("CheckBox2");
@@ -152,7 +154,7 @@ TEST_F(TwoPortWindow, RectangularLogInputConvertsOnlyTheFirstFields) {
 }
 
 TEST_F(TwoPortWindow, UnilateralTwoPortShowsInfiniteKAndDrawsPointCircles) {
-    click("CheckBox1");
+    control<QCheckBox>("CheckBox1")->setChecked(true); // polar
     typeTwoPort({"0.5", "-60", "3", "90", "0", "0", "0.4", "-30"});
     click("BitBtn3");
     EXPECT_EQ(text(30), "INF");
@@ -163,7 +165,7 @@ TEST_F(TwoPortWindow, UnilateralTwoPortShowsInfiniteKAndDrawsPointCircles) {
 }
 
 TEST_F(TwoPortWindow, BadFieldsAndFailedStepsChangeOnlyWhatTheyShould) {
-    click("CheckBox1");
+    control<QCheckBox>("CheckBox1")->setChecked(true); // polar
     typeTwoPort({"0.6", "-160", "2.5", "80", "0.05", "40", "0.5", "-30"});
     click("BitBtn3");
     const std::optional<std::string> storedIni = ReadWholeFile(state.para.path());
@@ -211,7 +213,7 @@ TEST_F(TwoPortWindow, ReceivedRowsFillTheFieldsInFileOrder) {
 }
 
 TEST_F(TwoPortWindow, SparaFileSaveAndLoad) {
-    click("CheckBox1");
+    control<QCheckBox>("CheckBox1")->setChecked(true); // polar
     typeTwoPort({"0.6", "-160", "2.5", "80", "0.05", "40", " 0.5 ", "-30"});
     click("BitBtn3");
     const std::string path = dir.file("amp.txt");

@@ -1635,5 +1635,141 @@
         <source>频率和系统阻抗须为大于0的数</source>
         <translation>Fo and Zo must be numbers above 0</translation>
     </message>
+    <message>
+        <source>放大器设计</source>
+        <translation>Amplifier design</translation>
+    </message>
+    <message>
+        <source>使用此频率</source>
+        <translation>Use this freq.</translation>
+    </message>
+    <message>
+        <source>输入匹配</source>
+        <translation>Input match</translation>
+    </message>
+    <message>
+        <source>噪声匹配</source>
+        <translation>Noise match</translation>
+    </message>
+    <message>
+        <source>输出匹配</source>
+        <translation>Output match</translation>
+    </message>
+    <message>
+        <source>Ga圆</source>
+        <translation>Ga circle</translation>
+    </message>
+    <message>
+        <source>Gp圆</source>
+        <translation>Gp circle</translation>
+    </message>
+    <message>
+        <source>NF圆</source>
+        <translation>NF circle</translation>
+    </message>
+    <message>
+        <source>增益（dB）</source>
+        <translation>Gain (dB)</translation>
+    </message>
+    <message>
+        <source>噪声系数（dB）</source>
+        <translation>Noise figure (dB)</translation>
+    </message>
+    <message>
+        <source>没有噪声参数</source>
+        <translation>No noise parameters</translation>
+    </message>
+    <message>
+        <source>同时共轭匹配时源端反射系数 Γms</source>
+        <translation>Source reflection of the simultaneous conjugate match, Γms</translation>
+    </message>
+    <message>
+        <source>同时共轭匹配时负载端反射系数 Γml</source>
+        <translation>Load reflection of the simultaneous conjugate match, Γml</translation>
+    </message>
+    <message>
+        <source>Γms 对应的阻抗（欧）</source>
+        <translation>Impedance of Γms (ohms)</translation>
+    </message>
+    <message>
+        <source>Γml 对应的阻抗（欧）</source>
+        <translation>Impedance of Γml (ohms)</translation>
+    </message>
+    <message>
+        <source>无条件稳定（K&gt;1 且 |⊿|&lt;1）：可同时共轭匹配</source>
+        <translation>Unconditionally stable (K&gt;1 and |Δ|&lt;1): simultaneous conjugate match exists</translation>
+    </message>
+    <message>
+        <source>潜在不稳定（K&lt;=1 或 |⊿|&gt;=1）：没有同时共轭匹配，稳定圆的不稳定一侧不能作源或负载</source>
+        <translation>Potentially unstable (K&lt;=1 or |Δ|&gt;=1): no simultaneous conjugate match; the unstable side of each stability circle cannot be a source or load</translation>
+    </message>
+    <message>
+        <source>器件不是无条件稳定（K&lt;=1 或 |⊿|&gt;=1），没有同时共轭匹配</source>
+        <translation>The device is not unconditionally stable (K&lt;=1 or |Δ|&gt;=1): no simultaneous conjugate match</translation>
+    </message>
+    <message>
+        <source>噪声系数低于最小噪声系数NFmin</source>
+        <translation>The noise figure is below NFmin</translation>
+    </message>
+    <message>
+        <source>没有反射系数能得到这个增益（高于最大增益）</source>
+        <translation>No reflection gives this gain (above the maximum gain)</translation>
+    </message>
+    <message>
+        <source>设计条件：</source>
+        <translation>Designed for: </translation>
+    </message>
+    <message>
+        <source>设计条件：没有设置负载和源</source>
+        <translation>Designed for: no load and source set</translation>
+    </message>
+    <message>
+        <source>负载=</source>
+        <translation>load=</translation>
+    </message>
+    <message>
+        <source>源=</source>
+        <translation>source=</translation>
+    </message>
+    <message>
+        <source>器件不是无条件稳定（K&lt;=1 或 |D|&gt;=1），没有同时共轭匹配</source>
+        <translation>the device is not unconditionally stable (K&lt;=1 or |D|&gt;=1): no simultaneous conjugate match</translation>
+    </message>
+    <message>
+        <source>噪声系数低于该频率的最小噪声系数NFmin</source>
+        <translation>the noise figure is below NFmin at this frequency</translation>
+    </message>
+    <message>
+        <source>文件在该频率没有噪声参数</source>
+        <translation>the file has no noise parameters at this frequency</translation>
+    </message>
+    <message>
+        <source>请先用 twoport FILE F 读入器件</source>
+        <translation>first read a device with twoport FILE F</translation>
+    </message>
+    <message>
+        <source>无法计算：</source>
+        <translation>cannot compute: </translation>
+    </message>
+    <message>
+        <source>文件中没有两端口数据</source>
+        <translation>the file holds no two-port data</translation>
+    </message>
+    <message>
+        <source>文件中有不完整的两端口数据行：</source>
+        <translation>the file has an incomplete two-port row: </translation>
+    </message>
+    <message>
+        <source>文件中的频率没有逐行增大：</source>
+        <translation>the file's frequencies do not rise row by row: </translation>
+    </message>
+    <message>
+        <source>负载阻抗:=</source>
+        <translation>load:=</translation>
+    </message>
+    <message>
+        <source>源阻抗:=</source>
+        <translation>source:=</translation>
+    </message>
 </context>
 </TS>
