@@ -35,22 +35,34 @@ Real Crossing(const ResponsePoint& a, const ResponsePoint& b, Real thresholdDb) 
 
 } // namespace
 
-SweepNetwork SweepNetworkOf(const ProgramState& state) {
+namespace {
+
+SweepNetwork NetworkOf(const MatchNetwork& slots, int nodeCount, Real Zo, int effflag, int matchflag) {
     SweepNetwork network;
-    const MatchNode& ends = state.network[1];
+    const MatchNode& ends = slots[1];
     network.load = {ends.nodeR, ends.nodeX};
     network.source = {ends.sourceR, ends.sourceX};
-    network.Zo = state.Zo;
-    network.effflag = state.effflag;
-    network.matchflag = state.matchflag;
-    const int last = std::min(state.NodeCount, LastMatchSlot);
+    network.Zo = Zo;
+    network.effflag = effflag;
+    network.matchflag = matchflag;
+    const int last = std::min(nodeCount, LastMatchSlot);
     for (int i = 2; i <= last; ++i) {
-        const MatchNode& slot = state.network[i];
+        const MatchNode& slot = slots[i];
         if (!IsElementKind(slot.kind))
             break;
         network.elements.push_back({slot.kind, slot.strip, slot.R, slot.value});
     }
     return network;
+}
+
+} // namespace
+
+SweepNetwork SweepNetworkOf(const ProgramState& state) {
+    return NetworkOf(state.network, state.NodeCount, state.Zo, state.effflag, state.matchflag);
+}
+
+SweepNetwork SweepNetworkOf(const NetworkState& state) {
+    return NetworkOf(state.network, state.NodeCount, state.Zo, state.effflag, state.matchflag);
 }
 
 std::optional<std::string> LoadTableProblem(const LoadTable& table) {

@@ -28,6 +28,7 @@ struct SweepNetwork {
 
 // Slots 2..NodeCount, up to the first slot whose kind is no element (the replay stops there too).
 SweepNetwork SweepNetworkOf(const ProgramState& state);
+SweepNetwork SweepNetworkOf(const NetworkState& state);
 
 // One measured reflection of a load, referenced to the file's impedance.
 struct LoadSample {

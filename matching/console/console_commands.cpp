@@ -9,6 +9,7 @@
 #include "matching/analysis/node_calculation.h"
 #include "matching/console/console_auto_match.h"
 #include "matching/console/console_files.h"
+#include "matching/console/console_stage.h"
 #include "matching/console/console_sweep.h"
 #include "matching/console/console_texts.h"
 #include "matching/console/console_twoport.h"
@@ -258,6 +259,10 @@ ConsoleResult Sweep(const ConsoleCall& c) {
     return {InterpretSweepCommand(c.state, c.host.sweepSession(), c.t)};
 }
 
+ConsoleResult Stage(const ConsoleCall& c) {
+    return {RunStageCommand(c.state, c.host.sweepSession(), c.t)};
+}
+
 ConsoleResult AutoMatch(const ConsoleCall& c) {
     return {RunAutomCommand(c.state, c.host.autoMatchListing(), c.t)};
 }
@@ -345,6 +350,11 @@ const std::vector<ConsoleCommand>& ConsoleCommands() {
          "",
          {">ampout   负载设为晶体管输出阻抗（同时共轭匹配），源为Zo，用于设计输出网络"},
          DeviceDesign},
+        {{"stage"},
+         "IN.smh FILE OUT.smh F1 F2 N",
+         {">stage in.smh t.s2p out.smh 1g 3g 201  放大器：输入网络、晶体管文件、输出网络级联，"
+          "每个频率 MHz GT(dB) 输入回波损耗 输出回波损耗 mu，及稳定性结论；之后 export x.s2p 导出"},
+         Stage},
         // Not in the list: a fixed test transistor's S-parameters, and the frequency in force.
         {{"t"}, "", {}, SampleSParameters},
         {{"curfre"}, "", {}, ShowFrequency},

@@ -39,6 +39,7 @@ std::string Sweep(const ProgramState& state, SweepSession& session, const Tokens
     if (const auto problem = SweepRangeProblem(range, LoadOf(session)))
         return std::string(Usage) + *problem;
     session.lastRange = range;
+    session.lastStage.reset();
     std::string text;
     for (const ResponsePoint& point : SweepResponse(SweepNetworkOf(state), LoadOf(session), range)) {
         if (!text.empty())
@@ -112,6 +113,8 @@ std::string SetLoad(const ProgramState& state, SweepSession& session, const Toke
 std::string Export(const ProgramState& state, const SweepSession& session, const Tokens& t) {
     if (t.count < 2)
         return ">export FILE  文件名须以 .s1p 或 .s2p 结尾";
+    if (session.lastStage)
+        return ExportStageTouchstone(t[1], session.lastStage->result, session.lastStage->Zo);
     if (const auto problem = LastRangeProblem(state, session, "export"))
         return *problem;
     const SweepNetwork network = SweepNetworkOf(state);

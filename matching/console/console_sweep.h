@@ -2,6 +2,7 @@
 
 #include "core/numbers/tokens.h"
 #include "core/settings/program_state.h"
+#include "matching/analysis/amplifier_stage.h"
 #include "matching/analysis/frequency_response.h"
 
 #include <optional>
@@ -11,9 +12,16 @@
 // and "export FILE". "bw" and "export" recompute the last sweep's range on the network as it is now.
 namespace qv {
 
+// The last "stage" that ran; "export" writes it until the next "sweep".
+struct StageSession {
+    StageResult result;
+    Real Zo = 50;
+};
+
 struct SweepSession {
     std::optional<LoadTable> load;       // from "sweepload"; nothing: the constant load of slot 1
     std::optional<SweepRange> lastRange; // of the last "sweep" that ran
+    std::optional<StageSession> lastStage;
 };
 
 bool IsSweepCommand(const std::string& word);

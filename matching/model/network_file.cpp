@@ -5,6 +5,7 @@
 #include "matching/model/match_node_codec.h"
 
 #include <cmath>
+#include <memory>
 #include <stdexcept>
 
 namespace qv {
@@ -99,6 +100,16 @@ FileOutcome LoadNetworkFile(NetworkState& state, const std::string& fileName) {
     state.Fo = image.Fo;
     state.Zo = image.Zo;
     return {};
+}
+
+Refusable<SweepNetwork> ReadSweepNetwork(const std::string& fileName, int effflag) {
+    // Five hundred slots: too large for the stack.
+    const auto state = std::make_unique<NetworkState>();
+    const FileOutcome read = LoadNetworkFile(*state, fileName);
+    if (!read)
+        return Refusable<SweepNetwork>::Refused(read.reason());
+    state->effflag = effflag;
+    return SweepNetworkOf(*state);
 }
 
 } // namespace qv

@@ -2,6 +2,7 @@
 
 #include "core/numbers/errors.h"
 #include "core/settings/program_state.h"
+#include "matching/analysis/frequency_response.h"
 
 #include <optional>
 #include <string>
@@ -47,5 +48,9 @@ FileOutcome SaveNetworkFile(const ProgramState& state, const std::string& fileNa
 // Reads a network file into NodeCount, slots 0..N, Fo and Zo (not into para.ini). A file that is
 // missing or does not decode changes nothing. Slots after N keep what they held.
 FileOutcome LoadNetworkFile(NetworkState& state, const std::string& fileName);
+
+// A network file as the sweep replays it, with the wavelength mode in force (the file does not
+// hold it); or why the file cannot be read.
+Refusable<SweepNetwork> ReadSweepNetwork(const std::string& fileName, int effflag);
 
 } // namespace qv
