@@ -22,7 +22,8 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
       console(network, prompter, &main), sparameterTable(state, canvas, hub, prompter, &main),
       setSelection(network, prompter, &main), about(&main), calculator(state.programDir, prompter, &main),
       microstripCalculator(state.effflag, prompter, &main), parameterDisplay(hub),
-      frequencyResponse(state, prompter, ReadLoadFile, &main), autoMatch(network, prompter, &main) {
+      frequencyResponse(state, prompter, ReadLoadFile, &main), autoMatch(network, prompter, &main),
+      amplifierStage(state, prompter, &main) {
     // Zo is known once the main window has read para.ini: slot 0 holds it.
     network.reset();
     // The frequency response is computed before the chart draws its locus.
@@ -68,6 +69,7 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
         [this](Surface& chart) { frequencyResponse.drawLocus(chart, network.state().geometry); });
     tools.frequencyResponse = &frequencyResponse;
     tools.autoMatch = &autoMatch;
+    tools.amplifierStage = &amplifierStage;
     autoMatch.setCanvas(&canvas);
 }
 

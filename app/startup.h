@@ -14,6 +14,7 @@
 #include "chart/windows/settings_window.h"
 #include "matching/drawing/network_chart_link.h"
 #include "matching/model/network_model.h"
+#include "matching/windows/amplifier_stage_window.h"
 #include "matching/windows/auto_match_window.h"
 #include "matching/windows/console_window.h"
 #include "matching/windows/insertion_window.h"
@@ -68,6 +69,7 @@ struct ApplicationWindows {
     Tdisppara parameterDisplay;
     Tfresp frequencyResponse;
     AutoMatchWindow autoMatch;
+    AmplifierStageWindow amplifierStage;
 };
 
 // The default size of the drawing area as the main window lays it out.

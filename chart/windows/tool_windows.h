@@ -38,6 +38,7 @@ struct ToolWindows {
     EndPicker* endPicker = nullptr;          // the same popup, to show it at a point
     QWidget* frequencyResponse = nullptr;    // Tfresp, "频率响应"
     QWidget* autoMatch = nullptr;            // AutoMatchWindow, "自动匹配"
+    QWidget* amplifierStage = nullptr;       // AmplifierStageWindow, "放大器"
 };
 
 } // namespace qv

@@ -151,8 +151,8 @@ StageResult AnalyseStage(const StageNetworks& networks, const DeviceData& device
         if (!(p.outputReflection < 1) && !v.firstUnstableOutputHz)
             v.firstUnstableOutputHz = p.frequencyHz;
     }
-    // Nothing computed is no proof of stability.
-    v.stable = v.failed < range.points && !v.firstUnstableInputHz && !v.firstUnstableOutputHz;
+    // A frequency that could not be computed is no proof of stability.
+    v.stable = v.failed == 0 && !v.firstUnstableInputHz && !v.firstUnstableOutputHz;
     v.worstInput = std::max<Real>(v.worstInput, 0);
     v.worstOutput = std::max<Real>(v.worstOutput, 0);
     return result;

@@ -42,7 +42,7 @@ struct StagePoint {
 };
 
 struct StageVerdict {
-    bool stable = false; // every computed frequency has |Gamma_in| < 1 and |Gamma_out| < 1
+    bool stable = false; // every frequency computed, each with |Gamma_in| < 1 and |Gamma_out| < 1
     Real worstInput = 0;
     Real worstInputHz = 0;
     Real worstOutput = 0;

@@ -36,6 +36,8 @@ std::vector<std::string> AdviceLines(const StageVerdict& v, const DeviceData& de
     std::vector<std::string> lines;
     if (v.stable)
         return lines;
+    if (v.failed > 0)
+        lines.push_back(Format(">%d个频率点无法计算", {v.failed}));
     if (v.firstUnstableInputHz)
         lines.push_back(Format(">输入端不稳定（|Gin|>=1），从 %.3fMHz 起", {*v.firstUnstableInputHz / 1e6L}));
     if (v.firstUnstableOutputHz)

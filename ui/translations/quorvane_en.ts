@@ -1771,5 +1771,121 @@
         <source>源阻抗:=</source>
         <translation>source:=</translation>
     </message>
+    <message>
+        <source>放大器</source>
+        <translation>Amplifier</translation>
+    </message>
+    <message>
+        <source>晶体管文件</source>
+        <translation>Transistor file</translation>
+    </message>
+    <message>
+        <source>输入网络</source>
+        <translation>Input network</translation>
+    </message>
+    <message>
+        <source>输出网络</source>
+        <translation>Output network</translation>
+    </message>
+    <message>
+        <source>当前网络</source>
+        <translation>Current network</translation>
+    </message>
+    <message>
+        <source>网络文件</source>
+        <translation>Network file</translation>
+    </message>
+    <message>
+        <source>导出S2P...</source>
+        <translation>Export S2P...</translation>
+    </message>
+    <message>
+        <source>保存图片...</source>
+        <translation>Save picture...</translation>
+    </message>
+    <message>
+        <source>不稳定</source>
+        <translation>Unstable</translation>
+    </message>
+    <message>
+        <source>稳定</source>
+        <translation>Stable</translation>
+    </message>
+    <message>
+        <source>增益GT dB</source>
+        <translation>Gain GT dB</translation>
+    </message>
+    <message>
+        <source>输入回波损耗 dB</source>
+        <translation>Input return loss dB</translation>
+    </message>
+    <message>
+        <source>输出回波损耗 dB</source>
+        <translation>Output return loss dB</translation>
+    </message>
+    <message>
+        <source>输入端不稳定的最低频率</source>
+        <translation>Input unstable from</translation>
+    </message>
+    <message>
+        <source>输出端不稳定的最低频率</source>
+        <translation>Output unstable from</translation>
+    </message>
+    <message>
+        <source>稳定电阻</source>
+        <translation>Stabilising resistor</translation>
+    </message>
+    <message>
+        <source>输入串联</source>
+        <translation>series at input</translation>
+    </message>
+    <message>
+        <source>输入并联</source>
+        <translation>shunt at input</translation>
+    </message>
+    <message>
+        <source>输出串联</source>
+        <translation>series at output</translation>
+    </message>
+    <message>
+        <source>输出并联</source>
+        <translation>shunt at output</translation>
+    </message>
+    <message>
+        <source>不需要</source>
+        <translation>none needed</translation>
+    </message>
+    <message>
+        <source>无法稳定</source>
+        <translation>cannot stabilise</translation>
+    </message>
+    <message>
+        <source>请先计算</source>
+        <translation>Calculate first</translation>
+    </message>
+    <message>
+        <source>图片</source>
+        <translation>Pictures</translation>
+    </message>
+    <message>
+        <source>S参数文件</source>
+        <translation>S-parameter files</translation>
+    </message>
+    <message>
+        <source>无法写入文件</source>
+        <translation>Cannot write the file</translation>
+    </message>
+    <message>
+        <source>已导出放大器</source>
+        <translation>Exported the amplifier's</translation>
+    </message>
+    <message>
+        <source>个频率点到</source>
+        <translation> frequencies to</translation>
+    </message>
+    <message>
+        <source>输入网络、晶体管文件和输出网络级联：增益、回波损耗、mu 和稳定性随频率的变化</source>
+        <translation>Input network, transistor file and output network in cascade: gain, return losses, mu and stability against frequency</translation>
+    </message>
 </context>
 </TS>
