@@ -22,6 +22,21 @@ PixelCircle Place(const ChartGeometry& geometry, Real magnitude, Real angleDegre
             RoundPixel(geometry.Radius * radius)};
 }
 
+// Light enough for the grid to stay readable through the hatching.
+constexpr int LightRed = 0xB4B4FF;
+constexpr int LightBlue = 0xFFB4B4;
+constexpr Real HatchSpacingPixels = 8;
+
+void Hatch(Surface& surface, const ChartGeometry& geometry, const PixelCircle& circle, bool centreStable,
+           int colour) {
+    surface.pen.colour = colour;
+    for (const PixelSegment& s :
+         UnstableHatching(geometry, circle.x, circle.y, circle.radius, centreStable, HatchSpacingPixels)) {
+        surface.moveTo(s.x1, s.y1);
+        surface.lineTo(s.x2, s.y2);
+    }
+}
+
 void Legend(Surface& surface, int y, int colour, const char* text) {
     surface.font.colour = colour;
     surface.textOut(10, y, text);
@@ -29,10 +44,15 @@ void Legend(Surface& surface, int y, int colour, const char* text) {
 
 } // namespace
 
-void DrawStabilityCircles(Surface& surface, const ChartGeometry& geometry, const StabilityCircles& c) {
+void DrawStabilityCircles(Surface& surface, const ChartGeometry& geometry, const StabilityCircles& c,
+                          const std::optional<StabilitySides>& sides) {
     const PixelCircle input = Place(geometry, c.inputCentreMagnitude, c.inputCentreAngle, c.inputRadius);
     const PixelCircle output = Place(geometry, c.outputCentreMagnitude, c.outputCentreAngle, c.outputRadius);
     surface.pen.width = 1;
+    if (sides) {
+        Hatch(surface, geometry, input, sides->inputCentreStable, LightRed);
+        Hatch(surface, geometry, output, sides->outputCentreStable, LightBlue);
+    }
     surface.pen.colour = ChartRed;
     surface.arc(input.x, input.y, input.radius, 0, 360);
     surface.pen.colour = ChartBlue;

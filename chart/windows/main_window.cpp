@@ -237,6 +237,9 @@ void TForm2::buildToolPanel() {
     connect(addToolButton("ButtonAutoMatch", "自动匹配",
                           "列出负载到源的L、Pi、T和单支节匹配方案，并接入其中之一", ""),
             &QPushButton::clicked, this, show(&ToolWindows::autoMatch));
+    connect(addToolButton("ButtonAmplifier", "放大器",
+                          "输入网络、晶体管文件和输出网络级联：增益、回波损耗、mu 和稳定性随频率的变化", ""),
+            &QPushButton::clicked, this, show(&ToolWindows::amplifierStage));
     undoButton_ = addToolButton("ButtonUndo", "撤销", "撤销对匹配电路的上一步修改 (Ctrl+Z)", "Ctrl+Z");
     redoButton_ = addToolButton("ButtonRedo", "重做", "重做撤销的修改 (Ctrl+Shift+Z)", "Ctrl+Shift+Z");
     undoButton_->setEnabled(false);
@@ -545,6 +548,7 @@ void TForm2::PaintBox1MouseDown(Qt::MouseButton button, bool doubleClick, int X,
 
 void TForm2::BitBtn1Click() {
     stabilityCircles_.reset();
+    stabilitySides_.reset();
     overlayCircles_.clear();
     redrawChartWithOverlays();
     refreshChartArea();
@@ -557,7 +561,7 @@ void TForm2::redrawChartWithOverlays() {
     redrawFreshChart();
     try {
         if (stabilityCircles_)
-            DrawStabilityCircles(bitmapSurface_, state_.geometry, *stabilityCircles_);
+            DrawStabilityCircles(bitmapSurface_, state_.geometry, *stabilityCircles_, stabilitySides_);
         DrawOverlayCircles(bitmapSurface_, state_.geometry, overlayCircles_);
     } catch (const FloatingPointError&) {
         // Placed once already when it arrived; a chart too small to place it now leaves it out.
@@ -664,8 +668,11 @@ void TForm2::WmCopyData(const QByteArray& block) {
         DecodeStabilityBlock(std::string_view(block.constData(), static_cast<std::size_t>(block.size())));
     if (!circles)
         return;
-    DrawStabilityCircles(bitmapSurface_, state_.geometry, *circles);
+    const std::optional<StabilitySides> sides =
+        DecodeStabilitySides(std::string_view(block.constData(), static_cast<std::size_t>(block.size())));
+    DrawStabilityCircles(bitmapSurface_, state_.geometry, *circles, sides);
     stabilityCircles_ = circles;
+    stabilitySides_ = sides;
     refreshChartArea();
 }
 

@@ -128,6 +128,7 @@ private:
     QByteArray readoutBlock_;
     int markerColour_ = 0;
     std::optional<StabilityCircles> stabilityCircles_;
+    std::optional<StabilitySides> stabilitySides_; // nothing: the block said no side
     std::vector<OverlayCircle> overlayCircles_;
 
     QFrame* panel1_ = nullptr;

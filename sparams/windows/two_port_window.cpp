@@ -1,5 +1,6 @@
 #include "sparams/windows/two_port_window.h"
 
+#include "chart/analysis/stability_shading.h"
 #include "chart/drawing/overlay_circles.h"
 #include "core/numbers/decimal.h"
 #include "core/numbers/engineering.h"
@@ -297,7 +298,11 @@ void Tffscalc::BitBtn3Click() {
     }
     // Sent once every field is written: the chart may refuse circles it cannot place.
     if (a.inputCircle) {
-        const std::string record = EncodeStabilityBlock(CircleRecord(*a.inputCircle, *a.outputCircle));
+        // The sides follow the 60 bytes: the chart's centre sees |S22| (|S11|) through each circle.
+        const SMatrix s = MatrixFromPolar(twoPort);
+        const std::string record =
+            EncodeStabilityBlock(CircleRecord(*a.inputCircle, *a.outputCircle)) +
+            EncodeStabilitySides({std::hypot(s.s22.re, s.s22.im) < 1, std::hypot(s.s11.re, s.s11.im) < 1});
         emit hub_.stabilityBlock(QByteArray(record.data(), static_cast<qsizetype>(record.size())));
     }
     if (a.failure)

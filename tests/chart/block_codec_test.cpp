@@ -172,5 +172,40 @@ TEST(StabilityCirclesDrawing, ValuesThatCannotBePlacedAreAnErrorAndDrawNothing) 
     EXPECT_TRUE(s.primitives.empty());
 }
 
+TEST(StabilityCirclesDrawing, UnstableSidesAreHatchedWithinTheChart) {
+    // The extended block still decodes as the 60-byte one; a 60-byte block says no side.
+    const std::string block = EncodeStabilityBlock(SampleCircles()) + EncodeStabilitySides({true, false});
+    ASSERT_EQ(block.size(), 62u);
+    EXPECT_EQ(DecodeStabilityBlock(block)->inputRadius, 0.25L);
+    EXPECT_FALSE(DecodeStabilitySides(block.substr(0, 60)));
+    const std::optional<StabilitySides> sides = DecodeStabilitySides(block);
+    ASSERT_TRUE(sides);
+
+    RecordingSurface s(841, 200);
+    DrawStabilityCircles(s, GeometryForHeight(200), SampleCircles(), sides);
+    ASSERT_GT(s.primitives.size(), 4u);
+    // The input circle (centre (100, 50), radius 25) has a stable chart centre outside it: its
+    // inside is unstable. The output circle (centre (0, 100), radius 50) has an unstable chart
+    // centre outside it: everything outside it is. Both hatchings stay within the chart.
+    int input = 0, output = 0;
+    const auto distance = [](int x, int y, int cx, int cy) { return std::hypot(x - cx, y - cy); };
+    for (std::size_t i = 0; i + 4 < s.primitives.size(); ++i) {
+        const Primitive& p = s.primitives[i];
+        ASSERT_EQ(p.kind, Primitive::Kind::Line);
+        EXPECT_NE(p.pen.colour, ChartRed);
+        for (const auto& [x, y] : {std::pair{p.x1, p.y1}, std::pair{p.x2, p.y2}}) {
+            EXPECT_LE(distance(x, y, 100, 100), 101); // one pixel for rounding
+            if (p.pen.colour == s.primitives[0].pen.colour)
+                EXPECT_LE(distance(x, y, 100, 50), 26);
+            else
+                EXPECT_GE(distance(x, y, 0, 100), 49);
+        }
+        ++(p.pen.colour == s.primitives[0].pen.colour ? input : output);
+    }
+    EXPECT_GE(input, 5);
+    EXPECT_GE(output, 20);
+    EXPECT_EQ(s.primitives[s.primitives.size() - 4].kind, Primitive::Kind::Arc); // circles drawn over
+}
+
 } // namespace
 } // namespace qv
