@@ -18,7 +18,23 @@ ChainMatrix Shunt(Complex Y) {
     return {{1, 0}, {0, 0}, Y, {1, 0}};
 }
 
+bool IsOne(Complex z) {
+    return z.re == 1 && z.im == 0;
+}
+
+bool IsZero(Complex z) {
+    return z.re == 0 && z.im == 0;
+}
+
+// A series or shunt element multiplies with two products instead of eight; the values are those
+// of the full product, whose other terms are exact multiples of 1 and 0.
 ChainMatrix Multiply(const ChainMatrix& p, const ChainMatrix& q) {
+    if (IsOne(q.A) && IsOne(q.D)) {
+        if (IsZero(q.C))
+            return {p.A, CAdd(CMul(p.A, q.B), p.B), p.C, CAdd(CMul(p.C, q.B), p.D)};
+        if (IsZero(q.B))
+            return {CAdd(p.A, CMul(p.B, q.C)), p.B, CAdd(p.C, CMul(p.D, q.C)), p.D};
+    }
     return {CAdd(CMul(p.A, q.A), CMul(p.B, q.C)), CAdd(CMul(p.A, q.B), CMul(p.B, q.D)),
             CAdd(CMul(p.C, q.A), CMul(p.D, q.C)), CAdd(CMul(p.C, q.B), CMul(p.D, q.D))};
 }
@@ -78,10 +94,16 @@ ChainMatrix ElementChainMatrix(const ElementSpec& element, Real frequencyHz, int
     return m;
 }
 
+// One check for the whole chain: a flag raised by any element stays raised to the end, and a
+// product never turns an infinity or a NaN of an element back into a finite value.
 ChainMatrix NetworkChainMatrix(const SweepNetwork& network, Real frequencyHz) {
-    ChainMatrix total;
-    for (auto it = network.elements.rbegin(); it != network.elements.rend(); ++it)
-        total = Multiply(total, ElementChainMatrix(*it, frequencyHz, network.effflag));
+    const ChainMatrix total = CheckedStep([&] {
+        ChainMatrix product;
+        for (auto it = network.elements.rbegin(); it != network.elements.rend(); ++it)
+            product = Multiply(product, Compute(*it, frequencyHz, network.effflag));
+        return product;
+    });
+    RequireFinite(total);
     return total;
 }
 

@@ -6,6 +6,7 @@
 #include "sparams/analysis/sparameter_file.h"
 #include "sparams/analysis/sparameter_file_words.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -151,9 +152,10 @@ std::optional<std::pair<std::size_t, Real>> Bracket(const std::vector<Row>& rows
         return std::pair<std::size_t, Real>{rows.size() - 1, 0};
     if (!(f > rows.front().frequencyHz && f < rows.back().frequencyHz))
         return std::nullopt;
-    std::size_t k = 0;
-    while (k + 1 < rows.size() && rows[k + 1].frequencyHz <= f)
-        ++k;
+    // The last row at or below f.
+    const auto above = std::upper_bound(rows.begin(), rows.end(), f,
+                                        [](Real x, const Row& row) { return x < row.frequencyHz; });
+    const std::size_t k = static_cast<std::size_t>(above - rows.begin()) - 1;
     if (near(rows[k].frequencyHz) || k + 1 == rows.size())
         return std::pair<std::size_t, Real>{k, 0};
     if (near(rows[k + 1].frequencyHz))
