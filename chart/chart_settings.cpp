@@ -32,6 +32,7 @@ void LoadChartSettings(ProgramState& state) {
     ReadPositive(state.para, "Fo", state.Fo);
     ReadPositive(state.para, "Zo", state.Zo);
     state.colours = state.para.ReadChartColours();
+    state.parts = ReadPartsModel(state.para);
 }
 
 } // namespace qv

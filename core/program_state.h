@@ -3,6 +3,7 @@
 #include "chart_colours.h"
 #include "match_network.h"
 #include "para_ini.h"
+#include "parts_model.h"
 #include "real.h"
 
 #include <string>
@@ -29,6 +30,7 @@ struct ProgramState {
     Real Zo = 50;      // reference impedance, ohms
     int effflag = 0;   // 1: series microstrip turns by the guided wavelength
     int matchflag = 0; // 1: compare impedances directly; 0: conjugate comparison
+    PartsModel parts;  // the real parts the responses and the yield are computed with
 
     ChartColours colours = ChartColours::Defaults();
     ChartGeometry geometry;

@@ -49,6 +49,7 @@ private:
     QTableWidget* table_ = nullptr;
     QLabel* reasons_ = nullptr;
     QCheckBox* standard_ = nullptr;
+    QCheckBox* shorted_ = nullptr; // the single stub shorted at its end
     AutoMatchRequest request_;
     AutoMatchResult result_;
 };

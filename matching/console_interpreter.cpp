@@ -8,6 +8,7 @@
 #include "core/tokens.h"
 #include "matching/console_files.h"
 #include "matching/console_labels.h"
+#include "matching/console_parts.h"
 #include "matching/console_texts.h"
 #include "matching/match_figures.h"
 #include "matching/network_model.h"
@@ -66,7 +67,7 @@ ConsoleResult AddElement(NetworkModel& network, const Tokens& t) {
     const std::string& m = t[2];
     const bool lumped = ((m == "1" || m == "2") && IsCapacitorLetter(t[3])) ||
                         ((m == "3" || m == "4") && IsInductorLetter(t[3]));
-    const bool strip = (m == "5" || m == "6") && t.count >= 8;
+    const bool strip = (m == "5" || m == "6" || m == "9") && t.count >= 8;
     // k == NodeCount + 1 appends; slot 500 is the last one there is.
     const bool inRange = k >= 2 && k <= state.NodeCount + 1 && state.NodeCount < LastMatchSlot;
     if (!(lumped || strip) || !inRange)
@@ -153,7 +154,10 @@ std::string FormatElementLine(const ProgramState& state, std::string_view indexT
     }
     case SeriesMicrostripLine:
     case ShuntMicrostripStub:
-        text += node.kind == SeriesMicrostripLine ? "串联微带" : "并联微带";
+    case ShuntShortedStub:
+        text += node.kind == SeriesMicrostripLine  ? "串联微带"
+                : node.kind == ShuntMicrostripStub ? "并联微带"
+                                                   : "并联短路微带";
         text += LabelText(node, ShownLabelBytes);
         text += LineBreak;
         text += NodePart(node);
@@ -205,7 +209,8 @@ std::optional<MatchNode> ModifiedElement(const ProgramState& state, int n, std::
         break;
     }
     case SeriesMicrostripLine:
-    case ShuntMicrostripStub: {
+    case ShuntMicrostripStub:
+    case ShuntShortedStub: {
         const bool width = x == "w" || x == "W";
         const bool length = x == "l" || x == "L";
         const bool permittivity = x == "tr" || x == "Tr" || x == "tR" || x == "TR";
@@ -362,6 +367,8 @@ ConsoleResult InterpretCommand(NetworkModel& network, ConsoleHost& host, std::st
         result.text = MatchFiguresLine(state);
     } else if (IsSweepCommand(command)) {
         result.text = InterpretSweepCommand(state, host.sweepSession(), t);
+    } else if (IsPartsCommand(command)) {
+        result.text = InterpretPartsCommand(network, host.sweepSession(), t);
     } else if (command == "autom") {
         result.text = RunAutomCommand(state, host.autoMatchListing(), t);
     } else if (command == "apply") {

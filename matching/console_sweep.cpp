@@ -16,18 +16,6 @@ namespace {
 
 constexpr std::string_view LineBreak = "\r\n";
 
-// A frequency typed with an optional multiplier ("433.92m", "1.2g"); nothing when it is no number.
-std::optional<Real> TypedFrequency(const std::string& word) {
-    try {
-        const Real value = ParseEngineering(word);
-        if (value == RejectedEngineeringValue || !std::isfinite(value))
-            return std::nullopt;
-        return value;
-    } catch (const ConversionError&) {
-        return std::nullopt;
-    }
-}
-
 const LoadTable* LoadOf(const SweepSession& session) {
     return session.load ? &*session.load : nullptr;
 }
@@ -131,6 +119,17 @@ std::string Export(const ProgramState& state, const SweepSession& session, const
 }
 
 } // namespace
+
+std::optional<Real> TypedFrequency(const std::string& word) {
+    try {
+        const Real value = ParseEngineering(word);
+        if (value == RejectedEngineeringValue || !std::isfinite(value))
+            return std::nullopt;
+        return value;
+    } catch (const ConversionError&) {
+        return std::nullopt;
+    }
+}
 
 bool IsSweepCommand(const std::string& word) {
     return word == "sweep" || word == "bw" || word == "sweepload" || word == "export";

@@ -5,7 +5,7 @@ namespace qv {
 // After "help": the commands added for headless runs (slot 1 from ohms, the match figures that
 // the main window shows beside the chart), the frequency-response commands, automatic matching,
 // and undo and redo.
-const std::array<std::string_view, 34> ConsoleCommandList = {
+const std::array<std::string_view, 37> ConsoleCommandList = {
     "--------帮助--------",
     ">disp  x -->查看匹配接点",
     ">      x -->接点号 0-是系统阻抗，1-是源阻抗这两个不显示",
@@ -36,10 +36,13 @@ const std::array<std::string_view, 34> ConsoleCommandList = {
     ">bw 10     回波损耗不低于10dB的频带：下沿MHz 上沿MHz 相对带宽%",
     ">sweepload s.s2p 1  扫描用的负载取自S参数文件端口1或2；不带文件名恢复恒定负载",
     ">export m.s2p  最近一次扫描导出为Touchstone文件（.s1p 输入反射，.s2p 匹配网络）",
-    ">autom [Q]  列出L、Pi、T和单支节自动匹配方案，Q为Pi和T网络的有载Q",
+    ">autom [Q] [short]  列出L、Pi、T和单支节自动匹配方案，Q为Pi和T网络的有载Q，short用短路支节",
     ">apply N [E24]  接入第N个方案，可选E12 E24 E48 E96标称值",
     ">undo     撤销上一步对网络的修改",
     ">redo     重做撤销的修改",
+    ">parts 30 200 2 5  元件模型：电感Q 电容Q（0为理想） 电感容差% 电容容差%，不带参数时显示",
+    ">yield 400m 700m 10 1000 [7]  成品率：频带内回波损耗不低于10dB的比例，1000次，可选随机种子",
+    ">bodefano [10]  Bode-Fano极限：任何无损网络对此负载可达的最大带宽",
 };
 
 const std::array<std::string_view, 9> ConsoleModifyHelp = {
@@ -54,7 +57,7 @@ const std::array<std::string_view, 9> ConsoleModifyHelp = {
     "y  对应的值(可以输入单位如pf mH)",
 };
 
-const std::array<std::string_view, 13> ConsoleAddcHelp = {
+const std::array<std::string_view, 14> ConsoleAddcHelp = {
     ">addc n m c 20p  插入第n个元件",
     ">       m=1   串电容 c 电容",
     ">       m=2   并电容 c 电容",
@@ -62,6 +65,7 @@ const std::array<std::string_view, 13> ConsoleAddcHelp = {
     ">       m=4   并电感 l 电感",
     ">addc x 5 w h l tr t  串微带",
     ">addc x 6 w h l tr t  并微带",
+    ">addc x 9 w h l tr t  并短路微带",
     ">       x  第几个",
     ">       w  线宽",
     ">       h  板厚",

@@ -7,9 +7,9 @@
 // "addc", the program help of "help", and the file-dialog filters of "rdf" and "save".
 namespace qv {
 
-extern const std::array<std::string_view, 34> ConsoleCommandList;
+extern const std::array<std::string_view, 37> ConsoleCommandList;
 extern const std::array<std::string_view, 9> ConsoleModifyHelp;
-extern const std::array<std::string_view, 13> ConsoleAddcHelp;
+extern const std::array<std::string_view, 14> ConsoleAddcHelp;
 extern const std::array<std::string_view, 9> ConsoleProgramHelp;
 
 inline constexpr std::string_view NetworkOpenFilter = "smith files (*.smh)|*.smh|S files (*)|*";

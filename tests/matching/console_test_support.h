@@ -78,7 +78,7 @@ struct ConsoleFixtureState {
         QObject::connect(&network, &NetworkModel::changed, [this](NetworkChange change) {
             static constexpr const char* Names[] = {"reset",      "ends",         "appended",  "elements",
                                                     "loaded",     "frequency",    "impedance", "match mode",
-                                                    "wavelength", "recalculated", "restored"};
+                                                    "wavelength", "recalculated", "restored",  "parts"};
             changes.emplace_back(Names[static_cast<int>(change)]);
         });
     }

@@ -7,6 +7,7 @@
 #include "ui/qt_text.h"
 
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
@@ -171,6 +172,27 @@ TEST(ResponseLocus, LabelsNearTheRimStayInsideThePicture) {
         EXPECT_LE(p.x1 + chart.textWidth(p.text), geometry.CentreX + geometry.Radius) << p.text;
     }
     EXPECT_EQ(labels, 3);
+}
+
+TEST_F(ResponseWindow, YieldSpreadAndBodeFanoLimitBesideTheBand) {
+    setField("Edit1", "90m");
+    setField("Edit2", "110m");
+    setField("Edit3", "101");
+    setField("Edit5", "300");
+    find<QCheckBox>("CheckBox1")->setChecked(true);
+    sweep();
+    QTest::mouseClick(find<QPushButton>("BitBtn3"), Qt::LeftButton);
+    // Ideal parts without tolerance: every build is the design, which holds 10 dB over the band.
+    EXPECT_EQ(find<QLabel>("Label3")->text(), Q("yield=100.0% (300/300) 95% CI 98.7-100.0%"));
+    EXPECT_EQ(series("最差")->count(), 101);
+    EXPECT_EQ(series("最好")->count(), 101);
+    window.networkChanged(); // a yield describes the network it was computed on
+    EXPECT_TRUE(find<QLabel>("Label3")->text().isEmpty());
+    EXPECT_EQ(series("最差")->count(), 0);
+
+    state.network[1].nodeX = 0.1L; // 10 + j5 ohm: a series R-L load with Q = 0.5
+    window.networkChanged();
+    EXPECT_TRUE(band().contains(Q("Bode-Fano极限 "))) << U8(band());
 }
 
 } // namespace
