@@ -140,15 +140,15 @@ struct Tally {
 };
 
 // What one stage does in one build, with the drawn value folded into a constant. A lumped part is
-// x (d + j s) with x = k w or k / w, added to the numerator N (series) or the denominator D
+// x (d + j) with x = k w or k / w (negative for a capacitor in series, an inductor in shunt) and d
+// its loss share 1/Q with the same sign, added to the numerator N (series) or the denominator D
 // (shunt) of the impedance N / D.
 struct Step {
     enum class Op { SeriesLumped, ShuntLumped, Line, ShuntTable, SeriesFixed, ShuntFixed };
     Op op = Op::SeriesFixed;
-    bool withOmega = true; // x = k w; otherwise k / w
+    const Row* scale = nullptr; // the row of w or of 1 / w
     Real k = 0;
-    Real d = 0; // 1/Q: the loss share
-    Real s = 1; // the sign of the reactance
+    Real d = 0;
     const Stage* stage = nullptr;
 };
 
@@ -158,22 +158,22 @@ Step StepOf(const Stage& st, Real value, const Prepared& p) {
     const Real dC = p.inverseQC;
     switch (st.kind) {
     case SeriesCapacitor: // 1 / (wC/Q + jwC) = (1/Q - j) / (wC (1 + 1/Q^2)), normalised
-        return {Step::Op::SeriesLumped, false, 1 / (value * Zo * (1 + dC * dC)), dC, -1, &st};
+        return {Step::Op::SeriesLumped, &p.inverseOmega, -1 / (value * Zo * (1 + dC * dC)), -dC, &st};
     case SeriesInductor:
-        return {Step::Op::SeriesLumped, true, value / Zo, dL, 1, &st};
+        return {Step::Op::SeriesLumped, &p.omega, value / Zo, dL, &st};
     case ShuntCapacitor:
-        return {Step::Op::ShuntLumped, true, value * Zo, dC, 1, &st};
+        return {Step::Op::ShuntLumped, &p.omega, value * Zo, dC, &st};
     case ShuntInductor: // 1 / (wL (1/Q + j)) = (1/Q - j) / (wL (1 + 1/Q^2)), normalised
-        return {Step::Op::ShuntLumped, false, Zo / (value * (1 + dL * dL)), dL, -1, &st};
+        return {Step::Op::ShuntLumped, &p.inverseOmega, -Zo / (value * (1 + dL * dL)), -dL, &st};
     case SeriesMicrostripLine:
-        return {Step::Op::Line, true, 0, 0, 1, &st};
+        return {Step::Op::Line, nullptr, 0, 0, &st};
     case ShuntMicrostripStub:
     case ShuntShortedStub:
-        return {Step::Op::ShuntTable, true, 0, 0, 1, &st};
+        return {Step::Op::ShuntTable, nullptr, 0, 0, &st};
     case ShuntImpedance:
-        return {Step::Op::ShuntFixed, true, 0, 0, 1, &st};
+        return {Step::Op::ShuntFixed, nullptr, 0, 0, &st};
     default:
-        return {Step::Op::SeriesFixed, true, 0, 0, 1, &st};
+        return {Step::Op::SeriesFixed, nullptr, 0, 0, &st};
     }
 }
 
@@ -195,22 +195,18 @@ bool Evaluate(const Prepared& p, BuildStream& random, Tally& tally, std::vector<
         Real ni = p.load[i].im;
         Real dr = 1;
         Real di = 0;
-        const Real w = p.omega[i];
-        const Real inverseW = p.inverseOmega[i];
         for (const Step& step : steps) {
             switch (step.op) {
             case Step::Op::SeriesLumped: {
-                const Real x = step.k * (step.withOmega ? w : inverseW);
-                const Real zr = step.d * x;
-                const Real zi = step.s * x;
+                const Real zi = step.k * (*step.scale)[i];
+                const Real zr = step.d * zi;
                 nr += zr * dr - zi * di;
                 ni += zr * di + zi * dr;
                 break;
             }
             case Step::Op::ShuntLumped: {
-                const Real x = step.k * (step.withOmega ? w : inverseW);
-                const Real yr = step.d * x;
-                const Real yi = step.s * x;
+                const Real yi = step.k * (*step.scale)[i];
+                const Real yr = step.d * yi;
                 dr += yr * nr - yi * ni;
                 di += yr * ni + yi * nr;
                 break;
