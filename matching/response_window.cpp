@@ -326,10 +326,11 @@ void Tfresp::BitBtn3Click() {
     dialog.setObjectName(QStringLiteral("ProgressYield"));
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setMinimumDuration(300);
-    connect(&dialog, &QProgressDialog::canceled, this, [&progress] { progress.cancel = true; });
     QEventLoop loop;
     QTimer timer;
     connect(&timer, &QTimer::timeout, this, [&] {
+        if (dialog.wasCanceled())
+            progress.cancel = true;
         if (finished)
             loop.quit();
         else

@@ -13,8 +13,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -193,6 +195,16 @@ TEST_F(ResponseWindow, YieldSpreadAndBodeFanoLimitBesideTheBand) {
     state.network[1].nodeX = 0.1L; // 10 + j5 ohm: a series R-L load with Q = 0.5
     window.networkChanged();
     EXPECT_TRUE(band().contains(Q("Bode-Fano极限 "))) << U8(band());
+}
+
+TEST_F(ResponseWindow, YieldCanBeCancelled) {
+    setField("Edit5", "100000");
+    QTimer::singleShot(50, &window, [this] {
+        if (auto* dialog = find<QProgressDialog>("ProgressYield"))
+            dialog->cancel();
+    });
+    QTest::mouseClick(find<QPushButton>("BitBtn3"), Qt::LeftButton);
+    EXPECT_EQ(find<QLabel>("Label3")->text(), Q("成品率计算已取消"));
 }
 
 } // namespace
