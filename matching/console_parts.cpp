@@ -6,6 +6,7 @@
 #include "matching/network_model.h"
 #include "matching/yield.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -22,10 +23,8 @@ std::string Parts(NetworkModel& network, const Tokens& t) {
     if (t.count == 1)
         return PartsLine(network.state().parts);
     constexpr std::string_view Usage = ">parts QL QC TL TC  ";
-    if (t.count != 5)
-        return std::string(Usage) + "参数错误：电感Q 电容Q（0为理想元件） 电感容差% 电容容差%";
     std::array<Real, 4> values{};
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < std::min(t.count - 1, 4); ++i) {
         if (!TryTypedToFloat(t[i + 1], values[static_cast<std::size_t>(i)])) {
             std::string line(Usage); // appended: see the -Wrestrict note in console_sweep.cpp
             line += "参数错误：'";
@@ -33,6 +32,8 @@ std::string Parts(NetworkModel& network, const Tokens& t) {
             return line + "' 不是数";
         }
     }
+    if (t.count != 5)
+        return std::string(Usage) + "参数错误：电感Q 电容Q（0为理想元件） 电感容差% 电容容差%";
     int offending = 0;
     switch (network.setParts({values[0], values[1], values[2], values[3]}, &offending)) {
     case PartsProblem::None:

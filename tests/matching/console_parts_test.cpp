@@ -31,9 +31,9 @@ TEST_F(ConsoleParts, PartsAreShownSetStoredAndBadValuesRefusedWithTheReason) {
     const PartsModel stored = ReadPartsModel(state.para);
     EXPECT_EQ(stored.QL, 30);
     EXPECT_EQ(stored.TC, 5);
-    EXPECT_EQ(run("parts abc 5"),
+    EXPECT_EQ(run("parts abc 5"), ">parts QL QC TL TC  参数错误：'abc' 不是数");
+    EXPECT_EQ(run("parts 30 200"),
               ">parts QL QC TL TC  参数错误：电感Q 电容Q（0为理想元件） 电感容差% 电容容差%");
-    EXPECT_EQ(run("parts abc 5 0 0"), ">parts QL QC TL TC  参数错误：'abc' 不是数");
     EXPECT_EQ(run("parts 30 -1 0 0"),
               ">parts QL QC TL TC  参数错误：第2个值 Q 须为不小于0的数（0为理想元件）");
     EXPECT_EQ(run("parts 30 200 0 100"), ">parts QL QC TL TC  参数错误：第4个值 容差须不小于0且小于100%");
