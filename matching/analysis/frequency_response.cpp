@@ -43,6 +43,7 @@ SweepNetwork SweepNetworkOf(const ProgramState& state) {
     network.Zo = state.Zo;
     network.effflag = state.effflag;
     network.matchflag = state.matchflag;
+    network.parts = state.parts;
     const int last = std::min(state.NodeCount, LastMatchSlot);
     for (int i = 2; i <= last; ++i) {
         const MatchNode& slot = state.network[i];
@@ -142,7 +143,7 @@ ResponsePoint Respond(const SweepNetwork& network, const PreparedChain& chain, c
     point.frequencyHz = frequencyHz;
     try {
         const Complex load = table ? TabulatedLoad(*table, frequencyHz, network.Zo) : network.load;
-        const NodeConditions conditions{frequencyHz, network.Zo, network.effflag};
+        const NodeConditions conditions{frequencyHz, network.Zo, network.effflag, LossesOf(network.parts)};
         std::optional<Complex> z;
         if (chain.analysed)
             z = ReplayChain(load, chain.elements, chain.lines, conditions);
