@@ -12,13 +12,6 @@ public:
     Tfgb(ProgramState& state, ChartCanvas& canvas, Prompter& prompter, QWidget* parent = nullptr);
 
     void BitBtn1Click();
-
-private:
-    QLineEdit* edit1_ = nullptr;
-    QLineEdit* edit2_ = nullptr;
-    QCheckBox* checkBox1_ = nullptr;
-    QCheckBox* checkBox2_ = nullptr;
-    ColourBox* panel1_ = nullptr;
 };
 
 } // namespace qv

@@ -16,14 +16,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-
-private:
-    QLineEdit* edit1_ = nullptr;
-    QLineEdit* edit2_ = nullptr;
-    QLineEdit* edit3_ = nullptr;
-    QCheckBox* checkBox1_ = nullptr;
-    QCheckBox* checkBox2_ = nullptr;
-    ColourBox* panel1_ = nullptr;
 };
 
 } // namespace qv

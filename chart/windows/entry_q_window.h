@@ -11,10 +11,6 @@ public:
     TfquQ(ProgramState& state, ChartCanvas& canvas, Prompter& prompter, QWidget* parent = nullptr);
 
     void BitBtn1Click();
-
-private:
-    QLineEdit* edit1_ = nullptr;
-    ColourBox* panel1_ = nullptr;
 };
 
 } // namespace qv

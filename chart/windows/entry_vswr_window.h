@@ -11,12 +11,6 @@ public:
     Tqswr(ProgramState& state, ChartCanvas& canvas, Prompter& prompter, QWidget* parent = nullptr);
 
     void BitBtn1Click();
-
-private:
-    QLineEdit* edit1_ = nullptr;
-    QLineEdit* edit2_ = nullptr;
-    QCheckBox* checkBox1_ = nullptr;
-    ColourBox* panel1_ = nullptr;
 };
 
 } // namespace qv

@@ -23,6 +23,13 @@ protected:
     ProgramState& state_;
     ChartCanvas& canvas_;
     Prompter& prompter_;
+    // The controls an entry window reads, by their object names; those a window lacks stay null.
+    QLineEdit* edit1_ = nullptr;
+    QLineEdit* edit2_ = nullptr;
+    QLineEdit* edit3_ = nullptr;
+    QCheckBox* checkBox1_ = nullptr;
+    QCheckBox* checkBox2_ = nullptr;
+    ColourBox* panel1_ = nullptr;
 };
 
 } // namespace qv

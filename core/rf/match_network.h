@@ -18,6 +18,7 @@ enum ElementKind : std::int32_t {
     ShuntMicrostripStub = 6,
     SeriesImpedance = 7,
     ShuntImpedance = 8,
+    ShuntShortedStub = 9, // a shunt microstrip stub shorted at its far end
 };
 
 inline constexpr int MatchSlotCount = 501;
@@ -43,7 +44,7 @@ struct MatchNode {
     std::array<char, MatchLabelBytes> label{}; // GBK bytes, zero-terminated
     MicrostripBlock strip;
     Real R = 0;     // ohms, impedance elements
-    Real value = 0; // F (kinds 1, 2), H (3, 4), ohms of X (7, 8), 0 (5, 6)
+    Real value = 0; // F (kinds 1, 2), H (3, 4), ohms of X (7, 8), 0 (5, 6, 9)
     // The record's bytes as last loaded from a file: reserved fields, padding and unused bytes
     // are kept from here so that a loaded network saves back byte for byte.
     std::array<std::uint8_t, MatchNodeBytes> preserved{};

@@ -75,6 +75,12 @@ Complex OpenStubInParallel(Complex ZL, Real Z0, Real Lambda, Real Len) {
     return CParallel({0, stubReactance}, ZL);
 }
 
+Complex ShortStubInParallel(Complex ZL, Real Z0, Real Lambda, Real Len) {
+    // Input reactance of a short-circuited lossless line: Z0 tan(beta l).
+    const Real stubReactance = Z0 * std::tan(TwoPi * Len / Lambda);
+    return CParallel({0, stubReactance}, ZL);
+}
+
 MicrostripTransform Transform(const MicrostripLine& line, Complex Z) {
     return {Z, line.Z0, line.EpsEff, line.Vp};
 }
@@ -192,6 +198,10 @@ Complex SeriesSectionImpedance(const MicrostripLine& line, Complex ZL, Real Len,
 
 Complex OpenStubImpedance(const MicrostripLine& line, Complex ZL, Real Len, Real F) {
     return OpenStubInParallel(ZL, line.Z0, Wavelength(F, line.EpsEff), Len);
+}
+
+Complex ShortStubImpedance(const MicrostripLine& line, Complex ZL, Real Len, Real F) {
+    return ShortStubInParallel(ZL, line.Z0, Wavelength(F, line.EpsEff), Len);
 }
 
 } // namespace qv

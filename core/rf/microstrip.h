@@ -68,5 +68,7 @@ MicrostripTransform ShuntMicrostrip(Complex ZL, Real W, Real Len, Real H, Real E
 Complex SeriesSectionImpedance(const MicrostripLine& line, Complex ZL, Real Len, Real F,
                                bool useEffectiveWavelength);
 Complex OpenStubImpedance(const MicrostripLine& line, Complex ZL, Real Len, Real F);
+// A stub shorted at its far end, in parallel with ZL, on the guided wavelength.
+Complex ShortStubImpedance(const MicrostripLine& line, Complex ZL, Real Len, Real F);
 
 } // namespace qv

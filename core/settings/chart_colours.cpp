@@ -28,21 +28,22 @@ const std::array<ColourKeyDefault, ColourKeyCount> ColourKeys = {{
 
 namespace {
 
-// Element kinds 1..8: series C, shunt C, series L, shunt L, series line, shunt open stub,
-// series impedance, shunt impedance.
-constexpr std::array<ColourKey, 8> kLineOfKind = {
+// Element kinds 1..9: series C, shunt C, series L, shunt L, series line, shunt open stub,
+// series impedance, shunt impedance, shunt shorted stub. The shorted stub is drawn in the colours
+// of the open one: para.ini has no keys of its own for it.
+constexpr std::array<ColourKey, 9> kLineOfKind = {
     ColourKey::SeriesCapLine,       ColourKey::ShuntCapLine,       ColourKey::SeriesIndLine,
     ColourKey::ShuntIndLine,        ColourKey::SeriesStripLine,    ColourKey::ShuntStripLine,
-    ColourKey::SeriesImpedanceLine, ColourKey::ShuntImpedanceLine,
+    ColourKey::SeriesImpedanceLine, ColourKey::ShuntImpedanceLine, ColourKey::ShuntStripLine,
 };
-constexpr std::array<ColourKey, 8> kLabelOfKind = {
+constexpr std::array<ColourKey, 9> kLabelOfKind = {
     ColourKey::SeriesCapLabel,       ColourKey::ShuntCapLabel,       ColourKey::SeriesIndLabel,
     ColourKey::ShuntIndLabel,        ColourKey::SeriesStripLabel,    ColourKey::ShuntStripLabel,
-    ColourKey::SeriesImpedanceLabel, ColourKey::ShuntImpedanceLabel,
+    ColourKey::SeriesImpedanceLabel, ColourKey::ShuntImpedanceLabel, ColourKey::ShuntStripLabel,
 };
 
 bool IsElementKind(int kind) {
-    return kind >= 1 && kind <= 8;
+    return kind >= 1 && kind <= 9;
 }
 
 } // namespace

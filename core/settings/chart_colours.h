@@ -43,7 +43,7 @@ struct ChartColours {
     int operator[](ColourKey k) const { return values[static_cast<std::size_t>(k)]; }
     int& operator[](ColourKey k) { return values[static_cast<std::size_t>(k)]; }
     static ChartColours Defaults();
-    // Line and label colours of an element kind 1..8; the grid colours for any other kind.
+    // Line and label colours of an element kind 1..9; the grid colours for any other kind.
     int lineColourOfKind(int kind) const;
     int labelColourOfKind(int kind) const;
 };

@@ -32,6 +32,7 @@ void ProgramState::loadStoredSettings() {
     ReadPositive(para, "Fo", net_.Fo);
     ReadPositive(para, "Zo", net_.Zo);
     colours = para.ReadChartColours();
+    net_.parts = ReadPartsModel(para);
 }
 
 } // namespace qv

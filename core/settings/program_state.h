@@ -4,6 +4,7 @@
 #include "core/rf/match_network.h"
 #include "core/settings/chart_colours.h"
 #include "core/settings/para_ini.h"
+#include "core/settings/parts_model.h"
 
 #include <string>
 
@@ -25,6 +26,7 @@ struct NetworkState {
     Real Zo = 50;      // reference impedance, ohms
     int effflag = 0;   // 1: series microstrip turns by the guided wavelength
     int matchflag = 0; // 1: compare impedances directly; 0: conjugate comparison
+    PartsModel parts;  // the real parts the responses and the yield are computed with
 
     MatchNetwork network;
     int NodeCount = 0; // index of the last node in use
@@ -40,7 +42,7 @@ public:
     ProgramState(const ProgramState&) = delete;
     ProgramState& operator=(const ProgramState&) = delete;
 
-    // Reads "effflag", "matchflag", "Fo", "Zo" and the twenty chart colours from para.ini,
+    // Reads "effflag", "matchflag", "Fo", "Zo", the twenty chart colours and the parts from para.ini,
     // writing the defaults of missing keys. A stored Fo or Zo that is not a usable positive value
     // keeps the value in force.
     void loadStoredSettings();
@@ -55,6 +57,7 @@ public:
     const Real& Zo = net_.Zo;
     const int& effflag = net_.effflag;
     const int& matchflag = net_.matchflag;
+    const PartsModel& parts = net_.parts;
     const MatchNetwork& network = net_.network;
     const int& NodeCount = net_.NodeCount;
 

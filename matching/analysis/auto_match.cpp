@@ -262,10 +262,15 @@ void AddStubMatches(const AutoMatchRequest& request, Collector& collector, AutoM
         const Complex y1 = Inverse({node.re * request.Zo, node.im * request.Zo});
         const Real susceptance = yt.im - y1.im;
         if (std::fabs(susceptance) > NegligibleShare * Magnitude(y1)) {
-            Real stub = std::atan(susceptance * z0) / TwoPi * guided;
+            // An open stub's input susceptance is tan(beta l)/Z0, a shorted one's -cot(beta l)/Z0.
+            const Real t = request.shortedStub ? -1 / (susceptance * z0) : susceptance * z0;
+            Real stub = std::atan(t) / TwoPi * guided;
             if (stub < 0)
                 stub += guided / 2;
-            parts.push_back({ShuntMicrostripStub, {request.Fo, s.W, s.H, s.T, s.Er, stub}, 0, 0});
+            parts.push_back({request.shortedStub ? ShuntShortedStub : ShuntMicrostripStub,
+                             {request.Fo, s.W, s.H, s.T, s.Er, stub},
+                             0,
+                             0});
         }
         collector.add(MatchTopology::SingleStub, std::move(parts));
     }
@@ -281,7 +286,8 @@ void FindBandwidth(const AutoMatchRequest& request, MatchSolution& solution) {
                                {request.source.re / Zo, request.source.im / Zo},
                                Zo,
                                request.effflag,
-                               request.matchflag};
+                               request.matchflag,
+                               PartsModel{}}; // the design's own band, with ideal parts
     const ResponsePoint atDesign = ResponseAt(network, nullptr, request.Fo);
     SweepRange range{0.01L * request.Fo, 1.99L * request.Fo, 201};
     Band band = FindBand(SweepResponse(network, nullptr, range), atDesign, request.bandThresholdDb);
@@ -374,6 +380,7 @@ AutoMatchResult SynthesiseMatches(const AutoMatchRequest& request) {
     if (request.stub)
         AddStubMatches(request, collector, result);
 
+    result.limit = BodeFanoBandwidth(request.load, request.Fo, request.bandThresholdDb);
     for (MatchSolution& s : result.solutions)
         FindBandwidth(request, s);
     std::stable_sort(result.solutions.begin(), result.solutions.end(),
@@ -388,17 +395,8 @@ AutoMatchResult SynthesiseMatches(const AutoMatchRequest& request) {
 }
 
 std::string TopologyName(MatchTopology topology) {
-    switch (topology) {
-    case MatchTopology::LNetwork:
-        return "L";
-    case MatchTopology::PiNetwork:
-        return "Pi";
-    case MatchTopology::TNetwork:
-        return "T";
-    case MatchTopology::SingleStub:
-        break;
-    }
-    return "单支节";
+    static constexpr const char* Names[] = {"L", "Pi", "T", "单支节"}; // in the enum's order
+    return Names[static_cast<int>(topology)];
 }
 
 std::string ElementLabel(const ElementSpec& e) {
@@ -434,6 +432,9 @@ std::string ElementsText(const std::vector<ElementSpec>& elements) {
             break;
         case SeriesMicrostripLine:
             text += "串微带 ";
+            break;
+        case ShuntShortedStub:
+            text += "并短路支节 ";
             break;
         default:
             text += "并开路支节 ";

@@ -3,6 +3,7 @@
 #include "core/numbers/complex.h"
 #include "core/numbers/real.h"
 #include "core/rf/match_network.h"
+#include "matching/analysis/bode_fano.h"
 #include "matching/analysis/node_calculation.h"
 #include "matching/analysis/standard_values.h"
 
@@ -26,6 +27,7 @@ struct AutoMatchRequest {
     int effflag = 0;   // as the network computes a series microstrip line
     Real Q = 0;        // loaded Q of the Pi and T networks; 0 or below: twice the L network's minimum
     bool l = true, pi = true, t = true, stub = true;
+    bool shortedStub = false;  // the single stub shorted at its end instead of open
     MicrostripBlock substrate; // W, H, T, Er for the stub match (frequency and Len are not used)
     ESeries series = ESeries::E24;
     Real bandThresholdDb = 10; // the return loss that bounds a solution's band
@@ -51,6 +53,7 @@ struct AutoMatchResult {
     std::vector<std::string> refusals;    // why a chosen topology gave nothing (UTF-8)
     Real Q = 0;                           // the Q the Pi and T networks were built for
     Real minimumQ = 0;                    // of the L networks
+    BodeFanoLimit limit;                  // of the load at Fo, for the band threshold
 };
 
 // Every solution the request asks for. Never throws: an impossible case gives a refusal instead.

@@ -37,17 +37,19 @@ Real Crossing(const ResponsePoint& a, const ResponsePoint& b, Real thresholdDb) 
 
 namespace {
 
-SweepNetwork NetworkOf(const MatchNetwork& slots, int nodeCount, Real Zo, int effflag, int matchflag) {
+// The program state and a network state read from a file name their fields alike.
+template <typename State> SweepNetwork NetworkOf(const State& state) {
     SweepNetwork network;
-    const MatchNode& ends = slots[1];
+    const MatchNode& ends = state.network[1];
     network.load = {ends.nodeR, ends.nodeX};
     network.source = {ends.sourceR, ends.sourceX};
-    network.Zo = Zo;
-    network.effflag = effflag;
-    network.matchflag = matchflag;
-    const int last = std::min(nodeCount, LastMatchSlot);
+    network.Zo = state.Zo;
+    network.effflag = state.effflag;
+    network.matchflag = state.matchflag;
+    network.parts = state.parts;
+    const int last = std::min(state.NodeCount, LastMatchSlot);
     for (int i = 2; i <= last; ++i) {
-        const MatchNode& slot = slots[i];
+        const MatchNode& slot = state.network[i];
         if (!IsElementKind(slot.kind))
             break;
         network.elements.push_back({slot.kind, slot.strip, slot.R, slot.value});
@@ -58,11 +60,11 @@ SweepNetwork NetworkOf(const MatchNetwork& slots, int nodeCount, Real Zo, int ef
 } // namespace
 
 SweepNetwork SweepNetworkOf(const ProgramState& state) {
-    return NetworkOf(state.network, state.NodeCount, state.Zo, state.effflag, state.matchflag);
+    return NetworkOf(state);
 }
 
 SweepNetwork SweepNetworkOf(const NetworkState& state) {
-    return NetworkOf(state.network, state.NodeCount, state.Zo, state.effflag, state.matchflag);
+    return NetworkOf(state);
 }
 
 std::optional<std::string> LoadTableProblem(const LoadTable& table) {
@@ -154,7 +156,7 @@ ResponsePoint Respond(const SweepNetwork& network, const PreparedChain& chain, c
     point.frequencyHz = frequencyHz;
     try {
         const Complex load = table ? TabulatedLoad(*table, frequencyHz, network.Zo) : network.load;
-        const NodeConditions conditions{frequencyHz, network.Zo, network.effflag};
+        const NodeConditions conditions{frequencyHz, network.Zo, network.effflag, LossesOf(network.parts)};
         std::optional<Complex> z;
         if (chain.analysed)
             z = ReplayChain(load, chain.elements, chain.lines, conditions);

@@ -16,7 +16,8 @@
 namespace qv {
 
 // The chain as the sweep replays it. Series and shunt impedances are frequency-independent, as
-// stored; capacitors, inductors and microstrip elements are recomputed at each frequency.
+// stored; capacitors, inductors and microstrip elements are recomputed at each frequency, the
+// capacitors and inductors with the losses of the parts model.
 struct SweepNetwork {
     std::vector<ElementSpec> elements; // load side first
     Complex load;                      // normalised, the constant load of slot 1
@@ -24,9 +25,11 @@ struct SweepNetwork {
     Real Zo = 50;
     int effflag = 0;
     int matchflag = 0;
+    PartsModel parts; // ideal unless given
 };
 
-// Slots 2..NodeCount, up to the first slot whose kind is no element (the replay stops there too).
+// Slots 2..NodeCount, up to the first slot whose kind is no element (the replay stops there too),
+// with the state's parts model.
 SweepNetwork SweepNetworkOf(const ProgramState& state);
 SweepNetwork SweepNetworkOf(const NetworkState& state);
 

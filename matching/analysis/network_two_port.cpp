@@ -46,16 +46,19 @@ Real ElectricalLength(const MicrostripBlock& s, Real frequencyHz, Real epsEff, b
     return TwoPi * s.Len / lambda;
 }
 
-ChainMatrix Compute(const ElementSpec& e, Real frequencyHz, int effflag) {
+ChainMatrix Compute(const ElementSpec& e, Real frequencyHz, int effflag, const PartLosses& losses) {
     const Real omega = TwoPi * frequencyHz;
     switch (e.kind) {
     case SeriesCapacitor:
-        return Series({0, -1 / (omega * e.value)});
+        return Series(CapacitorImpedance(omega, e.value, losses.QC));
     case ShuntCapacitor:
-        return Shunt({0, omega * e.value});
+        // The admittance wC/Q + jwC.
+        return Shunt({losses.QC > 0 ? omega * e.value / losses.QC : 0, omega * e.value});
     case SeriesInductor:
-        return Series({0, omega * e.value});
+        return Series(InductorImpedance(omega, e.value, losses.QL));
     case ShuntInductor:
+        if (losses.QL > 0)
+            return Shunt(CDiv({1, 0}, InductorImpedance(omega, e.value, losses.QL)));
         return Shunt({0, -1 / (omega * e.value)});
     case SeriesMicrostripLine: {
         const MicrostripBlock& s = e.strip;
@@ -71,6 +74,13 @@ ChainMatrix Compute(const ElementSpec& e, Real frequencyHz, int effflag) {
         const Real theta = ElectricalLength(s, frequencyHz, line.EpsEff, true);
         // An open stub's input admittance: j tan(beta l) / Z0.
         return Shunt({0, std::tan(theta) / line.Z0});
+    }
+    case ShuntShortedStub: {
+        const MicrostripBlock& s = e.strip;
+        const MicrostripLine line = MicrostripZ0(s.W, s.H, s.T, s.Er);
+        const Real theta = ElectricalLength(s, frequencyHz, line.EpsEff, true);
+        // A shorted stub's input admittance: -j cot(beta l) / Z0.
+        return Shunt({0, -1 / (line.Z0 * std::tan(theta))});
     }
     case SeriesImpedance:
         return Series({e.R, e.value});
@@ -88,8 +98,9 @@ void RequireFinite(const ChainMatrix& m) {
 
 } // namespace
 
-ChainMatrix ElementChainMatrix(const ElementSpec& element, Real frequencyHz, int effflag) {
-    const ChainMatrix m = CheckedStep([&] { return Compute(element, frequencyHz, effflag); });
+ChainMatrix ElementChainMatrix(const ElementSpec& element, Real frequencyHz, int effflag,
+                               const PartLosses& losses) {
+    const ChainMatrix m = CheckedStep([&] { return Compute(element, frequencyHz, effflag, losses); });
     RequireFinite(m);
     return m;
 }
@@ -97,10 +108,11 @@ ChainMatrix ElementChainMatrix(const ElementSpec& element, Real frequencyHz, int
 // One check for the whole chain: a flag raised by any element stays raised to the end, and a
 // product never turns an infinity or a NaN of an element back into a finite value.
 ChainMatrix NetworkChainMatrix(const SweepNetwork& network, Real frequencyHz) {
+    const PartLosses losses = LossesOf(network.parts);
     const ChainMatrix total = CheckedStep([&] {
         ChainMatrix product;
         for (auto it = network.elements.rbegin(); it != network.elements.rend(); ++it)
-            product = Multiply(product, Compute(*it, frequencyHz, network.effflag));
+            product = Multiply(product, Compute(*it, frequencyHz, network.effflag, losses));
         return product;
     });
     RequireFinite(total);

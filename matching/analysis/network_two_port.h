@@ -24,11 +24,13 @@ struct SParameters {
     Complex S22;
 };
 
-// One element at frequencyHz, its port 1 toward the source. Throws FloatingPointError where the
-// element has no two-port (a capacitance of 0, a microstrip outside the model's domain).
-ChainMatrix ElementChainMatrix(const ElementSpec& element, Real frequencyHz, int effflag);
+// One element at frequencyHz, its port 1 toward the source, with the losses of the parts. Throws
+// FloatingPointError where the element has no two-port (a capacitance of 0, a microstrip outside
+// the model's domain).
+ChainMatrix ElementChainMatrix(const ElementSpec& element, Real frequencyHz, int effflag,
+                               const PartLosses& losses = {});
 
-// The whole chain at frequencyHz: the element nearest the source first.
+// The whole chain at frequencyHz with the network's parts: the element nearest the source first.
 ChainMatrix NetworkChainMatrix(const SweepNetwork& network, Real frequencyHz);
 
 // Both ports referenced to Zo.

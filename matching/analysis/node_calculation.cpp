@@ -14,7 +14,12 @@ namespace {
 using Shape = ElementPath::Shape;
 
 bool IsMicrostripKind(int kind) {
-    return kind == SeriesMicrostripLine || kind == ShuntMicrostripStub;
+    return kind == SeriesMicrostripLine || kind == ShuntMicrostripStub || kind == ShuntShortedStub;
+}
+
+// The element's impedance, normalised: a lossy part leaves its circle on the chart.
+Complex Normalised(Complex ohms, Real Zo) {
+    return {ohms.re / Zo, ohms.im / Zo};
 }
 
 // The change of the normalised susceptance a shunt capacitor or inductor makes.
@@ -26,22 +31,37 @@ Real ShuntSusceptance(const ElementSpec& e, Real omega, Real Zo) {
 Complex NodeAfter(Complex z, const ElementSpec& e, const MicrostripLine& line, const NodeConditions& c) {
     const Real omega = TwoPi * c.Fo;
     const Real Zo = c.Zo;
+    // Ideal parts keep the plain arithmetic, so that the design view is exactly as it always was.
+    const PartLosses& q = c.losses;
     switch (e.kind) {
     case SeriesCapacitor:
+        if (q.QC > 0)
+            return CAdd(z, Normalised(CapacitorImpedance(omega, e.value, q.QC), Zo));
         return {z.re, z.im + -1 / (omega * e.value) / Zo};
     case ShuntCapacitor:
+        if (q.QC > 0)
+            return CParallel(Normalised(CapacitorImpedance(omega, e.value, q.QC), Zo), z);
         return CParallel({0, -(1 / (omega * e.value * Zo))}, z);
     case SeriesInductor:
+        if (q.QL > 0)
+            return CAdd(z, Normalised(InductorImpedance(omega, e.value, q.QL), Zo));
         return {z.re, z.im + omega * e.value / Zo};
     case ShuntInductor:
+        if (q.QL > 0)
+            return CParallel(Normalised(InductorImpedance(omega, e.value, q.QL), Zo), z);
         return CParallel({0, omega * e.value / Zo}, z);
     case SeriesMicrostripLine:
-    case ShuntMicrostripStub: {
+    case ShuntMicrostripStub:
+    case ShuntShortedStub: {
         const Complex load{z.re * Zo, z.im * Zo};
         const MicrostripBlock& s = e.strip;
-        const Complex after = e.kind == SeriesMicrostripLine
-                                  ? SeriesSectionImpedance(line, load, s.Len, s.frequency, c.effflag == 1)
-                                  : OpenStubImpedance(line, load, s.Len, s.frequency);
+        Complex after;
+        if (e.kind == SeriesMicrostripLine)
+            after = SeriesSectionImpedance(line, load, s.Len, s.frequency, c.effflag == 1);
+        else if (e.kind == ShuntMicrostripStub)
+            after = OpenStubImpedance(line, load, s.Len, s.frequency);
+        else
+            after = ShortStubImpedance(line, load, s.Len, s.frequency);
         return {after.re / Zo, after.im / Zo};
     }
     case SeriesImpedance:
@@ -106,7 +126,21 @@ std::string LabelSuffix(const ElementSpec& e, const NodeConditions& c) {
 } // namespace
 
 bool IsElementKind(int kind) {
-    return kind >= SeriesCapacitor && kind <= ShuntImpedance;
+    return kind >= SeriesCapacitor && kind <= ShuntShortedStub;
+}
+
+Complex CapacitorImpedance(Real omega, Real farads, Real Q) {
+    if (!(Q > 0))
+        return {0, -1 / (omega * farads)};
+    // 1 / (wC/Q + jwC) = (1/Q - j) / (wC (1 + 1/Q^2))
+    const Real d = 1 / Q;
+    const Real scale = 1 / (omega * farads * (1 + d * d));
+    return {d * scale, -scale};
+}
+
+Complex InductorImpedance(Real omega, Real henries, Real Q) {
+    const Real x = omega * henries;
+    return {Q > 0 ? x / Q : 0, x};
 }
 
 std::string ImplausibleElementText(const ElementSpec& e) {
@@ -121,6 +155,7 @@ std::string ImplausibleElementText(const ElementSpec& e) {
         return positive(e.value) ? "" : "电感值必须大于0";
     case SeriesMicrostripLine:
     case ShuntMicrostripStub:
+    case ShuntShortedStub:
         if (!positive(e.strip.W) || !positive(e.strip.H) || !positive(e.strip.Len) || !positive(e.strip.Er))
             return "微带的线宽、板厚、长度和介电常数必须大于0";
         return "";

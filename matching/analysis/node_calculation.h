@@ -4,6 +4,7 @@
 #include "core/numbers/real.h"
 #include "core/rf/match_network.h"
 #include "core/rf/microstrip.h"
+#include "core/settings/parts_model.h"
 
 #include <optional>
 #include <span>
@@ -14,18 +15,27 @@
 namespace qv {
 
 struct ElementSpec {
-    int kind = 0;          // ElementKind 1..8
-    MicrostripBlock strip; // kinds 5 and 6
+    int kind = 0;          // ElementKind 1..9
+    MicrostripBlock strip; // kinds 5, 6 and 9
     Real R = 0;            // ohms, kinds 7 and 8
     Real value = 0;        // F (kinds 1, 2), H (3, 4), ohms of reactance (7, 8)
 };
 
 // The operating conditions every element is computed at.
 struct NodeConditions {
-    Real Fo = 0;     // hertz: the lumped reactances are taken at this frequency
-    Real Zo = 50;    // ohms: every impedance is normalised to it
-    int effflag = 0; // 1: a series line turns the impedance by its guided wavelength
+    NodeConditions() = default;
+    NodeConditions(Real fo, Real zo, int eff, PartLosses partLosses = {})
+        : Fo(fo), Zo(zo), effflag(eff), losses(partLosses) {}
+
+    Real Fo = 0;       // hertz: the lumped reactances are taken at this frequency
+    Real Zo = 50;      // ohms: every impedance is normalised to it
+    int effflag = 0;   // 1: a series line turns the impedance by its guided wavelength
+    PartLosses losses; // of the inductors and capacitors; the design view keeps them ideal
 };
+
+// A capacitor's and an inductor's impedance in ohms at omega, with the losses of their Q (0: ideal).
+Complex CapacitorImpedance(Real omega, Real farads, Real Q);
+Complex InductorImpedance(Real omega, Real henries, Real Q);
 
 // The path of an element on the chart. A series arc runs on the constant-resistance circle
 // between two impedances, a shunt arc on the constant-conductance circle between two admittances,
@@ -51,18 +61,18 @@ bool IsElementKind(int kind);
 // 0 or below. Empty when it is fine (kinds 7 and 8 take any resistance and reactance).
 std::string ImplausibleElementText(const ElementSpec& element);
 
-// The next node and the path from `node` (normalised). Nothing for a kind outside 1..8. Throws
+// The next node and the path from `node` (normalised). Nothing for a kind outside 1..9. Throws
 // FloatingPointError where the arithmetic fails: a capacitance of 0, a shunt inductance of 0, a
 // shunt element that shorts the node exactly, a microstrip outside the model's domain.
 std::optional<ElementStep> ComputeElementStep(Complex node, const ElementSpec& element,
                                               const NodeConditions& conditions);
 
 // Only the next node, for callers that replay the chain many times (a frequency sweep): no path,
-// no label. Throws FloatingPointError as ComputeElementStep does, and for a kind outside 1..8.
+// no label. Throws FloatingPointError as ComputeElementStep does, and for a kind outside 1..9.
 Complex ComputeNextNode(Complex node, const ElementSpec& element, const NodeConditions& conditions);
 
-// For replaying one chain at many frequencies. The analysed line of a microstrip element (kinds 5
-// and 6; an empty line for the others), which does not depend on frequency. Throws
+// For replaying one chain at many frequencies. The analysed line of a microstrip element (kinds 5,
+// 6 and 9; an empty line for the others), which does not depend on frequency. Throws
 // FloatingPointError outside the microstrip model's domain.
 MicrostripLine AnalyseElementLine(const ElementSpec& element);
 

@@ -60,4 +60,29 @@ ResponsePlot BuildResponsePlot(const std::vector<ResponsePoint>& sweep, const Re
     return plot;
 }
 
+std::string LimitText(const BodeFanoLimit& limit, const std::optional<PlotPoint>& band) {
+    switch (limit.outcome) {
+    case BodeFanoLimit::Outcome::RealLoad: // no limit to show
+    case BodeFanoLimit::Outcome::NoResistance:
+        return {};
+    case BodeFanoLimit::Outcome::Limited:
+        break;
+    }
+    std::string text =
+        Format("Bode-Fano极限 %.3f MHz（%.2f%%）", {limit.bandwidthHz / 1e6L, limit.fraction * 100});
+    if (band)
+        text += Format("，本设计为极限的 %.1f%%",
+                       {ShareOfLimit(limit, static_cast<Real>(band->y - band->x) * 1e6L)});
+    return text;
+}
+
+std::vector<PlotPoint> ReturnLossCurve(const std::vector<Real>& frequenciesHz,
+                                       const std::vector<Real>& returnLossDb, double top) {
+    std::vector<PlotPoint> curve;
+    for (std::size_t i = 0; i < frequenciesHz.size() && i < returnLossDb.size(); ++i)
+        curve.push_back({static_cast<double>(frequenciesHz[i] / 1e6L),
+                         std::clamp(static_cast<double>(returnLossDb[i]), 0.0, top)});
+    return curve;
+}
+
 } // namespace qv

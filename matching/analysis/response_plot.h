@@ -1,5 +1,6 @@
 #pragma once
 
+#include "matching/analysis/bode_fano.h"
 #include "matching/analysis/frequency_response.h"
 
 #include <optional>
@@ -30,5 +31,13 @@ inline constexpr double VswrAxisTop = 10;
 
 ResponsePlot BuildResponsePlot(const std::vector<ResponsePoint>& sweep, const ResponsePoint& atDesign,
                                const SweepRange& range, Real thresholdDb);
+
+// The Bode-Fano limit beside the measured band (lower and upper edge in MHz, as in the plot); empty
+// for a load without a limit.
+std::string LimitText(const BodeFanoLimit& limit, const std::optional<PlotPoint>& band);
+
+// A curve of return losses (dB) over frequency (Hz), held at `top` where it would leave the plot.
+std::vector<PlotPoint> ReturnLossCurve(const std::vector<Real>& frequenciesHz,
+                                       const std::vector<Real>& returnLossDb, double top);
 
 } // namespace qv

@@ -7,6 +7,7 @@
 #include <limits>
 #include <span>
 #include <string>
+#include <utility>
 
 namespace qv {
 
@@ -54,16 +55,11 @@ std::optional<ESeries> ParseESeries(std::string_view text) {
 }
 
 std::string_view ESeriesName(ESeries series) {
-    switch (series) {
-    case ESeries::E12:
-        return "E12";
-    case ESeries::E24:
-        return "E24";
-    case ESeries::E48:
-        return "E48";
-    case ESeries::E96:
-        break;
-    }
+    static constexpr std::pair<ESeries, std::string_view> Names[] = {
+        {ESeries::E12, "E12"}, {ESeries::E24, "E24"}, {ESeries::E48, "E48"}, {ESeries::E96, "E96"}};
+    for (const auto& [each, name] : Names)
+        if (each == series)
+            return name;
     return "E96";
 }
 

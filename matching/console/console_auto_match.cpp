@@ -23,9 +23,12 @@ std::string BandText(const MatchSolution& s) {
                                                  s.bandLowerHz / 1e6L, s.bandUpperHz / 1e6L});
 }
 
-std::string FormatSolutionLine(int number, const MatchSolution& s, ESeries series) {
+std::string FormatSolutionLine(int number, const MatchSolution& s, ESeries series,
+                               const BodeFanoLimit& limit) {
     std::string line = Format(">%d: %s  ", {number, TopologyName(s.topology)}) + ElementsText(s.elements) +
                        "  " + BandText(s) + Format("  Q=%.3f", {s.loadedQ});
+    if (limit.outcome == BodeFanoLimit::Outcome::Limited && s.bandwidthHz() > 0)
+        line += Format("  BF=%.1f%%", {ShareOfLimit(limit, s.bandwidthHz())});
     if (s.topology != MatchTopology::SingleStub)
         line += Format("  %s: ", {std::string(ESeriesName(series))}) + ElementsText(s.standard) +
                 Format(" RL=%.2fdB", {s.standardReturnLossDb});
@@ -36,10 +39,16 @@ std::string RunAutomCommand(const ProgramState& state, AutoMatchListing& listing
     if (state.NodeCount < 1)
         return ">autom  没有设置负载和源阻抗";
     AutoMatchRequest request = RequestFromNetwork(state);
-    if (t.count >= 2) {
+    int count = t.count;
+    // "short": the single stub shorted at its end.
+    if (count >= 2 && t[count - 1] == "short") {
+        request.shortedStub = true;
+        --count;
+    }
+    if (count >= 2) {
         Real q = 0;
         if (!TryTypedToFloat(t[1], q) || !(q > 0 && q < 1e6L))
-            return ">autom [Q]  Q 为大于0的有载Q，不写时取L网络最小Q的两倍";
+            return ">autom [Q] [short]  Q 为大于0的有载Q，不写时取L网络最小Q的两倍；short 用短路支节";
         request.Q = q;
     }
     listing = {request, SynthesiseMatches(request), true};
@@ -47,8 +56,8 @@ std::string RunAutomCommand(const ProgramState& state, AutoMatchListing& listing
     std::string text = Format(">autom Q=%.3f（L网络最小Q=%.3f），按回波损耗不低于%.0fdB的带宽由宽到窄排列",
                               {result.Q, result.minimumQ, request.bandThresholdDb});
     for (std::size_t i = 0; i < result.solutions.size(); ++i)
-        text += std::string(LineBreak) +
-                FormatSolutionLine(static_cast<int>(i + 1), result.solutions[i], request.series);
+        text += std::string(LineBreak) + FormatSolutionLine(static_cast<int>(i + 1), result.solutions[i],
+                                                            request.series, result.limit);
     for (const std::string& refusal : result.refusals)
         text += std::string(LineBreak) + ">" + refusal;
     return text;

@@ -6,7 +6,7 @@
 
 #include <string>
 
-// The console's "autom [Q]" and "apply N [E24|E12|E48|E96]": listing the automatic matches of
+// The console's "autom [Q] [short]" and "apply N [E24|E12|E48|E96]": listing the automatic matches of
 // the network's load and source, and building one of them into the network.
 namespace qv {
 
@@ -27,7 +27,8 @@ std::string RunApplyCommand(NetworkModel& network, const AutoMatchListing& listi
 // the search, "BW=?" when there is none.
 std::string BandText(const MatchSolution& solution);
 
-// One numbered line of the listing.
-std::string FormatSolutionLine(int number, const MatchSolution& solution, ESeries series);
+// One numbered line of the listing; with a Bode-Fano limit, the band as a share of it ("BF=42.1%").
+std::string FormatSolutionLine(int number, const MatchSolution& solution, ESeries series,
+                               const BodeFanoLimit& limit = {});
 
 } // namespace qv

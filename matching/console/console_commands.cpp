@@ -9,6 +9,7 @@
 #include "matching/analysis/node_calculation.h"
 #include "matching/console/console_auto_match.h"
 #include "matching/console/console_files.h"
+#include "matching/console/console_parts.h"
 #include "matching/console/console_stage.h"
 #include "matching/console/console_sweep.h"
 #include "matching/console/console_texts.h"
@@ -148,7 +149,7 @@ ConsoleResult Add(const ConsoleCall& c) {
     const std::string& m = t[2];
     const bool lumped = ((m == "1" || m == "2") && IsCapacitorLetter(t[3])) ||
                         ((m == "3" || m == "4") && IsInductorLetter(t[3]));
-    const bool strip = (m == "5" || m == "6") && t.count >= 8;
+    const bool strip = (m == "5" || m == "6" || m == "9") && t.count >= 8;
     // k == NodeCount + 1 appends; slot 500 is the last one there is.
     const bool inRange = k >= 2 && k <= state.NodeCount + 1 && state.NodeCount < LastMatchSlot;
     if (!(lumped || strip) || !inRange)
@@ -275,6 +276,10 @@ ConsoleResult DeviceDesign(const ConsoleCall& c) {
     return {InterpretTwoPortCommand(c.network, c.host, c.t)};
 }
 
+ConsoleResult Parts(const ConsoleCall& c) {
+    return {InterpretPartsCommand(c.network, c.host.sweepSession(), c.t)};
+}
+
 ConsoleResult Undo(const ConsoleCall& c) {
     return {c.network.undo() ? ">已撤销" : ">没有可撤销的操作"};
 }
@@ -329,10 +334,22 @@ const std::vector<ConsoleCommand>& ConsoleCommands() {
          "FILE",
          {">export m.s2p  最近一次扫描导出为Touchstone文件（.s1p 输入反射，.s2p 匹配网络）"},
          Sweep},
-        {{"autom"}, "[Q]", {">autom [Q]  列出L、Pi、T和单支节自动匹配方案，Q为Pi和T网络的有载Q"}, AutoMatch},
+        {{"autom"},
+         "[Q] [short]",
+         {">autom [Q] [short]  列出L、Pi、T和单支节自动匹配方案，Q为Pi和T网络的有载Q，short用短路支节"},
+         AutoMatch},
         {{"apply"}, "N [E24]", {">apply N [E24]  接入第N个方案，可选E12 E24 E48 E96标称值"}, Apply},
         {{"undo"}, "", {">undo     撤销上一步对网络的修改"}, Undo},
         {{"redo"}, "", {">redo     重做撤销的修改"}, Redo},
+        {{"parts"},
+         "QL QC TL TC",
+         {">parts 30 200 2 5  元件模型：电感Q 电容Q（0为理想） 电感容差% 电容容差%，不带参数时显示"},
+         Parts},
+        {{"yield"},
+         "F1 F2 RL N [SEED]",
+         {">yield 400m 700m 10 1000 [7]  成品率：频带内回波损耗不低于10dB的比例，1000次，可选随机种子"},
+         Parts},
+        {{"bodefano"}, "[RL]", {">bodefano [10]  Bode-Fano极限：任何无损网络对此负载可达的最大带宽"}, Parts},
         {{"twoport"},
          "FILE F",
          {">twoport s.s2p 2g  "

@@ -47,7 +47,10 @@ std::string FormatElementLine(const ProgramState& state, std::string_view indexT
     }
     case SeriesMicrostripLine:
     case ShuntMicrostripStub:
-        text += node.kind == SeriesMicrostripLine ? "串联微带" : "并联微带";
+    case ShuntShortedStub:
+        text += node.kind == SeriesMicrostripLine  ? "串联微带"
+                : node.kind == ShuntMicrostripStub ? "并联微带"
+                                                   : "并联短路微带";
         text += LabelText(node, ShownLabelBytes);
         text += LineBreak;
         text += NodePart(node);
@@ -99,7 +102,8 @@ std::optional<MatchNode> ModifiedElement(const ProgramState& state, int n, std::
         break;
     }
     case SeriesMicrostripLine:
-    case ShuntMicrostripStub: {
+    case ShuntMicrostripStub:
+    case ShuntShortedStub: {
         const bool width = x == "w" || x == "W";
         const bool length = x == "l" || x == "L";
         const bool permittivity = x == "tr" || x == "Tr" || x == "tR" || x == "TR";

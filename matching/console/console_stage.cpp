@@ -58,13 +58,13 @@ std::string RunStageCommand(const ProgramState& state, SweepSession& session, co
     int points = 0;
     if (t.count < 7 || !start || !stop || !TryStrToInt(t[6], points))
         return Refusal("参数错误：输入网络文件、晶体管文件、输出网络文件、起止频率（可带单位）和点数");
-    const Refusable<SweepNetwork> input = ReadSweepNetwork(t[1], state.effflag);
+    const Refusable<SweepNetwork> input = ReadSweepNetwork(t[1], state.effflag, state.parts);
     if (!input)
         return Refusal("无法读入输入网络 " + t[1] + "：" + input.reason());
     const DeviceRead device = ReadDeviceFile(t[2]);
     if (!device.data)
         return Refusal("无法读入晶体管文件 " + t[2] + "：" + device.error);
-    const Refusable<SweepNetwork> output = ReadSweepNetwork(t[3], state.effflag);
+    const Refusable<SweepNetwork> output = ReadSweepNetwork(t[3], state.effflag, state.parts);
     if (!output)
         return Refusal("无法读入输出网络 " + t[3] + "：" + output.reason());
     const StageNetworks networks{*input, *output};

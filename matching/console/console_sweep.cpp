@@ -123,6 +123,17 @@ std::string Export(const ProgramState& state, const SweepSession& session, const
 
 } // namespace
 
+std::optional<Real> TypedFrequency(const std::string& word) {
+    try {
+        const Real value = ParseEngineering(word);
+        if (value == RejectedEngineeringValue || !std::isfinite(value))
+            return std::nullopt;
+        return value;
+    } catch (const ConversionError&) {
+        return std::nullopt;
+    }
+}
+
 bool IsSweepCommand(const std::string& word) {
     return word == "sweep" || word == "bw" || word == "sweepload" || word == "export";
 }

@@ -26,6 +26,9 @@ struct SweepSession {
 
 bool IsSweepCommand(const std::string& word);
 
+// A frequency typed with an optional multiplier ("433.92m", "1.2g"); nothing when it is no number.
+std::optional<Real> TypedFrequency(const std::string& word);
+
 // The answer of one of the four commands (lines separated by CR LF). Never throws for what the
 // user typed: a bad argument gives a line saying what is wrong, and nothing changes.
 std::string InterpretSweepCommand(const ProgramState& state, SweepSession& session, const Tokens& t);

@@ -14,7 +14,7 @@ const std::array<std::string_view, 9> ConsoleModifyHelp = {
     "y  对应的值(可以输入单位如pf mH)",
 };
 
-const std::array<std::string_view, 13> ConsoleAddcHelp = {
+const std::array<std::string_view, 14> ConsoleAddcHelp = {
     ">addc n m c 20p  插入第n个元件",
     ">       m=1   串电容 c 电容",
     ">       m=2   并电容 c 电容",
@@ -22,6 +22,7 @@ const std::array<std::string_view, 13> ConsoleAddcHelp = {
     ">       m=4   并电感 l 电感",
     ">addc x 5 w h l tr t  串微带",
     ">addc x 6 w h l tr t  并微带",
+    ">addc x 9 w h l tr t  并短路微带",
     ">       x  第几个",
     ">       w  线宽",
     ">       h  板厚",

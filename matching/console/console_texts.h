@@ -11,7 +11,7 @@
 namespace qv {
 
 extern const std::array<std::string_view, 9> ConsoleModifyHelp;
-extern const std::array<std::string_view, 13> ConsoleAddcHelp;
+extern const std::array<std::string_view, 14> ConsoleAddcHelp;
 extern const std::array<std::string_view, 9> ConsoleProgramHelp;
 
 // The lines joined by CR LF.

@@ -8,7 +8,8 @@ namespace qv {
 MicrostripBlock DefaultSubstrate(const ProgramState& state) {
     for (int i = state.NodeCount; i >= 2; --i) {
         const MatchNode& slot = state.network[i];
-        if (slot.kind == SeriesMicrostripLine || slot.kind == ShuntMicrostripStub)
+        if (slot.kind == SeriesMicrostripLine || slot.kind == ShuntMicrostripStub ||
+            slot.kind == ShuntShortedStub)
             return {state.Fo, slot.strip.W, slot.strip.H, slot.strip.T, slot.strip.Er, 0};
     }
     return {state.Fo, 0.76e-3L, 0.6e-3L, 0.035e-3L, 4.6L, 0};

@@ -102,13 +102,14 @@ FileOutcome LoadNetworkFile(NetworkState& state, const std::string& fileName) {
     return {};
 }
 
-Refusable<SweepNetwork> ReadSweepNetwork(const std::string& fileName, int effflag) {
+Refusable<SweepNetwork> ReadSweepNetwork(const std::string& fileName, int effflag, const PartsModel& parts) {
     // Five hundred slots: too large for the stack.
     const auto state = std::make_unique<NetworkState>();
     const FileOutcome read = LoadNetworkFile(*state, fileName);
     if (!read)
         return Refusable<SweepNetwork>::Refused(read.reason());
     state->effflag = effflag;
+    state->parts = parts;
     return SweepNetworkOf(*state);
 }
 

@@ -49,8 +49,8 @@ FileOutcome SaveNetworkFile(const ProgramState& state, const std::string& fileNa
 // missing or does not decode changes nothing. Slots after N keep what they held.
 FileOutcome LoadNetworkFile(NetworkState& state, const std::string& fileName);
 
-// A network file as the sweep replays it, with the wavelength mode in force (the file does not
-// hold it); or why the file cannot be read.
-Refusable<SweepNetwork> ReadSweepNetwork(const std::string& fileName, int effflag);
+// A network file as the sweep replays it, with the wavelength mode and the parts in force (the
+// file holds neither); or why the file cannot be read.
+Refusable<SweepNetwork> ReadSweepNetwork(const std::string& fileName, int effflag, const PartsModel& parts);
 
 } // namespace qv

@@ -156,6 +156,16 @@ void NetworkModel::setMatchMode(int flag) {
     finish(NetworkChange::MatchMode);
 }
 
+PartsProblem NetworkModel::setParts(const PartsModel& parts, int* offending) {
+    const PartsProblem problem = CheckPartsModel(parts, offending);
+    if (problem != PartsProblem::None)
+        return problem;
+    state_.net_.parts = parts;
+    WritePartsModel(state_.para, parts);
+    finish(NetworkChange::Parts);
+    return problem;
+}
+
 void NetworkModel::setWavelengthMode(int flag) {
     remember();
     state_.net_.effflag = flag;
@@ -241,6 +251,7 @@ void NetworkModel::finish(NetworkChange change) {
     case NetworkChange::MatchMode:
     case NetworkChange::WavelengthMode:
     case NetworkChange::Recalculated:
+    case NetworkChange::Parts:
         break; // not part of a network file
     default:
         unsaved_ = true;

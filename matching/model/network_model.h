@@ -32,6 +32,7 @@ enum class NetworkChange {
     Recalculated,   // nothing changed; the network was computed and drawn again
     Restored,       // undo or redo put back an earlier network, its ends, Fo, Zo and modes
     Several,        // a change guard committed changes of more than one kind, or several appends
+    Parts,          // the parts model the responses are computed with
 };
 
 // Whether setting an end of the network keeps the elements after it.
@@ -80,6 +81,10 @@ public:
     // matchflag (stored in para.ini too) and effflag (stored only by the console's "mtr" alone).
     void setMatchMode(int flag);
     void setWavelengthMode(int flag);
+
+    // The parts model (stored in para.ini too); a set that CheckPartsModel refuses changes nothing.
+    // A setting, not part of the design: undo does not take it back.
+    PartsProblem setParts(const PartsModel& parts, int* offending = nullptr);
 
     // Computes every node again and notifies, with nothing changed.
     void recalculate();

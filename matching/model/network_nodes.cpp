@@ -20,6 +20,7 @@ void Store(MatchNode& slot, std::string_view label, LabelStore labelStore, const
     switch (e.kind) {
     case SeriesMicrostripLine:
     case ShuntMicrostripStub:
+    case ShuntShortedStub:
         slot.strip = e.strip;
         slot.value = 0;
         break;

@@ -12,7 +12,7 @@ namespace qv {
 
 enum class AppendRefusal {
     None,
-    UnknownKind, // a kind outside 1..8: nothing is drawn or stored
+    UnknownKind, // a kind outside 1..9: nothing is drawn or stored
     NetworkFull, // slot 500 is in use: no slot is left for another element
     NoStartNode, // the load and source have not been set
 };

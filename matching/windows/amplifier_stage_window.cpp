@@ -186,7 +186,7 @@ std::optional<SweepNetwork> AmplifierStageWindow::chosenNetwork(const QComboBox*
                                                                 const QLineEdit* file, const char* side) {
     if (choice->currentIndex() == 0)
         return SweepNetworkOf(state_);
-    const Refusable<SweepNetwork> read = ReadSweepNetwork(U8(file->text()), state_.effflag);
+    const Refusable<SweepNetwork> read = ReadSweepNetwork(U8(file->text()), state_.effflag, state_.parts);
     if (!read) {
         prompter_.showMessage(Q(side) + QStringLiteral(": ") + Q(read.reason()));
         return std::nullopt;

@@ -58,26 +58,29 @@ AutoMatchWindow::AutoMatchWindow(NetworkModel& network, Prompter& prompter, QWid
         addLabel(nullptr, fieldCaptions[i], x, 42, 60);
         substrate_[i] = addEdit(fieldNames[i], x + 62, 40, 80);
     }
+    shorted_ = addCheckBox("CheckShort", "短路支节", 610, 42, 100);
     QPushButton* solve = addButton("ButtonSolve", "计算", 720, 8, 120);
     connect(solve, &QPushButton::clicked, this, &AutoMatchWindow::solveClick);
     setDefaultButton(solve);
 
-    table_ = new QTableWidget(0, 6, this);
+    table_ = new QTableWidget(0, 7, this);
     table_->setObjectName(QStringLiteral("TableSolutions"));
     table_->setGeometry(8, 74, WindowWidth - 16, 250);
     table_->setHorizontalHeaderLabels({QStringLiteral("形式"), QStringLiteral("元件（精确值）"),
                                        QStringLiteral("标称值"), QStringLiteral("标称值回损dB"),
-                                       QStringLiteral("有载Q"), QStringLiteral("带宽MHz")});
+                                       QStringLiteral("有载Q"), QStringLiteral("带宽MHz"),
+                                       QStringLiteral("Bode-Fano%")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->verticalHeader()->setVisible(false);
     table_->setColumnWidth(0, 60);
-    table_->setColumnWidth(1, 300);
-    table_->setColumnWidth(2, 250);
+    table_->setColumnWidth(1, 270);
+    table_->setColumnWidth(2, 230);
     table_->setColumnWidth(3, 90);
     table_->setColumnWidth(4, 55);
     table_->setColumnWidth(5, 70);
+    table_->setColumnWidth(6, 65);
     connect(table_, &QTableWidget::itemSelectionChanged, this, [this] { preview(selectedRow()); });
     reasons_ = addLabel("LabelReasons", "", 8, 330, WindowWidth - 16);
     reasons_->setWordWrap(true);
@@ -126,6 +129,7 @@ void AutoMatchWindow::solveClick() {
     request.pi = topologies_[1]->isChecked();
     request.t = topologies_[2]->isChecked();
     request.stub = topologies_[3]->isChecked();
+    request.shortedStub = shorted_->isChecked();
     request.series = SeriesChoices[static_cast<std::size_t>(std::max(0, series_->currentIndex()))];
     if (!q_->text().trimmed().isEmpty()) {
         const std::optional<Real> q = CheckedNumber(q_->text());
@@ -157,12 +161,15 @@ void AutoMatchWindow::showSolutions() {
         const bool lumped = s.topology != MatchTopology::SingleStub;
         const std::string band =
             !(s.bandwidthHz() > 0) ? "?" : Format("%s%.3f", {s.bandOpen ? ">" : "", s.bandwidthHz() / 1e6L});
-        const std::array<std::string, 6> cells = {TopologyName(s.topology),
-                                                  ElementsText(s.elements),
-                                                  lumped ? ElementsText(s.standard) : "—",
-                                                  Format("%.2f", {s.standardReturnLossDb}),
-                                                  Format("%.3f", {s.loadedQ}),
-                                                  band};
+        const bool limited = result_.limit.outcome == BodeFanoLimit::Outcome::Limited && s.bandwidthHz() > 0;
+        const std::array<std::string, 7> cells = {
+            TopologyName(s.topology),
+            ElementsText(s.elements),
+            lumped ? ElementsText(s.standard) : "—",
+            Format("%.2f", {s.standardReturnLossDb}),
+            Format("%.3f", {s.loadedQ}),
+            band,
+            limited ? Format("%.1f", {ShareOfLimit(result_.limit, s.bandwidthHz())}) : "—"};
         for (std::size_t c = 0; c < cells.size(); ++c)
             table_->setItem(static_cast<int>(i), static_cast<int>(c),
                             new QTableWidgetItem(Translated(Q(cells[c]))));

@@ -51,6 +51,7 @@ private:
     QLabel* reasons_ = nullptr;
     QLabel* target_ = nullptr;
     QCheckBox* standard_ = nullptr;
+    QCheckBox* shorted_ = nullptr; // the single stub shorted at its end
     AutoMatchRequest request_;
     AutoMatchResult result_;
 };

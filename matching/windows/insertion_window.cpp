@@ -23,9 +23,10 @@ namespace qv {
 namespace {
 
 constexpr int WindowWidth = 420;
-constexpr int WindowHeight = 330;
-const std::array<const char*, 9> KindCaptions = {
-    "", "串联电容", "并联电容", "串联电感", "并联电感", "串联微带", "并联微带", "串联阻抗", "并联阻抗",
+constexpr int WindowHeight = 358;
+const std::array<const char*, 10> KindCaptions = {
+    "",         "串联电容", "并联电容", "串联电感", "并联电感",
+    "串联微带", "并联微带", "串联阻抗", "并联阻抗", "并联短路微带",
 };
 
 bool IsCapacitor(int kind) {
@@ -35,7 +36,7 @@ bool IsInductor(int kind) {
     return kind == SeriesInductor || kind == ShuntInductor;
 }
 bool IsMicrostrip(int kind) {
-    return kind == SeriesMicrostripLine || kind == ShuntMicrostripStub;
+    return kind == SeriesMicrostripLine || kind == ShuntMicrostripStub || kind == ShuntShortedStub;
 }
 
 } // namespace
@@ -47,8 +48,8 @@ Tflcop::Tflcop(ProgramState& state, NetworkModel& network, Prompter& prompter, Q
 
     auto* kinds = new QGroupBox(QStringLiteral("元件接入方式"), this);
     kinds->setObjectName(QStringLiteral("GroupBox1"));
-    kinds->setGeometry(8, 6, 404, 84);
-    for (int k = 1; k <= 8; ++k) {
+    kinds->setGeometry(8, 6, 404, 112);
+    for (int k = 1; k <= 9; ++k) {
         auto* radio = new QRadioButton(QString::fromUtf8(KindCaptions[static_cast<std::size_t>(k)]), kinds);
         radio->setObjectName(QStringLiteral("RadioButton%1").arg(k));
         radio->setGeometry(12 + 98 * ((k - 1) % 4), 24 + 28 * ((k - 1) / 4), 94, 24);
@@ -58,7 +59,7 @@ Tflcop::Tflcop(ProgramState& state, NetworkModel& network, Prompter& prompter, Q
 
     auto* value = new QGroupBox(QStringLiteral("元件值"), this);
     value->setObjectName(QStringLiteral("GroupBox2"));
-    value->setGeometry(8, 96, 404, 184);
+    value->setGeometry(8, 124, 404, 184);
     edits_[1] = addEdit("Edit1", 12, 24, 160, value);
     edits_[1]->setToolTip(QStringLiteral("输入可以带单位如10p,20n,10nf"));
     comboBox1_ = new QComboBox(value);
@@ -102,11 +103,11 @@ Tflcop::Tflcop(ProgramState& state, NetworkModel& network, Prompter& prompter, Q
     edits_[5] = addEdit("Edit5", 216, 22, 120, groupBox3_);
     checkBox1_ = addCheckBox("CheckBox1", "归一化输入", 8, 58, 140, groupBox3_);
 
-    addLabel("Label2", "频率", 16, 292, 34);
-    edits_[3] = addEdit("Edit3", 52, 290, 140);
+    addLabel("Label2", "频率", 16, 320, 34);
+    edits_[3] = addEdit("Edit3", 52, 318, 140);
     edits_[3]->setEnabled(false);
     edits_[3]->setToolTip(QStringLiteral("通过设置按钮改变频率"));
-    connect(addButton("BitBtn1", "&All", 312, 288, 96), &QPushButton::clicked, this, &Tflcop::BitBtn1Click);
+    connect(addButton("BitBtn1", "&All", 312, 316, 96), &QPushButton::clicked, this, &Tflcop::BitBtn1Click);
 
     radioButtons_[1]->setChecked(true);
     UnitChangr();
@@ -114,7 +115,7 @@ Tflcop::Tflcop(ProgramState& state, NetworkModel& network, Prompter& prompter, Q
 }
 
 int Tflcop::checkedKind() const {
-    for (int k = 1; k <= 8; ++k)
+    for (int k = 1; k <= 9; ++k)
         if (radioButtons_[static_cast<std::size_t>(k)]->isChecked())
             return k;
     return 0;

@@ -50,8 +50,8 @@ private:
     ProgramState& state_;
     NetworkModel& network_;
     Prompter& prompter_;
-    std::array<QRadioButton*, 9> radioButtons_{}; // RadioButton1..8 at their numbers
-    std::array<QLineEdit*, 12> edits_{};          // Edit1..Edit11 at their numbers
+    std::array<QRadioButton*, 10> radioButtons_{}; // RadioButton1..9 at their numbers
+    std::array<QLineEdit*, 12> edits_{};           // Edit1..Edit11 at their numbers
     QComboBox* comboBox1_ = nullptr;
     QGroupBox* groupBox3_ = nullptr;
     QGroupBox* groupBox5_ = nullptr;

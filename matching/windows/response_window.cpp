@@ -14,21 +14,27 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <cmath>
+#include <thread>
 
 namespace qv {
 
 namespace {
 
 constexpr int DefaultPoints = 401;
+constexpr int DefaultBuilds = 1000;
 
 QLineEdit* AddField(QGridLayout* grid, QWidget* parent, const char* name, const char* caption, int column) {
     grid->addWidget(new QLabel(Q(caption), parent), 0, column);
@@ -82,13 +88,29 @@ Tfresp::Tfresp(ProgramState& state, Prompter& prompter, LoadReader readLoad, QWi
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     grid->addWidget(BitBtn1, 1, 6, 1, 2);
 
+    grid->addWidget(new QLabel(Q("成品率次数"), this), 2, 0);
+    Edit5 = new QLineEdit(QString::number(DefaultBuilds), this);
+    Edit5->setObjectName(QStringLiteral("Edit5"));
+    Edit5->setMaximumWidth(110);
+    Edit5->setToolTip(Q("按元件模型（parts）的Q和容差装配的次数，最多100000"));
+    grid->addWidget(Edit5, 2, 1);
+    CheckBox1 = new QCheckBox(Q("画出分布"), this);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    grid->addWidget(CheckBox1, 2, 2, 1, 2);
+    BitBtn3 = new QPushButton(Q("成品率"), this);
+    BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
+    grid->addWidget(BitBtn3, 2, 4, 1, 2);
+
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setWordWrap(true);
+    Label3 = new QLabel(this);
+    Label3->setObjectName(QStringLiteral("Label3"));
     layout->addWidget(Label1);
     layout->addWidget(Label2);
+    layout->addWidget(Label3);
 
     chart_ = new QChart;
     chart_->legend()->setAlignment(Qt::AlignBottom);
@@ -106,7 +128,14 @@ Tfresp::Tfresp(ProgramState& state, Prompter& prompter, LoadReader readLoad, QWi
     band_->setName(Translated(Q("频带")));
     band_->setColor(QColor(255, 200, 0, 70));
     band_->setBorderColor(QColor(255, 200, 0, 70));
-    for (QAbstractSeries* s : std::initializer_list<QAbstractSeries*>{band_, returnLoss_, vswr_, design_})
+    worst_ = new QLineSeries;
+    worst_->setName(Translated(Q("最差")));
+    worst_->setPen(QPen(QColor(200, 0, 0, 120), 1, Qt::DotLine));
+    best_ = new QLineSeries;
+    best_->setName(Translated(Q("最好")));
+    best_->setPen(QPen(QColor(200, 0, 0, 120), 1, Qt::DotLine));
+    for (QAbstractSeries* s :
+         std::initializer_list<QAbstractSeries*>{band_, returnLoss_, vswr_, design_, worst_, best_})
         chart_->addSeries(s);
 
     frequencyAxis_ = new QValueAxis;
@@ -122,7 +151,8 @@ Tfresp::Tfresp(ProgramState& state, Prompter& prompter, LoadReader readLoad, QWi
     chart_->addAxis(frequencyAxis_, Qt::AlignBottom);
     chart_->addAxis(returnLossAxis_, Qt::AlignLeft);
     chart_->addAxis(vswrAxis_, Qt::AlignRight);
-    for (QAbstractSeries* s : std::initializer_list<QAbstractSeries*>{band_, returnLoss_, design_}) {
+    for (QAbstractSeries* s :
+         std::initializer_list<QAbstractSeries*>{band_, returnLoss_, design_, worst_, best_}) {
         s->attachAxis(frequencyAxis_);
         s->attachAxis(returnLossAxis_);
     }
@@ -142,6 +172,11 @@ Tfresp::Tfresp(ProgramState& state, Prompter& prompter, LoadReader readLoad, QWi
 
     connect(BitBtn1, &QPushButton::clicked, this, &Tfresp::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &Tfresp::BitBtn2Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &Tfresp::BitBtn3Click);
+    connect(CheckBox1, &QCheckBox::toggled, this, [this] {
+        if (yield_)
+            showYield(*yield_);
+    });
 }
 
 void Tfresp::showEvent(QShowEvent* event) {
@@ -224,8 +259,86 @@ void Tfresp::BitBtn1Click() {
 }
 
 void Tfresp::networkChanged() {
+    clearYield(); // it described the network as it was
     if (range_)
         recompute();
+}
+
+void Tfresp::clearYield() {
+    yield_.reset();
+    worst_->clear();
+    best_->clear();
+    Label3->clear();
+}
+
+void Tfresp::showYield(const YieldResult& result) {
+    Label3->setText(Q(FormatYieldLine(result).substr(1)));
+    worst_->clear();
+    best_->clear();
+    if (CheckBox1->isChecked() && returnLossTop_ > 0) {
+        worst_->replace(
+            Points(ReturnLossCurve(result.frequenciesHz, result.worstReturnLossDb, returnLossTop_)));
+        best_->replace(
+            Points(ReturnLossCurve(result.frequenciesHz, result.bestReturnLossDb, returnLossTop_)));
+    }
+}
+
+void Tfresp::BitBtn3Click() {
+    const std::optional<Real> start = FrequencyField(Edit1);
+    const std::optional<Real> stop = FrequencyField(Edit2);
+    const std::optional<Real> threshold = CheckedNumber(Edit4->text());
+    YieldRequest request;
+    if (!start || !stop || !threshold || !TryStrToInt(U8(Edit5->text()), request.builds)) {
+        prompter_.showMessage(Q("输入错误！"));
+        return;
+    }
+    if (state_.NodeCount < 1) {
+        prompter_.showMessage(Q("没有设置负载和源阻抗"));
+        return;
+    }
+    request.network = SweepNetworkOf(state_);
+    request.startHz = *start;
+    request.stopHz = *stop;
+    request.returnLossDb = *threshold;
+    const LoadTable* table = load();
+    if (const std::optional<std::string> problem = YieldRequestProblem(request, table)) {
+        prompter_.showMessage(Q(*problem));
+        return;
+    }
+    clearYield();
+
+    // The builds run on worker threads; this thread keeps the window alive and shows the progress.
+    YieldProgress progress;
+    std::atomic<bool> finished{false};
+    YieldResult result;
+    std::jthread worker([&] {
+        result = RunYield(request, table, &progress);
+        finished = true;
+    });
+    QProgressDialog dialog(Translated(Q("成品率计算中...")), Translated(Q("取消")), 0, request.builds, this);
+    dialog.setObjectName(QStringLiteral("ProgressYield"));
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.setMinimumDuration(300);
+    QEventLoop loop;
+    QTimer timer;
+    connect(&timer, &QTimer::timeout, this, [&] {
+        if (dialog.wasCanceled())
+            progress.cancel = true;
+        if (finished)
+            loop.quit();
+        else
+            dialog.setValue(progress.done.load());
+    });
+    timer.start(20);
+    loop.exec();
+    worker.join();
+    dialog.reset();
+    if (result.cancelled) {
+        Label3->setText(Q("成品率计算已取消"));
+        return;
+    }
+    yield_ = result;
+    showYield(result);
 }
 
 void Tfresp::recompute() {
@@ -245,6 +358,7 @@ void Tfresp::recompute() {
         BuildResponsePlot(sweep_, ResponseAt(network, load(), state_.Fo), *range_, thresholdDb_);
 
     frequencyAxis_->setRange(plot.startMHz, plot.stopMHz);
+    returnLossTop_ = plot.returnLossTop;
     returnLossAxis_->setRange(0, plot.returnLossTop);
     returnLossAxis_->setTickCount(static_cast<int>(plot.returnLossTop / 5) + 1); // every 5 dB
     returnLoss_->replace(Points(plot.returnLoss));
@@ -254,7 +368,11 @@ void Tfresp::recompute() {
         bandTop_->replace({{plot.band->x, plot.returnLossTop}, {plot.band->y, plot.returnLossTop}});
     else
         bandTop_->clear();
-    Label1->setText(Q(plot.bandText));
+    const MatchNode& ends = state_.network[1];
+    const BodeFanoLimit limit =
+        BodeFanoBandwidth({ends.nodeR * state_.Zo, ends.nodeX * state_.Zo}, state_.Fo, thresholdDb_);
+    const std::string limitText = LimitText(limit, plot.band);
+    Label1->setText(Q(limitText.empty() ? plot.bandText : plot.bandText + "；" + limitText));
     const QString loadText = Q(load() ? "负载：" + load()->description : "负载：匹配设置的负载（恒定）");
     Label2->setText(plot.failureText.empty() ? loadText
                                              : loadText + QStringLiteral("\n") + Q(plot.failureText));

@@ -3,6 +3,7 @@
 #include "chart/drawing/surface.h"
 #include "core/settings/program_state.h"
 #include "matching/analysis/frequency_response.h"
+#include "matching/analysis/yield.h"
 
 #include <QWidget>
 #include <functional>
@@ -15,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QLineSeries;
 class QAreaSeries;
+class QCheckBox;
 class QPushButton;
 class QValueAxis;
 
@@ -38,6 +40,9 @@ public:
     void BitBtn1Click();
     // "负载文件...": asks for a Touchstone file for the load.
     void BitBtn2Click();
+    // "成品率": builds the network Edit5 times within the parts' tolerances over the band of Edit1
+    // and Edit2, with a progress dialog that can cancel; the spread is drawn when CheckBox1 is on.
+    void BitBtn3Click();
 
     // The network, its ends, Fo, Zo or a mode has changed: the shown sweep is recomputed.
     void networkChanged();
@@ -61,6 +66,8 @@ private:
     const LoadTable* load() const;
     bool readLoadChoice(std::optional<LoadTable>& chosen);
     void recompute();
+    void clearYield();
+    void showYield(const YieldResult& result);
 
     ProgramState& state_;
     Prompter& prompter_;
@@ -72,8 +79,12 @@ private:
     QComboBox* ComboBox1 = nullptr; // the load
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;
-    QLabel* Label1 = nullptr; // the band
-    QLabel* Label2 = nullptr; // the load and any failed frequencies
+    QLineEdit* Edit5 = nullptr;     // builds of the yield
+    QPushButton* BitBtn3 = nullptr; // the yield
+    QCheckBox* CheckBox1 = nullptr; // draw the spread of the builds
+    QLabel* Label1 = nullptr;       // the band and the Bode-Fano limit
+    QLabel* Label3 = nullptr;       // the yield
+    QLabel* Label2 = nullptr;       // the load and any failed frequencies
     QChartView* ChartView1 = nullptr;
     QChart* chart_ = nullptr;
     QLineSeries* returnLoss_ = nullptr;
@@ -81,6 +92,8 @@ private:
     QLineSeries* design_ = nullptr;
     QLineSeries* bandTop_ = nullptr;
     QAreaSeries* band_ = nullptr;
+    QLineSeries* worst_ = nullptr; // the spread of the last yield: worst and best return loss
+    QLineSeries* best_ = nullptr;
     QValueAxis* frequencyAxis_ = nullptr;
     QValueAxis* returnLossAxis_ = nullptr;
     QValueAxis* vswrAxis_ = nullptr;
@@ -90,6 +103,8 @@ private:
     Real thresholdDb_ = DefaultBandThresholdDb;
     std::string loadFile_;                // chosen with "负载文件..."
     std::optional<LoadTable> activeLoad_; // of the sweep shown; nothing: the constant load
+    std::optional<YieldResult> yield_;    // on the network as it is; nothing after a change
+    double returnLossTop_ = 0;            // of the plot shown
 };
 
 } // namespace qv

@@ -18,9 +18,7 @@ using namespace qv;
 
 namespace {
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+using test::WriteBytes;
 
 std::string Bytes(const std::string& path) {
     return ReadWholeFile(path).value_or("<no file>");
@@ -65,7 +63,10 @@ TEST(ColourKeyTable, DefaultsAndKindColoursFollowTheTable) {
         EXPECT_EQ(colours.labelColourOfKind(kind), labels[kind - 1]) << "kind " << kind;
     }
     EXPECT_EQ(colours.lineColourOfKind(0), 10537120);
-    EXPECT_EQ(colours.lineColourOfKind(9), 10537120);
+    // The shorted stub (kind 9) is drawn like the open one; 10 is no kind.
+    EXPECT_EQ(colours.lineColourOfKind(9), colours.lineColourOfKind(6));
+    EXPECT_EQ(colours.labelColourOfKind(9), colours.labelColourOfKind(6));
+    EXPECT_EQ(colours.lineColourOfKind(10), 10537120);
     EXPECT_EQ(colours.labelColourOfKind(-1), 11861940);
 }
 

@@ -12,9 +12,7 @@ using namespace qv;
 
 namespace {
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+using test::WriteBytes;
 
 std::string Bytes(const std::string& path) {
     return ReadWholeFile(path).value_or("<no file>");

@@ -76,9 +76,9 @@ struct ConsoleFixtureState {
         WritableNetwork(state).network[0].sourceR = state.Zo;
         WritableNetwork(state).network[0].nodeR = state.Zo;
         QObject::connect(&network, &NetworkModel::changed, [this](NetworkChange change) {
-            static constexpr const char* Names[] = {"reset",      "ends",         "appended",  "elements",
-                                                    "loaded",     "frequency",    "impedance", "match mode",
-                                                    "wavelength", "recalculated", "restored",  "several"};
+            static constexpr const char* Names[] = {
+                "reset",      "ends",       "appended",     "elements", "loaded",  "frequency", "impedance",
+                "match mode", "wavelength", "recalculated", "restored", "several", "parts"};
             changes.emplace_back(Names[static_cast<int>(change)]);
         });
     }

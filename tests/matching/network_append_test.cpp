@@ -133,7 +133,7 @@ TEST_F(NetworkAppend, ChainOfAllEightKindsMatchesTheCircuit) {
 
 TEST_F(NetworkAppend, UnknownKindIsRefusedWithoutDrawingOrStoring) {
     const MatchNode before = state.network[2];
-    const AppendResult result = append(9, 1e-12L);
+    const AppendResult result = append(10, 1e-12L);
     EXPECT_EQ(result.node, -1);
     EXPECT_EQ(result.refusal, AppendRefusal::UnknownKind);
     EXPECT_TRUE(chart.primitives.empty());

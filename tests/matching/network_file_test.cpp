@@ -31,13 +31,8 @@ std::string Int32(std::int32_t value) {
     return out;
 }
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::string ReadBytes(const std::string& path) {
-    return ReadWholeFile(path).value_or("");
-}
+using test::ReadBytes;
+using test::WriteBytes;
 
 class NetworkFile : public ::testing::Test {
 protected:

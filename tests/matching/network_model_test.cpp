@@ -67,7 +67,7 @@ TEST_F(NetworkModelTest, EndsKeepOrDropTheElements) {
 
 TEST_F(NetworkModelTest, RefusalsChangeNothingAndSayNothing) {
     const MatchNetwork before = state.network;
-    EXPECT_FALSE(model.append("x", {9, {}, 0, 1}));
+    EXPECT_FALSE(model.append("x", {10, {}, 0, 1}));
     EXPECT_FALSE(model.insert(1, element(SeriesCapacitor, 1e-12L)));
     EXPECT_FALSE(model.insert(3, element(SeriesCapacitor, 1e-12L)));
     EXPECT_FALSE(model.replace(2, element(SeriesCapacitor, 1e-12L)));

@@ -137,7 +137,7 @@ TEST_F(NetworkUndo, StepsRefusalsAndHistory) {
     EXPECT_FALSE(model.setFrequency(-1));
     EXPECT_FALSE(model.remove(5));
     EXPECT_FALSE(model.loadFile(dir.path() + "/missing.bin"));
-    EXPECT_FALSE(model.append("x", {9, {}, 0, 1}));
+    EXPECT_FALSE(model.append("x", {10, {}, 0, 1}));
     EXPECT_FALSE(model.canUndo());
     // A group of changes is one step and one notification, nested groups included.
     changes.clear();

@@ -7,13 +7,16 @@
 #include "ui/qt_text.h"
 
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -171,6 +174,37 @@ TEST(ResponseLocus, LabelsNearTheRimStayInsideThePicture) {
         EXPECT_LE(p.x1 + chart.textWidth(p.text), geometry.CentreX + geometry.Radius) << p.text;
     }
     EXPECT_EQ(labels, 3);
+}
+
+TEST_F(ResponseWindow, YieldSpreadAndBodeFanoLimitBesideTheBand) {
+    setField("Edit1", "90m");
+    setField("Edit2", "110m");
+    setField("Edit3", "101");
+    setField("Edit5", "300");
+    find<QCheckBox>("CheckBox1")->setChecked(true);
+    sweep();
+    QTest::mouseClick(find<QPushButton>("BitBtn3"), Qt::LeftButton);
+    // Ideal parts without tolerance: every build is the design, which holds 10 dB over the band.
+    EXPECT_EQ(find<QLabel>("Label3")->text(), Q("yield=100.0% (300/300) 95% CI 98.7-100.0%"));
+    EXPECT_EQ(series("最差")->count(), 101);
+    EXPECT_EQ(series("最好")->count(), 101);
+    window.networkChanged(); // a yield describes the network it was computed on
+    EXPECT_TRUE(find<QLabel>("Label3")->text().isEmpty());
+    EXPECT_EQ(series("最差")->count(), 0);
+
+    WritableNetwork(state).network[1].nodeX = 0.1L; // 10 + j5 ohm: a series R-L load with Q = 0.5
+    window.networkChanged();
+    EXPECT_TRUE(band().contains(Q("Bode-Fano极限 "))) << U8(band());
+}
+
+TEST_F(ResponseWindow, YieldCanBeCancelled) {
+    setField("Edit5", "100000");
+    QTimer::singleShot(50, &window, [this] {
+        if (auto* dialog = find<QProgressDialog>("ProgressYield"))
+            dialog->cancel();
+    });
+    QTest::mouseClick(find<QPushButton>("BitBtn3"), Qt::LeftButton);
+    EXPECT_EQ(find<QLabel>("Label3")->text(), Q("成品率计算已取消"));
 }
 
 } // namespace

@@ -18,6 +18,10 @@ private:
     std::string path_;
 };
 
+// A file's bytes written as they are, and read back ("" when there is no file).
+void WriteBytes(const std::string& path, const std::string& bytes);
+std::string ReadBytes(const std::string& path);
+
 // The shared folder of other makers' files (S-parameter files and more); empty when absent.
 std::string SharedTestData(const std::string& relative);
 

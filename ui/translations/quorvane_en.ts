@@ -1772,6 +1772,76 @@
         <translation>source:=</translation>
     </message>
     <message>
+        <source>并联短路微带</source>
+        <translation>Shunt short stub</translation>
+    </message>
+    <message>
+        <source>并短路支节</source>
+        <translation>Short stub </translation>
+    </message>
+    <message>
+        <source>短路支节</source>
+        <translation>Short stub</translation>
+    </message>
+    <message>
+        <source>成品率次数</source>
+        <translation>Builds</translation>
+    </message>
+    <message>
+        <source>按元件模型（parts）的Q和容差装配的次数，最多100000</source>
+        <translation>Builds with the Q and tolerances of the parts model (parts), at most 100000</translation>
+    </message>
+    <message>
+        <source>画出分布</source>
+        <translation>Show spread</translation>
+    </message>
+    <message>
+        <source>成品率</source>
+        <translation>Yield</translation>
+    </message>
+    <message>
+        <source>最差</source>
+        <translation>Worst</translation>
+    </message>
+    <message>
+        <source>最好</source>
+        <translation>Best</translation>
+    </message>
+    <message>
+        <source>成品率计算中...</source>
+        <translation>Computing the yield...</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>成品率计算已取消</source>
+        <translation>Yield cancelled</translation>
+    </message>
+    <message>
+        <source>Bode-Fano极限</source>
+        <translation>Bode-Fano limit</translation>
+    </message>
+    <message>
+        <source>本设计为极限的</source>
+        <translation>this design reaches</translation>
+    </message>
+    <message>
+        <source>负载为纯电阻</source>
+        <translation>the load is purely resistive</translation>
+    </message>
+    <message>
+        <source>带宽没有限制</source>
+        <translation>the bandwidth has no limit</translation>
+    </message>
+    <message>
+        <source>RL 须为正的回波损耗门限（dB）</source>
+        <translation>RL must be a positive return-loss threshold (dB)</translation>
+    </message>
+    <message>
+        <source>处无法计算</source>
+        <translation>cannot be computed at that frequency</translation>
         <source>放大器</source>
         <translation>Amplifier</translation>
     </message>
