@@ -10,8 +10,8 @@
 namespace qv {
 
 // Frequency, then magnitude and angle of S11, S21, S12 and S22: nine slots, count 9. The
-// Agilent layout's "S21 dB" and "MSG MAG" columns are not sent.
-std::string TableRowMessage(const SParameterRow& row, int format);
+// Agilent layout's "S21 dB" and "MSG MAG" columns are not sent. Numbers travel in plain decimals.
+std::string TableRowMessage(const SParameterTable& table, std::size_t row);
 
 // The runs of "-", "." and digits of the line, one per slot (at most 20); the count is their
 // number.

@@ -135,7 +135,7 @@ bool TFspopt::LoadSParamTable(std::string_view bytes) {
     memo1_->setPlainText(header.join(QLatin1Char('\n')));
     if (checkBox1_->isChecked())
         plot(table);
-    model_->setRows(format, std::move(table.rows));
+    model_->setTable(std::move(table));
     sizeColumns();
     return true;
 }
@@ -144,22 +144,31 @@ void TFspopt::plot(const SParameterTable& table) {
     Surface& picture = canvas_.picture();
     DrawSParameterLegends(picture);
     const int interval = comboBox2_->currentIndex() + 1;
+    // Each port's points are the impedances of its own reference ("[Reference] 50 25") against Zo.
+    const auto [port1Ohms, port2Ohms] = table.portReferenceOhms;
+    std::vector<PixelPoint> points;
+    points.reserve(2 * table.rows.size());
     for (std::size_t i = 0; i < table.rows.size(); ++i) {
         const SParameterRow& row = table.rows[i];
-        const PlottedRow plotted =
-            PlotSParamRow(picture, state_.geometry, RowLabel(row, i, interval), *row.s11, *row.s22, false);
+        const PlottedRow plotted = PlotSParamRow(picture, state_.geometry, RowLabel(table, i, interval),
+                                                 ReflectionAgainstZo(*row.s11, port1Ohms, state_.Zo),
+                                                 ReflectionAgainstZo(*row.s22, port2Ohms, state_.Zo), false);
         for (const std::optional<PixelPoint>& point : {plotted.s11, plotted.s22})
             if (point)
-                PointReadout(picture, point->x, point->y, state_, canvas_.readout());
+                points.push_back(*point);
     }
+    // The cursor readout ends as the last point inside the chart leaves it; the earlier points'
+    // readouts would only be overwritten.
+    for (auto it = points.rbegin(); it != points.rend(); ++it)
+        if (PointReadout(picture, it->x, it->y, state_, canvas_.readout()).filled)
+            break;
     canvas_.repaint();
 }
 
 void TFspopt::SendRowToCalculator(int row) {
     if (row < 0 || row >= model_->rowCount())
         return;
-    const std::string block =
-        TableRowMessage(model_->rows()[static_cast<std::size_t>(row)], model_->format());
+    const std::string block = TableRowMessage(model_->table(), static_cast<std::size_t>(row));
     emit hub_.sparameterRow(QByteArray(block.data(), static_cast<qsizetype>(block.size())));
 }
 
