@@ -123,10 +123,27 @@ ConsoleResult SetStartNode(NetworkModel& network, const Tokens& t, bool load) {
             load ? ConsoleResultCode::LoadSet : ConsoleResultCode::SourceSet};
 }
 
+// The line of a chain that stops at an element: the nodes after it were never computed.
+std::string ChainFailureLine(const NetworkModel& network, const std::string& reason) {
+    return Format(">第%d个元件无法计算: %s", {network.computedNodeCount() + 1, reason});
+}
+
+// A mode is set even on a chain that fails at some element: the mode's line, then the failure.
+template <typename Change> void SetModeOnChain(NetworkModel& network, ConsoleResult& result, Change change) {
+    try {
+        change();
+    } catch (const FloatingPointError& error) {
+        result.text = ChainFailureLine(network, error.what());
+    }
+}
+
 // The main window's match figures of the last node against the source, on one line.
-std::string MatchFiguresLine(const ProgramState& state) {
+std::string MatchFiguresLine(const NetworkModel& network) {
+    const ProgramState& state = network.state();
     if (state.NodeCount < 1)
         return ">getmatch  没有设置负载和源阻抗";
+    if (network.computedNodeCount() < state.NodeCount)
+        return Format(">getmatch  第%d个元件无法计算，没有匹配结果", {network.computedNodeCount() + 1});
     const MatchFigureTexts figures = FormatMatchFigures(state, "%4.2f");
     return ">" + figures.returnLoss + " " + figures.vswr + " " + figures.mismatchLoss;
 }
@@ -310,12 +327,9 @@ ConsoleResult InterpretCommand(NetworkModel& network, ConsoleHost& host, std::st
         if (name && !name->empty())
             result.text = WriteNetworkForConsole(network, *name);
     } else if (command == "mtr") {
-        if (t[1] == "1") {
-            network.setWavelengthMode(1);
-            result.code = Code::EffectiveOn;
-        } else if (t[1] == "0") {
-            network.setWavelengthMode(0);
-            result.code = Code::EffectiveOff;
+        if (t[1] == "1" || t[1] == "0") {
+            result.code = t[1] == "1" ? Code::EffectiveOn : Code::EffectiveOff;
+            SetModeOnChain(network, result, [&] { network.setWavelengthMode(t[1] == "1" ? 1 : 0); });
         } else {
             WriteFlag(state, "effflag", state.effflag);
         }
@@ -335,7 +349,7 @@ ConsoleResult InterpretCommand(NetworkModel& network, ConsoleHost& host, std::st
         result = AddElement(network, t);
     } else if (command == "setm") {
         if (t[1] == "1" || t[1] == "0")
-            network.setMatchMode(t[1] == "1" ? 1 : 0);
+            SetModeOnChain(network, result, [&] { network.setMatchMode(t[1] == "1" ? 1 : 0); });
         else
             WriteFlag(state, "matchflag", state.matchflag);
         result.code = Code::MatchModeSet;
@@ -359,7 +373,7 @@ ConsoleResult InterpretCommand(NetworkModel& network, ConsoleHost& host, std::st
     } else if (command == "setload" || command == "setsrc") {
         result = SetStartNode(network, t, command == "setload");
     } else if (command == "getmatch") {
-        result.text = MatchFiguresLine(state);
+        result.text = MatchFiguresLine(network);
     } else if (IsSweepCommand(command)) {
         result.text = InterpretSweepCommand(state, host.sweepSession(), t);
     } else if (command == "autom") {

@@ -1,6 +1,7 @@
 #include "matching/network_file.h"
 
 #include "core/atomic_file.h"
+#include "core/engineering.h"
 #include "core/extended_codec.h"
 #include "matching/match_node_codec.h"
 
@@ -64,11 +65,11 @@ NetworkDecode DecodeNetworkFile(std::string_view bytes) {
     image.Fo = DecodeExtended(in + end);
     image.Zo = DecodeExtended(in + end + 10);
     // setfre refuses the same values: every lumped reactance is taken at Fo.
-    if (!std::isfinite(image.Fo) || image.Fo <= 0)
-        return {std::nullopt, "网络文件的频率不是正数"};
+    if (!IsUsablePositive(image.Fo))
+        return {std::nullopt, "网络文件的频率不是可用的正数"};
     // Every normalisation divides by Zo.
-    if (!std::isfinite(image.Zo) || image.Zo <= 0)
-        return {std::nullopt, "网络文件的特征阻抗不是正数"};
+    if (!IsUsablePositive(image.Zo))
+        return {std::nullopt, "网络文件的特征阻抗不是可用的正数"};
     return {std::move(image), {}};
 }
 

@@ -106,7 +106,8 @@ private:
         int effflag = 0;
     };
     Snapshot snapshot() const;
-    void restore(const Snapshot& s);
+    // Puts the snapshot back without notifying; throws, changing nothing, when it cannot be stored.
+    void putBack(const Snapshot& s);
     // Called just before a change that is going to be made: remembers the state it changes.
     void remember();
     void remember(Snapshot before);
