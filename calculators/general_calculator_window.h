@@ -65,6 +65,8 @@ private:
     void buildWindowButtons();
     QLineEdit* edit(int number, int x, int y, int width, QWidget* into, const char* initial = "");
     QString text(int number) const;
+    // The whole number of a field; nothing, after a message that names the field, for any other text.
+    std::optional<int> wholeNumber(int number, const char* caption);
     void setText(int number, const QString& value);
     void showPadPicture();
     static void Raise(QWidget* window);
