@@ -49,6 +49,67 @@ std::string Lower(std::string_view text) {
     return lower;
 }
 
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The exact powers of ten of a double.
+constexpr std::array<double, 23> ExactPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// Clinger's fast path: a decimal whose digits fit 2^53 and whose power of ten is exact is one
+// correctly rounded multiplication or division away from its double, the same double from_chars
+// gives. Nothing for any other text, which from_chars then reads.
+std::optional<double> FastDecimal(std::string_view word) {
+    const char* p = word.data();
+    const char* const end = p + word.size();
+    const bool negative = p != end && *p == '-';
+    if (p != end && (*p == '-' || *p == '+'))
+        ++p;
+    std::uint64_t mantissa = 0;
+    int digits = 0;
+    int fractionDigits = 0;
+    bool point = false;
+    for (; p != end; ++p) {
+        if (IsDigit(*p)) {
+            if (++digits > 18)
+                return std::nullopt;
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p - '0');
+            fractionDigits += point ? 1 : 0;
+        } else if (*p == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0)
+        return std::nullopt;
+    int exponent = 0;
+    if (p != end && (*p == 'e' || *p == 'E')) {
+        ++p;
+        const bool negativeExponent = p != end && *p == '-';
+        if (p != end && (*p == '-' || *p == '+'))
+            ++p;
+        int exponentDigits = 0;
+        for (; p != end && IsDigit(*p); ++p) {
+            if (++exponentDigits > 4)
+                return std::nullopt;
+            exponent = exponent * 10 + (*p - '0');
+        }
+        if (exponentDigits == 0)
+            return std::nullopt;
+        exponent = negativeExponent ? -exponent : exponent;
+    }
+    const int scale = exponent - fractionDigits;
+    if (p != end || mantissa > (std::uint64_t{1} << 53) || scale < -22 || scale > 22)
+        return std::nullopt;
+    double value = static_cast<double>(mantissa);
+    value = scale < 0 ? value / ExactPowersOfTen[static_cast<std::size_t>(-scale)]
+                      : value * ExactPowersOfTen[static_cast<std::size_t>(scale)];
+    return negative ? -value : value;
+}
+
 // A word in decimal notation: an optional sign, digits with at most one point, an optional
 // exponent. Read as a double, which holds every digit a measurement file carries and reads
 // several times faster than an extended value.
@@ -57,8 +118,12 @@ bool IsNumber(std::string_view word, double& value) {
     const std::size_t start = plus ? 1 : 0;
     const std::size_t first = !plus && !word.empty() && word[0] == '-' ? 1 : start;
     // A digit or a point must follow the sign: no "inf", "nan" or second sign.
-    if (first >= word.size() || (word[first] != '.' && (word[first] < '0' || word[first] > '9')))
+    if (first >= word.size() || (word[first] != '.' && !IsDigit(word[first])))
         return false;
+    if (const std::optional<double> fast = FastDecimal(word)) {
+        value = *fast;
+        return true;
+    }
     double parsed = 0;
     const auto [end, error] = std::from_chars(word.data() + start, word.data() + word.size(), parsed);
     if (error != std::errc() || end != word.data() + word.size() || !std::isfinite(parsed))
@@ -95,19 +160,70 @@ std::string ShortText(Real value, int significant) {
     return FormatGeneral(rounded);
 }
 
-// The end of the line that starts at `start`: the first CR or LF, or the end of the text.
-std::size_t LineEnd(std::string_view text, std::size_t start) {
-    const char* begin = text.data() + start;
-    const char* end = text.data() + text.size();
-    const char* p = begin;
-    while (p != end && *p != '\n' && *p != '\r')
-        ++p;
-    return start + static_cast<std::size_t>(p - begin);
+enum class ByteKind : unsigned char { Blank, Word, Comment, LineEnd };
+
+constexpr std::array<ByteKind, 256> ByteKinds = [] {
+    std::array<ByteKind, 256> kinds{};
+    for (int c = 33; c <= 126; ++c)
+        kinds[static_cast<std::size_t>(c)] = ByteKind::Word;
+    kinds['!'] = ByteKind::Comment;
+    kinds['\r'] = ByteKind::LineEnd;
+    kinds['\n'] = ByteKind::LineEnd;
+    return kinds;
+}();
+
+ByteKind KindOf(char c) {
+    return ByteKinds[static_cast<unsigned char>(c)];
 }
 
-std::string_view WithoutComment(std::string_view line) {
-    return line.substr(0, line.find('!'));
-}
+// The lines of a text one after the other (CR, LF and CRLF all end a line): each line whole, the
+// part before a "!" comment, and the words of that part (runs of printable ASCII, at most
+// MaxTokens), found in one pass. The word slots are reused from line to line.
+class LineScanner {
+public:
+    explicit LineScanner(std::string_view text) : text_(text) {}
+
+    bool next() {
+        const std::size_t n = text_.size();
+        if (next_ >= n)
+            return false;
+        const std::size_t start = next_;
+        std::size_t i = start;
+        std::size_t contentEnd = std::string_view::npos;
+        words.count = 0;
+        while (i < n) {
+            const ByteKind kind = KindOf(text_[i]);
+            if (kind == ByteKind::Blank) {
+                ++i;
+            } else if (kind == ByteKind::Word) {
+                const std::size_t begin = i;
+                while (i < n && KindOf(text_[i]) == ByteKind::Word)
+                    ++i;
+                if (words.count < MaxTokens)
+                    words.words[static_cast<std::size_t>(words.count++)] = text_.substr(begin, i - begin);
+            } else {
+                if (kind == ByteKind::Comment) {
+                    contentEnd = i;
+                    while (i < n && KindOf(text_[i]) != ByteKind::LineEnd)
+                        ++i;
+                }
+                break;
+            }
+        }
+        line = text_.substr(start, i - start);
+        content = text_.substr(start, (contentEnd == std::string_view::npos ? i : contentEnd) - start);
+        next_ = i + (i + 1 < n && text_[i] == '\r' && text_[i + 1] == '\n' ? 2 : 1);
+        return true;
+    }
+
+    std::string_view line;
+    std::string_view content;
+    WordViews words;
+
+private:
+    std::string_view text_;
+    std::size_t next_ = 0;
+};
 
 void ReadOptionLine(const WordViews& words, FileOptions& options) {
     options.optionLineSeen = true;
@@ -161,6 +277,13 @@ std::optional<Keyword> KeywordOf(std::string_view content) {
     }
     keyword.argument = trimmed.substr(close + 1);
     return keyword;
+}
+
+// 'word', built by appending: GCC 12 warns falsely (-Wrestrict) on "'" + std::string(word).
+std::string Quoted(std::string_view word) {
+    std::string text(1, '\'');
+    text.append(word).push_back('\'');
+    return text;
 }
 
 // Six significant digits: enough for any maker's magnitude, short enough for a grid cell.
@@ -270,7 +393,7 @@ void TableParser::failOnCell(int lineNumber, const SParameterRow& row, int colum
     if (word.empty())
         fail(lineNumber, "缺少" + layout_.captions[static_cast<std::size_t>(column)] + "的数值");
     else
-        fail(lineNumber, "'" + std::string(word) + "' is not a valid floating point value");
+        fail(lineNumber, Quoted(word).append(" is not a valid floating point value"));
 }
 
 // One magnitude/angle pair: the words of a converted format must be numbers; the value is kept
@@ -295,7 +418,7 @@ bool TableParser::convertPair(int lineNumber, const SParameterRow& row, int colu
     // Only a dB magnitude can overflow: 10^(dB/20) beyond the double range.
     if (file_.format == DataFormat::Decibel &&
         !(first * (std::numbers::log2e * std::numbers::ln10 / 20) < 1024)) {
-        fail(lineNumber, "'" + std::string(table_.word(row, column)) + "' 超出数值范围");
+        fail(lineNumber, Quoted(table_.word(row, column)).append(" 超出数值范围"));
         return false;
     }
     if (keepValue && firstIsNumber && secondIsNumber)
@@ -305,7 +428,8 @@ bool TableParser::convertPair(int lineNumber, const SParameterRow& row, int colu
 
 bool TableParser::readDataLine(int lineNumber, const WordViews& words, double frequency) {
     const std::size_t columns = layout_.captions.size();
-    SParameterRow row;
+    // Made in place; a failing row fails the whole file, which is then dropped.
+    SParameterRow& row = table_.rows.emplace_back();
     for (std::size_t k = 0; k < columns && k < static_cast<std::size_t>(words.count); ++k) {
         const std::string_view word = words[static_cast<int>(k)];
         row.words[k] = {static_cast<std::uint32_t>(word.data() - table_.text.data()),
@@ -318,7 +442,7 @@ bool TableParser::readDataLine(int lineNumber, const WordViews& words, double fr
         std::swap(row.words[s21 + 1], row.words[s12 + 1]);
     }
     if (file_.optionLineSeen && !std::isfinite(static_cast<double>(frequency * file_.mhzPerUnit))) {
-        fail(lineNumber, "'" + std::string(words[0]) + "' 超出数值范围");
+        fail(lineNumber, Quoted(words[0]).append(" 超出数值范围"));
         return false;
     }
 
@@ -339,7 +463,6 @@ bool TableParser::readDataLine(int lineNumber, const WordViews& words, double fr
             return false;
         }
     }
-    table_.rows.push_back(row);
     return true;
 }
 
@@ -398,15 +521,14 @@ SParameterParse TableParser::parse(std::string_view bytes) {
     table_.onePort = options_.onePort;
 
     int lineNumber = 0;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = LineEnd(text, start);
-        const std::string_view line = text.substr(start, end - start);
-        start = end + (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n' ? 2 : 1);
+    LineScanner scanner(text);
+    while (scanner.next()) {
         if (++lineNumber > static_cast<int>(MaxSParameterFileLines))
             return {std::nullopt,
                     Format("文件超过%d行，不是S参数文件", {static_cast<int>(MaxSParameterFileLines)})};
-        const std::string_view content = WithoutComment(line);
-        const WordViews words = SplitPrintableWords(content);
+        const std::string_view line = scanner.line;
+        const std::string_view content = scanner.content;
+        const WordViews& words = scanner.words;
         double frequency = 0;
         const bool startsWithNumber = words.count > 0 && IsNumber(words[0], frequency);
         if (table_.rows.empty()) {
