@@ -26,6 +26,7 @@ namespace qv {
 
 namespace {
 constexpr int LabelIntervals = 15;
+constexpr int ColumnSampleRows = 100;
 } // namespace
 
 TFspopt::TFspopt(ProgramState& state, ChartCanvas& canvas, MessageHub& hub, Prompter& prompter,
@@ -75,6 +76,9 @@ TFspopt::TFspopt(ProgramState& state, ChartCanvas& canvas, MessageHub& hub, Prom
     stringGrid1_->verticalHeader()->setDefaultSectionSize(QFontMetrics(gridFont).height() + 6);
     stringGrid1_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     stringGrid1_->horizontalHeader()->setHighlightSections(false);
+    // Column widths are measured on the first rows, not on thousands: a file's columns keep one
+    // format throughout, and every measured cell is a text made for it.
+    stringGrid1_->horizontalHeader()->setResizeContentsPrecision(ColumnSampleRows);
     stringGrid1_->setSelectionBehavior(QAbstractItemView::SelectRows);
     stringGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     stringGrid1_->viewport()->installEventFilter(this);
