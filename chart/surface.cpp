@@ -153,10 +153,11 @@ const PainterSurface::TextPicture& PainterSurface::textPicture(const std::string
         scratchPainter_ = std::make_shared<QPainter>(&scratch_);
     }
     QPainter& painter = *scratchPainter_;
+    // The clip first: the fill must clear the whole area, whatever the last picture's size was.
+    painter.setClipRect(area);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.fillRect(area, Qt::transparent);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.setClipRect(area);
     if (!(painter.font() == *made_))
         painter.setFont(*made_);
     painter.setPen(ToQColor(font.colour));
