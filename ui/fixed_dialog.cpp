@@ -116,6 +116,10 @@ ColourBox* FixedDialog::addColourBox(const char* text, int colour, Prompter& pro
     return box;
 }
 
+void ReportFieldError(Prompter& prompter, const char* fieldCaption) {
+    prompter.showMessage(QStringLiteral("输入错误：") + QString::fromUtf8(fieldCaption));
+}
+
 void FixedDialog::ReportInputError(Prompter& prompter) {
     prompter.showMessage(QStringLiteral("输入错误！"));
 }

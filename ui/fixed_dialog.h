@@ -19,6 +19,9 @@ class Prompter;
 // no number ("-", ".", "1.2.3") is rejected like one that fails it.
 std::optional<Real> CheckedNumber(const QString& text);
 
+// "输入错误：" and the caption of the field that was refused, so the user sees which one.
+void ReportFieldError(Prompter& prompter, const char* fieldCaption);
+
 // Places the window in the middle of the primary screen.
 void CentreOnScreen(QWidget& window);
 

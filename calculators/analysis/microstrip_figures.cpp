@@ -26,4 +26,8 @@ LinePhase PhaseOfLine(Real Vp, Real F) {
     return phase;
 }
 
+bool BeyondDispersionValidity(Real H, Real F) {
+    return H * F > 0.13L * SpeedOfLight;
+}
+
 } // namespace qv

@@ -20,6 +20,10 @@ struct LinePhase {
 // Throws FloatingPointError for F = 0.
 LinePhase PhaseOfLine(Real Vp, Real F);
 
+// Kirschning and Jansen state their dispersion for substrates up to 0.13 free-space wavelengths
+// thick; beyond that Z0(f) runs away from any real line.
+bool BeyondDispersionValidity(Real H, Real F);
+
 inline Real MetresToMils(Real metres) {
     return metres * 1000 * 1000 / 25.4L;
 }

@@ -58,7 +58,7 @@ TForm1::TForm1(std::string programDirectory, Prompter& prompter, QWidget* parent
     formulaWindow_ = new TfrmMirco1(this);
 }
 
-QLineEdit* TForm1::edit(Field number, int x, int y, int width, QWidget* into, const char* initial) {
+QLineEdit* TForm1::edit(int number, int x, int y, int width, QWidget* into, const char* initial) {
     const QByteArray name = QByteArrayLiteral("Edit") + QByteArray::number(number);
     QLineEdit* e = addEdit(name.constData(), x, y, width, into);
     e->setText(QString::fromUtf8(initial));
@@ -66,11 +66,19 @@ QLineEdit* TForm1::edit(Field number, int x, int y, int width, QWidget* into, co
     return e;
 }
 
-QString TForm1::text(Field number) const {
+QString TForm1::text(int number) const {
     return edits_[static_cast<std::size_t>(number)]->text();
 }
 
-void TForm1::setText(Field number, const QString& value) {
+std::optional<int> TForm1::wholeNumber(int number, const char* caption) {
+    int value = 0;
+    if (TryStrToInt(U8(text(number)), value))
+        return value;
+    ReportFieldError(prompter_, caption);
+    return std::nullopt;
+}
+
+void TForm1::setText(int number, const QString& value) {
     QLineEdit* e = edits_[static_cast<std::size_t>(number)];
     e->setText(value);
     e->setCursorPosition(0);
@@ -247,32 +255,49 @@ void TForm1::Raise(QWidget* window) {
 }
 
 void TForm1::Button1Click() {
-    const int nominal = StrToInt(U8(text(KNominalOhms)));
-    const long long cutoff = ParseCutoffFrequency(U8(text(KCutoff)));
-    const ConstantKSection k = DesignConstantK(nominal, static_cast<Real>(cutoff));
-    setText(KHalfInductance, Q(FormatConstantKValue(k.halfInductance, "uH")));
-    setText(KCapacitance, Q(FormatConstantKValue(k.capacitance, "uF")));
+    const std::optional<int> nominal = wholeNumber(1, "标称阻抗");
+    if (!nominal)
+        return;
+    long long cutoff = 0;
+    try {
+        cutoff = ParseCutoffFrequency(U8(text(2)));
+    } catch (const ConversionError&) {
+        ReportFieldError(prompter_, "截止频率");
+        return;
+    }
+    const ConstantKSection k = DesignConstantK(*nominal, static_cast<Real>(cutoff));
+    setText(3, Q(FormatConstantKValue(k.halfInductance, "uH")));
+    setText(4, Q(FormatConstantKValue(k.capacitance, "uF")));
 }
 
 void TForm1::BitBtn2Click() {
-    const Pe3236Setting s =
-        PlanPe3236(StrToInt(U8(text(PlanChannelMHz))), StrToInt(U8(text(PlanReferenceMHz))),
-                   StrToInt(U8(text(PlanRDivider))));
-    setText(PlanVcoMHz, QString::number(s.vcoMHz));
-    setText(PlanM, QString::number(s.m));
-    setText(PlanA, QString::number(s.a));
-    setText(PlanChannelNumber, QString::number(s.channel));
+    const std::optional<int> channel = wholeNumber(5, "频点");
+    const std::optional<int> reference = channel ? wholeNumber(7, "参考") : std::nullopt;
+    const std::optional<int> divider = reference ? wholeNumber(8, "R值") : std::nullopt;
+    if (!divider)
+        return;
+    const Pe3236Setting s = PlanPe3236(*channel, *reference, *divider);
+    setText(6, QString::number(s.vcoMHz));
+    setText(9, QString::number(s.m));
+    setText(10, QString::number(s.a));
+    setText(29, QString::number(s.channel));
 }
 
 void TForm1::BitBtn4Click() {
-    setText(PlanChannelMHz, QString::number(static_cast<long long>(StrToInt(U8(text(PlanChannelMHz)))) -
-                                            StrToInt(U8(text(PlanStepMHz)))));
+    const std::optional<int> channel = wholeNumber(5, "频点");
+    const std::optional<int> step = channel ? wholeNumber(31, "步长(MHz)") : std::nullopt;
+    if (!step)
+        return;
+    setText(5, QString::number(static_cast<long long>(*channel) - *step));
     BitBtn2Click();
 }
 
 void TForm1::BitBtn5Click() {
-    setText(PlanChannelMHz, QString::number(static_cast<long long>(StrToInt(U8(text(PlanChannelMHz)))) +
-                                            StrToInt(U8(text(PlanStepMHz)))));
+    const std::optional<int> channel = wholeNumber(5, "频点");
+    const std::optional<int> step = channel ? wholeNumber(31, "步长(MHz)") : std::nullopt;
+    if (!step)
+        return;
+    setText(5, QString::number(static_cast<long long>(*channel) + *step));
     BitBtn2Click();
 }
 
@@ -285,12 +310,21 @@ void TForm1::BitBtn3Click() {
         prompter_.ask(QStringLiteral("文件已经存在,覆盖吗？")) != Prompter::Answer::Yes)
         return;
     ChannelFileRequest request;
-    request.referenceMHz = StrToInt(U8(text(PlanReferenceMHz)));
-    request.rDivider = StrToInt(U8(text(PlanRDivider)));
-    request.startMHz = StrToInt(U8(text(PlanStartMHz)));
-    request.endMHz = StrToInt(U8(text(PlanEndMHz)));
-    request.tabs = StrToInt(U8(text(PlanTabs)));
-    request.stepMHz = StrToInt(U8(text(PlanStepMHz)));
+    const std::array<std::pair<int, const char*>, 6> fields = {
+        {{7, "参考"}, {8, "R值"}, {11, "开始"}, {12, "结束"}, {30, "每行前的制表符数"}, {31, "步长(MHz)"}}};
+    std::array<int, 6> values{};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const std::optional<int> value = wholeNumber(fields[i].first, fields[i].second);
+        if (!value)
+            return;
+        values[i] = *value;
+    }
+    request.referenceMHz = values[0];
+    request.rDivider = values[1];
+    request.startMHz = values[2];
+    request.endMHz = values[3];
+    request.tabs = values[4];
+    request.stepMHz = values[5];
     const std::optional<std::string> lines = ChannelFileText(request);
     if (!lines) {
         ReportInputError(prompter_);
@@ -306,7 +340,10 @@ void TForm1::Button6Click() {
         prompter_.saveFileName(QString(), start, QString::fromUtf8(FileFilter));
     if (!path || path->isEmpty())
         return;
-    const std::string lines = FinListText(StrToInt(U8(text(PlanChannelMHz))));
+    const std::optional<int> channel = wholeNumber(5, "频点");
+    if (!channel)
+        return;
+    const std::string lines = FinListText(*channel);
     const std::string file = U8(*path);
     std::string contents;
     if (QFileInfo::exists(*path)) {
@@ -345,11 +382,16 @@ void TForm1::BitBtn12Click() {
     const int entry = fraction_->currentIndex();
     if (entry < 0)
         return;
-    const std::string typed = U8(text(WavelengthFrequency));
-    const Real frequency = ParseEngineering(typed);
-    if (frequency == RejectedEngineeringValue)
-        throw ConversionError("'" + typed + "' is not a valid floating point value");
-    setText(Wavelength, Q(Format("%3.5fcm", {WavelengthFractionCm(frequency, entry + 1)})));
+    Real frequency = RejectedEngineeringValue;
+    try {
+        frequency = ParseEngineering(U8(text(19)));
+    } catch (const ConversionError&) {
+    }
+    if (frequency == RejectedEngineeringValue) {
+        ReportFieldError(prompter_, "频点");
+        return;
+    }
+    setText(20, Q(Format("%3.5fcm", {WavelengthFractionCm(frequency, entry + 1)})));
 }
 
 void TForm1::BitBtn11Click() {

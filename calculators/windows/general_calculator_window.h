@@ -98,9 +98,11 @@ private:
     void buildPadGroup();
     void buildLevelRows();
     void buildWindowButtons();
-    QLineEdit* edit(Field number, int x, int y, int width, QWidget* into, const char* initial = "");
-    QString text(Field number) const;
-    void setText(Field number, const QString& value);
+    QLineEdit* edit(int number, int x, int y, int width, QWidget* into, const char* initial = "");
+    QString text(int number) const;
+    // The whole number of a field; nothing, after a message that names the field, for any other text.
+    std::optional<int> wholeNumber(int number, const char* caption);
+    void setText(int number, const QString& value);
     void showPadPicture();
     static void Raise(QWidget* window);
 

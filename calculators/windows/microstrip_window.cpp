@@ -9,6 +9,7 @@
 #include "core/numbers/text_format.h"
 #include "core/rf/microstrip.h"
 #include "core/rf/microstrip_dispersive.h"
+#include "ui/interface_text.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
 
@@ -37,6 +38,9 @@ const char* const ReferenceHint =
     "Hammerstad–Jensen (1980) 静态模型给出特征阻抗和有效常数，Kirschning–Jansen (1982) 给出操作频率下的"
     "色散。适用范围：0.1 ≤ W/H ≤ 100，Er ≤ 128，色散约至 60 GHz";
 const char* const ParameterError = "参数输入错误！！！";
+const char* const ReferenceNote = "业界通用模型，供核对（网络中的微带元件用左侧的本程序模型）";
+const char* const DispersionWarning = "注意：基板厚度超过0.13波长，色散公式不再适用";
+const char* const ProgramModelHint = "本程序的闭式公式：网络中的微带元件和\"阻抗计算线宽\"的线宽都用它";
 
 } // namespace
 
@@ -116,6 +120,8 @@ void TcalcMirc::buildLineFields() {
     edits_[16]->setText(QStringLiteral("最高工作频率"));
     edits_[12]->setEnabled(false);
     edits_[13]->setEnabled(false);
+    for (const char* name : {"Label1", "Label9"})
+        findChild<QLabel*>(QString::fromUtf8(name))->setToolTip(QString::fromUtf8(ProgramModelHint));
 
     connect(addButton("BitBtn2", "特征参数计算", 10, 256, 120), &QPushButton::clicked, this,
             &TcalcMirc::BitBtn2Click);
@@ -130,8 +136,8 @@ void TcalcMirc::buildReferenceGroup() {
     group->setObjectName(QStringLiteral("GroupBoxReference"));
     group->setGeometry(530, 6, 330, 290);
     group->setToolTip(QString::fromUtf8(ReferenceHint));
-    auto* note = addLabel("LabelReference", "业界通用模型 (静态 + 色散)", 10, 22, 300, group);
-    note->setToolTip(QString::fromUtf8(ReferenceHint));
+    referenceNote_ = addLabel("LabelReference", ReferenceNote, 10, 20, 312, group);
+    referenceNote_->setToolTip(QString::fromUtf8(ReferenceHint));
     const auto field = [&](const char* name, const char* label, int y) {
         addLabel((std::string(name) + "Label").c_str(), label, 10, y, 120, group);
         QLineEdit* edit = addEdit(name, 132, y, 186, group);
@@ -139,14 +145,16 @@ void TcalcMirc::buildReferenceGroup() {
         edit->setToolTip(QString::fromUtf8(ReferenceHint));
         return edit;
     };
-    referenceZ0_ = field("EditReferenceZ0", "特征阻抗 (静态)", 46);
-    referenceEpsEff_ = field("EditReferenceEpsEff", "有效常数 (静态)", 76);
-    dispersiveZ0_ = field("EditDispersiveZ0", "特征阻抗 (f)", 106);
-    dispersiveEpsEff_ = field("EditDispersiveEpsEff", "有效常数 (f)", 136);
-    referenceWavelength_ = field("EditReferenceWavelength", "有效波长 (f)", 166);
-    referencePhase_ = field("EditReferencePhase", "相移 (f)", 196);
-    referenceInput_ = field("EditReferenceInput", "L 处阻抗 (f)", 226);
-    referenceWidth_ = field("EditReferenceWidth", "阻抗计算线宽", 256);
+    referenceZ0_ = field("EditReferenceZ0", "特征阻抗 (静态)", 42);
+    referenceEpsEff_ = field("EditReferenceEpsEff", "有效常数 (静态)", 66);
+    dispersiveZ0_ = field("EditDispersiveZ0", "特征阻抗 (f)", 90);
+    dispersiveEpsEff_ = field("EditDispersiveEpsEff", "有效常数 (f)", 114);
+    referenceWavelength_ = field("EditReferenceWavelength", "有效波长 (f)", 138);
+    referencePhase_ = field("EditReferencePhase", "相移 (f)", 162);
+    referenceInput_ = field("EditReferenceInput", "L 处阻抗 (f)", 186);
+    referenceWidth_ = field("EditReferenceWidth", "阻抗计算线宽", 210);
+    referenceWidthZ0_ = field("EditReferenceWidthZ0", "此线宽的Z0 (本程序)", 234);
+    programWidthZ0_ = field("EditProgramWidthZ0", "左侧线宽的Z0 (通用)", 258);
 }
 
 void TcalcMirc::buildInductorPanel() {
@@ -260,6 +268,66 @@ std::optional<Real> TcalcMirc::frequency() {
     return F;
 }
 
+std::optional<Real> TcalcMirc::positiveFrequency() {
+    const std::optional<Real> F = frequency();
+    if (F && !(*F > 0)) {
+        reportField("操作频率");
+        return std::nullopt;
+    }
+    return F;
+}
+
+// Every field is checked, by name, before anything is computed: a width of 0 or a negative
+// thickness is refused here instead of failing half way through the results.
+std::optional<TcalcMirc::Geometry> TcalcMirc::geometry(bool withWidth) {
+    Geometry g;
+    const std::optional<Real> H = checkedLength(2, 2, "基板厚度");
+    if (!H)
+        return std::nullopt;
+    if (!(*H > 0)) {
+        reportField("基板厚度");
+        return std::nullopt;
+    }
+    const std::optional<Real> T = checkedLength(3, 3, "铜簿厚度");
+    if (!T)
+        return std::nullopt;
+    if (!(*T >= 0)) {
+        reportField("铜簿厚度");
+        return std::nullopt;
+    }
+    const std::optional<Real> Er = number(4, "介电常数");
+    if (!Er)
+        return std::nullopt;
+    if (!(*Er >= 1)) {
+        reportField("介电常数");
+        return std::nullopt;
+    }
+    if (withWidth) {
+        const std::optional<LengthEntry> W = length(1, 1, "微带线宽");
+        if (!W)
+            return std::nullopt;
+        if (!(W->metres > 0)) {
+            reportField("微带线宽");
+            return std::nullopt;
+        }
+        g.W = *W;
+    }
+    g.H = *H;
+    g.T = *T;
+    g.Er = *Er;
+    return g;
+}
+
+void TcalcMirc::clearResults() {
+    for (int n : {9, 10, 11, 12, 13, 14, 15, 16})
+        edits_[n]->clear();
+    for (QLineEdit* edit :
+         {referenceZ0_, referenceEpsEff_, dispersiveZ0_, dispersiveEpsEff_, referenceWavelength_,
+          referencePhase_, referenceInput_, referenceWidth_, referenceWidthZ0_, programWidthZ0_})
+        edit->clear();
+    referenceNote_->setText(Translated(QString::fromUtf8(ReferenceNote)));
+}
+
 bool TcalcMirc::thicknessLeavesHeight(Real H, Real T) {
     if (H > 2 * T)
         return true;
@@ -268,98 +336,107 @@ bool TcalcMirc::thicknessLeavesHeight(Real H, Real T) {
 }
 
 void TcalcMirc::BitBtn2Click() {
-    const std::optional<Real> H = checkedLength(2, 2, "基板厚度");
-    if (!H)
+    const std::optional<Geometry> g = geometry(true);
+    if (!g)
         return;
-    const std::optional<Real> T = checkedLength(3, 3, "铜簿厚度");
-    if (!T)
-        return;
-    const std::optional<Real> Er = number(4, "介电常数");
-    if (!Er)
-        return;
-    const std::optional<LengthEntry> W = length(1, 1, "微带线宽");
-    if (!W)
-        return;
-    const std::optional<Real> F = frequency();
-    if (!F || !thicknessLeavesHeight(*H, *T))
+    const std::optional<Real> F = positiveFrequency();
+    if (!F || !thicknessLeavesHeight(g->H, g->T))
         return;
 
-    const MicrostripLine line = MicrostripZ0(W->metres, *H, *T, *Er);
+    // Both models are computed before any field is written: a run that fails leaves no result of
+    // either, rather than one model's new figures beside the other's old ones.
+    MicrostripLine line;
+    LinePhase phase;
+    DispersiveMicrostrip reference;
+    try {
+        line = MicrostripZ0(g->W.metres, g->H, g->T, g->Er);
+        phase = PhaseOfLine(line.Vp, *F);
+        reference = KirschningJansenLine(g->W.metres, g->H, g->T, g->Er, *F);
+    } catch (const std::exception&) {
+        clearResults();
+        throw;
+    }
     setText(9, Format("%5.6f", {line.Z0}));
     setText(12, Format("%5.6f E8", {line.Vp / 1e8L}));
     setText(13, Format("%5.6f", {line.EpsEff}));
-    const LinePhase phase = PhaseOfLine(line.Vp, *F);
     setText(14, Format("%5.6f m", {phase.Wavelength}));
     setText(15, Format("%5.6f Deg/mm", {phase.DegreesPerMm}));
-    statusPanels_[0]->setText(Q(Format("%d", {W->unitFlag})));
+    statusPanels_[0]->setText(Q(Format("%d", {g->W.unitFlag})));
     setText(16, Format("<%fMHz", {line.FMax}));
-    statusPanels_[1]->setText(Q(W->unitFlag == 0 ? Format("线宽:%6.2fmil", {MetresToMils(W->metres)})
-                                                 : Format("线宽:%6.2fmm", {MetresToMillimetres(W->metres)})));
-    showReferenceFigures(W->metres, *H, *T, *Er, *F);
+    statusPanels_[1]->setText(Q(g->W.unitFlag == 0
+                                    ? Format("线宽:%6.2fmil", {MetresToMils(g->W.metres)})
+                                    : Format("线宽:%6.2fmm", {MetresToMillimetres(g->W.metres)})));
+    showReferenceFigures(reference, g->H, *F);
 }
 
-DispersiveMicrostrip TcalcMirc::showReferenceFigures(Real W, Real H, Real T, Real Er, Real F) {
-    const DispersiveMicrostrip line = KirschningJansenLine(W, H, T, Er, F);
+void TcalcMirc::showReferenceFigures(const DispersiveMicrostrip& line, Real H, Real F) {
+    const bool beyond = BeyondDispersionValidity(H, F);
+    referenceNote_->setText(Translated(QString::fromUtf8(beyond ? DispersionWarning : ReferenceNote)));
+    referenceNote_->setStyleSheet(beyond ? QStringLiteral("color: red") : QString());
     referenceZ0_->setText(Q(Format("%5.6f", {line.atZero.Z0})));
     referenceEpsEff_->setText(Q(Format("%5.6f", {line.atZero.EpsEff})));
     dispersiveZ0_->setText(Q(Format("%5.6f", {line.Z0})));
     dispersiveEpsEff_->setText(Q(Format("%5.6f", {line.EpsEff})));
     referenceWavelength_->setText(Q(Format("%5.6f m", {line.Wavelength})));
     referencePhase_->setText(Q(Format("%5.6f Deg/mm", {line.DegreesPerMm})));
-    return line;
 }
 
 void TcalcMirc::BitBtn3Click() {
     const std::optional<Real> Z0 = number(9, "特征阻抗");
     if (!Z0)
         return;
-    const std::optional<Real> H = checkedLength(2, 2, "基板厚度");
-    if (!H)
+    if (!(*Z0 > 0)) {
+        reportField("特征阻抗");
         return;
-    const std::optional<Real> T = checkedLength(3, 3, "铜簿厚度");
-    if (!T)
-        return;
-    const std::optional<Real> Er = number(4, "介电常数");
-    if (!Er || !thicknessLeavesHeight(*H, *T))
+    }
+    const std::optional<Geometry> g = geometry(false);
+    if (!g || !thicknessLeavesHeight(g->H, g->T))
         return;
 
+    // The width field gets the program's own model, which the network's microstrip elements use;
+    // each width is shown with the Z0 the other model gives it, so a disagreement is seen.
     const bool mil = milSelected(1);
-    const Real W = MicrostripWidth(*Z0, *H, *Er, *T).W;
+    const Real W = MicrostripWidth(*Z0, g->H, g->Er, g->T).W;
+    const std::optional<Real> reference = HammerstadJensenWidth(*Z0, g->H, g->T, g->Er);
+    const Real WInReference = HammerstadJensenLine(W, g->H, g->T, g->Er).Z0;
+    const std::optional<Real> referenceInProgram =
+        reference ? std::optional(MicrostripZ0(*reference, g->H, g->T, g->Er).Z0) : std::nullopt;
     setText(1, Format("%f", {mil ? MetresToMils(W) : MetresToMillimetres(W)}));
-    const std::optional<Real> reference = HammerstadJensenWidth(*Z0, *H, *T, *Er);
+    programWidthZ0_->setText(Q(Format("%5.3f", {WInReference})));
     if (!reference) {
         referenceWidth_->setText(QStringLiteral("超出 0.1 ≤ W/H ≤ 100"));
+        referenceWidthZ0_->clear();
         return;
     }
     referenceWidth_->setText(Q(mil ? Format("%5.6f mil", {MetresToMils(*reference)})
                                    : Format("%5.6f mm", {MetresToMillimetres(*reference)})));
+    referenceWidthZ0_->setText(Q(Format("%5.3f", {*referenceInProgram})));
 }
 
 void TcalcMirc::BitBtn1Click() {
     try {
-        const std::optional<Real> H = checkedLength(2, 2, "基板厚度");
-        const std::optional<Real> T = H ? checkedLength(3, 3, "铜簿厚度") : std::nullopt;
-        const std::optional<Real> Er = T ? number(4, "介电常数") : std::nullopt;
-        const std::optional<Real> Len = Er ? checkedLength(5, 4, "微带线长") : std::nullopt;
+        const std::optional<Geometry> g = geometry(true);
+        const std::optional<Real> Len = g ? checkedLength(5, 4, "微带线长") : std::nullopt;
         const std::optional<Real> R = Len ? number(7, "负载阻抗实部") : std::nullopt;
         const std::optional<Real> X = R ? number(8, "负载阻抗虚部") : std::nullopt;
-        const std::optional<Real> F = X ? frequency() : std::nullopt;
-        const std::optional<LengthEntry> W = F ? length(1, 1, "微带线宽") : std::nullopt;
-        if (!W || !thicknessLeavesHeight(*H, *T)) {
+        const std::optional<Real> F = X ? positiveFrequency() : std::nullopt;
+        if (!F || !thicknessLeavesHeight(g->H, g->T)) {
             prompter_.showMessage(QString::fromUtf8(ParameterError));
             return;
         }
         const MicrostripTransform line =
-            SeriesMicrostrip({*R, *X}, W->metres, *Len, *H, *Er, *T, *F, effflag_ == 1);
+            SeriesMicrostrip({*R, *X}, g->W.metres, *Len, g->H, g->Er, g->T, *F, effflag_ == 1);
+        // The reference model always turns the load by the guided wavelength at the frequency.
+        const DispersiveMicrostrip reference = KirschningJansenLine(g->W.metres, g->H, g->T, g->Er, *F);
+        const Complex input = LineInputImpedance({*R, *X}, reference.Z0, reference.Wavelength, *Len);
         setText(9, Format("%5.6f", {line.Z0}));
         setText(10, Format("%5.6f", {line.Z.re}));
         setText(11, Format("%5.6f", {line.Z.im}));
-        // The reference model always turns the load by the guided wavelength at the frequency.
-        const DispersiveMicrostrip reference = showReferenceFigures(W->metres, *H, *T, *Er, *F);
-        const Complex input = LineInputImpedance({*R, *X}, reference.Z0, reference.Wavelength, *Len);
+        showReferenceFigures(reference, g->H, *F);
         referenceInput_->setText(Q(FormatSignedPair("", "%5.6f", input.re, input.im)));
     } catch (const std::exception&) {
         // The error's own message follows from the application's handler.
+        clearResults();
         prompter_.showMessage(QString::fromUtf8(ParameterError));
         throw;
     }

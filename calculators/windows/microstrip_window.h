@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/numbers/real.h"
+#include "core/rf/microstrip.h"
+#include "core/rf/microstrip_dispersive.h"
 #include "ui/fixed_dialog.h"
 
 #include <array>
@@ -14,8 +16,6 @@ class QRadioButton;
 namespace qv {
 
 class Prompter;
-struct DispersiveMicrostrip;
-struct LengthEntry;
 
 // "微带线计算": impedance, phase velocity and wavelength of a microstrip from its geometry, the
 // width for an impedance, the impedance at the input of a loaded line, and printed-inductor
@@ -51,7 +51,17 @@ private:
     void reportField(const char* name);
     bool milSelected(int unitBox) const;
     void setText(int edit, const std::string& text);
-    DispersiveMicrostrip showReferenceFigures(Real W, Real H, Real T, Real Er, Real F);
+    void showReferenceFigures(const DispersiveMicrostrip& line, Real H, Real F);
+    // The geometry fields every line calculation reads, checked before anything is computed.
+    struct Geometry {
+        LengthEntry W;
+        Real H = 0;
+        Real T = 0;
+        Real Er = 0;
+    };
+    std::optional<Geometry> geometry(bool withWidth);
+    std::optional<Real> positiveFrequency();
+    void clearResults();
 
     const int& effflag_;
     Prompter& prompter_;
@@ -67,6 +77,9 @@ private:
     QLineEdit* referencePhase_ = nullptr;
     QLineEdit* referenceInput_ = nullptr;
     QLineEdit* referenceWidth_ = nullptr;
+    QLineEdit* referenceWidthZ0_ = nullptr; // the program model's Z0 of the reference width
+    QLineEdit* programWidthZ0_ = nullptr;   // the reference model's Z0 of the program's width
+    QLabel* referenceNote_ = nullptr;
 };
 
 } // namespace qv

@@ -54,7 +54,7 @@ ReadoutPoint PointReadout(const Surface& surface, int X, int Y, ProgramState& st
     readout.ElementValue = c.ElementValue;
     readout.GammaMag = c.GammaMag;
     readout.GammaAngle = c.GammaAngle;
-    return {c.r, c.x};
+    return {c.r, c.x, true};
 }
 
 void DrawConstantRXCircles(Surface& surface, const ChartGeometry& geometry, int colour, Real r, Real x) {

@@ -8,8 +8,9 @@
 namespace qv {
 
 struct ReadoutPoint {
-    Real r = 0; // normalised resistance of the pixel
-    Real x = 0; // normalised reactance, negative below the real axis
+    Real r = 0;          // normalised resistance of the pixel
+    Real x = 0;          // normalised reactance, negative below the real axis
+    bool filled = false; // the cursor readout was filled (the pixel lies inside the chart)
 };
 
 // Sets the chart geometry from the surface's height, fills the cursor readout for the pixel as

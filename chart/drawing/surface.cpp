@@ -145,15 +145,24 @@ const PainterSurface::TextPicture& PainterSurface::textPicture(const std::string
     const QFontMetrics& metrics = *madeMetrics_;
     TextPicture picture;
     picture.advance = metrics.horizontalAdvance(text);
-    picture.image = QImage(std::max(picture.advance + 2 * TextMargin, 1), std::max(metrics.height(), 1),
-                           QImage::Format_ARGB32_Premultiplied);
-    picture.image.fill(Qt::transparent);
-    {
-        QPainter painter(&picture.image);
-        painter.setFont(*made_);
-        painter.setPen(ToQColor(font.colour));
-        painter.drawText(TextMargin, metrics.ascent(), text);
+    const QRect area(0, 0, std::max(picture.advance + 2 * TextMargin, 1), std::max(metrics.height(), 1));
+    if (!scratchPainter_ || scratch_.width() < area.width() || scratch_.height() < area.height()) {
+        scratchPainter_.reset();
+        scratch_ = QImage(std::max(area.width(), 512), std::max(area.height(), 64),
+                          QImage::Format_ARGB32_Premultiplied);
+        scratchPainter_ = std::make_shared<QPainter>(&scratch_);
     }
+    QPainter& painter = *scratchPainter_;
+    // The clip first: the fill must clear the whole area, whatever the last picture's size was.
+    painter.setClipRect(area);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(area, Qt::transparent);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (!(painter.font() == *made_))
+        painter.setFont(*made_);
+    painter.setPen(ToQColor(font.colour));
+    painter.drawText(TextMargin, metrics.ascent(), text);
+    picture.image = scratch_.copy(area);
     return textPictures_.emplace(std::move(key), std::move(picture)).first->second;
 }
 

@@ -117,6 +117,10 @@ private:
     };
     const TextPicture& textPicture(const std::string& utf8);
     std::map<std::string, TextPicture> textPictures_;
+    // Every picture is drawn on one scratch image by one painter, then copied out: a painter made
+    // for each new label cost more than the label itself.
+    QImage scratch_;
+    std::shared_ptr<QPainter> scratchPainter_;
 };
 
 // Draws into a QImage through QPainter (antialiasing off, so pixel probes see exact colours).

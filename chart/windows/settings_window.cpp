@@ -7,6 +7,7 @@
 #include "core/numbers/sentinels.h"
 #include "core/numbers/text_format.h"
 #include "core/settings/program_state.h"
+#include "ui/fixed_dialog.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
 
@@ -73,7 +74,7 @@ void TForm4::BitBtn1Click() {
     const std::optional<Real> frequency = PositiveValue(edit1_->text());
     const std::optional<Real> impedance = PositiveValue(edit2_->text());
     if (!frequency || !impedance) {
-        prompter_.showMessage(QStringLiteral("输入错误！"));
+        ReportFieldError(prompter_, frequency ? "特正阻抗" : "操作频率");
         return;
     }
     if (!network_ || !network_->setFrequency(*frequency) || !network_->setReferenceImpedance(*impedance)) {

@@ -215,7 +215,7 @@ std::string FormatLength(Real len) {
 }
 
 bool IsUsablePositive(Real value) {
-    return value != RejectedEngineeringValue && std::isfinite(value) && value > 0;
+    return value != RejectedEngineeringValue && value >= 1e-40L && value <= 1e40L;
 }
 
 bool IsRejectedEngineering(Real value) {

@@ -35,7 +35,9 @@ std::string FormatInductance(Real henries);
 std::string FormatFrequency(Real hertz); // empty below 1000 Hz
 std::string FormatLength(Real metres);
 
-// A parsed value usable as Fo or Zo: not the parsers' rejection sentinel, finite and above zero.
+// A parsed value usable as Fo or Zo: not the parsers' rejection sentinel, and between 1e-40 and
+// 1e40, so that it is a normal number whose stored text is short and reads back exactly (a
+// subnormal value has no such text: para.ini could not take it, nor undo put it back).
 bool IsUsablePositive(Real value);
 
 // The texts under which Fo and Zo are stored in para.ini: ParseEngineering reads them back to

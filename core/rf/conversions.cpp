@@ -55,6 +55,18 @@ Complex OhmsToGamma(Real R, Real X, Real Zo) {
     return RequireFinite(CDiv({R - Zo, X}, {R + Zo, X}));
 }
 
+Complex RereferencedReflection(Complex reflection, Real fromOhms, Real toOhms) {
+    if (fromOhms == toOhms)
+        return reflection;
+    const Real sum = fromOhms + toOhms;
+    const Real difference = fromOhms - toOhms;
+    const Complex g = CheckedStep([&] {
+        return CDiv({difference + reflection.re * sum, reflection.im * sum},
+                    {sum + reflection.re * difference, reflection.im * difference});
+    });
+    return {RequireFinite(g.re), RequireFinite(g.im)};
+}
+
 Complex ReflectionToImpedance(Complex reflection, Real zo) {
     return RequireFinite(CheckedStep([&] {
         const Complex ratio = CDiv({1 + reflection.re, reflection.im}, {1 - reflection.re, -reflection.im});

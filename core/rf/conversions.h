@@ -30,6 +30,10 @@ Complex AdmittanceToGamma(Real g, Real b);
 // The impedance zo (1 + G)/(1 - G) of a reflection G against zo (ohms, or 1 for a normalised
 // one). Throws FloatingPointError for G = 1 and for a result that is not finite.
 Complex ReflectionToImpedance(Complex reflection, Real zo);
+// The reflection against toOhms of the impedance whose reflection against fromOhms is G:
+// ((Zf - Zt) + G (Zf + Zt)) / ((Zf + Zt) + G (Zf - Zt)), finite for every passive G (G = 1, the
+// open circuit, stays 1). Throws FloatingPointError for a result that is not finite.
+Complex RereferencedReflection(Complex reflection, Real fromOhms, Real toOhms);
 Polar GammaToPolar(Real v, Real u); // imaginary part first; angle 0 at magnitude 0
 Complex PolarToGamma(Real magnitude, Real angleDegrees);
 Real CapacitanceFromReactance(Real a, Real b); // 1/(2 pi a b); 999999 when a or b is 0

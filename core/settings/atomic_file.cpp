@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <climits>
 #include <csignal>
+#include <cstdint>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -151,6 +152,8 @@ std::optional<std::string> ReadFilePrefix(const std::string& path, std::size_t m
     }
 
     std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(
+        std::min<std::uintmax_t>(static_cast<std::uintmax_t>(info.st_size), maxBytes)));
     char buffer[65536];
     while (bytes.size() < maxBytes) {
         const std::size_t wanted = std::min(sizeof buffer, maxBytes - bytes.size());
@@ -168,8 +171,21 @@ std::optional<std::string> ReadFilePrefix(const std::string& path, std::size_t m
     return bytes;
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path, std::string* failure) {
-    return ReadFilePrefix(path, std::string().max_size(), failure);
+std::optional<std::string> ReadWholeFile(const std::string& path, std::string* failure,
+                                         std::size_t maxBytes) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+        static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
+        SetFailure(failure, "文件太大(超过" + std::to_string(maxBytes >> 20) + " MiB),没有读: " + path);
+        return std::nullopt;
+    }
+    // One byte more than the limit tells a file that grew after the check.
+    std::optional<std::string> bytes = ReadFilePrefix(path, maxBytes + 1, failure);
+    if (bytes && bytes->size() > maxBytes) {
+        SetFailure(failure, "文件太大(超过" + std::to_string(maxBytes >> 20) + " MiB),没有读: " + path);
+        return std::nullopt;
+    }
+    return bytes;
 }
 
 bool WriteFileAtomically(const std::string& requestedPath, std::string_view bytes, std::string* failure) {

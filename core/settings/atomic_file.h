@@ -10,9 +10,15 @@
 // Failures come with a line for the user when the caller asks for one.
 namespace qv {
 
+// The largest file any part of the program reads whole: far above every real S-parameter, network,
+// settings or script file, and small enough that no input costs unbounded time or memory.
+inline constexpr std::size_t MaxInputFileBytes = 8u << 20;
+
 // The file's bytes, or nothing when it is missing, is no regular file (a directory, a named pipe
-// or a device is refused without waiting on it) or cannot be read.
-std::optional<std::string> ReadWholeFile(const std::string& path, std::string* failure = nullptr);
+// or a device is refused without waiting on it), is larger than maxBytes (checked before anything
+// is read) or cannot be read.
+std::optional<std::string> ReadWholeFile(const std::string& path, std::string* failure = nullptr,
+                                         std::size_t maxBytes = MaxInputFileBytes);
 
 // The same for at most the first maxBytes bytes of the file.
 std::optional<std::string> ReadFilePrefix(const std::string& path, std::size_t maxBytes,

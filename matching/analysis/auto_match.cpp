@@ -276,9 +276,26 @@ void AddStubMatches(const AutoMatchRequest& request, Collector& collector, AutoM
     }
 }
 
+// Narrows the bracket of a band edge, a frequency inside the band and one outside, by bisection
+// until it is a millionth of the band wide, and returns its inside end: a line interpolated in
+// return loss between swept points cuts the curve's shoulder and overstates a narrow band.
+Real RefinedEdge(const SweepNetwork& network, Real insideHz, Real outsideHz, Real thresholdDb, Real bandHz) {
+    const Real tolerance = 1e-6L * bandHz;
+    for (int step = 0; step < 80 && std::fabs(outsideHz - insideHz) > tolerance; ++step) {
+        const Real middle = (insideHz + outsideHz) / 2;
+        const ResponsePoint p = ResponseAt(network, nullptr, middle);
+        // A frequency the network cannot be computed at counts as outside: the band stays honest.
+        if (p.ok && p.figures.returnLossDb >= thresholdDb)
+            insideHz = middle;
+        else
+            outsideHz = middle;
+    }
+    return insideHz;
+}
+
 // Sweeps the exact solution 201 points over 0.01 Fo .. 1.99 Fo and, for a band narrower than a
-// tenth of that, again over three times the band, so that its edges are interpolated between
-// points no more than 1.5 % of the band apart.
+// tenth of that, again over three times the band; each closed edge is then bracketed between the
+// swept points on either side of it and refined by bisection.
 void FindBandwidth(const AutoMatchRequest& request, MatchSolution& solution) {
     const Real Zo = request.Zo;
     const SweepNetwork network{solution.elements,
@@ -300,6 +317,13 @@ void FindBandwidth(const AutoMatchRequest& request, MatchSolution& solution) {
         if (fine.outcome == Band::Outcome::Found && !fine.lowerOpen && !fine.upperOpen)
             band = fine;
     }
+    const Real estimate = band.upperHz - band.lowerHz;
+    if (!band.lowerOpen)
+        band.lowerHz =
+            RefinedEdge(network, band.lowerInsideHz, band.lowerOutsideHz, request.bandThresholdDb, estimate);
+    if (!band.upperOpen)
+        band.upperHz =
+            RefinedEdge(network, band.upperInsideHz, band.upperOutsideHz, request.bandThresholdDb, estimate);
     solution.bandLowerHz = band.lowerHz;
     solution.bandUpperHz = band.upperHz;
     solution.bandOpen = band.lowerOpen || band.upperOpen;

@@ -106,6 +106,20 @@ std::optional<std::string> SweepRangeProblem(const SweepRange& range, const Load
         return "起始频率必须低于终止频率";
     if (range.points < MinSweepPoints || range.points > MaxSweepPoints)
         return Format("点数必须在%d到%d之间", {MinSweepPoints, MaxSweepPoints});
+    // Every point must keep its own frequency in an exported file, which writes MHz with 15
+    // significant digits: a range narrower than that resolution would repeat a frequency. Points
+    // two units of the 15th digit apart always differ; closer ones are compared as written.
+    const Real stepMhz = (range.stopHz - range.startHz) / 1e6L / (range.points - 1);
+    const Real digitMhz = std::pow(10.0L, std::floor(std::log10(range.stopHz / 1e6L)) - 14);
+    if (!(stepMhz >= 2 * digitMhz)) {
+        std::string previous;
+        for (int i = 0; i < range.points; ++i) {
+            std::string written = FormatGeneral(SweepFrequency(range, i) / 1e6L);
+            if (written == previous)
+                return Format("频率范围太窄：%d个点在15位有效数字下不能互相区分", {range.points});
+            previous = std::move(written);
+        }
+    }
     if (table && !table->samples.empty() &&
         (range.startHz < table->samples.front().frequencyHz ||
          range.stopHz > table->samples.back().frequencyHz))
@@ -216,20 +230,24 @@ Band FindBand(const std::vector<ResponsePoint>& sweep, const ResponsePoint& atDe
     const auto firstAbove = std::upper_bound(
         sweep.begin(), sweep.end(), design, [](Real f, const ResponsePoint& p) { return f < p.frequencyHz; });
     // Walks away from the design frequency until the return loss drops below the threshold.
-    auto edge = [&](auto begin, auto end, bool& open) {
+    auto edge = [&](auto begin, auto end, bool& open, Real& insideHz, Real& outsideHz) {
         const ResponsePoint* inside = &atDesign;
         for (auto it = begin; it != end; ++it) {
             if (!it->ok)
                 continue;
-            if (it->figures.returnLossDb < thresholdDb)
+            if (it->figures.returnLossDb < thresholdDb) {
+                insideHz = inside->frequencyHz;
+                outsideHz = it->frequencyHz;
                 return Crossing(*inside, *it, thresholdDb);
+            }
             inside = &*it;
         }
         open = true;
         return inside->frequencyHz;
     };
-    band.upperHz = edge(firstAbove, sweep.end(), band.upperOpen);
-    band.lowerHz = edge(std::make_reverse_iterator(firstAbove), sweep.rend(), band.lowerOpen);
+    band.upperHz = edge(firstAbove, sweep.end(), band.upperOpen, band.upperInsideHz, band.upperOutsideHz);
+    band.lowerHz = edge(std::make_reverse_iterator(firstAbove), sweep.rend(), band.lowerOpen,
+                        band.lowerInsideHz, band.lowerOutsideHz);
     band.fractionalPercent = (band.upperHz - band.lowerHz) / design * 100;
     return band;
 }

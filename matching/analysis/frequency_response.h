@@ -109,6 +109,11 @@ struct Band {
     bool upperOpen = false;     // likewise above
     Real fractionalPercent = 0; // (upper - lower) / design frequency
     Real designReturnLossDb = 0;
+    // The swept points on either side of each closed edge: inside the band, then the first outside.
+    Real lowerInsideHz = 0;
+    Real lowerOutsideHz = 0;
+    Real upperInsideHz = 0;
+    Real upperOutsideHz = 0;
 };
 
 // Edges are interpolated linearly in return loss between the last point inside the band and the

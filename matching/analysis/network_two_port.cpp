@@ -36,7 +36,8 @@ ChainMatrix Multiply(const ChainMatrix& p, const ChainMatrix& q) {
             return {CAdd(p.A, CMul(p.B, q.C)), p.B, CAdd(p.C, CMul(p.D, q.C)), p.D};
     }
     return {CAdd(CMul(p.A, q.A), CMul(p.B, q.C)), CAdd(CMul(p.A, q.B), CMul(p.B, q.D)),
-            CAdd(CMul(p.C, q.A), CMul(p.D, q.C)), CAdd(CMul(p.C, q.B), CMul(p.D, q.D))};
+            CAdd(CMul(p.C, q.A), CMul(p.D, q.C)), CAdd(CMul(p.C, q.B), CMul(p.D, q.D)),
+            CMul(p.determinant, q.determinant)};
 }
 
 // Electrical length of a microstrip element, radians, with the wavelength the node calculation
@@ -124,7 +125,7 @@ SParameters ToSParameters(const ChainMatrix& m, Real Zo) {
         const Complex bn{m.B.re / Zo, m.B.im / Zo};
         const Complex cn{m.C.re * Zo, m.C.im * Zo};
         const Complex delta = CAdd(CAdd(m.A, bn), CAdd(cn, m.D));
-        const Complex det = CSub(CMul(m.A, m.D), CMul(m.B, m.C));
+        const Complex& det = m.determinant;
         SParameters r;
         r.S11 = CDiv(CSub(CAdd(m.A, bn), CAdd(cn, m.D)), delta);
         r.S21 = CDiv({2, 0}, delta);

@@ -15,6 +15,10 @@ struct ChainMatrix {
     Complex B;
     Complex C;
     Complex D{1, 0};
+    // AD - BC, carried through the cascade rather than computed from its entries: for the lossless
+    // reciprocal elements of a matching network it is exactly 1, while AD - BC of a chain with a
+    // near-short or near-open element cancels to noise.
+    Complex determinant{1, 0};
 };
 
 struct SParameters {

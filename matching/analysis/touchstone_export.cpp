@@ -85,8 +85,9 @@ std::string ExportTouchstone(const std::string& fileName, const SweepNetwork& ne
     const TouchstoneText file = EncodeTouchstone(network, sweep, *ports);
     if (file.rows == 0)
         return ">export 没有可写的频率点，文件未写入";
-    if (!WriteFileAtomically(fileName, file.text))
-        return ">export 无法写入文件 " + fileName;
+    std::string failure;
+    if (!WriteFileAtomically(fileName, file.text, &failure))
+        return ">export 导出失败: " + failure;
     std::string answer = Format(">已导出%d个频率点到 %s", {file.rows, fileName});
     if (file.skipped > 0)
         answer += Format("（%d个无法计算的频率点未写入）", {file.skipped});

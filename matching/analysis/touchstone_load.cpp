@@ -11,36 +11,6 @@
 
 namespace qv {
 
-namespace {
-
-std::string Lower(std::string word) {
-    for (char& c : word)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return word;
-}
-
-// The reference impedance of the option line ("# GHz S MA R 50") or of a "[Reference]" keyword
-// line; 50 ohm, the Touchstone default, when neither names one.
-Real ReferenceOhms(const SParameterTable& table) {
-    Real ohms = 50;
-    for (const std::string& line : table.headerLines) {
-        const Tokens words = SplitTokens(line.substr(0, line.find('!')), ' ');
-        if (words.count == 0)
-            continue;
-        if (words[0].starts_with("#")) {
-            for (int k = 0; k + 1 < words.count; ++k)
-                if (Lower(words[k]) == "r")
-                    TryStrToFloat(words[k + 1], ohms);
-        } else if (Lower(words[0]) == "[reference]" && words.count >= 2) {
-            TryStrToFloat(words[1], ohms);
-        }
-    }
-    return ohms;
-}
-
-} // namespace
-
 LoadFileRead LoadFromTouchstone(std::string_view bytes, bool onePort, int port, Real Zo,
                                 const std::string& description) {
     SParameterParseOptions options;
@@ -49,16 +19,19 @@ LoadFileRead LoadFromTouchstone(std::string_view bytes, bool onePort, int port, 
     const SParameterParse parse = ParseSParameterFile(bytes, options);
     if (!parse.table)
         return {std::nullopt, parse.error};
+    const SParameterTable& table = *parse.table;
     LoadTable load;
-    load.referenceOhms = ReferenceOhms(*parse.table);
+    // A Touchstone 2.0 file may give each port its own reference ("[Reference] 50 25").
+    load.referenceOhms = table.portReferenceOhms[port == 2 ? 1 : 0];
     load.description = description;
-    for (const SParameterRow& row : parse.table->rows) {
-        const std::optional<PolarValue>& s = port == 1 ? row.s11 : row.s22;
-        Real mhz = 0;
-        if (!s || row.cells.empty() || !TryStrToFloat(row.cells[0], mhz))
+    load.samples.reserve(table.rows.size());
+    for (std::size_t i = 0; i < table.rows.size(); ++i) {
+        const std::optional<PolarValue>& s = port == 1 ? table.rows[i].s11 : table.rows[i].s22;
+        const std::optional<Real> mhz = RowMhz(table, i);
+        if (!s || !mhz)
             return {std::nullopt, Format("文件没有端口%d的反射系数（S%d%d）", {port, port, port})};
         const Real a = s->angleDegrees * DegreesToRadians;
-        load.samples.push_back({mhz * 1e6L, {s->magnitude * std::cos(a), s->magnitude * std::sin(a)}});
+        load.samples.push_back({*mhz * 1e6L, {s->magnitude * std::cos(a), s->magnitude * std::sin(a)}});
     }
     if (const std::optional<std::string> problem = LoadTableProblem(load))
         return {std::nullopt, *problem};
@@ -66,9 +39,10 @@ LoadFileRead LoadFromTouchstone(std::string_view bytes, bool onePort, int port, 
 }
 
 LoadFileRead ReadLoadFile(const std::string& path, int port, Real Zo) {
-    const std::optional<std::string> bytes = ReadWholeFile(path);
+    std::string failure;
+    const std::optional<std::string> bytes = ReadWholeFile(path, &failure);
     if (!bytes)
-        return {std::nullopt, "无法读取文件 " + path};
+        return {std::nullopt, failure.empty() ? "无法读取文件 " + path : failure};
     return LoadFromTouchstone(*bytes, TouchstonePortCount(path) == 1, port, Zo,
                               Format("%s 端口%d", {path, port}));
 }

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace qv {
 
@@ -116,11 +117,23 @@ ConsoleResult Save(const ConsoleCall& c) {
     return {"save", Code::Saved};
 }
 
+// A mode is set even on a chain that fails at some element: the mode's line, then the failure.
+ConsoleResult SetModeOnChain(const ConsoleCall& c, Code code, const std::function<void()>& change) {
+    try {
+        change();
+    } catch (const FloatingPointError& error) {
+        return {
+            Format(">第%d个元件无法计算: %s", {c.network.computedNodeCount() + 1, std::string(error.what())}),
+            code};
+    }
+    return {{}, code};
+}
+
 ConsoleResult WavelengthMode(const ConsoleCall& c) {
     if (c.t[1] == "1" || c.t[1] == "0") {
         const bool on = c.t[1] == "1";
-        c.network.setWavelengthMode(on ? 1 : 0);
-        return {{}, on ? Code::EffectiveOn : Code::EffectiveOff};
+        return SetModeOnChain(c, on ? Code::EffectiveOn : Code::EffectiveOff,
+                              [&] { c.network.setWavelengthMode(on ? 1 : 0); });
     }
     WriteFlag(c.state, "effflag", c.state.effflag);
     return {};
@@ -190,9 +203,8 @@ ConsoleResult Add(const ConsoleCall& c) {
 
 ConsoleResult SetMatchMode(const ConsoleCall& c) {
     if (c.t[1] == "1" || c.t[1] == "0")
-        c.network.setMatchMode(c.t[1] == "1" ? 1 : 0);
-    else
-        WriteFlag(c.state, "matchflag", c.state.matchflag);
+        return SetModeOnChain(c, Code::MatchModeSet, [&] { c.network.setMatchMode(c.t[1] == "1" ? 1 : 0); });
+    WriteFlag(c.state, "matchflag", c.state.matchflag);
     return {{}, Code::MatchModeSet};
 }
 
@@ -252,6 +264,8 @@ ConsoleResult SetSource(const ConsoleCall& c) {
 ConsoleResult ShowMatchFigures(const ConsoleCall& c) {
     if (c.state.NodeCount < 1)
         return {">getmatch  没有设置负载和源阻抗"};
+    if (c.network.computedNodeCount() < c.state.NodeCount)
+        return {Format(">getmatch  第%d个元件无法计算，没有匹配结果", {c.network.computedNodeCount() + 1})};
     const MatchFigureTexts figures = FormatMatchFigures(c.state, "%4.2f");
     return {">" + figures.returnLoss + " " + figures.vswr + " " + figures.mismatchLoss};
 }

@@ -1,5 +1,6 @@
 #include "matching/model/network_file.h"
 
+#include "core/numbers/engineering.h"
 #include "core/numbers/extended_codec.h"
 #include "core/settings/atomic_file.h"
 #include "matching/model/match_node_codec.h"
@@ -65,11 +66,11 @@ NetworkDecode DecodeNetworkFile(std::string_view bytes) {
     image.Fo = DecodeExtended(in + end);
     image.Zo = DecodeExtended(in + end + 10);
     // setfre refuses the same values: every lumped reactance is taken at Fo.
-    if (!std::isfinite(image.Fo) || image.Fo <= 0)
-        return NetworkDecode::Refused("网络文件的频率不是正数");
+    if (!IsUsablePositive(image.Fo))
+        return NetworkDecode::Refused("网络文件的频率不是可用的正数");
     // Every normalisation divides by Zo.
-    if (!std::isfinite(image.Zo) || image.Zo <= 0)
-        return NetworkDecode::Refused("网络文件的特征阻抗不是正数");
+    if (!IsUsablePositive(image.Zo))
+        return NetworkDecode::Refused("网络文件的特征阻抗不是可用的正数");
     return image;
 }
 

@@ -129,12 +129,16 @@ FileOutcome NetworkModel::saveFile(const std::string& fileName) {
     return outcome;
 }
 
+// The step is remembered only once the value is made and stored: the stored text is made first,
+// so that a value without one changes nothing.
 Refusable<> NetworkModel::setFrequency(Real hertz) {
     if (!IsUsablePositive(hertz))
         return Refusable<>::Refused("频率须为大于0的数");
-    remember();
+    const std::string text = FrequencyStoreText(hertz); // reads back to the same value
+    Snapshot before = snapshot();
+    state_.para.WriteParaString("Fo", text);
     state_.net_.Fo = hertz;
-    state_.para.WriteParaString("Fo", FrequencyStoreText(hertz)); // reads back to the same value
+    remember(std::move(before));
     finish(NetworkChange::Frequency);
     return {};
 }
@@ -142,9 +146,14 @@ Refusable<> NetworkModel::setFrequency(Real hertz) {
 Refusable<> NetworkModel::setReferenceImpedance(Real ohms) {
     if (!IsUsablePositive(ohms))
         return Refusable<>::Refused("系统阻抗须为大于0的数");
-    remember();
+    const std::string text = ImpedanceStoreText(ohms);
+    Snapshot before = snapshot();
+    state_.para.WriteParaString("Zo", text);
     state_.net_.Zo = ohms;
-    state_.para.WriteParaString("Zo", ImpedanceStoreText(ohms));
+    // Slot 0 holds the reference impedance in ohms.
+    state_.net_.network[0].sourceR = ohms;
+    state_.net_.network[0].nodeR = ohms;
+    remember(std::move(before));
     finish(NetworkChange::Impedance);
     return {};
 }
@@ -176,23 +185,27 @@ void NetworkModel::recalculate() {
     finish(NetworkChange::Recalculated);
 }
 
+// The stacks move only once the snapshot is put back: a snapshot that cannot be stored leaves the
+// state and both stacks as they were.
 bool NetworkModel::undo() {
     if (undo_.empty())
         return false;
-    redo_.push_back(snapshot());
-    const Snapshot previous = std::move(undo_.back());
+    Snapshot current = snapshot();
+    putBack(undo_.back());
     undo_.pop_back();
-    restore(previous);
+    redo_.push_back(std::move(current));
+    finish(NetworkChange::Restored);
     return true;
 }
 
 bool NetworkModel::redo() {
     if (redo_.empty())
         return false;
-    undo_.push_back(snapshot());
-    const Snapshot next = std::move(redo_.back());
+    Snapshot current = snapshot();
+    putBack(redo_.back());
     redo_.pop_back();
-    restore(next);
+    undo_.push_back(std::move(current));
+    finish(NetworkChange::Restored);
     return true;
 }
 
@@ -208,19 +221,19 @@ NetworkModel::Snapshot NetworkModel::snapshot() const {
     return s;
 }
 
-void NetworkModel::restore(const Snapshot& s) {
-    putBack(s);
-    finish(NetworkChange::Restored);
-}
-
 void NetworkModel::putBack(const Snapshot& s) {
+    // Everything that can fail is done before anything changes.
+    const std::optional<std::string> fo =
+        s.Fo != state_.net_.Fo ? std::optional(FrequencyStoreText(s.Fo)) : std::nullopt;
+    const std::optional<std::string> zo =
+        s.Zo != state_.net_.Zo ? std::optional(ImpedanceStoreText(s.Zo)) : std::nullopt;
     std::copy(s.nodes.begin(), s.nodes.end(), state_.net_.network.nodes.begin());
     state_.net_.NodeCount = s.nodeCount;
     // The stored settings follow the values put back.
-    if (s.Fo != state_.net_.Fo)
-        state_.para.WriteParaString("Fo", FrequencyStoreText(s.Fo));
-    if (s.Zo != state_.net_.Zo)
-        state_.para.WriteParaString("Zo", ImpedanceStoreText(s.Zo));
+    if (fo)
+        state_.para.WriteParaString("Fo", *fo);
+    if (zo)
+        state_.para.WriteParaString("Zo", *zo);
     if (s.matchflag != state_.net_.matchflag)
         state_.para.WriteParaString("matchflag", Format("%d", {s.matchflag}));
     state_.net_.Fo = s.Fo;

@@ -112,14 +112,13 @@ private:
         int effflag = 0;
     };
     Snapshot snapshot() const;
-    void restore(const Snapshot& s);
+    // Puts the snapshot back without notifying; throws, changing nothing, when it cannot be stored.
+    void putBack(const Snapshot& s);
     // Called just before a change that is going to be made: remembers the state it changes.
     void remember();
     void remember(Snapshot before);
     // Computes the nodes, notifies, then reports an element that could not be computed.
     void finish(NetworkChange change);
-    // Puts a snapshot back without notifying (a guard that was not committed).
-    void putBack(const Snapshot& s);
     ProgramState& state_;
     std::deque<Snapshot> undo_;
     std::vector<Snapshot> redo_;

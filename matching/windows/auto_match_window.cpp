@@ -25,6 +25,7 @@ namespace {
 constexpr int WindowWidth = 860;
 constexpr int WindowHeight = 444;
 constexpr std::array<ESeries, 4> SeriesChoices = {ESeries::E24, ESeries::E12, ESeries::E48, ESeries::E96};
+const std::array<const char*, 4> SubstrateCaptions = {"线宽mm", "板厚mm", "铜厚mm", "介电常数"};
 
 QString MillimetreText(Real metres) {
     return Q(Format("%g", {metres * 1000}));
@@ -52,10 +53,9 @@ AutoMatchWindow::AutoMatchWindow(NetworkModel& network, Prompter& prompter, QWid
     for (ESeries s : SeriesChoices)
         series_->addItem(Q(std::string(ESeriesName(s))));
     const std::array<const char*, 4> fieldNames = {"EditW", "EditH", "EditT", "EditEr"};
-    const std::array<const char*, 4> fieldCaptions = {"线宽mm", "板厚mm", "铜厚mm", "介电常数"};
     for (std::size_t i = 0; i < fieldNames.size(); ++i) {
         const int x = 8 + 150 * static_cast<int>(i);
-        addLabel(nullptr, fieldCaptions[i], x, 42, 60);
+        addLabel(nullptr, SubstrateCaptions[i], x, 42, 60);
         substrate_[i] = addEdit(fieldNames[i], x + 62, 40, 80);
     }
     shorted_ = addCheckBox("CheckShort", "短路支节", 610, 42, 100);
@@ -134,7 +134,7 @@ void AutoMatchWindow::solveClick() {
     if (!q_->text().trimmed().isEmpty()) {
         const std::optional<Real> q = CheckedNumber(q_->text());
         if (!q || !(*q > 0)) {
-            ReportInputError(prompter_);
+            ReportFieldError(prompter_, "有载Q");
             return;
         }
         request.Q = *q;
@@ -143,7 +143,7 @@ void AutoMatchWindow::solveClick() {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const std::optional<Real> v = CheckedNumber(substrate_[i]->text());
         if (request.stub && !v) {
-            ReportInputError(prompter_);
+            ReportFieldError(prompter_, SubstrateCaptions[i]);
             return;
         }
         fields[i] = v.value_or(0);

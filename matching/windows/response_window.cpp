@@ -235,8 +235,14 @@ void Tfresp::BitBtn1Click() {
     const std::optional<Real> stop = FrequencyField(Edit2);
     int points = 0;
     const std::optional<Real> threshold = CheckedNumber(Edit4->text());
-    if (!start || !stop || !TryStrToInt(U8(Edit3->text()), points) || !threshold || !(*threshold > 0)) {
-        prompter_.showMessage(Q("输入错误！"));
+    // The first refused field is named.
+    const char* refused = !start                                    ? "起始频率"
+                          : !stop                                   ? "终止频率"
+                          : !TryStrToInt(U8(Edit3->text()), points) ? "点数"
+                          : !threshold || !(*threshold > 0)         ? "门限dB"
+                                                                    : nullptr;
+    if (refused) {
+        ReportFieldError(prompter_, refused);
         return;
     }
     if (state_.NodeCount < 1) {

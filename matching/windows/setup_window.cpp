@@ -267,6 +267,10 @@ void Tforg::networkChanged(NetworkChange change) {
     // The fields keep what the user typed while this window applies it.
     if (applying_)
         return;
+    // A network without ends (the start-up reset) has nothing to show: the fields keep the ends
+    // stored in para.ini, which confirming then applies and writes back unchanged.
+    if (state_.NodeCount < 1)
+        return;
     if (change == NetworkChange::Ends || change == NetworkChange::Loaded || change == NetworkChange::Reset ||
         change == NetworkChange::Restored || change == NetworkChange::Several)
         bursh();

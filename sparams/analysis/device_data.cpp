@@ -181,14 +181,16 @@ DeviceRead ReadDeviceData(std::string_view bytes) {
     }();
     DeviceData data;
     data.referenceOhms = conventions.referenceOhms;
-    for (const SParameterRow& row : parse.table->rows) {
+    for (std::size_t index = 0; index < parse.table->rows.size(); ++index) {
+        const SParameterRow& row = parse.table->rows[index];
+        const std::string frequencyText = CellText(*parse.table, index, 0);
         Real frequency = 0;
-        if (!row.s11 || !row.s21 || !row.s12 || !row.s22 || !TryStrToFloat(row.cells[0], frequency))
-            return {std::nullopt, "文件中有不完整的两端口数据行：" + row.cells[0]};
+        if (!row.s11 || !row.s21 || !row.s12 || !row.s22 || !TryStrToFloat(frequencyText, frequency))
+            return {std::nullopt, "文件中有不完整的两端口数据行：" + frequencyText};
         // The table shows MHz once an option line is read; without one the file's own GHz.
         const Real hertz = RoundedHertz(frequency * (optionLine ? 1e6L : 1e9L));
         if (!data.rows.empty() && hertz <= data.rows.back().frequencyHz)
-            return {std::nullopt, "文件中的频率没有逐行增大：" + row.cells[0]};
+            return {std::nullopt, "文件中的频率没有逐行增大：" + frequencyText};
         data.rows.push_back(
             {hertz,
              {Rectangular(*row.s11), Rectangular(*row.s22), Rectangular(*row.s12), Rectangular(*row.s21)}});

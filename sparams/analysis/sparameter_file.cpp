@@ -6,8 +6,10 @@
 #include "core/settings/settings_store.h"
 #include "sparams/analysis/sparameter_file_words.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <utility>
 
@@ -26,7 +28,7 @@ const MakerLayout ElevenColumns{
     {"频率", "S11 M", "S11 A", "S21 dB", "S21 M", "S21 A", "S12 M", "S12 A", "S22 M", "S22 A", "MSG MAG"},
     {1, 4, 6, 8}};
 
-enum class DataFormat { MagnitudeAngle, Decibel, RealImaginary };
+using DataFormat = SParameterDataFormat;
 
 constexpr int PortCount = 2;
 
@@ -47,16 +49,81 @@ std::string Lower(std::string_view text) {
     return lower;
 }
 
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The exact powers of ten of a double.
+constexpr std::array<double, 23> ExactPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// Clinger's fast path: a decimal whose digits fit 2^53 and whose power of ten is exact is one
+// correctly rounded multiplication or division away from its double, the same double from_chars
+// gives. Nothing for any other text, which from_chars then reads.
+std::optional<double> FastDecimal(std::string_view word) {
+    const char* p = word.data();
+    const char* const end = p + word.size();
+    const bool negative = p != end && *p == '-';
+    if (p != end && (*p == '-' || *p == '+'))
+        ++p;
+    std::uint64_t mantissa = 0;
+    int digits = 0;
+    int fractionDigits = 0;
+    bool point = false;
+    for (; p != end; ++p) {
+        if (IsDigit(*p)) {
+            if (++digits > 18)
+                return std::nullopt;
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p - '0');
+            fractionDigits += point ? 1 : 0;
+        } else if (*p == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0)
+        return std::nullopt;
+    int exponent = 0;
+    if (p != end && (*p == 'e' || *p == 'E')) {
+        ++p;
+        const bool negativeExponent = p != end && *p == '-';
+        if (p != end && (*p == '-' || *p == '+'))
+            ++p;
+        int exponentDigits = 0;
+        for (; p != end && IsDigit(*p); ++p) {
+            if (++exponentDigits > 4)
+                return std::nullopt;
+            exponent = exponent * 10 + (*p - '0');
+        }
+        if (exponentDigits == 0)
+            return std::nullopt;
+        exponent = negativeExponent ? -exponent : exponent;
+    }
+    const int scale = exponent - fractionDigits;
+    if (p != end || mantissa > (std::uint64_t{1} << 53) || scale < -22 || scale > 22)
+        return std::nullopt;
+    double value = static_cast<double>(mantissa);
+    value = scale < 0 ? value / ExactPowersOfTen[static_cast<std::size_t>(-scale)]
+                      : value * ExactPowersOfTen[static_cast<std::size_t>(scale)];
+    return negative ? -value : value;
+}
+
 // A word in decimal notation: an optional sign, digits with at most one point, an optional
 // exponent. Read as a double, which holds every digit a measurement file carries and reads
 // several times faster than an extended value.
-bool IsNumber(std::string_view word, Real& value) {
+bool IsNumber(std::string_view word, double& value) {
     const bool plus = !word.empty() && word[0] == '+'; // from_chars takes a "-" but no "+"
     const std::size_t start = plus ? 1 : 0;
     const std::size_t first = !plus && !word.empty() && word[0] == '-' ? 1 : start;
     // A digit or a point must follow the sign: no "inf", "nan" or second sign.
-    if (first >= word.size() || (word[first] != '.' && (word[first] < '0' || word[first] > '9')))
+    if (first >= word.size() || (word[first] != '.' && !IsDigit(word[first])))
         return false;
+    if (const std::optional<double> fast = FastDecimal(word)) {
+        value = *fast;
+        return true;
+    }
     double parsed = 0;
     const auto [end, error] = std::from_chars(word.data() + start, word.data() + word.size(), parsed);
     if (error != std::errc() || end != word.data() + word.size() || !std::isfinite(parsed))
@@ -66,7 +133,7 @@ bool IsNumber(std::string_view word, Real& value) {
 }
 
 bool IsNumber(std::string_view word) {
-    Real ignored = 0;
+    double ignored = 0;
     return IsNumber(word, ignored);
 }
 
@@ -93,27 +160,70 @@ std::string ShortText(Real value, int significant) {
     return FormatGeneral(rounded);
 }
 
-// CR, LF and CRLF all end a line; a last line without an ending counts when it is not empty.
-// Stops after one line more than the limit.
-std::vector<std::string_view> SplitLines(std::string_view text, std::size_t limit) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size() && lines.size() <= limit; ++i) {
-        if (text[i] != '\r' && text[i] != '\n')
-            continue;
-        lines.push_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size() && lines.size() <= limit)
-        lines.push_back(text.substr(start));
-    return lines;
+enum class ByteKind : unsigned char { Blank, Word, Comment, LineEnd };
+
+constexpr std::array<ByteKind, 256> ByteKinds = [] {
+    std::array<ByteKind, 256> kinds{};
+    for (int c = 33; c <= 126; ++c)
+        kinds[static_cast<std::size_t>(c)] = ByteKind::Word;
+    kinds['!'] = ByteKind::Comment;
+    kinds['\r'] = ByteKind::LineEnd;
+    kinds['\n'] = ByteKind::LineEnd;
+    return kinds;
+}();
+
+ByteKind KindOf(char c) {
+    return ByteKinds[static_cast<unsigned char>(c)];
 }
 
-std::string_view WithoutComment(std::string_view line) {
-    return line.substr(0, line.find('!'));
-}
+// The lines of a text one after the other (CR, LF and CRLF all end a line): each line whole, the
+// part before a "!" comment, and the words of that part (runs of printable ASCII, at most
+// MaxTokens), found in one pass. The word slots are reused from line to line.
+class LineScanner {
+public:
+    explicit LineScanner(std::string_view text) : text_(text) {}
+
+    bool next() {
+        const std::size_t n = text_.size();
+        if (next_ >= n)
+            return false;
+        const std::size_t start = next_;
+        std::size_t i = start;
+        std::size_t contentEnd = std::string_view::npos;
+        words.count = 0;
+        while (i < n) {
+            const ByteKind kind = KindOf(text_[i]);
+            if (kind == ByteKind::Blank) {
+                ++i;
+            } else if (kind == ByteKind::Word) {
+                const std::size_t begin = i;
+                while (i < n && KindOf(text_[i]) == ByteKind::Word)
+                    ++i;
+                if (words.count < MaxTokens)
+                    words.words[static_cast<std::size_t>(words.count++)] = text_.substr(begin, i - begin);
+            } else {
+                if (kind == ByteKind::Comment) {
+                    contentEnd = i;
+                    while (i < n && KindOf(text_[i]) != ByteKind::LineEnd)
+                        ++i;
+                }
+                break;
+            }
+        }
+        line = text_.substr(start, i - start);
+        content = text_.substr(start, (contentEnd == std::string_view::npos ? i : contentEnd) - start);
+        next_ = i + (i + 1 < n && text_[i] == '\r' && text_[i + 1] == '\n' ? 2 : 1);
+        return true;
+    }
+
+    std::string_view line;
+    std::string_view content;
+    WordViews words;
+
+private:
+    std::string_view text_;
+    std::size_t next_ = 0;
+};
 
 void ReadOptionLine(const WordViews& words, FileOptions& options) {
     options.optionLineSeen = true;
@@ -169,6 +279,13 @@ std::optional<Keyword> KeywordOf(std::string_view content) {
     return keyword;
 }
 
+// 'word', built by appending: GCC 12 warns falsely (-Wrestrict) on "'" + std::string(word).
+std::string Quoted(std::string_view word) {
+    std::string text(1, '\'');
+    text.append(word).push_back('\'');
+    return text;
+}
+
 // Six significant digits: enough for any maker's magnitude, short enough for a grid cell.
 std::string MagnitudeText(Real value) {
     return SixSignificantDigits(value);
@@ -180,11 +297,37 @@ std::string AngleText(Real degrees) {
 
 // A number written with an exponent, a plus sign or other decorations is shown in plain form so
 // that every cell reads, and is sent, as a plain decimal.
-void MakePlainNumber(std::string& cell) {
-    Real value = 0;
-    if (ValidateNumber(cell) == 1 || !IsNumber(cell, value))
-        return;
-    cell = ShortText(value, 15);
+std::string PlainNumberText(std::string_view word) {
+    double value = 0;
+    if (ValidateNumber(word) == 1 || !IsNumber(word, value))
+        return std::string(word);
+    return ShortText(value, 15);
+}
+
+// 20 lg|S| as a linear magnitude. The value was read as a double; its power of ten in double keeps
+// every digit it has. exp2 rather than exp: glibc's exp takes a slow path on a good share of these
+// values.
+Real DecibelsToLinear(double decibels) {
+    return std::exp2(decibels * (std::numbers::log2e * std::numbers::ln10 / 20));
+}
+
+// The pair of a converted format as a linear magnitude and an angle in degrees.
+PolarValue ConvertedPair(DataFormat format, double first, double second) {
+    if (format == DataFormat::Decibel)
+        return {DecibelsToLinear(first), second};
+    if (format == DataFormat::RealImaginary)
+        return {std::hypot(static_cast<Real>(first), static_cast<Real>(second)),
+                std::atan2(static_cast<Real>(second), static_cast<Real>(first)) * 180 /
+                    std::numbers::pi_v<Real>};
+    return {first, second};
+}
+
+// The column of the pair whose magnitude or angle the column holds, or -1.
+int PairMagnitudeColumn(const MakerLayout& layout, int column) {
+    for (int magnitude : layout.magnitudeColumns)
+        if (column == magnitude || column == magnitude + 1)
+            return magnitude;
+    return -1;
 }
 
 class TableParser {
@@ -196,12 +339,12 @@ public:
 
 private:
     bool readHeaderLine(std::string_view line, std::string_view content, const WordViews& words);
-    bool readDataLine(int lineNumber, const WordViews& words, Real frequency);
-    bool convertPair(int lineNumber, SParameterRow& row, int column, bool keepValue,
+    bool readDataLine(int lineNumber, const WordViews& words, double frequency);
+    bool convertPair(int lineNumber, const SParameterRow& row, int column, bool keepValue,
                      std::optional<PolarValue>& value);
-    bool isPairColumn(int column) const;
     void failOnCell(int lineNumber, const SParameterRow& row, int column);
     void fail(int lineNumber, std::string text) { error_ = Format("第%d行：", {lineNumber}) + text; }
+    void setReferences();
     void addWarnings();
 
     const SParameterParseOptions& options_;
@@ -210,8 +353,7 @@ private:
     SParameterTable table_;
     int referenceValuesPending_ = 0;
     std::optional<std::vector<std::string>> keywordReference_;
-    std::optional<Real> previousFrequency_;
-    bool ended_ = false;
+    std::optional<double> previousFrequency_;
     std::string error_;
 };
 
@@ -246,33 +388,25 @@ bool TableParser::readHeaderLine(std::string_view line, std::string_view content
     return true;
 }
 
-bool TableParser::isPairColumn(int column) const {
-    for (int magnitude : layout_.magnitudeColumns)
-        if (column == magnitude || column == magnitude + 1)
-            return true;
-    return false;
-}
-
 void TableParser::failOnCell(int lineNumber, const SParameterRow& row, int column) {
-    const std::string& cell = row.cells[static_cast<std::size_t>(column)];
-    if (cell.empty())
+    const std::string_view word = table_.word(row, column);
+    if (word.empty())
         fail(lineNumber, "缺少" + layout_.captions[static_cast<std::size_t>(column)] + "的数值");
     else
-        fail(lineNumber, "'" + cell + "' is not a valid floating point value");
+        fail(lineNumber, Quoted(word).append(" is not a valid floating point value"));
 }
 
-// One magnitude/angle pair: dB magnitudes and real/imaginary pairs converted, every other
-// number shown in plain form. The numeric value is kept too: the cells are rounded for display.
-bool TableParser::convertPair(int lineNumber, SParameterRow& row, int column, bool keepValue,
+// One magnitude/angle pair: the words of a converted format must be numbers; the value is kept
+// for S11 and S22, which are plotted.
+bool TableParser::convertPair(int lineNumber, const SParameterRow& row, int column, bool keepValue,
                               std::optional<PolarValue>& value) {
-    std::string& magnitudeCell = row.cells[static_cast<std::size_t>(column)];
-    std::string& angleCell = row.cells[static_cast<std::size_t>(column + 1)];
     const bool convertsFirst = file_.format != DataFormat::MagnitudeAngle;
     const bool convertsSecond = file_.format == DataFormat::RealImaginary;
-    Real first = 0;
-    Real second = 0;
-    const bool firstIsNumber = (convertsFirst || keepValue) && IsNumber(magnitudeCell, first);
-    const bool secondIsNumber = (convertsSecond || keepValue) && IsNumber(angleCell, second);
+    double first = 0;
+    double second = 0;
+    const bool firstIsNumber = (convertsFirst || keepValue) && IsNumber(table_.word(row, column), first);
+    const bool secondIsNumber =
+        (convertsSecond || keepValue) && IsNumber(table_.word(row, column + 1), second);
     if (convertsFirst && !firstIsNumber) {
         failOnCell(lineNumber, row, column);
         return false;
@@ -281,51 +415,35 @@ bool TableParser::convertPair(int lineNumber, SParameterRow& row, int column, bo
         failOnCell(lineNumber, row, column + 1);
         return false;
     }
-    PolarValue polar{first, second};
-    if (file_.format == DataFormat::Decibel)
-        // The value was read as a double; its power of ten in double keeps every digit it has.
-        // exp2 rather than exp: glibc's exp takes a slow path on a good share of these values.
-        polar.magnitude =
-            std::exp2(static_cast<double>(first) * (std::numbers::log2e * std::numbers::ln10 / 20));
-    else if (file_.format == DataFormat::RealImaginary)
-        polar = {std::hypot(first, second), std::atan2(second, first) * 180 / std::numbers::pi_v<Real>};
-    if (!std::isfinite(polar.magnitude)) {
-        fail(lineNumber, "'" + magnitudeCell + "' 超出数值范围");
+    // Only a dB magnitude can overflow: 10^(dB/20) beyond the double range.
+    if (file_.format == DataFormat::Decibel &&
+        !(first * (std::numbers::log2e * std::numbers::ln10 / 20) < 1024)) {
+        fail(lineNumber, Quoted(table_.word(row, column)).append(" 超出数值范围"));
         return false;
     }
-    if (convertsFirst)
-        magnitudeCell = MagnitudeText(polar.magnitude);
-    else
-        MakePlainNumber(magnitudeCell);
-    if (convertsSecond)
-        angleCell = AngleText(polar.angleDegrees);
-    else
-        MakePlainNumber(angleCell);
     if (keepValue && firstIsNumber && secondIsNumber)
-        value = polar;
+        value = ConvertedPair(file_.format, first, second);
     return true;
 }
 
-bool TableParser::readDataLine(int lineNumber, const WordViews& words, Real frequency) {
+bool TableParser::readDataLine(int lineNumber, const WordViews& words, double frequency) {
     const std::size_t columns = layout_.captions.size();
-    SParameterRow row;
-    row.cells.resize(columns);
-    for (std::size_t k = 0; k < columns && k < static_cast<std::size_t>(words.count); ++k)
-        row.cells[k] = words[static_cast<int>(k)];
+    // Made in place; a failing row fails the whole file, which is then dropped.
+    SParameterRow& row = table_.rows.emplace_back();
+    for (std::size_t k = 0; k < columns && k < static_cast<std::size_t>(words.count); ++k) {
+        const std::string_view word = words[static_cast<int>(k)];
+        row.words[k] = {static_cast<std::uint32_t>(word.data() - table_.text.data()),
+                        static_cast<std::uint32_t>(word.size())};
+    }
     if (file_.order12_21) {
         const auto s21 = static_cast<std::size_t>(layout_.magnitudeColumns[1]);
         const auto s12 = static_cast<std::size_t>(layout_.magnitudeColumns[2]);
-        std::swap(row.cells[s21], row.cells[s12]);
-        std::swap(row.cells[s21 + 1], row.cells[s12 + 1]);
+        std::swap(row.words[s21], row.words[s12]);
+        std::swap(row.words[s21 + 1], row.words[s12 + 1]);
     }
-
-    if (file_.optionLineSeen) {
-        const Real mhz = frequency * file_.mhzPerUnit;
-        if (!std::isfinite(mhz)) {
-            fail(lineNumber, "'" + row.cells[0] + "' 超出数值范围");
-            return false;
-        }
-        row.cells[0] = ShortText(mhz, 15);
+    if (file_.optionLineSeen && !std::isfinite(static_cast<double>(frequency * file_.mhzPerUnit))) {
+        fail(lineNumber, Quoted(words[0]).append(" 超出数值范围"));
+        return false;
     }
 
     std::array<std::optional<PolarValue>, 4> pairs;
@@ -334,9 +452,6 @@ bool TableParser::readDataLine(int lineNumber, const WordViews& words, Real freq
     for (std::size_t k = 0; k < pairCount; ++k)
         if (!convertPair(lineNumber, row, layout_.magnitudeColumns[k], true, pairs[k]))
             return false;
-    for (std::size_t k = 1; k < columns; ++k)
-        if (!isPairColumn(static_cast<int>(k)))
-            MakePlainNumber(row.cells[k]);
     row.s11 = pairs[0];
     row.s22 = pairs[3];
     row.s21 = pairs[1];
@@ -346,13 +461,23 @@ bool TableParser::readDataLine(int lineNumber, const WordViews& words, Real freq
             const int column = layout_.magnitudeColumns[static_cast<std::size_t>(pair)];
             if (pairs[static_cast<std::size_t>(pair)])
                 continue;
-            failOnCell(lineNumber, row,
-                       IsNumber(row.cells[static_cast<std::size_t>(column)]) ? column + 1 : column);
+            failOnCell(lineNumber, row, IsNumber(table_.word(row, column)) ? column + 1 : column);
             return false;
         }
     }
-    table_.rows.push_back(std::move(row));
     return true;
+}
+
+// Per port: the "[Reference]" values, else the option line's one value for both ports.
+void TableParser::setReferences() {
+    const std::vector<std::string>& words = keywordReference_ ? *keywordReference_ : file_.reference;
+    for (std::size_t port = 0; port < table_.portReferenceOhms.size(); ++port) {
+        const std::string& word = words.empty() ? std::string("50") : words[std::min(port, words.size() - 1)];
+        double ohms = 0;
+        table_.portReferenceOhms[port] = IsNumber(word, ohms) && ohms > 0
+                                             ? static_cast<Real>(ohms)
+                                             : std::numeric_limits<Real>::quiet_NaN();
+    }
 }
 
 void TableParser::addWarnings() {
@@ -366,31 +491,47 @@ void TableParser::addWarnings() {
     bool differs = false;
     std::string named;
     for (const std::string& word : reference) {
-        Real ohms = 0;
+        double ohms = 0;
         differs = differs || !IsNumber(word, ohms) || ohms != options_.Zo;
         if (!named.empty())
             named += ' ';
         named += word;
     }
     if (differs)
-        table_.warnings.push_back("注意：文件的参考阻抗为" + named +
-                                  "欧，不是Zo=" + FormatGeneral(options_.Zo) + "欧；数值没有换算到Zo");
+        table_.warnings.push_back("注意：文件的参考阻抗为" + named + "欧，不是Zo=" +
+                                  FormatGeneral(options_.Zo) + "欧；表中数值没有换算到Zo（图上的点已换算）");
 }
 
 SParameterParse TableParser::parse(std::string_view bytes) {
+    if (bytes.size() > MaxSParameterFileBytes)
+        return {std::nullopt,
+                Format("文件超过%d MiB，不是S参数文件", {static_cast<int>(MaxSParameterFileBytes >> 20)})};
     if (bytes.starts_with("\xEF\xBB\xBF"))
         bytes.remove_prefix(3);
-    const std::vector<std::string_view> lines = SplitLines(bytes, MaxSParameterFileLines);
-    if (lines.size() > MaxSParameterFileLines)
+    // The rows point into the table's own copy of the bytes: one allocation for the text and one,
+    // sized by the line count, for the rows.
+    table_.text.assign(bytes);
+    const std::string_view text = table_.text;
+    std::size_t lineCount = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    if (lineCount == 0)
+        lineCount = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r'));
+    if (lineCount > MaxSParameterFileLines)
         return {std::nullopt,
                 Format("文件超过%d行，不是S参数文件", {static_cast<int>(MaxSParameterFileLines)})};
-    table_.rows.reserve(lines.size());
+    table_.rows.reserve(lineCount + 1);
+    table_.format = options_.format;
+    table_.onePort = options_.onePort;
+
     int lineNumber = 0;
-    for (std::string_view line : lines) {
-        ++lineNumber;
-        const std::string_view content = WithoutComment(line);
-        const WordViews words = SplitPrintableWords(content);
-        Real frequency = 0;
+    LineScanner scanner(text);
+    while (scanner.next()) {
+        if (++lineNumber > static_cast<int>(MaxSParameterFileLines))
+            return {std::nullopt,
+                    Format("文件超过%d行，不是S参数文件", {static_cast<int>(MaxSParameterFileLines)})};
+        const std::string_view line = scanner.line;
+        const std::string_view content = scanner.content;
+        const WordViews& words = scanner.words;
+        double frequency = 0;
         const bool startsWithNumber = words.count > 0 && IsNumber(words[0], frequency);
         if (table_.rows.empty()) {
             if (!startsWithNumber || referenceValuesPending_ > 0) {
@@ -410,6 +551,10 @@ SParameterParse TableParser::parse(std::string_view bytes) {
             return {std::nullopt, error_};
         previousFrequency_ = frequency;
     }
+    table_.frequencyInUnits = file_.optionLineSeen;
+    table_.mhzPerUnit = file_.mhzPerUnit;
+    table_.dataFormat = file_.format;
+    setReferences();
     addWarnings();
     return {std::move(table_), {}};
 }
@@ -484,6 +629,58 @@ std::string SixSignificantDigits(Real value) {
     if (std::signbit(static_cast<double>(value)))
         text.insert(0, 1, '-');
     return text;
+}
+
+std::string_view SParameterTable::word(const SParameterRow& row, int column) const {
+    if (column < 0 || column >= MaxTableColumns)
+        return {};
+    const WordSpan span = row.words[static_cast<std::size_t>(column)];
+    return std::string_view(text).substr(span.offset, span.length);
+}
+
+// The frequency as its cell shows it, read back: "0.03" GHz is exactly 30 MHz, as the user reads
+// it, not the binary neighbour of 0.03 times 1000.
+std::optional<Real> RowMhz(const SParameterTable& table, std::size_t row) {
+    if (row >= table.rows.size())
+        return std::nullopt;
+    Real mhz = 0;
+    if (!TryStrToFloat(CellText(table, row, 0), mhz))
+        return std::nullopt;
+    return mhz;
+}
+
+std::string CellText(const SParameterTable& table, std::size_t rowIndex, int column) {
+    const MakerLayout& layout = LayoutOfFormat(table.format);
+    if (rowIndex >= table.rows.size() || column < 0 || column >= static_cast<int>(layout.captions.size()))
+        return {};
+    const SParameterRow& row = table.rows[rowIndex];
+    const std::string_view word = table.word(row, column);
+    if (column == 0) {
+        double value = 0;
+        if (!table.frequencyInUnits || !IsNumber(word, value))
+            return std::string(word);
+        return ShortText(value * table.mhzPerUnit, 15);
+    }
+    const int magnitudeColumn = PairMagnitudeColumn(layout, column);
+    const bool converted = table.dataFormat != DataFormat::MagnitudeAngle && magnitudeColumn >= 0 &&
+                           (!table.onePort || magnitudeColumn == layout.magnitudeColumns[0]);
+    const bool isMagnitude = column == magnitudeColumn;
+    if (!converted || (!isMagnitude && table.dataFormat == DataFormat::Decibel))
+        return PlainNumberText(word);
+    double first = 0;
+    double second = 0;
+    IsNumber(table.word(row, magnitudeColumn), first);
+    IsNumber(table.word(row, magnitudeColumn + 1), second);
+    const PolarValue polar = ConvertedPair(table.dataFormat, first, second);
+    return isMagnitude ? MagnitudeText(polar.magnitude) : AngleText(polar.angleDegrees);
+}
+
+std::vector<std::string> CellTexts(const SParameterTable& table, std::size_t row) {
+    std::vector<std::string> cells;
+    const int columns = static_cast<int>(LayoutOfFormat(table.format).captions.size());
+    for (int column = 0; column < columns; ++column)
+        cells.push_back(CellText(table, row, column));
+    return cells;
 }
 
 SParameterParse ParseSParameterFile(std::string_view bytes, const SParameterParseOptions& options) {

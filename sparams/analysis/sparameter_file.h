@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/numbers/real.h"
+#include "core/settings/atomic_file.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,7 +23,7 @@ namespace qv {
 
 // Limits that keep a hostile file from exhausting memory; real files stay far below them (the
 // largest instrument sweeps have about 100,000 frequencies).
-inline constexpr std::size_t MaxSParameterFileBytes = 8u << 20;
+inline constexpr std::size_t MaxSParameterFileBytes = MaxInputFileBytes;
 inline constexpr std::size_t MaxSParameterFileLines = 300000;
 
 // The makers' column layouts of the table window's maker list, numbered from 1.
@@ -44,20 +46,55 @@ struct PolarValue {
     Real angleDegrees = 0;
 };
 
+// A word of a data line as a place in SParameterTable::text; length 0 for a missing word.
+struct WordSpan {
+    std::uint32_t offset = 0;
+    std::uint32_t length = 0;
+};
+
+inline constexpr int MaxTableColumns = 11;
+
+// A data line: its words in the columns of the layout, and S11 and S22 as numbers when both words
+// of the pair are numbers. The texts shown for the cells are made from the words on demand
+// (CellText), so a file of thousands of rows costs no text until a row is shown.
 struct SParameterRow {
-    std::vector<std::string> cells; // one per column of the layout; missing words are empty
-    std::optional<PolarValue> s11;  // set when both cells are numbers
+    std::array<WordSpan, MaxTableColumns> words{};
+    std::optional<PolarValue> s11;
     std::optional<PolarValue> s22;
     // The exact values of the pairs the cells show rounded, for the two-port design.
     std::optional<PolarValue> s21;
     std::optional<PolarValue> s12;
 };
 
+enum class SParameterDataFormat { MagnitudeAngle, Decibel, RealImaginary };
+
 struct SParameterTable {
+    std::string text;                     // the data lines' bytes, which the rows' words point into
     std::vector<std::string> headerLines; // the file's bytes of each line, without its line end
     std::vector<std::string> warnings;    // UTF-8 lines for the header view, after the header lines
     std::vector<SParameterRow> rows;
+    // The reference impedance of ports 1 and 2: a "[Reference]" line (one value per port), else
+    // the option line's "R", else 50 ohm. NaN when the file's word is no positive number.
+    std::array<Real, 2> portReferenceOhms{50, 50};
+
+    // How the words are read and shown.
+    int format = 1;                // the maker layout
+    bool onePort = false;          // rows hold the frequency and S11 only
+    bool frequencyInUnits = false; // an option line was seen: column 0 is converted to MHz
+    Real mhzPerUnit = 1000;
+    SParameterDataFormat dataFormat = SParameterDataFormat::MagnitudeAngle;
+
+    std::string_view word(const SParameterRow& row, int column) const;
 };
+
+// The text shown in a cell: the frequency in MHz (as written when the file has no option line),
+// dB magnitudes and real/imaginary pairs as linear magnitude and angle, every other number in
+// plain decimals; a word that is no number as written; empty for a column past the row's words.
+std::string CellText(const SParameterTable& table, std::size_t row, int column);
+std::vector<std::string> CellTexts(const SParameterTable& table, std::size_t row);
+
+// The frequency of a row in MHz; nothing when its word is no number.
+std::optional<Real> RowMhz(const SParameterTable& table, std::size_t row);
 
 struct SParameterParse {
     std::optional<SParameterTable> table;
@@ -72,7 +109,7 @@ struct SParameterParseOptions {
 };
 
 // Total: any bytes give either a table or a message that names the failing line. A file of more
-// than MaxSParameterFileLines lines is refused.
+// than MaxSParameterFileBytes bytes or MaxSParameterFileLines lines is refused.
 SParameterParse ParseSParameterFile(std::string_view bytes, const SParameterParseOptions& options);
 
 // Text for display: the bytes as UTF-8 when they are valid UTF-8, else as GBK, else with every

@@ -28,21 +28,21 @@ std::string ExactDecimalText(Real value) {
     return text;
 }
 
-std::string TableRowMessage(const SParameterRow& row, int format,
+std::string TableRowMessage(const SParameterTable& table, std::size_t rowIndex,
                             const std::optional<NoiseParameters>& noise) {
-    const MakerLayout& layout = LayoutOfFormat(format);
+    const MakerLayout& layout = LayoutOfFormat(table.format);
+    const SParameterRow& row = table.rows[rowIndex];
     ReadoutMessage message;
-    auto cell = [&](int column) {
-        const auto index = static_cast<std::size_t>(column);
-        return index < row.cells.size() ? row.cells[index] : std::string();
-    };
-    // The cell as it stands when it reads back to the value, else the value in full. The file's
-    // numbers are read as doubles, so a cell that gives the same double is the value itself.
+    auto cell = [&](int column) { return CellText(table, rowIndex, column); };
+    // The cell as it stands when it is a plain decimal that reads back to the value, else the
+    // value in full. The file's numbers are read as doubles, so a cell that gives the same double
+    // is the value itself. The calculator reads no exponents.
     auto exact = [&](int column, std::optional<Real> value) {
         std::string text = cell(column);
         Real shown = 0;
-        if (value &&
-            !(TryStrToFloat(text, shown) && static_cast<double>(shown) == static_cast<double>(*value)))
+        const bool plain = text.find_first_of("eE") == std::string::npos;
+        if (value && !(plain && TryStrToFloat(text, shown) &&
+                       static_cast<double>(shown) == static_cast<double>(*value)))
             text = ExactDecimalText(*value);
         return text;
     };

@@ -14,10 +14,10 @@
 namespace qv {
 
 // Frequency, then magnitude and angle of S11, S21, S12 and S22: nine slots, count 9. The
-// Agilent layout's "S21 dB" and "MSG MAG" columns are not sent. A pair whose cell shows a rounded
-// value is sent with every digit of the value read. With noise parameters, slots 9..12 hold
-// NFmin (dB), |Gopt|, its angle and Rn (ohms), count 13.
-std::string TableRowMessage(const SParameterRow& row, int format,
+// Agilent layout's "S21 dB" and "MSG MAG" columns are not sent. Numbers travel in plain decimals
+// (no exponent), and a pair whose cell shows a rounded value is sent with every digit of the value
+// read. With noise parameters, slots 9..12 hold NFmin (dB), |Gopt|, its angle and Rn (ohms), count 13.
+std::string TableRowMessage(const SParameterTable& table, std::size_t row,
                             const std::optional<NoiseParameters>& noise = std::nullopt);
 
 // A value with every digit an extended number holds, in plain decimals (no exponent).

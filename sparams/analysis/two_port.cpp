@@ -87,6 +87,9 @@ Complex CalculateComplex(ComplexOperation operation, Complex x1, Complex x2) {
         case ComplexOperation::Divide:
             return CDiv(x1, x2);
         case ComplexOperation::Parallel:
+            // A short across anything is a short; z1 z2 / (z1 + z2) would make 0/0 of two shorts.
+            if ((x1.re == 0 && x1.im == 0) || (x2.re == 0 && x2.im == 0))
+                return Complex{0, 0};
             return CParallel(x1, x2);
         case ComplexOperation::ReflectionToImpedance: {
             const Real denominator = (1 - x1.re) * (1 - x1.re) + x1.im * x1.im;

@@ -44,10 +44,22 @@ PlottedRow PlotSParamRow(Surface& surface, const ChartGeometry& geometry, const 
     return plotted;
 }
 
-std::string RowLabel(const SParameterRow& row, std::size_t i, int interval) {
-    if (interval < 1 || i % static_cast<std::size_t>(interval) != 0 || row.cells.empty())
+PolarValue ReflectionAgainstZo(PolarValue value, Real fileOhms, Real Zo) {
+    if (!(std::isfinite(fileOhms) && fileOhms > 0) || fileOhms == Zo)
+        return value;
+    try {
+        const Complex g =
+            RereferencedReflection(PolarToGamma(value.magnitude, value.angleDegrees), fileOhms, Zo);
+        return {std::hypot(g.re, g.im), std::atan2(g.im, g.re) / DegreesToRadians};
+    } catch (const FloatingPointError&) {
+        return value;
+    }
+}
+
+std::string RowLabel(const SParameterTable& table, std::size_t i, int interval) {
+    if (interval < 1 || i % static_cast<std::size_t>(interval) != 0)
         return {};
-    return row.cells.front();
+    return CellText(table, i, 0);
 }
 
 } // namespace qv

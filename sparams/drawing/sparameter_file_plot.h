@@ -30,7 +30,11 @@ void DrawSParameterLegends(Surface& surface);
 PlottedRow PlotSParamRow(Surface& surface, const ChartGeometry& geometry, const std::string& label,
                          PolarValue s11, PolarValue s22, bool dB);
 
+// A reflection of the file, referenced to fileOhms, as the chart shows it against Zo: the same
+// impedance. Unchanged when the file's reference is Zo or is no usable impedance.
+PolarValue ReflectionAgainstZo(PolarValue value, Real fileOhms, Real Zo);
+
 // The label of data row i with a label every k rows: the row's frequency text on rows 0, k, 2k...
-std::string RowLabel(const SParameterRow& row, std::size_t i, int interval);
+std::string RowLabel(const SParameterTable& table, std::size_t i, int interval);
 
 } // namespace qv

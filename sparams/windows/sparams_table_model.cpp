@@ -17,22 +17,23 @@ bool ShadedRow(int dataRow) {
 } // namespace
 
 void SParamsTableModel::setFormat(int format) {
-    setRows(format, {});
+    SParameterTable empty;
+    empty.format = format;
+    setTable(std::move(empty));
 }
 
-void SParamsTableModel::setRows(int format, std::vector<SParameterRow> rows) {
+void SParamsTableModel::setTable(SParameterTable table) {
     beginResetModel();
-    format_ = format;
-    rows_ = std::move(rows);
+    table_ = std::move(table);
     endResetModel();
 }
 
 int SParamsTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    return parent.isValid() ? 0 : static_cast<int>(table_.rows.size());
 }
 
 int SParamsTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(LayoutOfFormat(format_).captions.size());
+    return parent.isValid() ? 0 : static_cast<int>(LayoutOfFormat(table_.format).captions.size());
 }
 
 QVariant SParamsTableModel::data(const QModelIndex& index, int role) const {
@@ -40,11 +41,8 @@ QVariant SParamsTableModel::data(const QModelIndex& index, int role) const {
         return {};
     const int column = index.column();
     switch (role) {
-    case Qt::DisplayRole: {
-        const std::vector<std::string>& cells = rows_[static_cast<std::size_t>(index.row())].cells;
-        const auto c = static_cast<std::size_t>(column);
-        return c < cells.size() ? Q(cells[c]) : QString();
-    }
+    case Qt::DisplayRole:
+        return Q(CellText(table_, static_cast<std::size_t>(index.row()), column));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::AlignCenter);
     case Qt::ForegroundRole:
@@ -65,7 +63,7 @@ QVariant SParamsTableModel::headerData(int section, Qt::Orientation orientation,
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return Translated(Q(LayoutOfFormat(format_).captions[static_cast<std::size_t>(section)]));
+        return Translated(Q(LayoutOfFormat(table_.format).captions[static_cast<std::size_t>(section)]));
     case Qt::ForegroundRole:
         return QBrush(Qt::blue);
     case Qt::FontRole: {

@@ -15,10 +15,10 @@ public:
 
     // An empty grid with the captions of the format.
     void setFormat(int format);
-    // The rows of a parsed file, laid out in the format.
-    void setRows(int format, std::vector<SParameterRow> rows);
-    const std::vector<SParameterRow>& rows() const { return rows_; }
-    int format() const { return format_; }
+    // The rows of a parsed file, laid out in its format.
+    void setTable(SParameterTable table);
+    const SParameterTable& table() const { return table_; }
+    int format() const { return table_.format; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -26,8 +26,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    int format_ = 1;
-    std::vector<SParameterRow> rows_;
+    SParameterTable table_;
 };
 
 } // namespace qv

@@ -26,6 +26,7 @@ namespace qv {
 
 namespace {
 constexpr int LabelIntervals = 15;
+constexpr int ColumnSampleRows = 100;
 } // namespace
 
 TFspopt::TFspopt(ProgramState& state, ChartCanvas& canvas, MessageHub& hub, Prompter& prompter,
@@ -75,6 +76,9 @@ TFspopt::TFspopt(ProgramState& state, ChartCanvas& canvas, MessageHub& hub, Prom
     stringGrid1_->verticalHeader()->setDefaultSectionSize(QFontMetrics(gridFont).height() + 6);
     stringGrid1_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     stringGrid1_->horizontalHeader()->setHighlightSections(false);
+    // Column widths are measured on the first rows, not on thousands: a file's columns keep one
+    // format throughout, and every measured cell is a text made for it.
+    stringGrid1_->horizontalHeader()->setResizeContentsPrecision(ColumnSampleRows);
     stringGrid1_->setSelectionBehavior(QAbstractItemView::SelectRows);
     stringGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     stringGrid1_->viewport()->installEventFilter(this);
@@ -135,11 +139,11 @@ bool TFspopt::LoadSParamTable(std::string_view bytes) {
     memo1_->setPlainText(header.join(QLatin1Char('\n')));
     if (checkBox1_->isChecked())
         plot(table);
-    model_->setRows(format, std::move(table.rows));
     // The makers' eleven-column layout is no Touchstone file: no noise block is looked for there.
     device_.reset();
     if (format != AgilentFormat)
         device_ = ReadDeviceData(bytes).data;
+    model_->setTable(std::move(table));
     sizeColumns();
     return true;
 }
@@ -148,14 +152,24 @@ void TFspopt::plot(const SParameterTable& table) {
     Surface& picture = canvas_.picture();
     DrawSParameterLegends(picture);
     const int interval = comboBox2_->currentIndex() + 1;
+    // Each port's points are the impedances of its own reference ("[Reference] 50 25") against Zo.
+    const auto [port1Ohms, port2Ohms] = table.portReferenceOhms;
+    std::vector<PixelPoint> points;
+    points.reserve(2 * table.rows.size());
     for (std::size_t i = 0; i < table.rows.size(); ++i) {
         const SParameterRow& row = table.rows[i];
-        const PlottedRow plotted =
-            PlotSParamRow(picture, state_.geometry, RowLabel(row, i, interval), *row.s11, *row.s22, false);
+        const PlottedRow plotted = PlotSParamRow(picture, state_.geometry, RowLabel(table, i, interval),
+                                                 ReflectionAgainstZo(*row.s11, port1Ohms, state_.Zo),
+                                                 ReflectionAgainstZo(*row.s22, port2Ohms, state_.Zo), false);
         for (const std::optional<PixelPoint>& point : {plotted.s11, plotted.s22})
             if (point)
-                PointReadout(picture, point->x, point->y, state_, canvas_.readout());
+                points.push_back(*point);
     }
+    // The cursor readout ends as the last point inside the chart leaves it; the earlier points'
+    // readouts would only be overwritten.
+    for (auto it = points.rbegin(); it != points.rend(); ++it)
+        if (PointReadout(picture, it->x, it->y, state_, canvas_.readout()).filled)
+            break;
     canvas_.repaint();
 }
 
@@ -167,7 +181,7 @@ void TFspopt::SendRowToCalculator(int row) {
     if (device_ && device_->rows.size() == static_cast<std::size_t>(model_->rowCount()))
         if (const std::optional<DevicePoint> point = DeviceAt(*device_, device_->rows[index].frequencyHz))
             noise = point->noise;
-    const std::string block = TableRowMessage(model_->rows()[index], model_->format(), noise);
+    const std::string block = TableRowMessage(model_->table(), index, noise);
     emit hub_.sparameterRow(QByteArray(block.data(), static_cast<qsizetype>(block.size())));
 }
 

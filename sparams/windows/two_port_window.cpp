@@ -221,7 +221,19 @@ void Tffscalc::fimacalcClick() {
     for (std::size_t i = 0; i < operations_.size(); ++i)
         if (operations_[i]->isChecked())
             operation = byButton[i];
-    const Complex result = CalculateComplex(operation, {values[0], values[1]}, {values[2], values[3]});
+    const Complex x2{values[2], values[3]};
+    // The operations without a result say why, in the window's words, instead of a bare
+    // floating-point error.
+    if (operation == ComplexOperation::Divide && x2.re == 0 && x2.im == 0) {
+        prompter_.showMessage(QStringLiteral("X2为0，不能作除数"));
+        return;
+    }
+    if (operation == ComplexOperation::Parallel && values[0] + values[2] == 0 && values[1] + values[3] == 0 &&
+        !(x2.re == 0 && x2.im == 0)) {
+        prompter_.showMessage(QStringLiteral("X1 + X2 为0，并联阻抗为无穷大"));
+        return;
+    }
+    const Complex result = CalculateComplex(operation, {values[0], values[1]}, x2);
     setText(5, FormatGeneral(result.re));
     setText(6, FormatGeneral(result.im));
 }

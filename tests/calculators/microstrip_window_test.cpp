@@ -161,6 +161,10 @@ TEST_F(MicrostripWindow, EveryUnusableFieldIsNamedAndNothingIsComputed) {
         {4, "", "BitBtn2", {"介电常数输入错误！"}},
         {1, "1,5", "BitBtn2", {"微带线宽输入错误！"}},
         {1, "1.2.3", "BitBtn2", {"微带线宽输入错误！"}},
+        {1, "0", "BitBtn2", {"微带线宽输入错误！"}}, // a strip of no width has no impedance
+        {1, "0", "BitBtn1", {"微带线宽输入错误！", "参数输入错误！！！"}},
+        {6, "0", "BitBtn2", {"操作频率输入错误！"}},
+        {4, "0.5", "BitBtn2", {"介电常数输入错误！"}},
         {6, "fast", "BitBtn2", {"操作频率输入错误！"}},
         {3, "0.3", "BitBtn2", {"铜箔厚度错误."}},
         {9, "abc", "BitBtn3", {"特征阻抗输入错误！"}},
@@ -183,19 +187,47 @@ TEST_F(MicrostripWindow, EveryUnusableFieldIsNamedAndNothingIsComputed) {
     }
 }
 
-TEST_F(MicrostripWindow, FloatingPointFailuresKeepWhatWasWrittenBefore) {
-    type(6, "0"); // zero frequency: the wavelength divides by zero after Z0 is shown
+TEST_F(MicrostripWindow, AFailedRunLeavesNoResultOfEitherModel) {
+    click("BitBtn2");
+    ASSERT_EQ(text(9), "56.038444");
+    type(4, "1"); // Er = 1: the program model's highest frequency divides by zero
     EXPECT_THROW(window.BitBtn2Click(), FloatingPointError);
-    EXPECT_EQ(text(9), "56.038444");
-    EXPECT_TRUE(text(14).isEmpty());
+    for (int n : {9, 12, 13, 14, 15, 16})
+        EXPECT_TRUE(text(n).isEmpty()) << n;
+    EXPECT_TRUE(field("EditReferenceZ0").isEmpty());
+    EXPECT_TRUE(field("EditDispersiveZ0").isEmpty());
+    // The width synthesis then has no impedance of the failed run to start from.
+    click("BitBtn3");
+    EXPECT_EQ(prompter.messages, QStringList{"特征阻抗输入错误！"});
 
-    type(4, "1"); // Er = 1: the highest frequency divides by zero
     type(5, "10");
     type(7, "50");
     type(8, "0");
-    type(6, "500M");
     EXPECT_THROW(window.BitBtn1Click(), FloatingPointError);
-    EXPECT_EQ(prompter.messages, QStringList{"参数输入错误！！！"});
+    EXPECT_EQ(prompter.messages.back(), "参数输入错误！！！");
+    EXPECT_TRUE(text(10).isEmpty());
+}
+
+TEST_F(MicrostripWindow, EachSynthesisedWidthShowsTheOtherModelsImpedance) {
+    type(9, "50");
+    click("BitBtn3");
+    // The program's 0.930878 mm is about 54.2 ohm by Hammerstad-Jensen; the reference width of
+    // 1.072824 mm is below 50 ohm in the program's own closed forms.
+    EXPECT_NEAR(field("EditProgramWidthZ0").toDouble(), 54.2, 0.1);
+    const double back = field("EditReferenceWidthZ0").toDouble();
+    EXPECT_GT(back, 40);
+    EXPECT_LT(back, 50);
+}
+
+TEST_F(MicrostripWindow, ASubstrateBeyondTheDispersionFormulasIsFlagged) {
+    const QString note = child<QLabel>("LabelReference")->text();
+    type(6, "60G"); // 0.6 mm is 0.12 wavelengths
+    click("BitBtn2");
+    EXPECT_EQ(child<QLabel>("LabelReference")->text(), note);
+    type(6, "70G"); // 0.14 wavelengths
+    click("BitBtn2");
+    EXPECT_EQ(child<QLabel>("LabelReference")->text(),
+              QStringLiteral("注意：基板厚度超过0.13波长，色散公式不再适用"));
 }
 
 TEST_F(MicrostripWindow, InductorEstimates) {

@@ -6,6 +6,7 @@
 #include "core/settings/settings_store.h"
 
 #include <filesystem>
+#include <tuple>
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -89,17 +90,25 @@ TEST_F(SettingsWindowTest, SetsFoAndZoThroughTheNetworkAndStoresThemAsTyped) {
 
 TEST_F(SettingsWindowTest, RejectedOrNonPositiveEntriesChangeNothing) {
     const std::optional<std::string> iniBefore = ReadWholeFile(state.para.path());
-    const std::vector<std::pair<QString, QString>> cases = {
-        {QStringLiteral("abc"), QStringLiteral("50")},     {QStringLiteral("554M"), QStringLiteral("")},
-        {QStringLiteral("554M"), QStringLiteral("-5")},    {QStringLiteral("0"), QStringLiteral("50")},
-        {QStringLiteral("554M"), QStringLiteral("1.2.3")}, {QStringLiteral("1e9"), QStringLiteral("50")},
-        {QStringLiteral("1.5GHz"), QStringLiteral("50")}};
-    for (const auto& [frequency, impedance] : cases) {
+    // The message names the field that was refused.
+    const QString badFrequency = QStringLiteral("输入错误：操作频率");
+    const QString badImpedance = QStringLiteral("输入错误：特正阻抗");
+    const std::vector<std::tuple<QString, QString, QString>> cases = {
+        {QStringLiteral("abc"), QStringLiteral("50"), badFrequency},
+        {QStringLiteral("554M"), QStringLiteral(""), badImpedance},
+        {QStringLiteral("554M"), QStringLiteral("-5"), badImpedance},
+        {QStringLiteral("0"), QStringLiteral("50"), badFrequency},
+        {QStringLiteral("554M"), QStringLiteral("1.2.3"), badImpedance},
+        {QStringLiteral("1e9"), QStringLiteral("50"), badFrequency},
+        {QStringLiteral("1.5GHz"), QStringLiteral("50"), badFrequency},
+        {QStringLiteral("554M"), QStringLiteral("0.") + QString(4940, QLatin1Char('0')) + QStringLiteral("1"),
+         badImpedance}}; // a subnormal Zo, which para.ini could not store
+    for (const auto& [frequency, impedance, message] : cases) {
         prompter.messages.clear();
         type(edit1, frequency);
         type(edit2, impedance);
         QTest::mouseClick(confirm, Qt::LeftButton);
-        EXPECT_EQ(prompter.messages, QStringList{QStringLiteral("输入错误！")}) << frequency.toStdString();
+        EXPECT_EQ(prompter.messages, QStringList{message}) << frequency.toStdString();
         EXPECT_EQ(state.Fo, 554e6L);
         EXPECT_EQ(state.Zo, 50);
         EXPECT_EQ(ReadWholeFile(state.para.path()), iniBefore);

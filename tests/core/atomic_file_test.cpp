@@ -118,6 +118,21 @@ TEST(AtomicFile, WriteOverAnUnreadableIniIsRefused) {
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("para.ini")));
 }
 
+// Whole-file reads are bounded: a settings file past the limit is neither read nor replaced.
+TEST(AtomicFile, WholeFileReadsStopAtTheLimitAndAnOversizeIniIsLeftAlone) {
+    test::TempDir dir;
+    const std::string path = dir.file("para.ini");
+    ASSERT_TRUE(WriteFileAtomically(path, "[PARA]\nFo=1G\n"));
+    std::filesystem::resize_file(path, MaxInputFileBytes); // padded with zero bytes
+    EXPECT_EQ(ReadWholeFile(path)->size(), MaxInputFileBytes);
+    std::filesystem::resize_file(path, MaxInputFileBytes + 1);
+    std::string failure;
+    EXPECT_FALSE(ReadWholeFile(path, &failure));
+    EXPECT_EQ(failure, "文件太大(超过8 MiB),没有读: " + path);
+    EXPECT_FALSE(WriteIniString(path, "PARA", "Fo", "2G"));
+    EXPECT_EQ(std::filesystem::file_size(path), MaxInputFileBytes + 1);
+}
+
 // A named pipe would block a plain open until a writer came; like a directory or a device it is
 // refused at once.
 TEST(AtomicFile, ReadsRefuseWhatIsNoRegularFileWithoutWaiting) {

@@ -1,5 +1,6 @@
 #include "core/rf/conversions.h"
 #include "matching/analysis/auto_match.h"
+#include "matching/analysis/frequency_response.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -226,4 +227,26 @@ TEST(AutoMatch, BandEdgesSitAtTheThresholdReturnLoss) {
         inside.Fo = (s.bandLowerHz + r.Fo) / 2;
         EXPECT_GT(AppliedReturnLoss(inside, s.elements), 10);
     }
+}
+
+// A load of Q about 135 (2.067 - j279.408 ohm at 84.6641 MHz): the bands are a few hundredths of
+// a percent wide. Each reported edge lies inside the band, and a step of a thousandth of the band
+// beyond it leaves the band, as a fine sweep of the applied network shows.
+TEST(AutoMatch, NarrowBandEdgesAgreeWithAFineSweep) {
+    AutoMatchRequest r = Request({2.067L, -279.408L}, {50, 0}, 84.6641e6L);
+    const AutoMatchResult result = SynthesiseMatches(r);
+    int checked = 0;
+    for (const MatchSolution& s : result.solutions) {
+        if (s.bandOpen || s.bandwidthHz() <= 0 || s.topology == MatchTopology::SingleStub)
+            continue;
+        const SweepNetwork network{s.elements, {r.load.re / r.Zo, r.load.im / r.Zo}, {1, 0}, r.Zo, 0, 0, {}};
+        const Real step = 1e-3L * s.bandwidthHz();
+        auto returnLoss = [&](Real hz) { return ResponseAt(network, nullptr, hz).figures.returnLossDb; };
+        EXPECT_GE(returnLoss(s.bandLowerHz), r.bandThresholdDb);
+        EXPECT_GE(returnLoss(s.bandUpperHz), r.bandThresholdDb);
+        EXPECT_LT(returnLoss(s.bandLowerHz - step), r.bandThresholdDb);
+        EXPECT_LT(returnLoss(s.bandUpperHz + step), r.bandThresholdDb);
+        ++checked;
+    }
+    EXPECT_GT(checked, 3);
 }

@@ -85,7 +85,7 @@ TEST_F(AutoMatchWindowTest, ASelectedRowIsPreviewedOnTheChart) {
 TEST_F(AutoMatchWindowTest, RefusesBadFieldsAndAStaleList) {
     child<QLineEdit>("EditQ")->setText(QStringLiteral("abc"));
     click("ButtonSolve");
-    EXPECT_EQ(prompter.messages, QStringList{QStringLiteral("输入错误！")});
+    EXPECT_EQ(prompter.messages, QStringList{QStringLiteral("输入错误：有载Q")});
     child<QLineEdit>("EditQ")->setText(QStringLiteral("0.5"));
     click("ButtonSolve");
     EXPECT_TRUE(child<QLabel>("LabelReasons")->text().contains(QStringLiteral("低于最小值")));

@@ -1,4 +1,5 @@
 #include "core/numbers/errors.h"
+#include "core/numbers/fp_check.h"
 #include "core/numbers/text_format.h"
 #include "core/rf/conversions.h"
 #include "core/settings/atomic_file.h"
@@ -490,13 +491,37 @@ TEST_F(Console, GetmatchShowsTheMatchFiguresOfTheLastNode) {
     setStart();
     WritableNetwork(state).network[1].nodeR = 0.5;
     WritableNetwork(state).network[1].nodeX = 0;
+    network.recalculate();
     // Gamma = (0.5 - 1)/(0.5 + 1) = -1/3: return loss 20 lg 3, VSWR 2, mismatch loss -10 lg(8/9).
     const ConsoleResult r = run("getmatch");
     EXPECT_EQ(r.text, ">RLmatch=9.54 IVmatch=2.00 ILmatch=0.51");
     EXPECT_EQ(r.code, Code::None);
-    MatchNode& c = addSlot(SeriesCapacitor, "1p");
-    c.nodeR = 1;
+    WritableNetwork(state).network[1].nodeR = 1;
+    network.recalculate();
     EXPECT_EQ(run("getmatch").text, ">RLmatch= INF IVmatch=1.00 ILmatch=0.00"); // "%4.2f" pads to 4
+}
+
+TEST_F(Console, AFailingChainIsNamedByGetmatchSetmAndMtr) {
+    setStart();
+    addSlot(SeriesCapacitor, "0p"); // a capacitance of 0 has no reactance
+    EXPECT_THROW(network.recalculate(), FloatingPointError);
+    EXPECT_EQ(run("getmatch").text, ">getmatch  第2个元件无法计算，没有匹配结果");
+
+    ConsoleResult r = run("setm 1");
+    EXPECT_EQ(r.code, Code::MatchModeSet);
+    EXPECT_EQ(state.matchflag, 1);
+    EXPECT_EQ(r.text, std::string(">第2个元件无法计算: ") + DivisionByZeroText);
+    r = run("mtr 1");
+    EXPECT_EQ(r.code, Code::EffectiveOn);
+    EXPECT_EQ(state.effflag, 1);
+    EXPECT_EQ(r.text, std::string(">第2个元件无法计算: ") + DivisionByZeroText);
+}
+
+TEST_F(Console, SlotZeroFollowsSetzoIntoDispAndTheFile) {
+    run("setzo 75");
+    EXPECT_EQ(state.network[0].sourceR, 75);
+    EXPECT_NE(FormatElementLine(state, "0").find("75.000"), std::string::npos)
+        << FormatElementLine(state, "0");
 }
 
 // ---- window-facing commands

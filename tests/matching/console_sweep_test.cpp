@@ -111,7 +111,7 @@ TEST_F(ConsoleSweep, LoadFromATouchstonePortAndBackToConstant) {
     // A refused file keeps the load in use.
     EXPECT_EQ(run("sweepload " + path + " 2"), ">sweepload 文件没有端口2的反射系数（S22）");
     EXPECT_EQ(run("sweepload " + path + " 3"), ">sweepload FILE [PORT]  参数错误：PORT 为 1 或 2");
-    EXPECT_EQ(run("sweepload " + dir.file("none.s2p")), ">sweepload 无法读取文件 " + dir.file("none.s2p"));
+    EXPECT_EQ(run("sweepload " + dir.file("none.s2p")), ">sweepload 文件不存在: " + dir.file("none.s2p"));
     WritableNetwork(state).Fo = 100e6L;
     EXPECT_EQ(SplitTokens(run("bw"), ' ').count, 3); // the file's load is still the one swept
 

@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <complex>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -244,8 +245,34 @@ TEST(FrequencyResponse, ExportWritesTouchstoneRowsAtomically) {
     EXPECT_EQ(ReadWholeFile(dir.file("m.S2P")), two.text);
     EXPECT_EQ(ExportTouchstone(dir.file("m.txt"), n, sweep), ">export 文件名须以 .s1p 或 .s2p 结尾");
     EXPECT_FALSE(ReadWholeFile(dir.file("m.txt")).has_value());
-    EXPECT_EQ(ExportTouchstone(dir.file("missing/m.s1p"), n, sweep),
-              ">export 无法写入文件 " + dir.file("missing/m.s1p"));
+    // A failed write says why, as the network file's save does.
+    EXPECT_EQ(
+        ExportTouchstone(dir.file("missing/m.s1p"), n, sweep).rfind(">export 导出失败: 文件写入失败: ", 0),
+        0u);
+    ASSERT_TRUE(WriteFileAtomically(dir.file("ro.s2p"), "old"));
+    std::filesystem::permissions(dir.file("ro.s2p"), std::filesystem::perms::owner_read);
+    EXPECT_EQ(ExportTouchstone(dir.file("ro.s2p"), n, sweep),
+              ">export 导出失败: 文件是只读的,没有覆盖: " + dir.file("ro.s2p"));
+}
+
+TEST(FrequencyResponse, ExportStaysReciprocalNextToANearShortOrOpen) {
+    // AD - BC of such a chain cancels to noise; the cascade's own determinant is exactly 1.
+    for (const ElementSpec& extreme :
+         {ElementSpec{ShuntImpedance, {}, 0, 4e-19L}, ElementSpec{SeriesCapacitor, {}, 0, 1e-300L}}) {
+        SweepNetwork n = TextbookLMatch();
+        n.elements.insert(n.elements.begin(), extreme);
+        const SParameters s = ToSParameters(NetworkChainMatrix(n, 100e6L), 50);
+        EXPECT_EQ(s.S12.re, s.S21.re);
+        EXPECT_EQ(s.S12.im, s.S21.im);
+        EXPECT_LE(std::norm(ToStd(s.S22)) + std::norm(ToStd(s.S12)), 1 + 1e-12L);
+    }
+}
+
+TEST(FrequencyResponse, ARangeMustHoldDistinctFrequenciesAtTheExportedPrecision) {
+    EXPECT_EQ(SweepRangeProblem({1e9L, 1000000000.000001L, 5}, nullptr),
+              "频率范围太窄：5个点在15位有效数字下不能互相区分");
+    EXPECT_TRUE(SweepRangeProblem({1e9L, 1000000000.000001L, 3}, nullptr));
+    EXPECT_FALSE(SweepRangeProblem({1e9L, 1000000000.01L, 5}, nullptr));
 }
 
 } // namespace

@@ -214,18 +214,18 @@ TEST_F(NetworkFile, ReferenceImpedanceMustBeFiniteAndPositive) {
     const std::string before = snapshot();
     const std::string head = EncodeNetworkFile(state.network, 0, state.Fo, 1).substr(0, 246);
     for (Real zo : {Real{0}, Real{-50}, std::numeric_limits<Real>::infinity(),
-                    std::numeric_limits<Real>::quiet_NaN()}) {
+                    std::numeric_limits<Real>::quiet_NaN(), std::numeric_limits<Real>::denorm_min()}) {
         WriteBytes(path, head + Ext(zo));
         EXPECT_FALSE(LoadNetworkFile(WritableNetwork(state), path)) << static_cast<double>(zo);
         EXPECT_EQ(snapshot(), before);
     }
-    // Fo as setfre takes it: finite and above zero.
+    // Fo as setfre takes it: a positive number that para.ini can store (no subnormal).
     for (Real fo : {Real{0}, Real{-554e6L}, std::numeric_limits<Real>::quiet_NaN(),
-                    std::numeric_limits<Real>::infinity()}) {
+                    std::numeric_limits<Real>::infinity(), std::numeric_limits<Real>::denorm_min() * 3}) {
         WriteBytes(path, EncodeNetworkFile(state.network, 0, fo, 50));
         const FileOutcome outcome = LoadNetworkFile(WritableNetwork(state), path);
         EXPECT_FALSE(outcome) << static_cast<double>(fo);
-        EXPECT_EQ(outcome.reason(), "网络文件的频率不是正数");
+        EXPECT_EQ(outcome.reason(), "网络文件的频率不是可用的正数");
         EXPECT_EQ(snapshot(), before);
     }
 }

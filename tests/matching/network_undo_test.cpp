@@ -180,3 +180,42 @@ TEST_F(NetworkUndo, StepsRefusalsAndHistory) {
 
 } // namespace
 } // namespace qv
+
+namespace qv {
+namespace {
+
+TEST_F(NetworkUndo, SubnormalOrUnstorableValuesAreRefusedWithoutAStep) {
+    const Look start = look();
+    for (Real bad :
+         {std::numeric_limits<Real>::denorm_min(), std::numeric_limits<Real>::min() / 4, 1e-4000L, 1e4000L}) {
+        changes.clear();
+        EXPECT_FALSE(model.setFrequency(bad));
+        EXPECT_FALSE(model.setReferenceImpedance(bad));
+        EXPECT_TRUE(changes.empty());
+    }
+    EXPECT_FALSE(model.canUndo());
+    EXPECT_EQ(look(), start);
+
+    // A network file with a subnormal Fo changes nothing either, so no undo can meet it later.
+    const std::string path = dir.path() + "/subnormal.smh";
+    ASSERT_TRUE(WriteFileAtomically(path, EncodeNetworkFile(state.network, state.NodeCount,
+                                                            std::numeric_limits<Real>::denorm_min(), 50)));
+    EXPECT_FALSE(model.loadFile(path));
+    EXPECT_FALSE(model.canUndo());
+    EXPECT_EQ(look(), start);
+}
+
+TEST_F(NetworkUndo, SlotZeroFollowsZoThroughChangesAndUndo) {
+    ASSERT_TRUE(model.setReferenceImpedance(75));
+    EXPECT_EQ(state.network[0].sourceR, 75);
+    EXPECT_EQ(state.network[0].nodeR, 75);
+    ASSERT_TRUE(model.undo());
+    EXPECT_EQ(state.network[0].sourceR, 50);
+    EXPECT_EQ(state.para.ReadParaString("Zo"), "50");
+    ASSERT_TRUE(model.redo());
+    EXPECT_EQ(state.network[0].nodeR, 75);
+    EXPECT_EQ(state.para.ReadParaString("Zo"), "75");
+}
+
+} // namespace
+} // namespace qv

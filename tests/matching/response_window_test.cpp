@@ -99,10 +99,14 @@ TEST_F(ResponseWindow, BadFieldsAndFileLoadsChangeNothing) {
         sweep();
     }
     setField("Edit3", "11");
+    setField("Edit4", "-5"); // a return-loss threshold is above 0 dB
+    sweep();
+    setField("Edit4", "10");
     setField("Edit1", "150m");
     sweep();
-    EXPECT_EQ(prompter.messages, (QStringList{Q("点数必须在2到10001之间"), Q("点数必须在2到10001之间"),
-                                              Q("输入错误！"), Q("起始频率必须低于终止频率")}));
+    EXPECT_EQ(prompter.messages,
+              (QStringList{Q("点数必须在2到10001之间"), Q("点数必须在2到10001之间"), Q("输入错误：点数"),
+                           Q("输入错误：门限dB"), Q("起始频率必须低于终止频率")}));
     EXPECT_TRUE(band().isEmpty());
 
     prompter.messages.clear();

@@ -269,3 +269,24 @@ TEST_F(SetupWindowTest, LoadingSomethingElseIsRefused) {
 
 } // namespace
 } // namespace qv
+
+namespace qv {
+namespace {
+
+TEST_F(SetupWindowTest, TheStartUpResetKeepsTheStoredEndsAndConfirmAppliesThem) {
+    ASSERT_TRUE(WriteIniString(state.para.path(), "PARA", "负载R", "12.5"));
+    ASSERT_TRUE(WriteIniString(state.para.path(), "PARA", "源点j", "-3"));
+    window();
+    network.reset(); // as at start-up, once every window exists
+    EXPECT_EQ(edit(1)->text(), "12.5");
+    EXPECT_EQ(edit(2)->text(), "2.22");
+    EXPECT_EQ(edit(4)->text(), "-3");
+    click("BitBtn1");
+    EXPECT_EQ(state.network[1].nodeR * state.Zo, 12.5L);
+    EXPECT_NEAR(static_cast<double>(state.network[1].sourceX * state.Zo), -3, 1e-15);
+    EXPECT_EQ(para("负载R"), "12.5");
+    EXPECT_EQ(para("负载j"), "2.22");
+}
+
+} // namespace
+} // namespace qv

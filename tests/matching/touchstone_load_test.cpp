@@ -7,6 +7,9 @@
 #include "support/test_paths.h"
 
 #include <cmath>
+#include <complex>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace qv {
@@ -67,6 +70,58 @@ TEST(TouchstoneLoad, RealTransistorInputAsTheLoad) {
     ASSERT_TRUE(p.ok);
     // |S11| 0.2335 at -57.5 degrees in the file: the return loss is -20 lg 0.2335.
     EXPECT_NEAR(static_cast<double>(p.figures.returnLossDb), -20 * std::log10(0.2335), 1e-9);
+}
+
+} // namespace
+} // namespace qv
+
+namespace qv {
+namespace {
+
+// The example of the Touchstone 2.0 specification: port 1 at 50 ohm, port 2 at 25 ohm.
+const std::string TwoReferences = "[Version] 2.0\n# GHz S MA R 50\n[Number of Ports] 2\n"
+                                  "[Two-Port Data Order] 21_12\n[Reference] 50 25.0\n[Network Data]\n"
+                                  "2 .95 -26 3.57 157 .04 76 .66 -14\n22 .60 -144 1.30 40 .14 40 .56 -85\n";
+
+TEST(TouchstoneLoad, EachPortTakesItsOwnTouchstoneTwoReference) {
+    const LoadFileRead port2 = LoadFromTouchstone(TwoReferences, false, 2, 50, "ts2");
+    ASSERT_TRUE(port2.table) << port2.error;
+    EXPECT_EQ(port2.table->referenceOhms, 25);
+    EXPECT_EQ(LoadFromTouchstone(TwoReferences, false, 1, 50, "ts2").table->referenceOhms, 50);
+
+    // Closed form: 25 (1 + G)/(1 - G) for G = 0.66 at -14 degrees, about 91.144 - j51.569 ohm.
+    SweepNetwork bare;
+    bare.source = {1, 0};
+    const ResponsePoint p = ResponseAt(bare, &*port2.table, 2e9L);
+    ASSERT_TRUE(p.ok);
+    const std::complex<long double> g = std::polar(0.66L, -14 * DegreesToRadians);
+    const std::complex<long double> z = 25.0L * (1.0L + g) / (1.0L - g);
+    EXPECT_NEAR(static_cast<double>(p.sourceEnd.re * 50), static_cast<double>(z.real()), 1e-12);
+    EXPECT_NEAR(static_cast<double>(p.sourceEnd.im * 50), static_cast<double>(z.imag()), 1e-12);
+    EXPECT_TRUE(FormatSweepLine(p, 50).starts_with("2000.000000 91.144 -51.569 ")) << FormatSweepLine(p, 50);
+
+    const std::string path = test::SharedTestData("s2p/ts2spec_ex17_2port_noise_ref50_25.ts");
+    if (path.empty())
+        return;
+    const LoadFileRead real = ReadLoadFile(path, 2, 50);
+    ASSERT_TRUE(real.table) << real.error;
+    EXPECT_TRUE(
+        FormatSweepLine(ResponseAt(bare, &*real.table, 2e9L), 50).starts_with("2000.000000 91.144 -51.569 "));
+}
+
+TEST(TouchstoneLoad, ALoadFileIsSizeCheckedBeforeItIsRead) {
+    test::TempDir dir;
+    const std::string path = dir.file("huge.s2p");
+    {
+        std::ofstream out(path, std::ios::binary);
+        out.seekp(static_cast<std::streamoff>(MaxInputFileBytes)); // sparse: one byte past the limit
+        out.put('\n');
+    }
+    const LoadFileRead read = ReadLoadFile(path, 1, 50);
+    EXPECT_FALSE(read.table);
+    EXPECT_NE(read.error.find("文件太大"), std::string::npos) << read.error;
+    std::filesystem::resize_file(path, MaxInputFileBytes); // at the limit it is read (and refused as data)
+    EXPECT_EQ(ReadLoadFile(path, 1, 50).error.find("文件太大"), std::string::npos);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "sparams/analysis/sparameter_file.h"
 
 #include "chart/analysis/readout_message.h"
+#include "core/numbers/engineering.h"
+#include "core/rf/conversions.h"
 #include "sparams/analysis/file_input_directories.h"
 #include "sparams/analysis/sparameter_file_row.h"
 #include "sparams/analysis/sparameter_file_words.h"
@@ -60,9 +62,9 @@ TEST(SParameterFile, HeaderLinesOptionLineAndMagnitudeAngleRows) {
     EXPECT_EQ(t.headerLines, (Cells{"! comment", "# GHz S MA R 50"}));
     EXPECT_TRUE(t.warnings.empty());
     ASSERT_EQ(t.rows.size(), 2u);
-    EXPECT_EQ(t.rows[0].cells, (Cells{"1000", "0.95", "-30", "4.2", "150", "0.05", "60", "0.5", "-20"}));
-    EXPECT_EQ(t.rows[1].cells[0], "2000");
-    EXPECT_EQ(t.rows[1].cells[1], ".9"); // plain decimals stay as written
+    EXPECT_EQ(CellTexts(t, 0), (Cells{"1000", "0.95", "-30", "4.2", "150", "0.05", "60", "0.5", "-20"}));
+    EXPECT_EQ(CellText(t, 1, 0), "2000");
+    EXPECT_EQ(CellText(t, 1, 1), ".9"); // plain decimals stay as written
     ASSERT_TRUE(t.rows[1].s22);
     EXPECT_DOUBLE_EQ(static_cast<double>(t.rows[1].s22->magnitude), 0.45);
     EXPECT_EQ(t.rows[1].s22->angleDegrees, -25);
@@ -84,29 +86,29 @@ TEST(SParameterFile, FrequencyUnitsAndNumberForms) {
                                            {"#GHz S MA R 50", "3", "3000"}}) {
         const SParameterTable t = Parse(c.option + "\n" + c.frequency + " 1 0 0 0 0 0 1 0\n");
         ASSERT_EQ(t.rows.size(), 1u) << c.option;
-        EXPECT_EQ(t.rows[0].cells[0], c.mhz) << c.option;
+        EXPECT_EQ(CellText(t, 0, 0), c.mhz) << c.option;
     }
     // Without an option line the frequency stays as written.
-    EXPECT_EQ(Parse("1.5E9 1 0 0 0 0 0 1 0\n").rows[0].cells[0], "1.5E9");
+    EXPECT_EQ(CellText(Parse("1.5E9 1 0 0 0 0 0 1 0\n"), 0, 0), "1.5E9");
     // Exponent and signed values read as plain decimals.
-    EXPECT_EQ(Parse("# Hz S MA R 50\n1e9 +1.2252435857E-001 -6.0E+01 0 0 0 0 1 0\n").rows[0].cells[1],
+    EXPECT_EQ(CellText(Parse("# Hz S MA R 50\n1e9 +1.2252435857E-001 -6.0E+01 0 0 0 0 1 0\n"), 0, 1),
               "0.12252435857");
 }
 
 TEST(SParameterFile, DecibelAndRealImaginaryBecomeLinearMagnitudeAndAngle) {
     const SParameterTable db = Parse("# MHz S DB R 50\n100 -6.0 -30 20 150 -40 60 0 -20\n");
-    EXPECT_EQ(db.rows[0].cells, (Cells{"100", "0.501187", "-30", "10", "150", "0.01", "60", "1", "-20"}));
+    EXPECT_EQ(CellTexts(db, 0), (Cells{"100", "0.501187", "-30", "10", "150", "0.01", "60", "1", "-20"}));
     EXPECT_NEAR(static_cast<double>(db.rows[0].s11->magnitude), 0.5011872336, 1e-9);
 
     const SParameterTable ri = Parse("# GHz S RI R 50\n1 0 1 -1 0 0.3 0.4 -0.5 -0.5\n");
-    EXPECT_EQ(ri.rows[0].cells, (Cells{"1000", "1", "90", "1", "180", "0.5", "53.1301", "0.707107", "-135"}));
+    EXPECT_EQ(CellTexts(ri, 0), (Cells{"1000", "1", "90", "1", "180", "0.5", "53.1301", "0.707107", "-135"}));
     EXPECT_NEAR(static_cast<double>(ri.rows[0].s22->angleDegrees), -135, 1e-12);
 
     // Agilent layout: S11, S21, S12 and S22 magnitudes are 1, 4, 6 and 8; "S21 dB" and "MSG MAG"
     // keep the maker's text.
     const SParameterTable agilent =
         Parse("# MHz S DB R 50\n100 -6 10 20 20 30 -40 40 0 50 18.5\n", AgilentFormat);
-    EXPECT_EQ(agilent.rows[0].cells,
+    EXPECT_EQ(CellTexts(agilent, 0),
               (Cells{"100", "0.501187", "10", "20", "10", "30", "0.01", "40", "1", "50", "18.5"}));
 }
 
@@ -128,7 +130,7 @@ TEST(SParameterFile, WhereTheTableEnds) {
          }) {
         const SParameterTable t = Parse(twoRows + c.afterTwoRows);
         EXPECT_EQ(t.rows.size(), c.rows) << c.name;
-        EXPECT_EQ(t.rows.back().cells.size(), 9u) << c.name;
+        EXPECT_EQ(CellTexts(t, t.rows.size() - 1).size(), 9u) << c.name;
     }
 }
 
@@ -138,7 +140,7 @@ TEST(SParameterFile, LineEndsTabsAndByteOrderMark) {
     const SParameterTable t = Parse("\xEF\xBB\xBF" + body);
     EXPECT_EQ(t.headerLines, (Cells{"! c", "# GHz S MA R 50"}));
     ASSERT_EQ(t.rows.size(), 2u);
-    EXPECT_EQ(t.rows[1].cells[8], "-10");
+    EXPECT_EQ(CellText(t, 1, 8), "-10");
 }
 
 TEST(SParameterFile, TouchstoneTwoKeywordsOrderAndReference) {
@@ -148,9 +150,27 @@ TEST(SParameterFile, TouchstoneTwoKeywordsOrderAndReference) {
     const SParameterTable t = Parse(file);
     EXPECT_EQ(t.headerLines.size(), 8u); // the reference values are header lines too
     ASSERT_EQ(t.rows.size(), 1u);
-    EXPECT_EQ(t.rows[0].cells, (Cells{"1000", ".9", "-10", "2", "100", ".1", "10", ".8", "-5"}));
+    EXPECT_EQ(CellTexts(t, 0), (Cells{"1000", ".9", "-10", "2", "100", ".1", "10", ".8", "-5"}));
     ASSERT_EQ(t.warnings.size(), 1u);
     EXPECT_NE(t.warnings[0].find("50 25.0"), std::string::npos);
+    EXPECT_EQ(t.portReferenceOhms, (std::array<Real, 2>{50, 25}));
+    // The option line's one reference holds for both ports; a word that is no impedance gives NaN.
+    EXPECT_EQ(Parse("# GHz S MA R 75\n" + MaRow, 1, 75).portReferenceOhms, (std::array<Real, 2>{75, 75}));
+    EXPECT_TRUE(std::isnan(Parse("# GHz S MA R x\n" + MaRow).portReferenceOhms[1]));
+}
+
+TEST(SParameterPlot, EachPortIsPlottedAsItsImpedanceAgainstZo) {
+    // |S22| 0.66 at -14 degrees against 25 ohm is 91.144 - j51.569 ohm; against 50 ohm that
+    // impedance has another reflection, which the chart shows.
+    const PolarValue s22{0.66L, -14};
+    const PolarValue shown = ReflectionAgainstZo(s22, 25, 50);
+    const Complex z = ReflectionToImpedance(PolarToGamma(shown.magnitude, shown.angleDegrees), 50);
+    const Complex expected = ReflectionToImpedance(PolarToGamma(0.66L, -14), 25);
+    EXPECT_NEAR(static_cast<double>(z.re), static_cast<double>(expected.re), 1e-12);
+    EXPECT_NEAR(static_cast<double>(z.im), static_cast<double>(expected.im), 1e-12);
+    EXPECT_NEAR(static_cast<double>(expected.re), 91.144, 5e-4);
+    EXPECT_EQ(ReflectionAgainstZo(s22, 50, 50).magnitude, s22.magnitude);
+    EXPECT_EQ(ReflectionAgainstZo(s22, std::nanl(""), 50).angleDegrees, s22.angleDegrees);
 }
 
 TEST(SParameterFile, WarningsForAnotherReferenceOrParameter) {
@@ -160,7 +180,7 @@ TEST(SParameterFile, WarningsForAnotherReferenceOrParameter) {
     // The first option line counts; a second is shown but ignored.
     const SParameterTable twice = Parse("# GHz S MA R 50\n# Hz S DB R 75\n" + MaRow);
     EXPECT_TRUE(twice.warnings.empty());
-    EXPECT_EQ(twice.rows[0].cells[0], "1000");
+    EXPECT_EQ(CellText(twice, 0, 0), "1000");
     EXPECT_EQ(Parse("! only a comment\n").warnings.size(), 1u); // no data rows
 }
 
@@ -176,15 +196,16 @@ TEST(SParameterFile, ConvertedCellThatIsNoNumberFailsTheWholeFile) {
     EXPECT_EQ(Error("# GHz S DB R 50\n1 +-3 0 0 0 0 0 0 0\n"),
               "第2行：'+-3' is not a valid floating point value");
     EXPECT_EQ(Error(std::string(MaxSParameterFileLines + 1, '\n')), "文件超过300000行，不是S参数文件");
+    EXPECT_EQ(Error(std::string(MaxSParameterFileBytes + 1, '\0')), "文件超过8 MiB，不是S参数文件");
     EXPECT_EQ(Parse(std::string(MaxSParameterFileLines, '\n')).rows.size(), 0u);
     // A dB magnitude is converted even beside an angle that is no number.
     const std::string badAngle = "# GHz S DB R 50\n1 -6 x 0 0 0 0 0 0\n";
-    EXPECT_EQ(Parse(badAngle).rows[0].cells[1], "0.501187");
-    EXPECT_EQ(Parse(badAngle).rows[0].cells[2], "x");
+    EXPECT_EQ(CellText(Parse(badAngle), 0, 1), "0.501187");
+    EXPECT_EQ(CellText(Parse(badAngle), 0, 2), "x");
     EXPECT_EQ(Error(badAngle, 1, true), "第2行：'x' is not a valid floating point value");
     // Magnitude/angle cells are converted only for plotting.
     const std::string shortRow = "# GHz S MA R 50\n1 .9 -10 2 100 .1 10 .8\n";
-    EXPECT_EQ(Parse(shortRow).rows[0].cells[8], "");
+    EXPECT_EQ(CellText(Parse(shortRow), 0, 8), "");
     EXPECT_EQ(Error(shortRow, 1, true), "第2行：缺少S22 A的数值");
 }
 
@@ -207,26 +228,37 @@ TEST(SParameterFile, RandomBytesGiveATableOrAMessage) {
             ASSERT_NE(parsed.table.has_value(), !parsed.error.empty());
             if (!parsed.table)
                 continue;
-            for (const SParameterRow& row : parsed.table->rows)
-                ASSERT_EQ(row.cells.size(), LayoutOfFormat(format).captions.size());
+            for (std::size_t row = 0; row < parsed.table->rows.size(); ++row)
+                ASSERT_EQ(CellTexts(*parsed.table, row).size(), LayoutOfFormat(format).captions.size());
         }
     }
 }
 
 TEST(RowMessage, AgilentRowsLeaveOutTheMakersFigures) {
-    SParameterRow row;
-    row.cells = {"100", "0.5", "10", "20", "10", "30", "0.01", "40", "1", "50", "18.5"};
-    const std::optional<ReadoutMessage> agilent = DecodeReadoutMessage(TableRowMessage(row, AgilentFormat));
+    const std::string line = "100 0.5 10 20 10 30 0.01 40 1 50 18.5\n";
+    const std::optional<ReadoutMessage> agilent =
+        DecodeReadoutMessage(TableRowMessage(Parse(line, AgilentFormat), 0));
     ASSERT_TRUE(agilent);
     EXPECT_EQ(agilent->lineCount, 9);
     EXPECT_EQ(agilent->lines[3], "10");
     EXPECT_EQ(agilent->lines[8], "50");
     EXPECT_EQ(agilent->lines[9], "");
 
-    row.cells.resize(9);
-    const std::optional<ReadoutMessage> nine = DecodeReadoutMessage(TableRowMessage(row, 1));
+    const std::optional<ReadoutMessage> nine = DecodeReadoutMessage(TableRowMessage(Parse(line), 0));
     EXPECT_EQ(std::vector<std::string>(nine->lines.begin(), nine->lines.begin() + 9),
               (Cells{"100", "0.5", "10", "20", "10", "30", "0.01", "40", "1"}));
+}
+
+TEST(RowMessage, NumbersShownWithAnExponentTravelInPlainDecimals) {
+    // The first row of a maker's 1 pF capacitor file: |S21| of 1.12202E-50 in the grid.
+    const SParameterTable t = Parse("# MHz S DB R 50\n100 -1000 90 -999 5 -999 5 0 -90\n");
+    EXPECT_EQ(CellText(t, 0, 3), "1.12202E-50");
+    const std::optional<ReadoutMessage> m = DecodeReadoutMessage(TableRowMessage(t, 0));
+    ASSERT_TRUE(m);
+    // Every digit of the value read (-999 dB), not the cell's six.
+    EXPECT_TRUE(m->lines[3].starts_with("0." + std::string(49, '0') + "1122018454")) << m->lines[3];
+    EXPECT_EQ(m->lines[1], "0." + std::string(49, '0') + "1");
+    EXPECT_EQ(ValidateNumber(m->lines[3]), 1);
 }
 
 TEST(RowMessage, PickedLineSendsItsNumberRuns) {
@@ -268,11 +300,11 @@ TEST(SParameterPlot, MarkersLabelsAndLegends) {
     RecordingSurface far(600, 600);
     EXPECT_FALSE(PlotSParamRow(far, geometry, "", {1e30L, 0}, {0.5, 0}, false).s11);
 
-    SParameterRow row;
-    row.cells = {"100"};
-    EXPECT_EQ(RowLabel(row, 0, 3), "100");
-    EXPECT_EQ(RowLabel(row, 2, 3), "");
-    EXPECT_EQ(RowLabel(row, 6, 3), "100");
+    const SParameterTable rows =
+        Parse("100 .5 0 0 0 0 0 .5 0\n200 .5 0 0 0 0 0 .5 0\n300 .5 0 0 0 0 0 .5 0\n");
+    EXPECT_EQ(RowLabel(rows, 0, 2), "100");
+    EXPECT_EQ(RowLabel(rows, 1, 2), "");
+    EXPECT_EQ(RowLabel(rows, 2, 2), "300");
 }
 
 TEST(DirectoryList, KeepsEachFolderOnceAcrossARewrite) {

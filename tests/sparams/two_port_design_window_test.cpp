@@ -58,8 +58,7 @@ protected:
         ASSERT_TRUE(parse.table);
         const DeviceRead device = ReadDeviceData(DeviceFile);
         ASSERT_TRUE(device.data);
-        const std::string block =
-            TableRowMessage(parse.table->rows[1], 1, DeviceAt(*device.data, 2e9L)->noise);
+        const std::string block = TableRowMessage(*parse.table, 1, DeviceAt(*device.data, 2e9L)->noise);
         emit hub.sparameterRow(QByteArray(block.data(), static_cast<qsizetype>(block.size())));
     }
 };

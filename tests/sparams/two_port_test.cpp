@@ -42,6 +42,9 @@ TEST(ComplexCalculator, SixOperations) {
 TEST(ComplexCalculator, ZeroDivisorsAreErrors) {
     EXPECT_THROW(CalculateComplex(ComplexOperation::Divide, {1, 1}, {0, 0}), FloatingPointError);
     EXPECT_THROW(CalculateComplex(ComplexOperation::Parallel, {1, 2}, {-1, -2}), FloatingPointError);
+    // A short in parallel with anything, another short included, is a short.
+    ExpectNear(CalculateComplex(ComplexOperation::Parallel, {0, 0}, {0, 0}), {0, 0});
+    ExpectNear(CalculateComplex(ComplexOperation::Parallel, {3, -4}, {0, 0}), {0, 0});
     EXPECT_THROW(CalculateComplex(ComplexOperation::ReflectionToImpedance, {1, 0}, {}), FloatingPointError);
 }
 

@@ -112,8 +112,16 @@ TEST_F(TwoPortWindow, ComplexCalculatorOperationsAndHelpers) {
     type(3, "0");
     type(4, "0");
     click("RadioButton4");
-    EXPECT_THROW(window->fimacalcClick(), FloatingPointError);
+    click("fimacalc");
+    EXPECT_EQ(prompter.messages.back(), "X2为0，不能作除数");
     EXPECT_EQ(text(5), "-1.2");
+    click("RadioButton5"); // X1 in parallel with a short is the short
+    click("fimacalc");
+    EXPECT_EQ(text(5), "0");
+    type(3, "1.2");
+    type(4, "-0.4");
+    click("fimacalc");
+    EXPECT_EQ(prompter.messages.back(), "X1 + X2 为0，并联阻抗为无穷大");
 }
 
 TEST_F(TwoPortWindow, AnalysisPrintsEveryFieldAndSendsTheCircles) {

@@ -1957,5 +1957,45 @@
         <source>输入网络、晶体管文件和输出网络级联：增益、回波损耗、mu 和稳定性随频率的变化</source>
         <translation>Input network, transistor file and output network in cascade: gain, return losses, mu and stability against frequency</translation>
     </message>
+    <message>
+        <source>业界通用模型，供核对（网络中的微带元件用左侧的本程序模型）</source>
+        <translation>Field-standard model, for checking (the network's microstrip elements use the program's model on the left)</translation>
+    </message>
+    <message>
+        <source>注意：基板厚度超过0.13波长，色散公式不再适用</source>
+        <translation>Note: the substrate is thicker than 0.13 wavelengths; the dispersion formulas no longer apply</translation>
+    </message>
+    <message>
+        <source>本程序的闭式公式：网络中的微带元件和"阻抗计算线宽"的线宽都用它</source>
+        <translation>The program's closed forms: the network's microstrip elements and the width synthesis use them</translation>
+    </message>
+    <message>
+        <source>此线宽的Z0 (本程序)</source>
+        <translation>Z0 of this width (program)</translation>
+    </message>
+    <message>
+        <source>左侧线宽的Z0 (通用)</source>
+        <translation>Z0 of the left width (standard)</translation>
+    </message>
+    <message>
+        <source>X2为0，不能作除数</source>
+        <translation>X2 is 0: it cannot divide</translation>
+    </message>
+    <message>
+        <source>X1 + X2 为0，并联阻抗为无穷大</source>
+        <translation>X1 + X2 is 0: the parallel impedance is infinite</translation>
+    </message>
+    <message>
+        <source>欧；表中数值没有换算到</source>
+        <translation>Ω; the table's values are not converted to</translation>
+    </message>
+    <message>
+        <source>图上的点已换算</source>
+        <translation>the chart's points are</translation>
+    </message>
+    <message>
+        <source>，不是</source>
+        <translation>: not an</translation>
+    </message>
 </context>
 </TS>
