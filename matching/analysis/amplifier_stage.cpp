@@ -219,7 +219,7 @@ std::string ExportStageTouchstone(const std::string& fileName, const StageResult
         return ">export 没有可写的频率点，文件未写入";
     std::string failure;
     if (!WriteFileAtomically(fileName, file.text, &failure))
-        return ">export 无法写入文件 " + fileName + "：" + failure;
+        return ">export 导出失败: " + failure;
     std::string answer = Format(">已导出放大器%d个频率点到 %s", {file.rows, fileName});
     if (file.skipped > 0)
         answer += Format("（%d个无法计算的频率点未写入）", {file.skipped});

@@ -30,10 +30,11 @@ bool IsZero(Complex z) {
 // of the full product, whose other terms are exact multiples of 1 and 0.
 ChainMatrix Multiply(const ChainMatrix& p, const ChainMatrix& q) {
     if (IsOne(q.A) && IsOne(q.D)) {
+        const Complex determinant = CMul(p.determinant, q.determinant);
         if (IsZero(q.C))
-            return {p.A, CAdd(CMul(p.A, q.B), p.B), p.C, CAdd(CMul(p.C, q.B), p.D)};
+            return {p.A, CAdd(CMul(p.A, q.B), p.B), p.C, CAdd(CMul(p.C, q.B), p.D), determinant};
         if (IsZero(q.B))
-            return {CAdd(p.A, CMul(p.B, q.C)), p.B, CAdd(p.C, CMul(p.D, q.C)), p.D};
+            return {CAdd(p.A, CMul(p.B, q.C)), p.B, CAdd(p.C, CMul(p.D, q.C)), p.D, determinant};
     }
     return {CAdd(CMul(p.A, q.A), CMul(p.B, q.C)), CAdd(CMul(p.A, q.B), CMul(p.B, q.D)),
             CAdd(CMul(p.C, q.A), CMul(p.D, q.C)), CAdd(CMul(p.C, q.B), CMul(p.D, q.D)),
