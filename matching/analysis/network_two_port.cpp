@@ -30,7 +30,8 @@ bool IsZero(Complex z) {
 // of the full product, whose other terms are exact multiples of 1 and 0.
 ChainMatrix Multiply(const ChainMatrix& p, const ChainMatrix& q) {
     if (IsOne(q.A) && IsOne(q.D)) {
-        const Complex determinant = CMul(p.determinant, q.determinant);
+        // Such an element's determinant is 1 exactly.
+        const Complex& determinant = p.determinant;
         if (IsZero(q.C))
             return {p.A, CAdd(CMul(p.A, q.B), p.B), p.C, CAdd(CMul(p.C, q.B), p.D), determinant};
         if (IsZero(q.B))
