@@ -44,4 +44,12 @@ int ParseIndex(std::string_view text) {
     return static_cast<int>(value);
 }
 
+std::string LowerAscii(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
+
 } // namespace qv

@@ -23,6 +23,9 @@ struct Tokens {
 // character separates.
 Tokens SplitTokens(std::string_view text, char separator);
 
+// The text with A..Z made lower case (other bytes, GBK and UTF-8 included, kept as they are).
+std::string LowerAscii(std::string_view text);
+
 // A non-negative decimal integer made of digits only; -1 for any other character (blanks and
 // signs included) and for a value beyond the 32-bit range.
 int ParseIndex(std::string_view text);

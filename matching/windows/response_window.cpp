@@ -103,6 +103,9 @@ Tfresp::Tfresp(ProgramState& state, Prompter& prompter, LoadReader readLoad, QWi
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
+    // The band and the Bode-Fano limit beside it can take two lines.
+    Label1->setWordWrap(true);
+    Label1->setMinimumHeight(2 * Label1->fontMetrics().lineSpacing());
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setWordWrap(true);

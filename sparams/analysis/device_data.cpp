@@ -2,6 +2,7 @@
 
 #include "core/numbers/decimal.h"
 #include "core/numbers/text_format.h"
+#include "core/numbers/tokens.h"
 #include "core/settings/atomic_file.h"
 #include "sparams/analysis/sparameter_file.h"
 #include "sparams/analysis/sparameter_file_words.h"
@@ -13,14 +14,6 @@
 namespace qv {
 
 namespace {
-
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
 
 Complex Rectangular(const PolarValue& p) {
     const Real a = p.angleDegrees * DegreesToRadians;
@@ -63,11 +56,11 @@ NoiseConventions ConventionsOf(const std::vector<std::string>& headerLines) {
         const WordViews words = SplitPrintableWords(std::string_view(line).substr(0, line.find('!')));
         if (words.count == 0)
             continue;
-        const std::string first = Lower(words[0]);
+        const std::string first = LowerAscii(words[0]);
         if (first.starts_with("#") && !optionSeen) {
             optionSeen = true;
             for (int k = 0; k < words.count; ++k) {
-                std::string word = Lower(k == 0 ? words[0].substr(1) : words[k]);
+                std::string word = LowerAscii(k == 0 ? words[0].substr(1) : words[k]);
                 if (word == "hz")
                     c.hertzPerUnit = 1;
                 else if (word == "khz")
@@ -89,7 +82,7 @@ NoiseConventions ConventionsOf(const std::vector<std::string>& headerLines) {
 }
 
 bool KeywordLine(std::string_view content, std::string_view keyword) {
-    const std::string lower = Lower(Trim(content));
+    const std::string lower = LowerAscii(Trim(content));
     return lower.starts_with(keyword);
 }
 

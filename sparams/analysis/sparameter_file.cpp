@@ -3,6 +3,7 @@
 #include "core/numbers/decimal.h"
 #include "core/numbers/engineering.h"
 #include "core/numbers/text_format.h"
+#include "core/numbers/tokens.h"
 #include "core/settings/settings_store.h"
 #include "sparams/analysis/sparameter_file_words.h"
 
@@ -40,14 +41,6 @@ struct FileOptions {
     std::vector<std::string> reference{"50"};
     bool order12_21 = false; // "[Two-Port Data Order] 12_21": S12 before S21 in each row
 };
-
-std::string Lower(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -233,7 +226,7 @@ void ReadOptionLine(const WordViews& words, FileOptions& options) {
     for (int k = 1; k < words.count; ++k)
         items.emplace_back(words[k]);
     for (std::size_t k = 0; k < items.size(); ++k) {
-        const std::string item = Lower(items[k]);
+        const std::string item = LowerAscii(items[k]);
         if (item == "hz")
             options.mhzPerUnit = 1e-6L;
         else if (item == "khz")
@@ -273,7 +266,7 @@ std::optional<Keyword> KeywordOf(std::string_view content) {
     for (int k = 0; k < nameWords.count; ++k) {
         if (k > 0)
             keyword.name += ' ';
-        keyword.name += Lower(nameWords[k]);
+        keyword.name += LowerAscii(nameWords[k]);
     }
     keyword.argument = trimmed.substr(close + 1);
     return keyword;
@@ -485,7 +478,7 @@ void TableParser::addWarnings() {
         table_.warnings.push_back("注意：文件中没有数据行");
     if (!file_.optionLineSeen)
         return;
-    if (Lower(file_.parameter) != "s")
+    if (LowerAscii(file_.parameter) != "s")
         table_.warnings.push_back("注意：文件中是" + file_.parameter + "参数，表中按S参数显示");
     const std::vector<std::string>& reference = keywordReference_ ? *keywordReference_ : file_.reference;
     bool differs = false;

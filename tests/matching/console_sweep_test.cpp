@@ -19,17 +19,7 @@ protected:
         EXPECT_EQ(r.code, ConsoleResultCode::None);
         return r.text;
     }
-    std::vector<std::string> lines(std::string_view line) {
-        std::vector<std::string> out;
-        const std::string text = run(line);
-        for (std::size_t start = 0;;) {
-            const std::size_t end = text.find("\r\n", start);
-            out.push_back(text.substr(start, end - start));
-            if (end == std::string::npos)
-                return out;
-            start = end + 2;
-        }
-    }
+    std::vector<std::string> lines(std::string_view line) { return test::AnswerLines(run(line)); }
 
     // 10 ohm to 50 ohm at 100 MHz: series 31.831 nH (+j20) next to the load, shunt 63.662 pF (-j25).
     void textbookMatch() {

@@ -13,6 +13,18 @@
 
 namespace qv::test {
 
+// The lines of a console answer (CR LF between them).
+inline std::vector<std::string> AnswerLines(const std::string& text) {
+    std::vector<std::string> out;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find("\r\n", start);
+        out.push_back(text.substr(start, end - start));
+        if (end == std::string::npos)
+            return out;
+        start = end + 2;
+    }
+}
+
 // Records what the interpreter asks of the windows and answers file dialogs from queues.
 class RecordingHost final : public ConsoleHost {
 public:
