@@ -1842,6 +1842,8 @@
     <message>
         <source>处无法计算</source>
         <translation>cannot be computed at that frequency</translation>
+    </message>
+    <message>
         <source>放大器</source>
         <translation>Amplifier</translation>
     </message>
