@@ -21,15 +21,7 @@ protected:
 
     void SetUp() override { ASSERT_TRUE(WriteFileAtomically(device, StableFile)); }
     std::vector<std::string> lines(const std::string& line) {
-        const std::string text = InterpretCommand(network, host, line).text;
-        std::vector<std::string> out;
-        for (std::size_t start = 0;;) {
-            const std::size_t end = text.find("\r\n", start);
-            out.push_back(text.substr(start, end - start));
-            if (end == std::string::npos)
-                return out;
-            start = end + 2;
-        }
+        return test::AnswerLines(InterpretCommand(network, host, line).text);
     }
     // Designs one side at 1500 MHz with the first automatic network and saves it.
     std::string design(const std::string& side) {
