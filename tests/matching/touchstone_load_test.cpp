@@ -78,7 +78,7 @@ TEST(TouchstoneLoad, RealTransistorInputAsTheLoad) {
 namespace qv {
 namespace {
 
-// The example of the Touchstone 2.0 specification: port 1 at 50 ohm, port 2 at 25 ohm.
+// The worked two-port example of the Touchstone 2.0 format: port 1 at 50 ohm, port 2 at 25 ohm.
 const std::string TwoReferences = "[Version] 2.0\n# GHz S MA R 50\n[Number of Ports] 2\n"
                                   "[Two-Port Data Order] 21_12\n[Reference] 50 25.0\n[Network Data]\n"
                                   "2 .95 -26 3.57 157 .04 76 .66 -14\n22 .60 -144 1.30 40 .14 40 .56 -85\n";
