@@ -19,6 +19,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QStatusBar>
 
 namespace qv {
@@ -111,14 +112,8 @@ EndsRule Tforg::endsRule() const {
 }
 
 void Tforg::setEnds(Complex load, Complex source) {
-    applying_ = true;
-    try {
-        network_.setEnds(load, source, endsRule());
-    } catch (...) {
-        applying_ = false;
-        throw;
-    }
-    applying_ = false;
+    const QScopedValueRollback applying(applying_, true);
+    network_.setEnds(load, source, endsRule());
 }
 
 void Tforg::BitBtn1Click() {
@@ -135,15 +130,11 @@ void Tforg::BitBtn1Click() {
         return TypedEnd{values[static_cast<std::size_t>(n - 1)], values[static_cast<std::size_t>(n)],
                         std::string(Trim(U8(edit(n)->text()))), std::string(Trim(U8(edit(n + 1)->text())))};
     };
-    applying_ = true;
     bool written = false;
-    try {
+    {
+        const QScopedValueRollback applying(applying_, true);
         written = SetTypedEnds(network_, typed(1), typed(3), checkBox1_->isChecked(), endsRule());
-    } catch (...) {
-        applying_ = false;
-        throw;
     }
-    applying_ = false;
     close();
     if (!written)
         prompter_.showMessage(QStringLiteral("无法保存para.ini"));
