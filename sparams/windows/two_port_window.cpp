@@ -539,8 +539,11 @@ void Tffscalc::WmCopyData(const QByteArray& block) {
     frequency_->setText(QStringLiteral("频率:") + Q(row->frequency));
     if (!row->fields)
         return;
-    for (std::size_t i = 0; i < RowFieldEdits.size(); ++i)
+    // A row carries every digit; the field shows the leading ones.
+    for (std::size_t i = 0; i < RowFieldEdits.size(); ++i) {
         edit(RowFieldEdits[i])->setText(Q((*row->fields)[i]));
+        edit(RowFieldEdits[i])->setCursorPosition(0);
+    }
     // A table row is magnitude and angle in linear form, its frequency in MHz.
     rowFrequencyHz_.reset();
     rowNoise_.reset();
