@@ -12,8 +12,8 @@ namespace qv {
 class EndPicker {
 public:
     virtual ~EndPicker() = default;
-    // Shows the popup with its top-left corner at the screen point, holding the impedance in ohms.
-    virtual void showAt(QPoint topLeft, Complex ohms) = 0;
+    // Shows the popup beside the cursor (a screen point), holding the impedance in ohms.
+    virtual void showAt(QPoint cursor, Complex ohms) = 0;
 };
 
 // The windows the main window shows, moves or hides. Each is created once at start-up and

@@ -6,9 +6,11 @@
 #include "matching/model/network_ends.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
+#include "ui/screen_placement.h"
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace qv {
 
@@ -29,14 +31,17 @@ Tfsetselect::Tfsetselect(NetworkModel& network, Prompter& prompter, QWidget* par
             &Tfsetselect::BitBtn1Click);
     connect(addButton("BitBtn2", "设置为源点", 96, 42, 84), &QPushButton::clicked, this,
             &Tfsetselect::BitBtn2Click);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 }
 
-void Tfsetselect::showAt(QPoint topLeft, Complex ohms) {
-    move(topLeft);
+void Tfsetselect::showAt(QPoint cursor, Complex ohms) {
     resize(width(), 80);
+    // Beside the cursor, and above or left of it near the screen's edges: the buttons stay on screen.
+    MoveBesideCursor(*this, cursor, {5, 5});
     edit1_->setText(Q(Format("%3.2f", {ohms.re})));
     edit2_->setText(Q(Format("%3.2f", {ohms.im})));
     show();
+    activateWindow();
 }
 
 void Tfsetselect::SetLoadOrSource(bool load) {

@@ -20,7 +20,7 @@ class Tfsetselect final : public FixedDialog, public EndPicker {
 public:
     Tfsetselect(NetworkModel& network, Prompter& prompter, QWidget* parent = nullptr);
 
-    void showAt(QPoint topLeft, Complex ohms) override;
+    void showAt(QPoint cursor, Complex ohms) override;
 
     void BitBtn1Click() { SetLoadOrSource(true); }  // "设置为负载"
     void BitBtn2Click() { SetLoadOrSource(false); } // "设置为源点"

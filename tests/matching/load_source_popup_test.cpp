@@ -5,9 +5,12 @@
 #include "matching/windows/load_source_popup.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
+#include "ui/screen_placement.h"
 
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -34,12 +37,34 @@ protected:
     std::vector<NetworkChange> changes;
 };
 
-TEST_F(LoadSourcePopup, ShowsTheImpedanceAtThePointGiven) {
+TEST_F(LoadSourcePopup, ShowsTheImpedanceBesideTheCursor) {
     popup.showAt({120, 140}, {25.126L, -50});
     EXPECT_TRUE(popup.isVisible());
-    EXPECT_EQ(popup.pos(), QPoint(120, 140));
+    EXPECT_EQ(popup.pos(), QPoint(125, 145));
     EXPECT_EQ(edit("Edit1")->text(), QStringLiteral("25.13"));
     EXPECT_EQ(edit("Edit2")->text(), QStringLiteral("-50.00"));
+}
+
+// Near the screen's bottom-right corner the popup opens above and left of the cursor, whole;
+// Escape closes it.
+TEST_F(LoadSourcePopup, StaysOnTheScreenAndClosesOnEscape) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    popup.showAt(screen.bottomRight() - QPoint(3, 3), {50, 0});
+    EXPECT_TRUE(screen.contains(popup.frameGeometry())) << popup.frameGeometry().y();
+    EXPECT_LT(popup.frameGeometry().bottom(), screen.bottom() - 3);
+    QTest::keyClick(edit("Edit1"), Qt::Key_Escape);
+    EXPECT_FALSE(popup.isVisible());
+}
+
+TEST(ScreenPlacement, FlipsAtAnEdgeAndClampsWhatCannotFit) {
+    const QRect area(0, 0, 1920, 1040);
+    EXPECT_EQ(PlaceBesideCursor(area, {186, 80}, {100, 100}, {5, 5}), QPoint(105, 105));
+    EXPECT_EQ(PlaceBesideCursor(area, {186, 80}, {1900, 1000}, {5, 5}),
+              QPoint(1900 - 5 - 186, 1000 - 5 - 80));
+    EXPECT_EQ(PlaceBesideCursor(area, {186, 80}, {100, 1000}, {5, 5}), QPoint(105, 915));
+    // Larger than the area: its top-left corner stays on it.
+    EXPECT_EQ(PlaceBesideCursor(area, {3000, 80}, {100, 100}, {5, 5}), QPoint(0, 105));
+    EXPECT_EQ(KeepInside(area, {720, 480}, {1500, 700}), QPoint(1200, 560));
 }
 
 // Both buttons set their end through the model in one change (the chart's redraw marks it) and
