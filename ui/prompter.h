@@ -39,6 +39,13 @@ public:
     std::optional<QString> saveFileName(const QString& caption, const QString& directory,
                                         const QString& filter) override;
     std::optional<int> chooseColour(int initialColour) override;
+
+private:
+    // File dialogs open in the folder of the last file chosen in any of them; before the first
+    // choice, where the caller asks.
+    QString startIn(const QString& directory) const;
+    std::optional<QString> remembered(const QString& path);
+    QString lastFolder_;
 };
 
 } // namespace qv

@@ -11,7 +11,7 @@ namespace qv {
 std::optional<ChosenSParameterFile> ChooseSParameterFile(Prompter& prompter, const QString& directory) {
     const std::optional<QString> path = prompter.openFileName(
         QStringLiteral("打开文件"), directory,
-        QStringLiteral("Txt files (*.txt *.TXT);;S files (*.s2p *.S2P *.ts);;All files (*)"));
+        QStringLiteral("S files (*.s2p *.S2P *.ts);;Txt files (*.txt *.TXT);;All files (*)"));
     if (!path || !QFileInfo(*path).isFile())
         return std::nullopt;
     if (QFileInfo(*path).size() > static_cast<qint64>(MaxSParameterFileBytes)) {
