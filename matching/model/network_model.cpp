@@ -32,6 +32,10 @@ void NetworkModel::reset() {
     reference.sourceX = 0;
     reference.nodeR = state_.net_.Zo;
     reference.nodeX = 0;
+    // Until a source is set, the design matches to the reference impedance, not to a short.
+    MatchNode& ends = state_.net_.network[1];
+    ends.sourceR = 1;
+    ends.sourceX = 0;
     finish(NetworkChange::Reset);
 }
 

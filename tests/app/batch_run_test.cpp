@@ -66,6 +66,13 @@ TEST_F(Batch, MatchFiguresOnTheRimAndForAComplexSource) {
                   ">RLmatch=3.01 IVmatch=5.83 ILmatch=3.01", ">RLmatch=0.69 IVmatch=25.16 ILmatch=8.33"}));
 }
 
+// A fresh start matches to Zo: a load alone already has finite figures.
+TEST_F(Batch, AFreshStartMatchesToZo) {
+    EXPECT_EQ(runText("setload 10 15\ngetmatch\n"), 0);
+    EXPECT_EQ(LinesStartingWith(out.str(), ">RLmatch="),
+              std::vector<std::string>{">RLmatch=3.21 IVmatch=5.47 ILmatch=2.82"});
+}
+
 // Fo and Zo are stored as texts that the next start reads back to the same values.
 TEST_F(Batch, FoAndZoAreStoredExactly) {
     const std::pair<const char*, const char*> rows[] = {
