@@ -464,7 +464,10 @@ std::string ElementsText(const std::vector<ElementSpec>& elements) {
             text += "并开路支节 ";
             break;
         }
-        text += ElementLabel(e);
+        // A line's label in the network has no units; here it stands among values that do.
+        const bool line = e.kind != SeriesCapacitor && e.kind != ShuntCapacitor && e.kind != SeriesInductor &&
+                          e.kind != ShuntInductor;
+        text += line ? Format("L=%.2fmm W=%.2fmm", {e.strip.Len * 1000, e.strip.W * 1000}) : ElementLabel(e);
     }
     return text;
 }

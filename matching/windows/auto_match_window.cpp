@@ -89,6 +89,16 @@ AutoMatchWindow::AutoMatchWindow(NetworkModel& network, Prompter& prompter, QWid
     connect(addButton("ButtonApply", "应用", 720, 380, 120), &QPushButton::clicked, this,
             &AutoMatchWindow::applyClick);
     target_ = addLabel("LabelTarget", "", 8, 416, WindowWidth - 16);
+    connect(&network_, &NetworkModel::changed, this, &AutoMatchWindow::networkChanged);
+}
+
+void AutoMatchWindow::networkChanged() {
+    if (result_.solutions.empty() || !table_->isEnabled() || RequestStillHolds(request_, network_.state()))
+        return;
+    table_->setEnabled(false);
+    table_->clearSelection();
+    reasons_->setText(QStringLiteral("负载、源、频率、系统阻抗或匹配方式已改变，请重新计算"));
+    showDesignTarget();
 }
 
 // What the solutions are for: Fo, the load and the source in ohms.
@@ -159,21 +169,27 @@ void AutoMatchWindow::showSolutions() {
     for (std::size_t i = 0; i < result_.solutions.size(); ++i) {
         const MatchSolution& s = result_.solutions[i];
         const bool lumped = s.topology != MatchTopology::SingleStub;
-        const std::string band =
-            !(s.bandwidthHz() > 0) ? "?" : Format("%s%.3f", {s.bandOpen ? ">" : "", s.bandwidthHz() / 1e6L});
+        const std::string band = !(s.bandwidthHz() > 0)
+                                     ? "?"
+                                     : Format("%s%.3f MHz", {s.bandOpen ? ">" : "", s.bandwidthHz() / 1e6L});
         const bool limited = result_.limit.outcome == BodeFanoLimit::Outcome::Limited && s.bandwidthHz() > 0;
+        // A stub has no standard values, so no return loss of them either.
         const std::array<std::string, 7> cells = {
             TopologyName(s.topology),
             ElementsText(s.elements),
             lumped ? ElementsText(s.standard) : "—",
-            Format("%.2f", {s.standardReturnLossDb}),
+            lumped ? Format("%.2f dB", {s.standardReturnLossDb}) : "—",
             Format("%.3f", {s.loadedQ}),
             band,
-            limited ? Format("%.1f", {ShareOfLimit(result_.limit, s.bandwidthHz())}) : "—"};
+            limited ? Format("%.1f %%", {ShareOfLimit(result_.limit, s.bandwidthHz())}) : "—"};
         for (std::size_t c = 0; c < cells.size(); ++c)
             table_->setItem(static_cast<int>(i), static_cast<int>(c),
                             new QTableWidgetItem(Translated(Q(cells[c]))));
     }
+    table_->setEnabled(true);
+    table_->resizeColumnsToContents();
+    // The first solution is previewed after every calculation, even when row 0 was selected.
+    table_->clearSelection();
     if (!result_.solutions.empty())
         table_->selectRow(0);
     std::string text = Format("Q=%.3f（L网络最小Q=%.3f），按回波损耗不低于%.0fdB的带宽由宽到窄排列。",
@@ -197,12 +213,14 @@ void AutoMatchWindow::preview(int row) {
     try {
         network_.recalculate(); // a fresh picture of the network
         Complex node{request_.load.re / request_.Zo, request_.load.im / request_.Zo};
+        const std::array<LabelBox, 2> ends =
+            NetworkEndLabelBoxes(canvas_->picture(), state.geometry, state.network[1], state.Zo);
         for (const ElementSpec& e : result_.solutions[static_cast<std::size_t>(row)].elements) {
             const std::optional<ElementStep> step =
                 ComputeElementStep(node, e, {request_.Fo, request_.Zo, request_.effflag});
-            DrawElementPath(
-                canvas_->picture(), state.geometry, *step, ElementLabel(e),
-                {state.colours.lineColourOfKind(e.kind), state.colours.labelColourOfKind(e.kind)});
+            DrawElementPath(canvas_->picture(), state.geometry, *step, ElementLabel(e),
+                            {state.colours.lineColourOfKind(e.kind), state.colours.labelColourOfKind(e.kind)},
+                            ends);
             node = step->node;
         }
     } catch (const FloatingPointError&) {

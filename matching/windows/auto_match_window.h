@@ -36,6 +36,9 @@ protected:
 
 private:
     void showSolutions();
+    // The list stands for the ends, Fo, Zo and mode it was calculated for: after a change of
+    // them it is greyed out until the next calculation.
+    void networkChanged();
     void showDesignTarget();
     void preview(int row);
     int selectedRow() const; // -1 for none

@@ -63,7 +63,9 @@ TEST_F(AutoMatchWindowTest, ListsSolutionsAndAppliesTheChosenOneAsOneStep) {
     table->selectRow(0);
     QTest::mouseClick(child<QCheckBox>("CheckStandard"), Qt::LeftButton);
     click("ButtonApply");
-    EXPECT_NEAR(returnLoss(), table->item(0, 3)->text().toDouble(), 0.006);
+    const QString promised = table->item(0, 3)->text();
+    ASSERT_TRUE(promised.endsWith(QStringLiteral(" dB"))) << promised.toStdString();
+    EXPECT_NEAR(returnLoss(), promised.chopped(3).toDouble(), 0.006);
     EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
@@ -80,6 +82,8 @@ TEST_F(AutoMatchWindowTest, ASelectedRowIsPreviewedOnTheChart) {
     EXPECT_GT(canvas.surface.primitives.size(), first);
     EXPECT_EQ(state.NodeCount, 1); // a preview changes nothing
     EXPECT_FALSE(model.canRedo());
+    click("ButtonSolve"); // the first row again, previewed again
+    EXPECT_EQ(canvas.repaints, 3);
 }
 
 TEST_F(AutoMatchWindowTest, RefusesBadFieldsAndAStaleList) {
@@ -90,6 +94,8 @@ TEST_F(AutoMatchWindowTest, RefusesBadFieldsAndAStaleList) {
     click("ButtonSolve");
     EXPECT_TRUE(child<QLabel>("LabelReasons")->text().contains(QStringLiteral("低于最小值")));
     model.setFrequency(433e6L);
+    EXPECT_FALSE(child<QTableWidget>("TableSolutions")->isEnabled());
+    EXPECT_TRUE(child<QLabel>("LabelReasons")->text().contains(QStringLiteral("请重新计算")));
     click("ButtonApply");
     EXPECT_EQ(prompter.messages.size(), 2);
     EXPECT_EQ(state.NodeCount, 1);
