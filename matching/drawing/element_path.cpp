@@ -132,8 +132,24 @@ PathLayout LayOutElementPath(const ChartGeometry& geometry, const ElementPath& p
     return layout;
 }
 
+namespace {
+
+// The top of a label first meant at y: moved past each label of keepClear it would cover, on the
+// side it was meant for.
+int LabelTopClearOf(std::span<const LabelBox> keepClear, LabelBox label, bool above) {
+    for (const LabelBox& box : keepClear) {
+        if (!label.overlaps(box))
+            continue;
+        const int top = above ? box.top - ChartLabelHeight : box.bottom;
+        label = {label.left, top, label.right, top + ChartLabelHeight};
+    }
+    return label.top;
+}
+
+} // namespace
+
 void DrawElementPath(Surface& surface, const ChartGeometry& geometry, const ElementStep& step,
-                     const std::string& label, PathColours colours) {
+                     const std::string& label, PathColours colours, std::span<const LabelBox> keepClear) {
     const Shape shape = step.path.shape;
     const PathLayout layout = LayOutElementPath(geometry, step.path);
     const PixelLayout px = Round(layout, shape);
@@ -141,8 +157,14 @@ void DrawElementPath(Surface& surface, const ChartGeometry& geometry, const Elem
     surface.pen.colour = colours.line;
     surface.brush.solid = false;
     surface.font.colour = colours.label;
-    const int labelY = step.labelAbove ? px.startY - LabelOffset : px.startY + LabelOffset;
-    surface.textOut(px.startX + LabelOffset, labelY, label + step.labelSuffix);
+    const std::string text = label + step.labelSuffix;
+    const int labelX = px.startX + LabelOffset;
+    int labelY = step.labelAbove ? px.startY - LabelOffset : px.startY + LabelOffset;
+    if (!keepClear.empty())
+        labelY = LabelTopClearOf(
+            keepClear, {labelX, labelY, labelX + surface.textWidth(text), labelY + ChartLabelHeight},
+            step.labelAbove);
+    surface.textOut(labelX, labelY, text);
     surface.pen.width = ArcPenWidth;
     Dot(surface, px.startX, px.startY);
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "chart/drawing/network_end_points.h"
 #include "chart/drawing/surface.h"
 #include "core/settings/program_state.h"
 #include "matching/analysis/node_calculation.h"
 
+#include <span>
 #include <string>
 
 // Draws an element's path on the chart picture: the label and a dot at the start point, then the
@@ -30,10 +32,11 @@ struct PathLayout {
 // conductance -1 has no centre).
 PathLayout LayOutElementPath(const ChartGeometry& geometry, const ElementPath& path);
 
-// label is the element's label as the user gave it; the step's suffix is written after it.
+// label is the element's label as the user gave it; the step's suffix is written after it. The
+// label moves above or below the labels in keepClear (the ends') where it would cover one.
 // Every coordinate is computed before the first stroke, so a path that cannot be placed draws
 // nothing.
 void DrawElementPath(Surface& surface, const ChartGeometry& geometry, const ElementStep& step,
-                     const std::string& label, PathColours colours);
+                     const std::string& label, PathColours colours, std::span<const LabelBox> keepClear = {});
 
 } // namespace qv

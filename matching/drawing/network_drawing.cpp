@@ -24,7 +24,8 @@ AppendResult Append(NetworkState& state, const ChartGeometry& geometry, Surface&
     const MatchNode& from = state.network[i];
     const std::optional<ElementStep> step =
         ComputeElementStep({from.nodeR, from.nodeX}, element, {state.Fo, state.Zo, state.effflag});
-    DrawElementPath(chart, geometry, *step, std::string(label), colours);
+    DrawElementPath(chart, geometry, *step, std::string(label), colours,
+                    NetworkEndLabelBoxes(chart, geometry, state.network[1], state.Zo));
     if (labelStore == LabelStore::Typed)
         StoreElement(state.network[i + 1], label, element, step->node);
     else
@@ -44,6 +45,8 @@ void DrawNetworkPaths(const ProgramState& state, Surface& chart, int n, int firs
     n = std::min(n, LastMatchSlot);
     const NodeConditions conditions{state.Fo, state.Zo, state.effflag};
     PathColours colours;
+    const std::array<LabelBox, 2> ends =
+        NetworkEndLabelBoxes(chart, state.geometry, state.network[1], state.Zo);
     for (int i = std::max(first, 1); i < n; ++i) {
         const MatchNode& slot = state.network[i + 1];
         if (!IsElementKind(slot.kind))
@@ -52,7 +55,7 @@ void DrawNetworkPaths(const ProgramState& state, Surface& chart, int n, int firs
         const MatchNode& from = state.network[i];
         const std::optional<ElementStep> step =
             ComputeElementStep({from.nodeR, from.nodeX}, SpecOf(slot), conditions);
-        DrawElementPath(chart, state.geometry, *step, LabelText(slot, ReplayedLabelBytes), colours);
+        DrawElementPath(chart, state.geometry, *step, LabelText(slot, ReplayedLabelBytes), colours, ends);
     }
 }
 

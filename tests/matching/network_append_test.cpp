@@ -7,6 +7,7 @@
 #include "ui/qt_text.h"
 
 #include <QImage>
+#include <algorithm>
 #include <complex>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -128,6 +129,25 @@ TEST_F(NetworkAppend, ChainOfAllEightKindsMatchesTheCircuit) {
             << i;
         EXPECT_NEAR(static_cast<double>(state.network[i].nodeX), static_cast<double>(want.imag()), 1e-10)
             << i;
+    }
+}
+
+// The first element starts at the load: its label moves off the load's label instead of covering it.
+TEST_F(NetworkAppend, ElementLabelsKeepClearOfTheEndLabels) {
+    chart.characterWidth = 7;
+    const std::array<LabelBox, 2> ends = NetworkEndLabelBoxes(chart, state.geometry, state.network[1], 50);
+    ASSERT_GT(ends[0].right, ends[0].left);
+    for (const Real value : {15.9155e-12L, 1e-12L}) {
+        chart.primitives.clear();
+        WritableNetwork(state).NodeCount = 1;
+        ASSERT_TRUE(append(SeriesCapacitor, value, 0, "C1"));
+        const auto text = std::find_if(chart.primitives.begin(), chart.primitives.end(),
+                                       [](const Primitive& p) { return p.kind == Kind::Text; });
+        ASSERT_NE(text, chart.primitives.end());
+        const LabelBox label{text->x1, text->y1, text->x1 + chart.textWidth(text->text),
+                             text->y1 + ChartLabelHeight};
+        EXPECT_FALSE(label.overlaps(ends[0])) << text->y1 << " against " << ends[0].top;
+        EXPECT_FALSE(label.overlaps(ends[1]));
     }
 }
 
