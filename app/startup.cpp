@@ -71,6 +71,7 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
     tools.autoMatch = &autoMatch;
     tools.amplifierStage = &amplifierStage;
     autoMatch.setCanvas(&canvas);
+    main.dockToolWindows();
 }
 
 int SaveChartPicture(const std::string& programDirectory, const std::string& path, const PictureSize& size) {

@@ -40,6 +40,9 @@ public:
     // file: an empty text, or why the file was not written.
     virtual bool unsavedChanges() const = 0;
     virtual std::string saveTo(const std::string& path) = 0;
+    // Replaces the network with a network file: an empty text, or why it was not read (nothing
+    // changes), or the element its chain stops at (the file is loaded all the same).
+    virtual std::string openFrom(const std::string& /*path*/) { return "无法打开"; }
     // "撤销" and "重做" (Ctrl+Z, Ctrl+Shift+Z): take back the last change of the network, its
     // ends, Fo, Zo or modes, or make an undone one again; false when there is none.
     virtual bool undo() { return false; }

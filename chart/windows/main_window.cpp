@@ -7,6 +7,7 @@
 #include "chart/drawing/network_port.h"
 #include "chart/drawing/point_label.h"
 #include "chart/drawing/stability_circles.h"
+#include "chart/windows/tool_docks.h"
 #include "core/numbers/decimal.h"
 #include "core/numbers/engineering.h"
 #include "core/numbers/errors.h"
@@ -17,6 +18,7 @@
 #include "ui/message_hub.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
+#include "ui/screen_placement.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -241,21 +243,35 @@ void TForm2::buildToolPanel() {
                           "输入网络、晶体管文件和输出网络级联：增益、回波损耗、mu 和稳定性随频率的变化", ""),
             &QPushButton::clicked, this, show(&ToolWindows::amplifierStage));
     undoButton_ = addToolButton("ButtonUndo", "撤销", "撤销对匹配电路的上一步修改 (Ctrl+Z)", "Ctrl+Z");
-    redoButton_ = addToolButton("ButtonRedo", "重做", "重做撤销的修改 (Ctrl+Shift+Z)", "Ctrl+Shift+Z");
+    redoButton_ =
+        addToolButton("ButtonRedo", "重做", "重做撤销的修改 (Ctrl+Shift+Z 或 Ctrl+Y)", "Ctrl+Shift+Z");
     undoButton_->setEnabled(false);
     redoButton_->setEnabled(false);
     connect(undoButton_, &QPushButton::clicked, this, &TForm2::undoClick);
     connect(redoButton_, &QPushButton::clicked, this, &TForm2::redoClick);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), this), &QShortcut::activated, this,
-            &TForm2::undoClick);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), this), &QShortcut::activated, this,
-            &TForm2::redoClick);
+    connect(addToolButton("ButtonOpen", "打开", "打开匹配网络文件 (Ctrl+O)", "Ctrl+O"), &QPushButton::clicked,
+            this, &TForm2::openClick);
+    connect(addToolButton("ButtonSave", "保存", "把匹配网络保存为文件 (Ctrl+S)", "Ctrl+S"),
+            &QPushButton::clicked, this, &TForm2::saveClick);
+    // From every window of the program; a text field's own undo comes first while it has focus.
+    const auto everywhere = [this](QKeySequence keys, void (TForm2::*handler)()) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::ApplicationShortcut);
+        connect(shortcut, &QShortcut::activated, this, handler);
+    };
+    everywhere(QKeySequence(Qt::CTRL | Qt::Key_Z), &TForm2::undoClick);
+    everywhere(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &TForm2::redoClick);
+    everywhere(QKeySequence(Qt::CTRL | Qt::Key_Y), &TForm2::redoClick);
+    everywhere(QKeySequence(Qt::CTRL | Qt::Key_O), &TForm2::openClick);
+    everywhere(QKeySequence(Qt::CTRL | Qt::Key_S), &TForm2::saveClick);
     connect(addToolButton("BitBtn6", "参数计算", "S参数 计算稳定性、理论增益，及复数计算", ""),
             &QPushButton::clicked, this, show(&ToolWindows::twoPortCalculator));
     connect(addToolButton("BitBtn7", "微带计算", "微带线特征阻抗、接入到电路后的阻抗等计算，", ""),
             &QPushButton::clicked, this, show(&ToolWindows::microstripCalculator));
     connect(addToolButton("BitBtn11", "保存圆图", "保存圆图到图片", ""), &QPushButton::clicked, this,
             &TForm2::BitBtn11Click);
+    connect(addToolButton("ButtonResetLayout", "默认布局", "关闭所有停靠的工具窗口并把它们放回默认位置", ""),
+            &QPushButton::clicked, this, &TForm2::resetLayout);
     QPushButton* button2 =
         addToolButton("Button2", "", "以命令的方式操作,命令多是小写。 帮助输入?后回车。软件简要说明help",
                       "可以通过命令的方式查看、修改各种数据，包括匹配操作");
@@ -292,11 +308,56 @@ void TForm2::buildToolPanel() {
     column->addStretch(1);
 }
 
+namespace {
+constexpr const char* LayoutKey = "窗口布局";
+constexpr const char* PlaceKey = "窗口位置";
+} // namespace
+
+void TForm2::dockToolWindows() {
+    if (!docks_)
+        docks_ = new ToolDocks(*this);
+    const std::pair<QWidget * ToolWindows::*, const char*> right[] = {
+        {&ToolWindows::twoPortCalculator, "DockTwoPort"},  {&ToolWindows::sparameterTable, "DockSParameters"},
+        {&ToolWindows::frequencyResponse, "DockResponse"}, {&ToolWindows::autoMatch, "DockAutoMatch"},
+        {&ToolWindows::amplifierStage, "DockAmplifier"},   {&ToolWindows::matchingSetup, "DockSetup"}};
+    for (const auto& [slot, name] : right)
+        if (QWidget* window = tools_.*slot)
+            docks_->dock(*window, name, Qt::RightDockWidgetArea);
+    if (tools_.console)
+        docks_->dock(*tools_.console, "DockConsole", Qt::BottomDockWidgetArea);
+    docks_->rememberDefaultLayout();
+    const QByteArray place =
+        QByteArray::fromBase64(QByteArray::fromStdString(state_.para.ReadParaString(PlaceKey, "")));
+    if (!place.isEmpty())
+        restoreGeometry(place);
+    const QByteArray layout =
+        QByteArray::fromBase64(QByteArray::fromStdString(state_.para.ReadParaString(LayoutKey, "")));
+    if (!layout.isEmpty())
+        restoreState(layout);
+}
+
+void TForm2::resetLayout() {
+    if (docks_)
+        docks_->resetLayout();
+}
+
+void TForm2::storeLayout() {
+    if (!docks_)
+        return;
+    state_.para.WriteParaString(PlaceKey, saveGeometry().toBase64().toStdString());
+    state_.para.WriteParaString(LayoutKey, saveState().toBase64().toStdString());
+}
+
 void TForm2::showTool(QWidget* window) {
     if (!window)
         return;
+    if (docks_ && docks_->dockOf(*window)) {
+        docks_->show(*window);
+        return;
+    }
     window->show();
     keepClearOfReadouts(*window);
+    MoveOnScreen(*window, window->frameGeometry().topLeft());
     window->raise();
     window->activateWindow();
 }
@@ -313,41 +374,64 @@ void TForm2::keepClearOfReadouts(QWidget& window) {
 }
 
 void TForm2::closeEvent(QCloseEvent* event) {
-    if (!network_ || !network_->unsavedChanges()) {
-        event->accept();
-        return;
-    }
-    switch (prompter_.ask(QStringLiteral("匹配网络已经改变,保存吗？"), true)) {
-    case Prompter::Answer::No:
-        event->accept();
-        return;
-    case Prompter::Answer::Cancel:
+    if (!offerToSave()) {
         event->ignore();
         return;
+    }
+    storeLayout();
+    event->accept();
+}
+
+bool TForm2::offerToSave() {
+    if (!network_ || !network_->unsavedChanges())
+        return true;
+    switch (prompter_.ask(QStringLiteral("匹配网络已经改变,保存吗？"), true)) {
+    case Prompter::Answer::No:
+        return true;
+    case Prompter::Answer::Cancel:
+        return false;
     case Prompter::Answer::Yes:
         break;
     }
+    return saveNetworkAs();
+}
+
+bool TForm2::saveNetworkAs() {
+    if (!network_)
+        return false;
     const std::optional<QString> chosen = prompter_.saveFileName(
         QStringLiteral("保存匹配网络"), Q(state_.programDir), QStringLiteral("smh files (*.smh)"));
-    if (!chosen) {
-        event->ignore();
-        return;
-    }
+    if (!chosen)
+        return false;
     QString path = *chosen;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".smh");
     if (QFileInfo::exists(path) &&
-        prompter_.ask(QStringLiteral("文件存在是否覆盖 ") + path) != Prompter::Answer::Yes) {
-        event->ignore();
-        return;
-    }
+        prompter_.ask(QStringLiteral("文件存在是否覆盖 ") + path) != Prompter::Answer::Yes)
+        return false;
     const std::string failure = network_->saveTo(U8(path));
     if (!failure.empty()) {
         prompter_.showMessage(Q(failure));
-        event->ignore();
-        return;
+        return false;
     }
-    event->accept();
+    return true;
+}
+
+void TForm2::saveClick() {
+    saveNetworkAs();
+}
+
+void TForm2::openClick() {
+    if (!network_ || !offerToSave())
+        return;
+    const std::optional<QString> chosen =
+        prompter_.openFileName(QStringLiteral("打开匹配网络"), Q(state_.programDir),
+                               QStringLiteral("smh files (*.smh);;所有文件 (*)"));
+    if (!chosen)
+        return;
+    const std::string problem = network_->openFrom(U8(*chosen));
+    if (!problem.empty())
+        prompter_.showMessage(Q(problem));
 }
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
@@ -439,7 +523,7 @@ void TForm2::followCursorWithDisplay(int X, int Y) {
     QWidget* display = tools_.parameterDisplay;
     if (!display || !display->isVisible())
         return;
-    display->move(geometry().left() + paintBox1_->x() + X + 15, geometry().top() + Y + 45);
+    MoveBesideCursor(*display, paintBox1_->mapToGlobal(QPoint(X, Y)), {15, 15});
     if (auto* caption = display->findChild<QLabel*>(QStringLiteral("Panel1")))
         caption->setText(Q(Format("%d", {scrollBox1_->y()})));
 }
@@ -542,7 +626,7 @@ void TForm2::PaintBox1MouseDown(Qt::MouseButton button, bool doubleClick, int X,
     if (doubleClick)
         refreshChartArea();
     if (tools_.endPicker)
-        tools_.endPicker->showAt({geometry().left() + paintBox1_->x() + X + 5, geometry().top() + Y + 35},
+        tools_.endPicker->showAt(paintBox1_->mapToGlobal(QPoint(X, Y)),
                                  {cursorReadout_.Rohm, cursorReadout_.Xohm});
 }
 

@@ -24,6 +24,7 @@ namespace qv {
 
 class MessageHub;
 class Prompter;
+class ToolDocks;
 struct ProgramState;
 
 // The main window "圆图": the Smith chart with its live readouts, markers and tool panel. It owns
@@ -35,6 +36,11 @@ public:
     ~TForm2() override;
 
     ToolWindows& toolWindows() { return tools_; }
+    // Puts the tool windows that work beside the chart into docks, once they are all plugged in,
+    // and restores the arrangement stored at the last close.
+    void dockToolWindows();
+    // "默认布局": every dock back where a fresh start puts it, closed.
+    void resetLayout();
     const CursorReadout& cursorReadout() const { return cursorReadout_; }
     CursorReadout& cursorReadout() { return cursorReadout_; }
 
@@ -69,13 +75,22 @@ public:
     void BitBtn15Click(); // "删除元件"
     void BitBtn16Click(); // "重新计算"
     void undoClick();     // "撤销", Ctrl+Z
-    void redoClick();     // "重做", Ctrl+Shift+Z
+    void redoClick();     // "重做", Ctrl+Shift+Z or Ctrl+Y
+    void openClick();     // "打开" a network file, Ctrl+O
+    void saveClick();     // "保存" the network as a file, Ctrl+S
     void Panel2Click();   // "色盒"
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // A network changed since it was last saved or loaded is offered for saving first.
     void closeEvent(QCloseEvent* event) override;
+    // Asks whether a changed network is to be saved first: false when the user cancels (or the
+    // save fails), true when the network may be replaced.
+    bool offerToSave();
+    // Asks for a file name and saves the network; false when cancelled or not written.
+    bool saveNetworkAs();
+    // The window's place and its docks' arrangement, stored with the other settings.
+    void storeLayout();
 
 private:
     struct LiveLabel {
@@ -130,6 +145,7 @@ private:
     std::optional<StabilityCircles> stabilityCircles_;
     std::optional<StabilitySides> stabilitySides_; // nothing: the block said no side
     std::vector<OverlayCircle> overlayCircles_;
+    ToolDocks* docks_ = nullptr; // a child of the window
 
     QFrame* panel1_ = nullptr;
     QFrame* tabControl1_ = nullptr;

@@ -1,6 +1,8 @@
 #include "matching/drawing/network_chart_link.h"
 
 #include "chart/drawing/network_end_points.h"
+#include "core/numbers/errors.h"
+#include "core/numbers/text_format.h"
 #include "matching/analysis/match_figures.h"
 #include "matching/drawing/network_drawing.h"
 #include "matching/model/network_model.h"
@@ -53,6 +55,16 @@ bool NetworkChartLink::unsavedChanges() const {
 std::string NetworkChartLink::saveTo(const std::string& path) {
     const FileOutcome outcome = model_.saveFile(path);
     return outcome.reason();
+}
+
+std::string NetworkChartLink::openFrom(const std::string& path) {
+    try {
+        if (const FileOutcome outcome = model_.loadFile(path); !outcome)
+            return "载入失败: " + outcome.reason();
+        return {};
+    } catch (const FloatingPointError& error) {
+        return Format("第%d个元件无法计算: %s", {model_.computedNodeCount() + 1, std::string(error.what())});
+    }
 }
 
 bool NetworkChartLink::undo() {

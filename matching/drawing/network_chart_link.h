@@ -23,6 +23,7 @@ public:
     bool setReferenceImpedance(Real ohms) override;
     bool unsavedChanges() const override;
     std::string saveTo(const std::string& path) override;
+    std::string openFrom(const std::string& path) override;
     bool undo() override;
     bool redo() override;
     bool canUndo() const override;

@@ -6,14 +6,17 @@
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
 #include "ui/message_hub.h"
+#include "ui/screen_placement.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableView>
 #include <QTest>
 #include <QTextEdit>
@@ -70,6 +73,39 @@ TEST(StartUp, ToolButtonsShowTheirWindows) {
     }
 }
 
+// The tools beside the chart are docks of the main window; their arrangement comes back at the
+// next start, and "默认布局" puts it back as a fresh start has it.
+TEST(StartUp, ToolWindowsAreDocksWhoseLayoutIsRestored) {
+    test::TempDir dir;
+    const auto dockNamed = [](ApplicationWindows& windows, const char* name) {
+        return windows.main.findChild<QDockWidget*>(QString::fromUtf8(name));
+    };
+    {
+        ProgramState state(dir.path());
+        MessageHub hub;
+        test::ScriptedPrompter prompter;
+        ApplicationWindows windows(state, hub, prompter);
+        EXPECT_GE(windows.main.findChildren<QDockWidget*>().size(), 4);
+        QTest::mouseClick(windows.main.findChild<QPushButton*>("BitBtn6"), Qt::LeftButton);
+        QDockWidget* twoPort = dockNamed(windows, "DockTwoPort");
+        ASSERT_NE(twoPort, nullptr);
+        EXPECT_EQ(windows.twoPortCalculator.parentWidget(), twoPort);
+        EXPECT_TRUE(twoPort->isVisible());
+        EXPECT_TRUE(windows.main.isVisible());
+        twoPort->setFloating(true);
+        windows.main.close();
+    }
+    ProgramState state(dir.path());
+    MessageHub hub;
+    test::ScriptedPrompter prompter;
+    ApplicationWindows windows(state, hub, prompter);
+    QDockWidget* twoPort = dockNamed(windows, "DockTwoPort");
+    EXPECT_TRUE(twoPort->isFloating());
+    QTest::mouseClick(windows.main.findChild<QPushButton*>("ButtonResetLayout"), Qt::LeftButton);
+    EXPECT_FALSE(twoPort->isFloating());
+    EXPECT_FALSE(twoPort->isVisible());
+}
+
 TEST(StartUp, TheCalculatorReachesTheMatchingCalculationAndTheChart) {
     test::StartedApplication app;
     auto& [dir, state, hub, prompter, windows] = app;
@@ -99,8 +135,11 @@ TEST(StartUp, FloatingReadoutFollowsTheCursorWhileReflectionIsShown) {
     move(centre + 10, centre + 20);
     ASSERT_TRUE(windows.parameterDisplay.isVisible());
     EXPECT_EQ(windows.parameterDisplay.size(), QSize(200, 120));
+    // Beside the cursor, or flipped where the screen ends.
+    const QRect screen = windows.main.screen()->availableGeometry();
     EXPECT_EQ(windows.parameterDisplay.pos(),
-              windows.main.geometry().topLeft() + QPoint(paintBox->x() + centre + 10 + 15, centre + 20 + 45));
+              PlaceBesideCursor(screen, windows.parameterDisplay.frameGeometry().size(),
+                                paintBox->mapToGlobal(QPoint(centre + 10, centre + 20)), {15, 15}));
     EXPECT_TRUE(windows.parameterDisplay.findChild<QLabel*>(QStringLiteral("Label1"))
                     ->text()
                     .startsWith(QStringLiteral("电压反射系数=")));

@@ -173,5 +173,27 @@ TEST_F(MainWindowNetwork, UndoAndRedoFromTheButtonsAndKeysRestoreThePicture) {
     EXPECT_FALSE(child<QPushButton>("ButtonRedo")->isEnabled());
 }
 
+// "保存" and "打开" on the tool panel; the undo keys, Ctrl+Y included, work from any window.
+TEST_F(MainWindowNetwork, OpenSaveAndUndoKeysWorkFromEveryWindow) {
+    append(SeriesCapacitor, 15.9155e-12L);
+    prompter.fileNames = {QString::fromStdString(dir.path() + "/design")};
+    click("ButtonSave");
+    EXPECT_TRUE(std::filesystem::exists(dir.path() + "/design.smh"));
+    EXPECT_FALSE(model->unsavedChanges());
+    append(SeriesInductor, 79.5775e-9L);
+    prompter.answers = {Prompter::Answer::No};
+    prompter.fileNames = {QString::fromStdString(dir.path() + "/design.smh")};
+    click("ButtonOpen");
+    EXPECT_EQ(state.NodeCount, 2);
+    EXPECT_EQ(prompter.questions.size(), 1); // the unsaved inductor
+
+    QWidget other;
+    other.show();
+    QTest::keyClick(&other, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(state.NodeCount, 3);
+    QTest::keyClick(&other, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(state.NodeCount, 2);
+}
+
 } // namespace
 } // namespace qv::test

@@ -1999,5 +1999,41 @@
         <source>，不是</source>
         <translation>: not an</translation>
     </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>默认布局</source>
+        <translation>Default layout</translation>
+    </message>
+    <message>
+        <source>打开匹配网络文件 (Ctrl+O)</source>
+        <translation>Open a matching network file (Ctrl+O)</translation>
+    </message>
+    <message>
+        <source>把匹配网络保存为文件 (Ctrl+S)</source>
+        <translation>Save the matching network as a file (Ctrl+S)</translation>
+    </message>
+    <message>
+        <source>关闭所有停靠的工具窗口并把它们放回默认位置</source>
+        <translation>Close every docked tool window and put it back where a fresh start has it</translation>
+    </message>
+    <message>
+        <source>打开匹配网络</source>
+        <translation>Open matching network</translation>
+    </message>
+    <message>
+        <source>smh files (*.smh);;所有文件 (*)</source>
+        <translation>smh files (*.smh);;All files (*)</translation>
+    </message>
+    <message>
+        <source>重做撤销的修改 (Ctrl+Shift+Z 或 Ctrl+Y)</source>
+        <translation>Redo the change last undone (Ctrl+Shift+Z or Ctrl+Y)</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,107 @@
+#include "chart/windows/tool_docks.h"
+
+#include <QDockWidget>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QMainWindow>
+#include <QScreen>
+#include <algorithm>
+
+namespace qv {
+
+ToolDocks::ToolDocks(QMainWindow& main) : QObject(&main), main_(main) {
+    main_.setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
+}
+
+void ToolDocks::dock(QWidget& window, const char* objectName, Qt::DockWidgetArea side) {
+    auto* dock = new QDockWidget(window.windowTitle(), &main_);
+    dock->setObjectName(QString::fromUtf8(objectName));
+    dock->setWidget(&window);
+    // Hidden by hand, so that the window's own show() is seen (and opens the dock) rather than
+    // the dock's layout showing it.
+    window.hide();
+    dock->hide();
+    const auto sameSide = std::find_if(docks_.begin(), docks_.end(),
+                                       [&](QDockWidget* d) { return main_.dockWidgetArea(d) == side; });
+    main_.addDockWidget(side, dock);
+    if (sameSide != docks_.end())
+        main_.tabifyDockWidget(*sameSide, dock);
+    docks_.push_back(dock);
+    window.installEventFilter(this);
+    connect(&window, &QWidget::windowTitleChanged, dock, &QDockWidget::setWindowTitle);
+    // A dock closed by its own button leaves its window hidden, so that the window's next show()
+    // is seen and opens the dock again.
+    connect(dock, &QDockWidget::visibilityChanged, this, [dock, &window](bool visible) {
+        if (!visible && dock->isHidden())
+            window.hide();
+    });
+}
+
+QDockWidget* ToolDocks::dockOf(const QWidget& window) const {
+    const auto found =
+        std::find_if(docks_.begin(), docks_.end(), [&](QDockWidget* d) { return d->widget() == &window; });
+    return found == docks_.end() ? nullptr : *found;
+}
+
+void ToolDocks::show(QWidget& window) {
+    window.show(); // the event filter opens the dock
+    if (QDockWidget* dock = dockOf(window))
+        open(*dock);
+}
+
+void ToolDocks::open(QDockWidget& dock) {
+    // A dock is part of the workbench: opening one shows the main window with it.
+    if (!main_.isVisible()) {
+        main_.show();
+        // The tab bars of tabbed docks are made by the layout: raise() needs them in place.
+        main_.layout()->activate();
+    }
+    if (dock.isHidden() && !dock.isFloating() && main_.isVisible()) {
+        const bool sideInUse = std::any_of(docks_.begin(), docks_.end(), [&](QDockWidget* d) {
+            return d != &dock && d->isVisible() && !d->isFloating() &&
+                   main_.dockWidgetArea(d) == main_.dockWidgetArea(&dock);
+        });
+        const QScreen* screen = main_.screen();
+        if (!sideInUse && screen && !main_.isMaximized() && !main_.isFullScreen()) {
+            const QRect area = screen->availableGeometry();
+            const bool sideways =
+                main_.dockWidgetArea(&dock) & (Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+            const QSize wanted = dock.widget()->sizeHint().expandedTo(dock.widget()->minimumSize());
+            QSize size = main_.size();
+            if (sideways)
+                size.setWidth(std::min(size.width() + wanted.width(), area.width()));
+            else
+                size.setHeight(std::min(size.height() + wanted.height(), area.height()));
+            main_.resize(size);
+        }
+    }
+    dock.show();
+    dock.raise();
+}
+
+void ToolDocks::rememberDefaultLayout() {
+    defaultLayout_ = main_.saveState();
+}
+
+void ToolDocks::resetLayout() {
+    main_.restoreState(defaultLayout_);
+    for (QDockWidget* dock : docks_) {
+        dock->setFloating(false);
+        dock->hide();
+        if (dock->widget())
+            dock->widget()->hide();
+    }
+}
+
+bool ToolDocks::eventFilter(QObject* watched, QEvent* event) {
+    auto* window = qobject_cast<QWidget*>(watched);
+    QDockWidget* dock = window ? dockOf(*window) : nullptr;
+    if (dock && event->type() == QEvent::ShowToParent && dock->isHidden())
+        open(*dock);
+    else if (dock && event->type() == QEvent::HideToParent)
+        dock->hide();
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace qv
