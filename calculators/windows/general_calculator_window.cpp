@@ -71,37 +71,33 @@ QString TForm1::text(Field number) const {
     return edits_[static_cast<std::size_t>(number)]->text();
 }
 
-namespace {
-
-const char* PlanCaption(int number) {
+const char* TForm1::planCaption(Field number) {
     switch (number) {
-    case 5:
+    case PlanChannelMHz:
         return "频点";
-    case 7:
+    case PlanReferenceMHz:
         return "参考";
-    case 8:
+    case PlanRDivider:
         return "R值";
-    case 11:
+    case PlanStartMHz:
         return "开始";
-    case 12:
+    case PlanEndMHz:
         return "结束";
-    case 30:
+    case PlanTabs:
         return "每行前的制表符数";
-    case 31:
+    case PlanStepMHz:
         return "步长(MHz)";
     default:
         return "";
     }
 }
 
-} // namespace
-
 Refusable<TForm1::PlanNumbers> TForm1::readPlan(std::initializer_list<Field> fields) const {
     FieldReader reader;
     PlanNumbers numbers;
     for (const Field number : fields)
         numbers.byField[static_cast<std::size_t>(number)] = reader.wholeNumber(
-            *edits_[static_cast<std::size_t>(number)], FieldErrorText(PlanCaption(number)));
+            *edits_[static_cast<std::size_t>(number)], FieldErrorText(planCaption(number)));
     return reader.result(numbers);
 }
 

@@ -108,6 +108,7 @@ private:
         int operator[](Field number) const { return byField[static_cast<std::size_t>(number)]; }
     };
     Refusable<PlanNumbers> readPlan(std::initializer_list<Field> fields) const;
+    static const char* planCaption(Field number);
     struct ConstantKInputs {
         int nominalOhms = 0;
         long long cutoffHz = 0;

@@ -90,6 +90,7 @@ private:
 
     // What the line calculations read: "特征参数计算", "阻抗计算线宽" and "计算".
     enum class LineCalculation { Figures, Width, Transform };
+    // Lengths in metres, F in hertz, Z0, R and X in ohms.
     struct LineInputs {
         Real Z0 = 0;   // Width only
         LengthEntry W; // not for Width
@@ -106,7 +107,7 @@ private:
     Refusable<LineInputs> readLineInputs(LineCalculation calculation) const;
     // "计算电感" reads the conductor first and computes its ground-plane factor before it reads
     // the dimensions of the checked shape (none checked: no shape, and nothing is computed).
-    struct Conductor {
+    struct Conductor { // metres
         Real t = 0;
         Real h = 0;
         Real w = 0;
