@@ -2,6 +2,7 @@
 
 #include "core/numbers/decimal.h"
 #include "core/numbers/engineering.h"
+#include "ui/field_reader.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
 
@@ -117,11 +118,11 @@ ColourBox* FixedDialog::addColourBox(const char* text, int colour, Prompter& pro
 }
 
 void ReportFieldError(Prompter& prompter, const char* fieldCaption) {
-    prompter.showMessage(QStringLiteral("输入错误：") + QString::fromUtf8(fieldCaption));
+    prompter.showMessage(Q(FieldErrorText(fieldCaption)));
 }
 
 void FixedDialog::ReportInputError(Prompter& prompter) {
-    prompter.showMessage(QStringLiteral("输入错误！"));
+    prompter.showMessage(QString::fromUtf8(InputErrorText));
 }
 
 } // namespace qv

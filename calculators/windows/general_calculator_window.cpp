@@ -10,6 +10,7 @@
 #include "core/numbers/sentinels.h"
 #include "core/numbers/text_format.h"
 #include "core/settings/atomic_file.h"
+#include "ui/field_reader.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
 
@@ -58,7 +59,7 @@ TForm1::TForm1(std::string programDirectory, Prompter& prompter, QWidget* parent
     formulaWindow_ = new TfrmMirco1(this);
 }
 
-QLineEdit* TForm1::edit(int number, int x, int y, int width, QWidget* into, const char* initial) {
+QLineEdit* TForm1::edit(Field number, int x, int y, int width, QWidget* into, const char* initial) {
     const QByteArray name = QByteArrayLiteral("Edit") + QByteArray::number(number);
     QLineEdit* e = addEdit(name.constData(), x, y, width, into);
     e->setText(QString::fromUtf8(initial));
@@ -66,19 +67,73 @@ QLineEdit* TForm1::edit(int number, int x, int y, int width, QWidget* into, cons
     return e;
 }
 
-QString TForm1::text(int number) const {
+QString TForm1::text(Field number) const {
     return edits_[static_cast<std::size_t>(number)]->text();
 }
 
-std::optional<int> TForm1::wholeNumber(int number, const char* caption) {
-    int value = 0;
-    if (TryStrToInt(U8(text(number)), value))
-        return value;
-    ReportFieldError(prompter_, caption);
-    return std::nullopt;
+const char* TForm1::planCaption(Field number) {
+    switch (number) {
+    case PlanChannelMHz:
+        return "频点";
+    case PlanReferenceMHz:
+        return "参考";
+    case PlanRDivider:
+        return "R值";
+    case PlanStartMHz:
+        return "开始";
+    case PlanEndMHz:
+        return "结束";
+    case PlanTabs:
+        return "每行前的制表符数";
+    case PlanStepMHz:
+        return "步长(MHz)";
+    default:
+        return "";
+    }
 }
 
-void TForm1::setText(int number, const QString& value) {
+Refusable<TForm1::PlanNumbers> TForm1::readPlan(std::initializer_list<Field> fields) const {
+    FieldReader reader;
+    PlanNumbers numbers;
+    for (const Field number : fields)
+        numbers.byField[static_cast<std::size_t>(number)] = reader.wholeNumber(
+            *edits_[static_cast<std::size_t>(number)], FieldErrorText(planCaption(number)));
+    return reader.result(numbers);
+}
+
+Refusable<TForm1::ConstantKInputs> TForm1::readConstantK() const {
+    FieldReader reader;
+    ConstantKInputs in;
+    in.nominalOhms = reader.wholeNumber(*edits_[KNominalOhms], FieldErrorText("标称阻抗"));
+    in.cutoffHz = reader.value(
+        [&]() -> std::optional<long long> {
+            try {
+                return ParseCutoffFrequency(U8(text(KCutoff)));
+            } catch (const ConversionError&) {
+                return std::nullopt;
+            }
+        },
+        FieldErrorText("截止频率"));
+    return reader.result(in);
+}
+
+Refusable<Real> TForm1::readWavelengthFrequency() const {
+    FieldReader reader;
+    const Real frequency = reader.value(
+        [&]() -> std::optional<Real> {
+            try {
+                const Real parsed = ParseEngineering(U8(text(WavelengthFrequency)));
+                if (parsed != RejectedEngineeringValue)
+                    return parsed;
+            } catch (const ConversionError&) {
+            }
+            return std::nullopt;
+        },
+        FieldErrorText("频点"));
+    return reader.result(frequency);
+}
+
+void TForm1::setText(Field number, const QString& value) {
     QLineEdit* e = edits_[static_cast<std::size_t>(number)];
     e->setText(value);
     e->setCursorPosition(0);
@@ -255,49 +310,40 @@ void TForm1::Raise(QWidget* window) {
 }
 
 void TForm1::Button1Click() {
-    const std::optional<int> nominal = wholeNumber(1, "标称阻抗");
-    if (!nominal)
+    const Refusable<ConstantKInputs> in = readConstantK();
+    if (ReportRefusal(prompter_, in))
         return;
-    long long cutoff = 0;
-    try {
-        cutoff = ParseCutoffFrequency(U8(text(2)));
-    } catch (const ConversionError&) {
-        ReportFieldError(prompter_, "截止频率");
-        return;
-    }
-    const ConstantKSection k = DesignConstantK(*nominal, static_cast<Real>(cutoff));
-    setText(3, Q(FormatConstantKValue(k.halfInductance, "uH")));
-    setText(4, Q(FormatConstantKValue(k.capacitance, "uF")));
+    const ConstantKSection k = DesignConstantK(in->nominalOhms, static_cast<Real>(in->cutoffHz));
+    setText(KHalfInductance, Q(FormatConstantKValue(k.halfInductance, "uH")));
+    setText(KCapacitance, Q(FormatConstantKValue(k.capacitance, "uF")));
 }
 
 void TForm1::BitBtn2Click() {
-    const std::optional<int> channel = wholeNumber(5, "频点");
-    const std::optional<int> reference = channel ? wholeNumber(7, "参考") : std::nullopt;
-    const std::optional<int> divider = reference ? wholeNumber(8, "R值") : std::nullopt;
-    if (!divider)
+    const Refusable<PlanNumbers> in = readPlan({PlanChannelMHz, PlanReferenceMHz, PlanRDivider});
+    if (ReportRefusal(prompter_, in))
         return;
-    const Pe3236Setting s = PlanPe3236(*channel, *reference, *divider);
-    setText(6, QString::number(s.vcoMHz));
-    setText(9, QString::number(s.m));
-    setText(10, QString::number(s.a));
-    setText(29, QString::number(s.channel));
+    const Pe3236Setting s = PlanPe3236((*in)[PlanChannelMHz], (*in)[PlanReferenceMHz], (*in)[PlanRDivider]);
+    setText(PlanVcoMHz, QString::number(s.vcoMHz));
+    setText(PlanM, QString::number(s.m));
+    setText(PlanA, QString::number(s.a));
+    setText(PlanChannelNumber, QString::number(s.channel));
 }
 
 void TForm1::BitBtn4Click() {
-    const std::optional<int> channel = wholeNumber(5, "频点");
-    const std::optional<int> step = channel ? wholeNumber(31, "步长(MHz)") : std::nullopt;
-    if (!step)
+    const Refusable<PlanNumbers> in = readPlan({PlanChannelMHz, PlanStepMHz});
+    if (ReportRefusal(prompter_, in))
         return;
-    setText(5, QString::number(static_cast<long long>(*channel) - *step));
+    setText(PlanChannelMHz,
+            QString::number(static_cast<long long>((*in)[PlanChannelMHz]) - (*in)[PlanStepMHz]));
     BitBtn2Click();
 }
 
 void TForm1::BitBtn5Click() {
-    const std::optional<int> channel = wholeNumber(5, "频点");
-    const std::optional<int> step = channel ? wholeNumber(31, "步长(MHz)") : std::nullopt;
-    if (!step)
+    const Refusable<PlanNumbers> in = readPlan({PlanChannelMHz, PlanStepMHz});
+    if (ReportRefusal(prompter_, in))
         return;
-    setText(5, QString::number(static_cast<long long>(*channel) + *step));
+    setText(PlanChannelMHz,
+            QString::number(static_cast<long long>((*in)[PlanChannelMHz]) + (*in)[PlanStepMHz]));
     BitBtn2Click();
 }
 
@@ -309,22 +355,17 @@ void TForm1::BitBtn3Click() {
     if (QFileInfo::exists(*path) &&
         prompter_.ask(QStringLiteral("文件已经存在,覆盖吗？")) != Prompter::Answer::Yes)
         return;
+    const Refusable<PlanNumbers> in =
+        readPlan({PlanReferenceMHz, PlanRDivider, PlanStartMHz, PlanEndMHz, PlanTabs, PlanStepMHz});
+    if (ReportRefusal(prompter_, in))
+        return;
     ChannelFileRequest request;
-    const std::array<std::pair<int, const char*>, 6> fields = {
-        {{7, "参考"}, {8, "R值"}, {11, "开始"}, {12, "结束"}, {30, "每行前的制表符数"}, {31, "步长(MHz)"}}};
-    std::array<int, 6> values{};
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const std::optional<int> value = wholeNumber(fields[i].first, fields[i].second);
-        if (!value)
-            return;
-        values[i] = *value;
-    }
-    request.referenceMHz = values[0];
-    request.rDivider = values[1];
-    request.startMHz = values[2];
-    request.endMHz = values[3];
-    request.tabs = values[4];
-    request.stepMHz = values[5];
+    request.referenceMHz = (*in)[PlanReferenceMHz];
+    request.rDivider = (*in)[PlanRDivider];
+    request.startMHz = (*in)[PlanStartMHz];
+    request.endMHz = (*in)[PlanEndMHz];
+    request.tabs = (*in)[PlanTabs];
+    request.stepMHz = (*in)[PlanStepMHz];
     const std::optional<std::string> lines = ChannelFileText(request);
     if (!lines) {
         ReportInputError(prompter_);
@@ -340,10 +381,10 @@ void TForm1::Button6Click() {
         prompter_.saveFileName(QString(), start, QString::fromUtf8(FileFilter));
     if (!path || path->isEmpty())
         return;
-    const std::optional<int> channel = wholeNumber(5, "频点");
-    if (!channel)
+    const Refusable<PlanNumbers> in = readPlan({PlanChannelMHz});
+    if (ReportRefusal(prompter_, in))
         return;
-    const std::string lines = FinListText(*channel);
+    const std::string lines = FinListText((*in)[PlanChannelMHz]);
     const std::string file = U8(*path);
     std::string contents;
     if (QFileInfo::exists(*path)) {
@@ -382,16 +423,10 @@ void TForm1::BitBtn12Click() {
     const int entry = fraction_->currentIndex();
     if (entry < 0)
         return;
-    Real frequency = RejectedEngineeringValue;
-    try {
-        frequency = ParseEngineering(U8(text(19)));
-    } catch (const ConversionError&) {
-    }
-    if (frequency == RejectedEngineeringValue) {
-        ReportFieldError(prompter_, "频点");
+    const Refusable<Real> frequency = readWavelengthFrequency();
+    if (ReportRefusal(prompter_, frequency))
         return;
-    }
-    setText(20, Q(Format("%3.5fcm", {WavelengthFractionCm(frequency, entry + 1)})));
+    setText(Wavelength, Q(Format("%3.5fcm", {WavelengthFractionCm(*frequency, entry + 1)})));
 }
 
 void TForm1::BitBtn11Click() {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "core/numbers/errors.h"
+#include "core/numbers/real.h"
 #include "ui/fixed_dialog.h"
 
 #include <array>
+#include <initializer_list>
 #include <string>
 
 class QComboBox;
@@ -98,11 +101,24 @@ private:
     void buildPadGroup();
     void buildLevelRows();
     void buildWindowButtons();
-    QLineEdit* edit(int number, int x, int y, int width, QWidget* into, const char* initial = "");
-    QString text(int number) const;
-    // The whole number of a field; nothing, after a message that names the field, for any other text.
-    std::optional<int> wholeNumber(int number, const char* caption);
-    void setText(int number, const QString& value);
+    // The whole numbers of the channel-plan fields, read in the order given; a field that holds
+    // no whole number is refused with "输入错误：" and its caption.
+    struct PlanNumbers {
+        std::array<int, 32> byField{};
+        int operator[](Field number) const { return byField[static_cast<std::size_t>(number)]; }
+    };
+    Refusable<PlanNumbers> readPlan(std::initializer_list<Field> fields) const;
+    static const char* planCaption(Field number);
+    struct ConstantKInputs {
+        int nominalOhms = 0;
+        long long cutoffHz = 0;
+    };
+    Refusable<ConstantKInputs> readConstantK() const;
+    Refusable<Real> readWavelengthFrequency() const;
+
+    QLineEdit* edit(Field number, int x, int y, int width, QWidget* into, const char* initial = "");
+    QString text(Field number) const;
+    void setText(Field number, const QString& value);
     void showPadPicture();
     static void Raise(QWidget* window);
 

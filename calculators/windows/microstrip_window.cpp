@@ -9,6 +9,7 @@
 #include "core/numbers/text_format.h"
 #include "core/rf/microstrip.h"
 #include "core/rf/microstrip_dispersive.h"
+#include "ui/field_reader.h"
 #include "ui/interface_text.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
@@ -81,12 +82,12 @@ void TcalcMirc::buildLineFields() {
         int unitBox; // 0: none
         const char* hint;
     };
-    const std::array<Row, 6> inputs = {{{1, "微带线宽", "0.76", 1, WidthHint},
-                                        {2, "基板厚度", "0.6", 2, MillimetreHint},
-                                        {3, "铜簿厚度", "0.035", 3, MillimetreHint},
-                                        {4, "介电常数", "4.6", 0, ""},
-                                        {5, "微带线长", "", 4, MillimetreHint},
-                                        {6, "操作频率", "500M", 0, ""}}};
+    const std::array<Row, 6> inputs = {{{LineWidth, "微带线宽", "0.76", WidthUnit, WidthHint},
+                                        {SubstrateHeight, "基板厚度", "0.6", HeightUnit, MillimetreHint},
+                                        {CopperThickness, "铜簿厚度", "0.035", CopperUnit, MillimetreHint},
+                                        {Permittivity, "介电常数", "4.6", NoUnit, ""},
+                                        {LineLength, "微带线长", "", LengthUnit, MillimetreHint},
+                                        {OperatingFrequency, "操作频率", "500M", NoUnit, ""}}};
     int y = 12;
     for (const Row& row : inputs) {
         addLabel(Format("Label%d", {row.edit}).c_str(), row.label, 10, y, 70);
@@ -98,28 +99,28 @@ void TcalcMirc::buildLineFields() {
         y += 32;
     }
     addLabel("Label7", "负载阻抗", 10, y, 70);
-    edits_[7] = addEdit("Edit7", 80, y, 82);
+    edits_[LoadR] = addEdit("Edit7", 80, y, 82);
     addLabel("LabelJ", "+j", 165, y, 16);
-    edits_[8] = addEdit("Edit8", 180, y, 82);
+    edits_[LoadX] = addEdit("Edit8", 180, y, 82);
 
-    const std::array<std::pair<int, const char*>, 8> results = {{{9, "特征阻抗"},
-                                                                 {10, "L  处阻抗"},
-                                                                 {11, "虚     部"},
-                                                                 {12, "相   速  度"},
-                                                                 {13, "有效常数"},
-                                                                 {14, "有效波长"},
-                                                                 {15, "相     移"},
-                                                                 {16, "工作频率"}}};
+    const std::array<std::pair<int, const char*>, 8> results = {{{CharacteristicZ0, "特征阻抗"},
+                                                                 {InputR, "L  处阻抗"},
+                                                                 {InputX, "虚     部"},
+                                                                 {PhaseVelocity, "相   速  度"},
+                                                                 {EpsEff, "有效常数"},
+                                                                 {EffectiveWavelength, "有效波长"},
+                                                                 {PhaseShift, "相     移"},
+                                                                 {MaxFrequency, "工作频率"}}};
     y = 12;
     for (const auto& [edit, label] : results) {
         addLabel(Format("Label%d", {edit}).c_str(), label, 290, y, 70);
         edits_[edit] = addEdit(Format("Edit%d", {edit}).c_str(), 362, y, 150);
         y += 32;
     }
-    edits_[9]->setText(QStringLiteral("输入阻抗求微带线宽"));
-    edits_[16]->setText(QStringLiteral("最高工作频率"));
-    edits_[12]->setEnabled(false);
-    edits_[13]->setEnabled(false);
+    edits_[CharacteristicZ0]->setText(QStringLiteral("输入阻抗求微带线宽"));
+    edits_[MaxFrequency]->setText(QStringLiteral("最高工作频率"));
+    edits_[PhaseVelocity]->setEnabled(false);
+    edits_[EpsEff]->setEnabled(false);
     for (const char* name : {"Label1", "Label9"})
         findChild<QLabel*>(QString::fromUtf8(name))->setToolTip(QString::fromUtf8(ProgramModelHint));
 
@@ -178,11 +179,11 @@ void TcalcMirc::buildInductorPanel() {
         const char* label;
         int x, y;
     };
-    const std::array<Dimension, 5> dimensions = {{{17, 12, "l", 6, 150},
-                                                  {20, 11, "a", 206, 150},
-                                                  {21, 9, "do", 406, 150},
-                                                  {22, 10, "di", 406, 180},
-                                                  {18, 0, "圈数", 406, 210}}};
+    const std::array<Dimension, 5> dimensions = {{{StripLength, StripLengthUnit, "l", 6, 150},
+                                                  {RingSize, RingSizeUnit, "a", 206, 150},
+                                                  {SpiralOuter, SpiralOuterUnit, "do", 406, 150},
+                                                  {SpiralInner, SpiralInnerUnit, "di", 406, 180},
+                                                  {Turns, NoUnit, "圈数", 406, 210}}};
     for (const Dimension& d : dimensions) {
         const QPoint p = at(d.x, d.y);
         addLabel(Format("Label%d", {d.edit}).c_str(), d.label, p.x(), p.y(), 32);
@@ -191,19 +192,20 @@ void TcalcMirc::buildInductorPanel() {
             addUnitBox(d.unitBox, p.x() + 128, p.y());
     }
 
-    const std::array<Dimension, 3> conductor = {
-        {{23, 6, "线宽", 620, 320}, {25, 7, "铜厚", 620, 352}, {26, 8, "板厚", 620, 384}}};
+    const std::array<Dimension, 3> conductor = {{{InductorWidth, InductorWidthUnit, "线宽", 620, 320},
+                                                 {InductorCopper, InductorCopperUnit, "铜厚", 620, 352},
+                                                 {InductorBoard, InductorBoardUnit, "板厚", 620, 384}}};
     for (const Dimension& d : conductor) {
         addLabel(Format("Label%d", {d.edit}).c_str(), d.label, d.x, d.y, 36);
         edits_[d.edit] = addEdit(Format("Edit%d", {d.edit}).c_str(), d.x + 38, d.y, 120);
         addUnitBox(d.unitBox, d.x + 162, d.y);
     }
-    edits_[25]->setText(QStringLiteral("0.0035"));
-    edits_[26]->setText(QStringLiteral("0.6"));
+    edits_[InductorCopper]->setText(QStringLiteral("0.0035"));
+    edits_[InductorBoard]->setText(QStringLiteral("0.6"));
     connect(addButton("BitBtn4", "计算电感", 658, 426, 120), &QPushButton::clicked, this,
             &TcalcMirc::BitBtn4Click);
-    edits_[24] = addEdit("Edit24", 658, 466, 180);
-    edits_[24]->setReadOnly(true);
+    edits_[InductanceResult] = addEdit("Edit24", 658, 466, 180);
+    edits_[InductanceResult]->setReadOnly(true);
 }
 
 void TcalcMirc::showEvent(QShowEvent* event) {
@@ -211,115 +213,129 @@ void TcalcMirc::showEvent(QShowEvent* event) {
     CentreOnScreen(*this);
 }
 
-void TcalcMirc::reportField(const char* name) {
-    prompter_.showMessage(QString::fromUtf8(name) + QStringLiteral("输入错误！"));
+namespace {
+
+// "<caption>输入错误！": the message of a refused field.
+std::string Refusal(const char* name) {
+    return std::string(name) + "输入错误！";
 }
+
+// The length keeps its unit flag: the status bar shows the width in the other unit.
+std::optional<LengthEntry> LengthIn(const QLineEdit& field, bool mil) {
+    try {
+        const LengthEntry entry = ReadLengthField(U8(field.text()), mil);
+        if (entry.unitFlag != -1)
+            return entry;
+    } catch (const ConversionError&) {
+    }
+    return std::nullopt;
+}
+
+std::optional<Real> FrequencyIn(const QLineEdit& field) {
+    try {
+        const Real F = ParseEngineering(Trim(U8(field.text())));
+        if (F != RejectedEngineeringValue)
+            return F;
+    } catch (const ConversionError&) {
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 bool TcalcMirc::milSelected(int unitBox) const {
     return unitBoxes_[unitBox]->currentText() == QStringLiteral("mil");
 }
 
-void TcalcMirc::setText(int edit, const std::string& text) {
-    edits_[edit]->setText(Q(text));
+void TcalcMirc::setText(Field field, const std::string& text) {
+    edits_[field]->setText(Q(text));
 }
 
-std::optional<Real> TcalcMirc::number(int edit, const char* name) {
-    const std::optional<Real> value = CheckedNumber(edits_[edit]->text());
-    if (!value)
-        reportField(name);
-    return value;
-}
-
-// The length keeps its unit flag: the status bar shows the width in the other unit.
-std::optional<LengthEntry> TcalcMirc::length(int edit, int unitBox, const char* name) {
-    LengthEntry entry;
-    try {
-        entry = ReadLengthField(U8(edits_[edit]->text()), milSelected(unitBox));
-    } catch (const ConversionError&) {
-        entry.unitFlag = -1;
-    }
-    if (entry.unitFlag == -1) {
-        reportField(name);
-        return std::nullopt;
-    }
-    return entry;
+Real TcalcMirc::number(FieldReader& reader, Field field, const char* name) const {
+    return reader.number(*edits_[field], Refusal(name));
 }
 
 // A length field that must first pass the plain number check, so only its unit box selects mil.
-std::optional<Real> TcalcMirc::checkedLength(int edit, int unitBox, const char* name) {
-    if (!CheckedNumber(edits_[edit]->text())) {
-        reportField(name);
-        return std::nullopt;
-    }
-    const std::optional<LengthEntry> entry = length(edit, unitBox, name);
-    return entry ? std::optional<Real>(entry->metres) : std::nullopt;
+Real TcalcMirc::checkedLength(FieldReader& reader, Field field, UnitBox unit, const char* name) const {
+    return reader.value(
+        [&]() -> std::optional<Real> {
+            if (!CheckedNumber(edits_[field]->text()))
+                return std::nullopt;
+            const std::optional<LengthEntry> entry = LengthIn(*edits_[field], milSelected(unit));
+            return entry ? std::optional<Real>(entry->metres) : std::nullopt;
+        },
+        Refusal(name));
 }
 
-std::optional<Real> TcalcMirc::frequency() {
-    Real F = RejectedEngineeringValue;
-    try {
-        F = ParseEngineering(Trim(U8(edits_[6]->text())));
-    } catch (const ConversionError&) {
+Refusable<TcalcMirc::LineInputs> TcalcMirc::readLineInputs(LineCalculation calculation) const {
+    FieldReader reader;
+    LineInputs in;
+    if (calculation == LineCalculation::Width) {
+        in.Z0 = number(reader, CharacteristicZ0, "特征阻抗");
+        reader.require(in.Z0 > 0, Refusal("特征阻抗"));
     }
-    if (F == RejectedEngineeringValue) {
-        reportField("操作频率");
-        return std::nullopt;
+    in.H = checkedLength(reader, SubstrateHeight, HeightUnit, "基板厚度");
+    reader.require(in.H > 0, Refusal("基板厚度"));
+    in.T = checkedLength(reader, CopperThickness, CopperUnit, "铜簿厚度");
+    reader.require(in.T >= 0, Refusal("铜簿厚度"));
+    in.Er = number(reader, Permittivity, "介电常数");
+    reader.require(in.Er >= 1, Refusal("介电常数"));
+    if (calculation != LineCalculation::Width) {
+        in.W = reader.value([&] { return LengthIn(*edits_[LineWidth], milSelected(WidthUnit)); },
+                            Refusal("微带线宽"));
+        reader.require(in.W.metres > 0, Refusal("微带线宽"));
     }
-    return F;
+    if (calculation == LineCalculation::Transform) {
+        in.Len = checkedLength(reader, LineLength, LengthUnit, "微带线长");
+        in.R = number(reader, LoadR, "负载阻抗实部");
+        in.X = number(reader, LoadX, "负载阻抗虚部");
+    }
+    if (calculation != LineCalculation::Width) {
+        in.F = reader.value([&] { return FrequencyIn(*edits_[OperatingFrequency]); }, Refusal("操作频率"));
+        reader.require(in.F > 0, Refusal("操作频率"));
+    }
+    reader.require(in.H > 2 * in.T, "铜箔厚度错误.");
+    return reader.result(in);
 }
 
-std::optional<Real> TcalcMirc::positiveFrequency() {
-    const std::optional<Real> F = frequency();
-    if (F && !(*F > 0)) {
-        reportField("操作频率");
-        return std::nullopt;
-    }
-    return F;
+Refusable<TcalcMirc::Conductor> TcalcMirc::readConductor() const {
+    FieldReader reader;
+    Conductor in;
+    in.t = checkedLength(reader, InductorCopper, InductorCopperUnit, "铜厚");
+    in.h = checkedLength(reader, InductorBoard, InductorBoardUnit, "板厚");
+    in.w = checkedLength(reader, InductorWidth, InductorWidthUnit, "线宽");
+    const auto ticked = std::find_if(shapes_.begin(), shapes_.end(), [](auto* b) { return b->isChecked(); });
+    if (ticked != shapes_.end())
+        in.shape = static_cast<int>(ticked - shapes_.begin());
+    return reader.result(in);
 }
 
-// Every field is checked, by name, before anything is computed: a width of 0 or a negative
-// thickness is refused here instead of failing half way through the results.
-std::optional<TcalcMirc::Geometry> TcalcMirc::geometry(bool withWidth) {
-    Geometry g;
-    const std::optional<Real> H = checkedLength(2, 2, "基板厚度");
-    if (!H)
-        return std::nullopt;
-    if (!(*H > 0)) {
-        reportField("基板厚度");
-        return std::nullopt;
+Refusable<TcalcMirc::ShapeDimensions> TcalcMirc::readShape(int shape) const {
+    FieldReader reader;
+    ShapeDimensions in;
+    if (shape == 0) {
+        in.length = checkedLength(reader, StripLength, StripLengthUnit, "带状电感长度 l");
+    } else if (shape == 1) {
+        in.length = checkedLength(reader, RingSize, RingSizeUnit, "环型电感尺寸 a");
+    } else {
+        in.outer = checkedLength(reader, SpiralOuter, SpiralOuterUnit, "螺旋电感外径 do");
+        in.inner = checkedLength(reader, SpiralInner, SpiralInnerUnit, "螺旋电感内径 di");
+        in.turns = reader.value(
+            [&]() -> std::optional<int> {
+                int turns = 0;
+                if (!TryStrToInt(Trim(U8(edits_[Turns]->text())), turns) || turns < 1)
+                    return std::nullopt;
+                return turns;
+            },
+            Refusal("圈数"));
+        reader.require(!(in.outer < in.inner), "螺旋电感的外径不能小于内径！");
     }
-    const std::optional<Real> T = checkedLength(3, 3, "铜簿厚度");
-    if (!T)
-        return std::nullopt;
-    if (!(*T >= 0)) {
-        reportField("铜簿厚度");
-        return std::nullopt;
-    }
-    const std::optional<Real> Er = number(4, "介电常数");
-    if (!Er)
-        return std::nullopt;
-    if (!(*Er >= 1)) {
-        reportField("介电常数");
-        return std::nullopt;
-    }
-    if (withWidth) {
-        const std::optional<LengthEntry> W = length(1, 1, "微带线宽");
-        if (!W)
-            return std::nullopt;
-        if (!(W->metres > 0)) {
-            reportField("微带线宽");
-            return std::nullopt;
-        }
-        g.W = *W;
-    }
-    g.H = *H;
-    g.T = *T;
-    g.Er = *Er;
-    return g;
+    return reader.result(in);
 }
 
 void TcalcMirc::clearResults() {
-    for (int n : {9, 10, 11, 12, 13, 14, 15, 16})
+    for (const Field n : {CharacteristicZ0, InputR, InputX, PhaseVelocity, EpsEff, EffectiveWavelength,
+                          PhaseShift, MaxFrequency})
         edits_[n]->clear();
     for (QLineEdit* edit :
          {referenceZ0_, referenceEpsEff_, dispersiveZ0_, dispersiveEpsEff_, referenceWavelength_,
@@ -328,19 +344,9 @@ void TcalcMirc::clearResults() {
     referenceNote_->setText(Translated(QString::fromUtf8(ReferenceNote)));
 }
 
-bool TcalcMirc::thicknessLeavesHeight(Real H, Real T) {
-    if (H > 2 * T)
-        return true;
-    prompter_.showMessage(QStringLiteral("铜箔厚度错误."));
-    return false;
-}
-
 void TcalcMirc::BitBtn2Click() {
-    const std::optional<Geometry> g = geometry(true);
-    if (!g)
-        return;
-    const std::optional<Real> F = positiveFrequency();
-    if (!F || !thicknessLeavesHeight(g->H, g->T))
+    const Refusable<LineInputs> g = readLineInputs(LineCalculation::Figures);
+    if (ReportRefusal(prompter_, g))
         return;
 
     // Both models are computed before any field is written: a run that fails leaves no result of
@@ -350,23 +356,23 @@ void TcalcMirc::BitBtn2Click() {
     DispersiveMicrostrip reference;
     try {
         line = MicrostripZ0(g->W.metres, g->H, g->T, g->Er);
-        phase = PhaseOfLine(line.Vp, *F);
-        reference = KirschningJansenLine(g->W.metres, g->H, g->T, g->Er, *F);
+        phase = PhaseOfLine(line.Vp, g->F);
+        reference = KirschningJansenLine(g->W.metres, g->H, g->T, g->Er, g->F);
     } catch (const std::exception&) {
         clearResults();
         throw;
     }
-    setText(9, Format("%5.6f", {line.Z0}));
-    setText(12, Format("%5.6f E8", {line.Vp / 1e8L}));
-    setText(13, Format("%5.6f", {line.EpsEff}));
-    setText(14, Format("%5.6f m", {phase.Wavelength}));
-    setText(15, Format("%5.6f Deg/mm", {phase.DegreesPerMm}));
+    setText(CharacteristicZ0, Format("%5.6f", {line.Z0}));
+    setText(PhaseVelocity, Format("%5.6f E8", {line.Vp / 1e8L}));
+    setText(EpsEff, Format("%5.6f", {line.EpsEff}));
+    setText(EffectiveWavelength, Format("%5.6f m", {phase.Wavelength}));
+    setText(PhaseShift, Format("%5.6f Deg/mm", {phase.DegreesPerMm}));
     statusPanels_[0]->setText(Q(Format("%d", {g->W.unitFlag})));
-    setText(16, Format("<%fMHz", {line.FMax}));
+    setText(MaxFrequency, Format("<%fMHz", {line.FMax}));
     statusPanels_[1]->setText(Q(g->W.unitFlag == 0
                                     ? Format("线宽:%6.2fmil", {MetresToMils(g->W.metres)})
                                     : Format("线宽:%6.2fmm", {MetresToMillimetres(g->W.metres)})));
-    showReferenceFigures(reference, g->H, *F);
+    showReferenceFigures(reference, g->H, g->F);
 }
 
 void TcalcMirc::showReferenceFigures(const DispersiveMicrostrip& line, Real H, Real F) {
@@ -382,26 +388,19 @@ void TcalcMirc::showReferenceFigures(const DispersiveMicrostrip& line, Real H, R
 }
 
 void TcalcMirc::BitBtn3Click() {
-    const std::optional<Real> Z0 = number(9, "特征阻抗");
-    if (!Z0)
-        return;
-    if (!(*Z0 > 0)) {
-        reportField("特征阻抗");
-        return;
-    }
-    const std::optional<Geometry> g = geometry(false);
-    if (!g || !thicknessLeavesHeight(g->H, g->T))
+    const Refusable<LineInputs> g = readLineInputs(LineCalculation::Width);
+    if (ReportRefusal(prompter_, g))
         return;
 
     // The width field gets the program's own model, which the network's microstrip elements use;
     // each width is shown with the Z0 the other model gives it, so a disagreement is seen.
-    const bool mil = milSelected(1);
-    const Real W = MicrostripWidth(*Z0, g->H, g->Er, g->T).W;
-    const std::optional<Real> reference = HammerstadJensenWidth(*Z0, g->H, g->T, g->Er);
+    const bool mil = milSelected(WidthUnit);
+    const Real W = MicrostripWidth(g->Z0, g->H, g->Er, g->T).W;
+    const std::optional<Real> reference = HammerstadJensenWidth(g->Z0, g->H, g->T, g->Er);
     const Real WInReference = HammerstadJensenLine(W, g->H, g->T, g->Er).Z0;
     const std::optional<Real> referenceInProgram =
         reference ? std::optional(MicrostripZ0(*reference, g->H, g->T, g->Er).Z0) : std::nullopt;
-    setText(1, Format("%f", {mil ? MetresToMils(W) : MetresToMillimetres(W)}));
+    setText(LineWidth, Format("%f", {mil ? MetresToMils(W) : MetresToMillimetres(W)}));
     programWidthZ0_->setText(Q(Format("%5.3f", {WInReference})));
     if (!reference) {
         referenceWidth_->setText(QStringLiteral("超出 0.1 ≤ W/H ≤ 100"));
@@ -415,24 +414,21 @@ void TcalcMirc::BitBtn3Click() {
 
 void TcalcMirc::BitBtn1Click() {
     try {
-        const std::optional<Geometry> g = geometry(true);
-        const std::optional<Real> Len = g ? checkedLength(5, 4, "微带线长") : std::nullopt;
-        const std::optional<Real> R = Len ? number(7, "负载阻抗实部") : std::nullopt;
-        const std::optional<Real> X = R ? number(8, "负载阻抗虚部") : std::nullopt;
-        const std::optional<Real> F = X ? positiveFrequency() : std::nullopt;
-        if (!F || !thicknessLeavesHeight(g->H, g->T)) {
+        const Refusable<LineInputs> g = readLineInputs(LineCalculation::Transform);
+        if (ReportRefusal(prompter_, g)) {
             prompter_.showMessage(QString::fromUtf8(ParameterError));
             return;
         }
+        const Complex load{g->R, g->X};
         const MicrostripTransform line =
-            SeriesMicrostrip({*R, *X}, g->W.metres, *Len, g->H, g->Er, g->T, *F, effflag_ == 1);
+            SeriesMicrostrip(load, g->W.metres, g->Len, g->H, g->Er, g->T, g->F, effflag_ == 1);
         // The reference model always turns the load by the guided wavelength at the frequency.
-        const DispersiveMicrostrip reference = KirschningJansenLine(g->W.metres, g->H, g->T, g->Er, *F);
-        const Complex input = LineInputImpedance({*R, *X}, reference.Z0, reference.Wavelength, *Len);
-        setText(9, Format("%5.6f", {line.Z0}));
-        setText(10, Format("%5.6f", {line.Z.re}));
-        setText(11, Format("%5.6f", {line.Z.im}));
-        showReferenceFigures(reference, g->H, *F);
+        const DispersiveMicrostrip reference = KirschningJansenLine(g->W.metres, g->H, g->T, g->Er, g->F);
+        const Complex input = LineInputImpedance(load, reference.Z0, reference.Wavelength, g->Len);
+        setText(CharacteristicZ0, Format("%5.6f", {line.Z0}));
+        setText(InputR, Format("%5.6f", {line.Z.re}));
+        setText(InputX, Format("%5.6f", {line.Z.im}));
+        showReferenceFigures(reference, g->H, g->F);
         referenceInput_->setText(Q(FormatSignedPair("", "%5.6f", input.re, input.im)));
     } catch (const std::exception&) {
         // The error's own message follows from the application's handler.
@@ -444,53 +440,23 @@ void TcalcMirc::BitBtn1Click() {
 
 void TcalcMirc::BitBtn4Click() {
     const auto micrometres = [](Real metres) { return metres * 1e6L; };
-    const std::optional<Real> t = checkedLength(25, 7, "铜厚");
-    if (!t)
+    const Refusable<Conductor> c = readConductor();
+    if (ReportRefusal(prompter_, c) || !c->shape)
         return;
-    const std::optional<Real> h = checkedLength(26, 8, "板厚");
-    if (!h)
+    const Real wUm = micrometres(c->w);
+    const Real tUm = micrometres(c->t);
+    const Real Kg = GroundPlaneFactor(wUm, micrometres(c->h));
+    const Refusable<ShapeDimensions> d = readShape(*c->shape);
+    if (ReportRefusal(prompter_, d))
         return;
-    const std::optional<Real> w = checkedLength(23, 6, "线宽");
-    if (!w)
-        return;
-    const auto ticked = std::find_if(shapes_.begin(), shapes_.end(), [](auto* b) { return b->isChecked(); });
-    if (ticked == shapes_.end())
-        return;
-    const auto shape = ticked - shapes_.begin();
-
-    const Real wUm = micrometres(*w);
-    const Real tUm = micrometres(*t);
-    const Real Kg = GroundPlaneFactor(wUm, micrometres(*h));
     Real inductance = 0;
-    if (shape == 0) {
-        const std::optional<Real> l = checkedLength(17, 12, "带状电感长度 l");
-        if (!l)
-            return;
-        inductance = StripInductanceNh(micrometres(*l), wUm, tUm, Kg);
-    } else if (shape == 1) {
-        const std::optional<Real> a = checkedLength(20, 11, "环型电感尺寸 a");
-        if (!a)
-            return;
-        inductance = RingInductanceNh(micrometres(*a), wUm, tUm, Kg);
-    } else {
-        const std::optional<Real> outer = checkedLength(21, 9, "螺旋电感外径 do");
-        if (!outer)
-            return;
-        const std::optional<Real> inner = checkedLength(22, 10, "螺旋电感内径 di");
-        if (!inner)
-            return;
-        int turns = 0;
-        if (!TryStrToInt(Trim(U8(edits_[18]->text())), turns) || turns < 1) {
-            reportField("圈数");
-            return;
-        }
-        if (*outer < *inner) {
-            prompter_.showMessage(QStringLiteral("螺旋电感的外径不能小于内径！"));
-            return;
-        }
-        inductance = SpiralInductanceNh(micrometres(*outer), micrometres(*inner), turns, Kg);
-    }
-    setText(24, Format("%f nH", {inductance}));
+    if (*c->shape == 0)
+        inductance = StripInductanceNh(micrometres(d->length), wUm, tUm, Kg);
+    else if (*c->shape == 1)
+        inductance = RingInductanceNh(micrometres(d->length), wUm, tUm, Kg);
+    else
+        inductance = SpiralInductanceNh(micrometres(d->outer), micrometres(d->inner), d->turns, Kg);
+    setText(InductanceResult, Format("%f nH", {inductance}));
     statusPanels_[1]->setText(Q(Format("Kg:%f (应>0.05)", {Kg})));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/numbers/errors.h"
 #include "core/numbers/real.h"
 #include "core/rf/microstrip.h"
 #include "core/rf/microstrip_dispersive.h"
@@ -15,6 +16,7 @@ class QRadioButton;
 
 namespace qv {
 
+class FieldReader;
 class Prompter;
 
 // "微带线计算": impedance, phase velocity and wavelength of a microstrip from its geometry, the
@@ -37,30 +39,94 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The fields, at the numbers of their object names Edit1..Edit26 (Edit19 does not exist).
+    enum Field {
+        LineWidth = 1,
+        SubstrateHeight,
+        CopperThickness,
+        Permittivity,
+        LineLength,
+        OperatingFrequency,
+        LoadR,
+        LoadX,
+        CharacteristicZ0, // the result of "特征参数计算", the entry of "阻抗计算线宽"
+        InputR,
+        InputX,
+        PhaseVelocity,
+        EpsEff,
+        EffectiveWavelength,
+        PhaseShift,
+        MaxFrequency,
+        StripLength,
+        Turns,
+        RingSize = 20,
+        SpiralOuter,
+        SpiralInner,
+        InductorWidth,
+        InductanceResult,
+        InductorCopper,
+        InductorBoard,
+    };
+    // The mm/mil boxes, at the numbers of their object names ComboBox1..ComboBox12.
+    enum UnitBox {
+        NoUnit = 0,
+        WidthUnit,
+        HeightUnit,
+        CopperUnit,
+        LengthUnit,
+        InductorWidthUnit = 6,
+        InductorCopperUnit,
+        InductorBoardUnit,
+        SpiralOuterUnit,
+        SpiralInnerUnit,
+        RingSizeUnit,
+        StripLengthUnit,
+    };
+
     void buildLineFields();
     void buildReferenceGroup();
     void buildInductorPanel();
     QComboBox* addUnitBox(int number, int x, int y, QWidget* into = nullptr);
 
-    // Each reader names the field in a message and gives nothing when its text is not usable.
-    std::optional<Real> number(int edit, const char* name);
-    std::optional<LengthEntry> length(int edit, int unitBox, const char* name);
-    std::optional<Real> checkedLength(int edit, int unitBox, const char* name);
-    std::optional<Real> frequency();
-    bool thicknessLeavesHeight(Real H, Real T);
-    void reportField(const char* name);
-    bool milSelected(int unitBox) const;
-    void setText(int edit, const std::string& text);
-    void showReferenceFigures(const DispersiveMicrostrip& line, Real H, Real F);
-    // The geometry fields every line calculation reads, checked before anything is computed.
-    struct Geometry {
-        LengthEntry W;
+    // What the line calculations read: "特征参数计算", "阻抗计算线宽" and "计算".
+    enum class LineCalculation { Figures, Width, Transform };
+    // Lengths in metres, F in hertz, Z0, R and X in ohms.
+    struct LineInputs {
+        Real Z0 = 0;   // Width only
+        LengthEntry W; // not for Width
         Real H = 0;
         Real T = 0;
         Real Er = 0;
+        Real Len = 0; // Transform only, with R and X
+        Real R = 0;
+        Real X = 0;
+        Real F = 0; // not for Width
     };
-    std::optional<Geometry> geometry(bool withWidth);
-    std::optional<Real> positiveFrequency();
+    // Every field the calculation uses, checked by name before anything is computed: a width of
+    // 0 or a negative thickness is refused here instead of failing half way through the results.
+    Refusable<LineInputs> readLineInputs(LineCalculation calculation) const;
+    // "计算电感" reads the conductor first and computes its ground-plane factor before it reads
+    // the dimensions of the checked shape (none checked: no shape, and nothing is computed).
+    struct Conductor { // metres
+        Real t = 0;
+        Real h = 0;
+        Real w = 0;
+        std::optional<int> shape; // 0 strip, 1 ring, 2 spiral
+    };
+    Refusable<Conductor> readConductor() const;
+    struct ShapeDimensions {
+        Real length = 0; // the strip's l or the ring's a
+        Real outer = 0;  // the spiral's do, di and turns
+        Real inner = 0;
+        int turns = 0;
+    };
+    Refusable<ShapeDimensions> readShape(int shape) const;
+    Real number(FieldReader& reader, Field field, const char* name) const;
+    Real checkedLength(FieldReader& reader, Field field, UnitBox unit, const char* name) const;
+
+    bool milSelected(int unitBox) const;
+    void setText(Field field, const std::string& text);
+    void showReferenceFigures(const DispersiveMicrostrip& line, Real H, Real F);
     void clearResults();
 
     const int& effflag_;

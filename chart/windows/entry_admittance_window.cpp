@@ -27,13 +27,11 @@ Tfgb::Tfgb(ProgramState& state, ChartCanvas& canvas, Prompter& prompter, QWidget
 }
 
 void Tfgb::BitBtn1Click() {
-    const std::optional<Real> G = CheckedNumber(edit1_->text());
-    const std::optional<Real> B = G ? CheckedNumber(edit2_->text()) : std::nullopt;
-    if (!G || !B) {
-        ReportInputError(prompter_);
+    const Refusable<EnteredPair> entered = readPair();
+    if (ReportRefusal(prompter_, entered))
         return;
-    }
-    const NormalisedPair y = EnteredAdmittance(*G, *B, checkBox1_->isChecked(), state_.Zo);
+    const NormalisedPair y =
+        EnteredAdmittance(entered->first, entered->second, checkBox1_->isChecked(), state_.Zo);
     const PixelPoint p = GammaToPixel(state_.geometry, AdmittanceToGamma(y.re, y.im));
     Surface& picture = canvas_.picture();
     PointReadout(picture, p.x, p.y, state_, canvas_.readout());

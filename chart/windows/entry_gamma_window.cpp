@@ -36,19 +36,18 @@ void Tfinhro::showEvent(QShowEvent* event) {
 }
 
 void Tfinhro::BitBtn1Click() {
-    const std::optional<Real> magnitude = CheckedNumber(edit1_->text());
-    const std::optional<Real> angle = magnitude ? CheckedNumber(edit2_->text()) : std::nullopt;
-    if (!magnitude || !angle) {
-        ReportInputError(prompter_);
+    const Refusable<EnteredPair> entered = readPair();
+    if (ReportRefusal(prompter_, entered))
         return;
-    }
+    const Real magnitude = entered->first;
+    const Real angle = entered->second;
     // A passive load reflects at most what arrives.
-    if (!(EnteredMagnitude(*magnitude, checkBox1_->isChecked()) <= 1)) {
+    if (!(EnteredMagnitude(magnitude, checkBox1_->isChecked()) <= 1)) {
         prompter_.showMessage(QStringLiteral("输入错误！反射系数的模不能大于1"));
         return;
     }
     const PixelPoint p =
-        GammaToPixel(state_.geometry, EnteredReflection(*magnitude, *angle, checkBox1_->isChecked()));
+        GammaToPixel(state_.geometry, EnteredReflection(magnitude, angle, checkBox1_->isChecked()));
     Surface& picture = canvas_.picture();
     const ReadoutPoint point = PointReadout(picture, p.x, p.y, state_, canvas_.readout());
     if (checkBox2_->isChecked())

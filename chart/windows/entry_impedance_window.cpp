@@ -37,14 +37,11 @@ void Tfinrx::showEvent(QShowEvent* event) {
 }
 
 void Tfinrx::BitBtn1Click() {
-    const std::optional<Real> R = CheckedNumber(edit1_->text());
-    const std::optional<Real> X = R ? CheckedNumber(edit2_->text()) : std::nullopt;
-    if (!R || !X) {
-        ReportInputError(prompter_);
+    const Refusable<EnteredPair> entered = readPair();
+    if (ReportRefusal(prompter_, entered))
         return;
-    }
     const bool normalised = checkBox1_->isChecked();
-    const NormalisedPair z = EnteredImpedance(*R, *X, normalised, state_.Zo);
+    const NormalisedPair z = EnteredImpedance(entered->first, entered->second, normalised, state_.Zo);
     const PixelPoint p = GammaToPixel(state_.geometry, ImpedanceToGamma(z.re, z.im));
     Surface& picture = canvas_.picture();
     PointMarker(picture, p.x, p.y, panel1_->colour());

@@ -24,15 +24,12 @@ TfquQ::TfquQ(ProgramState& state, ChartCanvas& canvas, Prompter& prompter, QWidg
 }
 
 void TfquQ::BitBtn1Click() {
-    const std::optional<Real> Q = CheckedNumber(edit1_->text());
-    if (!Q) {
-        ReportInputError(prompter_);
+    FieldReader reader;
+    const Real quality = reader.number(*edit1_, InputErrorText);
+    reader.require(quality > 0, "输入错误！Q值必须大于0");
+    const Refusable<Real> Q = reader.result(quality);
+    if (ReportRefusal(prompter_, Q))
         return;
-    }
-    if (!(*Q > 0)) {
-        prompter_.showMessage(QStringLiteral("输入错误！Q值必须大于0"));
-        return;
-    }
     DrawConstantQArcs(canvas_.picture(), state_.geometry, panel1_->colour(), *Q);
     canvas_.repaint();
     close();

@@ -25,18 +25,17 @@ Tqswr::Tqswr(ProgramState& state, ChartCanvas& canvas, Prompter& prompter, QWidg
 }
 
 void Tqswr::BitBtn1Click() {
-    const std::optional<Real> vswr = CheckedNumber(edit1_->text());
-    const std::optional<Real> angle = vswr ? CheckedNumber(edit2_->text()) : std::nullopt;
-    if (!vswr || !angle) {
-        ReportInputError(prompter_);
+    const Refusable<EnteredPair> entered = readPair();
+    if (ReportRefusal(prompter_, entered))
         return;
-    }
-    if (!(*vswr >= 1)) {
+    const Real vswr = entered->first;
+    const Real angle = entered->second;
+    if (!(vswr >= 1)) {
         prompter_.showWarningToIgnore(QStringLiteral("VSWR不能小于1"));
         return;
     }
-    DrawVswrPoint(canvas_.picture(), state_.geometry, checkBox1_->isChecked(), panel1_->colour(), *angle,
-                  *vswr);
+    DrawVswrPoint(canvas_.picture(), state_.geometry, checkBox1_->isChecked(), panel1_->colour(), angle,
+                  vswr);
     canvas_.repaint();
     close();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/numbers/errors.h"
+#include "ui/field_reader.h"
 #include "ui/fixed_dialog.h"
 
 class QCheckBox;
@@ -20,6 +22,19 @@ public:
           prompter_(prompter) {}
 
 protected:
+    // Edit1 and Edit2 as numbers, or "输入错误！" at the first that is none.
+    struct EnteredPair {
+        Real first = 0;
+        Real second = 0;
+    };
+    Refusable<EnteredPair> readPair() const {
+        FieldReader reader;
+        EnteredPair pair;
+        pair.first = reader.number(*edit1_, InputErrorText);
+        pair.second = reader.number(*edit2_, InputErrorText);
+        return reader.result(pair);
+    }
+
     ProgramState& state_;
     ChartCanvas& canvas_;
     Prompter& prompter_;

@@ -176,10 +176,10 @@ void TForm2::buildReadoutLabels() {
         label->setPalette(palette);
         label->setToolTip(QString::fromUtf8(place.hint));
     }
-    QPalette palette = labels_[0]->palette();
+    QPalette palette = labels_[MoveLabel]->palette();
     palette.setColor(QPalette::WindowText, ToQColor(DarkGreen));
-    labels_[0]->setPalette(palette);
-    labels_[1]->installEventFilter(this);
+    labels_[MoveLabel]->setPalette(palette);
+    labels_[FrequencyLabel]->installEventFilter(this);
 }
 
 QPushButton* TForm2::addToolButton(const char* name, const char* caption, const char* statusText,
@@ -437,9 +437,9 @@ void TForm2::openClick() {
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
     if (watched == scrollBox1_ && event->type() == QEvent::Resize) {
         FormResize();
-    } else if (watched == labels_[1] &&
+    } else if (watched == labels_[FrequencyLabel] &&
                (event->type() == QEvent::Enter || event->type() == QEvent::ToolTip)) {
-        labels_[1]->setToolTip(Q(FormatGeneral(state_.Fo)));
+        labels_[FrequencyLabel]->setToolTip(Q(FormatGeneral(state_.Fo)));
     } else if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
         const QVariant text = watched->property(StatusTextProperty);
         if (text.isValid())
@@ -453,13 +453,14 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
 void TForm2::layoutLabels() {
     const int tabHeight = tabControl1_->height();
     const int longest =
-        labels_[3]->fontMetrics().horizontalAdvance(QStringLiteral("Z=41030.0000-j20540.0000")) + 8;
+        labels_[ImpedanceLabel]->fontMetrics().horizontalAdvance(QStringLiteral("Z=41030.0000-j20540.0000")) +
+        8;
     for (std::size_t i = 0; i < LabelPlaces.size(); ++i) {
         const LabelPlace& place = LabelPlaces[i];
         labels_[i + 1]->setGeometry(LabelLeft, place.top >= 0 ? place.top : tabHeight + place.top,
                                     std::max(place.width, longest), LabelHeight);
     }
-    labels_[0]->setGeometry(0, 0, 170, LabelHeight);
+    labels_[MoveLabel]->setGeometry(0, 0, 170, LabelHeight);
 }
 
 // The picture follows the drawing area's new size with the network drawn into it again. The
@@ -733,9 +734,9 @@ void TForm2::refreshMatchFigures(const char* numberFormat) {
     std::optional<MatchFigureLines> figures;
     if (network_)
         figures = network_->matchFigures(numberFormat);
-    labels_[14]->setText(figures ? Q(figures->returnLoss) : QStringLiteral("RLmatch="));
-    labels_[15]->setText(figures ? Q(figures->vswr) : QStringLiteral("IVmatch="));
-    labels_[16]->setText(figures ? Q(figures->mismatchLoss) : QStringLiteral("ILmatch="));
+    labels_[MatchReturnLossLabel]->setText(figures ? Q(figures->returnLoss) : QStringLiteral("RLmatch="));
+    labels_[MatchVswrLabel]->setText(figures ? Q(figures->vswr) : QStringLiteral("IVmatch="));
+    labels_[MatchMismatchLossLabel]->setText(figures ? Q(figures->mismatchLoss) : QStringLiteral("ILmatch="));
 }
 
 void TForm2::showNodeCount() {
@@ -743,8 +744,8 @@ void TForm2::showNodeCount() {
 }
 
 void TForm2::showFrequencyAndImpedance() {
-    labels_[1]->setText(Q("Freq=" + FormatFrequency(state_.Fo)));
-    labels_[2]->setText(Q(Format("Zo=%f", {state_.Zo})));
+    labels_[FrequencyLabel]->setText(Q("Freq=" + FormatFrequency(state_.Fo)));
+    labels_[ZoLabel]->setText(Q(Format("Zo=%f", {state_.Zo})));
 }
 
 void TForm2::WmCopyData(const QByteArray& block) {

@@ -151,7 +151,27 @@ private:
     QFrame* tabControl1_ = nullptr;
     QFrame* scrollBox1_ = nullptr;
     ChartView* paintBox1_ = nullptr;
-    std::array<QLabel*, 17> labels_{}; // Label1..Label16 at their numbers; [0] is labelmove
+    // The readout labels, at the numbers of their object names Label1..Label16; 0 is labelmove.
+    enum ReadoutLabel {
+        MoveLabel = 0,
+        FrequencyLabel,
+        ZoLabel,
+        ImpedanceLabel,
+        ElementLabel,
+        ReflectionLabel,
+        NormalisedImpedanceLabel,
+        AdmittanceLabel,
+        AdmittanceSiemensLabel,
+        QualityLabel,
+        VswrLabel,
+        VoltageReflectionLabel,
+        PowerReflectionLabel,
+        ReturnLossRatioLabel,
+        MatchReturnLossLabel,
+        MatchVswrLabel,
+        MatchMismatchLossLabel,
+    };
+    std::array<QLabel*, 17> labels_{}; // at their ReadoutLabel numbers
     std::array<QLabel*, 5> statusPanels_{};
     std::array<QRadioButton*, 8> radioButtons_{}; // RadioButton1..7 at their numbers
     QCheckBox* checkBox1_ = nullptr;

@@ -7,6 +7,7 @@
 #include "core/numbers/sentinels.h"
 #include "core/numbers/text_format.h"
 #include "core/settings/program_state.h"
+#include "ui/field_reader.h"
 #include "ui/fixed_dialog.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
@@ -70,14 +71,19 @@ void TForm4::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
 }
 
+Refusable<TForm4::Reference> TForm4::readInputs() const {
+    FieldReader reader;
+    Reference in;
+    in.frequencyHz = reader.value([&] { return PositiveValue(edit1_->text()); }, FieldErrorText("操作频率"));
+    in.ohms = reader.value([&] { return PositiveValue(edit2_->text()); }, FieldErrorText("特正阻抗"));
+    return reader.result(in);
+}
+
 void TForm4::BitBtn1Click() {
-    const std::optional<Real> frequency = PositiveValue(edit1_->text());
-    const std::optional<Real> impedance = PositiveValue(edit2_->text());
-    if (!frequency || !impedance) {
-        ReportFieldError(prompter_, frequency ? "特正阻抗" : "操作频率");
+    const Refusable<Reference> in = readInputs();
+    if (ReportRefusal(prompter_, in))
         return;
-    }
-    if (!network_ || !network_->setFrequency(*frequency) || !network_->setReferenceImpedance(*impedance)) {
+    if (!network_ || !network_->setFrequency(in->frequencyHz) || !network_->setReferenceImpedance(in->ohms)) {
         prompter_.showMessage(QStringLiteral("输入错误！"));
         return;
     }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/numbers/errors.h"
+#include "core/numbers/real.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -28,6 +31,13 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Fo and Zo, or "输入错误：" and the first field that is no positive value.
+    struct Reference {
+        Real frequencyHz = 0;
+        Real ohms = 0;
+    };
+    Refusable<Reference> readInputs() const;
+
     ProgramState& state_;
     NetworkPort* network_ = nullptr;
     Prompter& prompter_;

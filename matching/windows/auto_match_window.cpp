@@ -7,6 +7,7 @@
 #include "matching/drawing/element_path.h"
 #include "matching/model/auto_match_network.h"
 #include "matching/model/network_model.h"
+#include "ui/field_reader.h"
 #include "ui/interface_text.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
@@ -128,6 +129,19 @@ void AutoMatchWindow::showEvent(QShowEvent* event) {
     FixedDialog::showEvent(event);
 }
 
+Refusable<AutoMatchWindow::MatchInputs> AutoMatchWindow::readInputs(bool stub) const {
+    FieldReader reader;
+    MatchInputs in;
+    if (!q_->text().trimmed().isEmpty()) {
+        in.Q = reader.number(*q_, FieldErrorText("有载Q"));
+        reader.require(*in.Q > 0, FieldErrorText("有载Q"));
+    }
+    for (std::size_t i = 0; i < in.substrate.size(); ++i)
+        in.substrate[i] = stub ? reader.number(*substrate_[i], FieldErrorText(SubstrateCaptions[i]))
+                               : CheckedNumber(substrate_[i]->text()).value_or(0);
+    return reader.result(in);
+}
+
 void AutoMatchWindow::solveClick() {
     showDesignTarget();
     if (network_.nodeCount() < 1) {
@@ -141,23 +155,12 @@ void AutoMatchWindow::solveClick() {
     request.stub = topologies_[3]->isChecked();
     request.shortedStub = shorted_->isChecked();
     request.series = SeriesChoices[static_cast<std::size_t>(std::max(0, series_->currentIndex()))];
-    if (!q_->text().trimmed().isEmpty()) {
-        const std::optional<Real> q = CheckedNumber(q_->text());
-        if (!q || !(*q > 0)) {
-            ReportFieldError(prompter_, "有载Q");
-            return;
-        }
-        request.Q = *q;
-    }
-    std::array<Real, 4> fields{};
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        const std::optional<Real> v = CheckedNumber(substrate_[i]->text());
-        if (request.stub && !v) {
-            ReportFieldError(prompter_, SubstrateCaptions[i]);
-            return;
-        }
-        fields[i] = v.value_or(0);
-    }
+    const Refusable<MatchInputs> in = readInputs(request.stub);
+    if (ReportRefusal(prompter_, in))
+        return;
+    if (in->Q)
+        request.Q = *in->Q;
+    const std::array<Real, 4>& fields = in->substrate;
     request.substrate = {request.Fo, fields[0] / 1000, fields[1] / 1000, fields[2] / 1000, fields[3], 0};
     request_ = request;
     result_ = SynthesiseMatches(request);

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/numbers/errors.h"
 #include "matching/analysis/auto_match.h"
 #include "ui/fixed_dialog.h"
 
 #include <array>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -35,6 +37,13 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The loaded Q (nothing when its field is empty) and the substrate in millimetres, each field
+    // refused by its caption; the substrate is checked only for the single stub.
+    struct MatchInputs {
+        std::optional<Real> Q;
+        std::array<Real, 4> substrate{};
+    };
+    Refusable<MatchInputs> readInputs(bool stub) const;
     void showSolutions();
     // The list stands for the ends, Fo, Zo and mode it was calculated for: after a change of
     // them it is greyed out until the next calculation.

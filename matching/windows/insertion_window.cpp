@@ -8,6 +8,7 @@
 #include "core/settings/program_state.h"
 #include "matching/analysis/insertion_value.h"
 #include "matching/model/network_model.h"
+#include "ui/field_reader.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
 
@@ -60,8 +61,8 @@ Tflcop::Tflcop(ProgramState& state, NetworkModel& network, Prompter& prompter, Q
     auto* value = new QGroupBox(QStringLiteral("元件值"), this);
     value->setObjectName(QStringLiteral("GroupBox2"));
     value->setGeometry(8, 124, 404, 184);
-    edits_[1] = addEdit("Edit1", 12, 24, 160, value);
-    edits_[1]->setToolTip(QStringLiteral("输入可以带单位如10p,20n,10nf"));
+    edits_[ElementValue] = addEdit("Edit1", 12, 24, 160, value);
+    edits_[ElementValue]->setToolTip(QStringLiteral("输入可以带单位如10p,20n,10nf"));
     comboBox1_ = new QComboBox(value);
     comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
     comboBox1_->setGeometry(182, 24, 80, 24);
@@ -76,9 +77,9 @@ Tflcop::Tflcop(ProgramState& state, NetworkModel& network, Prompter& prompter, Q
         int x, y;
         bool millimetres;
     } strip[] = {
-        {7, "线宽", "0.76", 8, 22, true},    {8, "板厚", "0.6", 132, 22, true},
-        {9, "铜厚", "0.035", 256, 22, true}, {10, "常数", "4.6", 8, 54, false},
-        {11, "长度", "10", 132, 54, true},
+        {StripWidth, "线宽", "0.76", 8, 22, true},         {BoardHeight, "板厚", "0.6", 132, 22, true},
+        {CopperThickness, "铜厚", "0.035", 256, 22, true}, {Permittivity, "常数", "4.6", 8, 54, false},
+        {StripLength, "长度", "10", 132, 54, true},
     };
     for (const auto& field : strip) {
         addLabel(nullptr, field.caption, field.x, field.y + 2, 34, groupBox5_);
@@ -91,22 +92,22 @@ Tflcop::Tflcop(ProgramState& state, NetworkModel& network, Prompter& prompter, Q
     }
     connect(addButton("BitBtn2", "Zo", 8, 86, 70, groupBox5_), &QPushButton::clicked, this,
             &Tflcop::BitBtn2Click);
-    edits_[2] = addEdit("Edit2", 86, 88, 140, groupBox5_);
-    edits_[2]->setEnabled(false);
+    edits_[StripZ0] = addEdit("Edit2", 86, 88, 140, groupBox5_);
+    edits_[StripZ0]->setEnabled(false);
 
     groupBox3_ = new QGroupBox(QStringLiteral("参数输入"), value);
     groupBox3_->setObjectName(QStringLiteral("GroupBox3"));
     groupBox3_->setGeometry(8, 56, 388, 120);
     addLabel(nullptr, "阻抗", 8, 24, 34, groupBox3_);
-    edits_[4] = addEdit("Edit4", 44, 22, 120, groupBox3_);
+    edits_[Resistance] = addEdit("Edit4", 44, 22, 120, groupBox3_);
     addLabel(nullptr, "电抗", 180, 24, 34, groupBox3_);
-    edits_[5] = addEdit("Edit5", 216, 22, 120, groupBox3_);
+    edits_[Reactance] = addEdit("Edit5", 216, 22, 120, groupBox3_);
     checkBox1_ = addCheckBox("CheckBox1", "归一化输入", 8, 58, 140, groupBox3_);
 
     addLabel("Label2", "频率", 16, 320, 34);
-    edits_[3] = addEdit("Edit3", 52, 318, 140);
-    edits_[3]->setEnabled(false);
-    edits_[3]->setToolTip(QStringLiteral("通过设置按钮改变频率"));
+    edits_[Frequency] = addEdit("Edit3", 52, 318, 140);
+    edits_[Frequency]->setEnabled(false);
+    edits_[Frequency]->setToolTip(QStringLiteral("通过设置按钮改变频率"));
     connect(addButton("BitBtn1", "&All", 312, 316, 96), &QPushButton::clicked, this, &Tflcop::BitBtn1Click);
 
     radioButtons_[1]->setChecked(true);
@@ -140,7 +141,7 @@ void Tflcop::UnitChangr() {
 }
 
 void Tflcop::refreshFrequency() {
-    edits_[3]->setText(Q(FormatFrequency(state_.Fo)));
+    edits_[Frequency]->setText(Q(FormatFrequency(state_.Fo)));
 }
 
 void Tflcop::paintEvent(QPaintEvent* event) {
@@ -153,58 +154,52 @@ void Tflcop::showEvent(QShowEvent* event) {
     FixedDialog::showEvent(event);
 }
 
-std::optional<StripMillimetres> Tflcop::readStrip() const {
-    std::array<Real, 5> values{};
-    for (int n = 7; n <= 11; ++n) {
-        const std::optional<Real> v = CheckedNumber(edits_[static_cast<std::size_t>(n)]->text());
-        if (!v) {
-            ReportInputError(prompter_);
-            return std::nullopt;
-        }
-        values[static_cast<std::size_t>(n - 7)] = *v;
+StripMillimetres Tflcop::readStrip(FieldReader& reader) const {
+    StripMillimetres strip;
+    strip.W = reader.number(*edits_[StripWidth], InputErrorText);
+    strip.H = reader.number(*edits_[BoardHeight], InputErrorText);
+    strip.T = reader.number(*edits_[CopperThickness], InputErrorText);
+    strip.Er = reader.number(*edits_[Permittivity], InputErrorText);
+    strip.Len = reader.number(*edits_[StripLength], InputErrorText);
+    return strip;
+}
+
+Refusable<Tflcop::Insertion> Tflcop::readInputs() const {
+    FieldReader reader;
+    Insertion in;
+    ElementSpec& e = in.element;
+    e.kind = checkedKind();
+    if (IsMicrostrip(e.kind)) {
+        const StripMillimetres strip = readStrip(reader);
+        if (reader.refused())
+            return reader.result(in);
+        e.strip = MicrostripBlockFromMillimetres(strip, state_.Fo);
+        in.label =
+            MicrostripLabel(Trim(U8(edits_[StripLength]->text())), Trim(U8(edits_[StripWidth]->text())));
+    } else if (IsCapacitor(e.kind) || IsInductor(e.kind)) {
+        const std::string unit = U8(comboBox1_->currentText());
+        e.value = reader.value([&] { return ParseElementValue(U8(edits_[ElementValue]->text()), unit); },
+                               InputErrorText);
+        in.label = U8(edits_[ElementValue]->text()) + unit;
+    } else {
+        const Real resistance = reader.number(*edits_[Resistance], InputErrorText);
+        const Real reactance = reader.number(*edits_[Reactance], InputErrorText);
+        const Real scale = checkBox1_->isChecked() ? state_.Zo : 1;
+        e.R = resistance * scale;
+        e.value = reactance * scale;
     }
-    return StripMillimetres{values[0], values[1], values[2], values[3], values[4]};
+    if (reader.refused())
+        return reader.result(in);
+    const std::string implausible = ImplausibleElementText(e);
+    reader.require(implausible.empty(), InputErrorText + implausible);
+    return reader.result(in);
 }
 
 void Tflcop::BitBtn1Click() {
-    const int kind = checkedKind();
-    std::string label;
-    MicrostripBlock block;
-    Real R = 0;
-    Real value = 0;
-    if (IsMicrostrip(kind)) {
-        const std::optional<StripMillimetres> strip = readStrip();
-        if (!strip)
-            return;
-        block = MicrostripBlockFromMillimetres(*strip, state_.Fo);
-        label = MicrostripLabel(Trim(U8(edits_[11]->text())), Trim(U8(edits_[7]->text())));
-    } else if (IsCapacitor(kind) || IsInductor(kind)) {
-        const std::string unit = U8(comboBox1_->currentText());
-        const std::optional<Real> parsed = ParseElementValue(U8(edits_[1]->text()), unit);
-        if (!parsed) {
-            ReportInputError(prompter_);
-            return;
-        }
-        value = *parsed;
-        label = U8(edits_[1]->text()) + unit;
-    } else {
-        const std::optional<Real> resistance = CheckedNumber(edits_[4]->text());
-        const std::optional<Real> reactance = resistance ? CheckedNumber(edits_[5]->text()) : std::nullopt;
-        if (!resistance || !reactance) {
-            ReportInputError(prompter_);
-            return;
-        }
-        const Real scale = checkBox1_->isChecked() ? state_.Zo : 1;
-        R = *resistance * scale;
-        value = *reactance * scale;
-    }
-
-    const std::string implausible = ImplausibleElementText({kind, block, R, value});
-    if (!implausible.empty()) {
-        prompter_.showMessage(QStringLiteral("输入错误！") + Q(implausible));
+    const Refusable<Insertion> in = readInputs();
+    if (ReportRefusal(prompter_, in))
         return;
-    }
-    if (const Refusable<int> node = network_.append(label, {kind, block, R, value}); !node) {
+    if (const Refusable<int> node = network_.append(in->label, in->element); !node) {
         if (!node.reason().empty())
             prompter_.showMessage(Q(node.reason()));
         return;
@@ -213,12 +208,13 @@ void Tflcop::BitBtn1Click() {
 }
 
 void Tflcop::BitBtn2Click() {
-    const std::optional<StripMillimetres> strip = readStrip();
-    if (!strip)
+    FieldReader reader;
+    const Refusable<StripMillimetres> strip = reader.result(readStrip(reader));
+    if (ReportRefusal(prompter_, strip))
         return;
     const MicrostripBlock block = MicrostripBlockFromMillimetres(*strip, state_.Fo);
     const MicrostripLine line = MicrostripZ0(block.W, block.H, block.T, block.Er);
-    edits_[2]->setText(Q(Format("%3.5f", {line.Z0})));
+    edits_[StripZ0]->setText(Q(Format("%3.5f", {line.Z0})));
 }
 
 } // namespace qv

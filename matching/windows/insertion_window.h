@@ -1,8 +1,12 @@
 #pragma once
 
+#include "core/numbers/errors.h"
+#include "matching/analysis/insertion_value.h"
+#include "matching/analysis/node_calculation.h"
 #include "ui/fixed_dialog.h"
 
 #include <array>
+#include <string>
 
 class QCheckBox;
 class QComboBox;
@@ -12,10 +16,10 @@ class QRadioButton;
 
 namespace qv {
 
+class FieldReader;
 class NetworkModel;
 class Prompter;
 struct ProgramState;
-struct StripMillimetres;
 
 // "接入元件": appends one element after the last node of the matching network, always toward
 // the source. The kind is one of eight (series or shunt capacitor, inductor, microstrip line or
@@ -42,8 +46,28 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // The five strip fields, each checked; nothing (and "输入错误！") at the first bad one.
-    std::optional<StripMillimetres> readStrip() const;
+    // The fields, at the numbers of their object names Edit1..Edit11 (Edit6 does not exist).
+    enum Field {
+        ElementValue = 1,
+        StripZ0,
+        Frequency,
+        Resistance,
+        Reactance,
+        StripWidth = 7,
+        BoardHeight,
+        CopperThickness,
+        Permittivity,
+        StripLength,
+    };
+    // The element the checked kind describes and its label, or "输入错误！" at the first field
+    // that cannot be read; an implausible element is refused with its reason.
+    struct Insertion {
+        std::string label;
+        ElementSpec element;
+    };
+    Refusable<Insertion> readInputs() const;
+    // The five strip fields in order, each checked.
+    StripMillimetres readStrip(FieldReader& reader) const;
     void refreshFrequency();
     void setUnits(const char* const* units, std::size_t count);
 

@@ -6,6 +6,7 @@
 #include "core/numbers/sentinels.h"
 #include "matching/analysis/response_plot.h"
 #include "matching/drawing/response_locus.h"
+#include "ui/field_reader.h"
 #include "ui/fixed_dialog.h"
 #include "ui/interface_text.h"
 #include "ui/prompter.h"
@@ -233,21 +234,31 @@ void Tfresp::BitBtn2Click() {
         ComboBox1->setCurrentIndex(1);
 }
 
+Refusable<Tfresp::SweepInputs> Tfresp::readSweep() const {
+    FieldReader reader;
+    SweepInputs in;
+    in.startHz = reader.value([&] { return FrequencyField(Edit1); }, FieldErrorText("起始频率"));
+    in.stopHz = reader.value([&] { return FrequencyField(Edit2); }, FieldErrorText("终止频率"));
+    in.points = reader.wholeNumber(*Edit3, FieldErrorText("点数"));
+    in.thresholdDb = reader.number(*Edit4, FieldErrorText("门限dB"));
+    reader.require(in.thresholdDb > 0, FieldErrorText("门限dB"));
+    return reader.result(in);
+}
+
+Refusable<YieldRequest> Tfresp::readYield() const {
+    FieldReader reader;
+    YieldRequest request;
+    request.startHz = reader.value([&] { return FrequencyField(Edit1); }, InputErrorText);
+    request.stopHz = reader.value([&] { return FrequencyField(Edit2); }, InputErrorText);
+    request.returnLossDb = reader.number(*Edit4, InputErrorText);
+    request.builds = reader.wholeNumber(*Edit5, InputErrorText);
+    return reader.result(request);
+}
+
 void Tfresp::BitBtn1Click() {
-    const std::optional<Real> start = FrequencyField(Edit1);
-    const std::optional<Real> stop = FrequencyField(Edit2);
-    int points = 0;
-    const std::optional<Real> threshold = CheckedNumber(Edit4->text());
-    // The first refused field is named.
-    const char* refused = !start                                    ? "起始频率"
-                          : !stop                                   ? "终止频率"
-                          : !TryStrToInt(U8(Edit3->text()), points) ? "点数"
-                          : !threshold || !(*threshold > 0)         ? "门限dB"
-                                                                    : nullptr;
-    if (refused) {
-        ReportFieldError(prompter_, refused);
+    const Refusable<SweepInputs> in = readSweep();
+    if (ReportRefusal(prompter_, in))
         return;
-    }
     if (state_.NodeCount < 1) {
         prompter_.showMessage(Q("没有设置负载和源阻抗"));
         return;
@@ -255,14 +266,14 @@ void Tfresp::BitBtn1Click() {
     std::optional<LoadTable> chosen;
     if (!readLoadChoice(chosen))
         return;
-    const SweepRange range{*start, *stop, points};
+    const SweepRange range{in->startHz, in->stopHz, in->points};
     if (const std::optional<std::string> problem = SweepRangeProblem(range, chosen ? &*chosen : nullptr)) {
         prompter_.showMessage(Q(*problem));
         return;
     }
     activeLoad_ = std::move(chosen);
     range_ = range;
-    thresholdDb_ = *threshold;
+    thresholdDb_ = in->thresholdDb;
     recompute();
     emit locusChanged();
 }
@@ -293,22 +304,15 @@ void Tfresp::showYield(const YieldResult& result) {
 }
 
 void Tfresp::BitBtn3Click() {
-    const std::optional<Real> start = FrequencyField(Edit1);
-    const std::optional<Real> stop = FrequencyField(Edit2);
-    const std::optional<Real> threshold = CheckedNumber(Edit4->text());
-    YieldRequest request;
-    if (!start || !stop || !threshold || !TryStrToInt(U8(Edit5->text()), request.builds)) {
-        prompter_.showMessage(Q("输入错误！"));
+    const Refusable<YieldRequest> read = readYield();
+    if (ReportRefusal(prompter_, read))
         return;
-    }
     if (state_.NodeCount < 1) {
         prompter_.showMessage(Q("没有设置负载和源阻抗"));
         return;
     }
+    YieldRequest request = *read;
     request.network = SweepNetworkOf(state_);
-    request.startHz = *start;
-    request.stopHz = *stop;
-    request.returnLossDb = *threshold;
     const LoadTable* table = load();
     if (const std::optional<std::string> problem = YieldRequestProblem(request, table)) {
         prompter_.showMessage(Q(*problem));

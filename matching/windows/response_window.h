@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/drawing/surface.h"
+#include "core/numbers/errors.h"
 #include "core/settings/program_state.h"
 #include "matching/analysis/frequency_response.h"
 #include "matching/analysis/yield.h"
@@ -63,6 +64,16 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // The band, points and threshold of "计算", or "输入错误：" with the first refused field.
+    struct SweepInputs {
+        Real startHz = 0;
+        Real stopHz = 0;
+        int points = 0;
+        Real thresholdDb = 0;
+    };
+    Refusable<SweepInputs> readSweep() const;
+    // The band, threshold and builds of "成品率", or "输入错误！".
+    Refusable<YieldRequest> readYield() const;
     const LoadTable* load() const;
     bool readLoadChoice(std::optional<LoadTable>& chosen);
     void recompute();

@@ -11,6 +11,7 @@
 #include "matching/drawing/setup_points.h"
 #include "matching/model/network_ends.h"
 #include "matching/model/network_model.h"
+#include "ui/field_reader.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
 
@@ -54,11 +55,11 @@ Tforg::Tforg(ProgramState& state, NetworkModel& network, ChartCanvas& canvas, Pr
     addLabel("Label1", "R(实部)", 60, 20, 120);
     addLabel("Label2", "J (虚部)", 190, 20, 120);
     addLabel("Label3", "负载", 16, 46, 40);
-    edits_[1] = addEdit("Edit1", 60, 45);
-    edits_[2] = addEdit("Edit2", 190, 45);
+    edits_[LoadR] = addEdit("Edit1", 60, 45);
+    edits_[LoadX] = addEdit("Edit2", 190, 45);
     addLabel("Label4", "源点", 16, 78, 40);
-    edits_[3] = addEdit("Edit3", 60, 77);
-    edits_[4] = addEdit("Edit4", 190, 77);
+    edits_[SourceR] = addEdit("Edit3", 60, 77);
+    edits_[SourceX] = addEdit("Edit4", 190, 77);
     checkBox1_ = addCheckBox("CheckBox1", "归一化输入", 330, 24, 130);
     // "标注" has never had an effect here.
     addCheckBox("CheckBox2", "标注", 330, 50, 130);
@@ -72,11 +73,11 @@ Tforg::Tforg(ProgramState& state, NetworkModel& network, ChartCanvas& canvas, Pr
     addLabel("Label5", "模值", 60, 160, 120);
     addLabel("Label6", "角度", 190, 160, 120);
     addLabel("Label7", "负载", 16, 186, 40);
-    edits_[5] = addEdit("Edit5", 60, 185);
-    edits_[6] = addEdit("Edit6", 190, 185);
+    edits_[LoadMagnitude] = addEdit("Edit5", 60, 185);
+    edits_[LoadAngle] = addEdit("Edit6", 190, 185);
     addLabel("Label8", "源点", 16, 218, 40);
-    edits_[7] = addEdit("Edit7", 60, 217);
-    edits_[8] = addEdit("Edit8", 190, 217);
+    edits_[SourceMagnitude] = addEdit("Edit7", 60, 217);
+    edits_[SourceAngle] = addEdit("Edit8", 190, 217);
     checkBox3_ = addCheckBox("CheckBox3", "对数输入    S参数输入    ", 318, 164, 150);
     connect(addButton("Button3", "倒换数据", 330, 196, 130), &QPushButton::clicked, this,
             &Tforg::Button3Click);
@@ -99,8 +100,8 @@ Tforg::Tforg(ProgramState& state, NetworkModel& network, ChartCanvas& canvas, Pr
         bar->addWidget(panel);
     }
 
-    for (int n = 1; n <= 8; ++n)
-        edit(n)->setText(Q(state_.para.ReadParaString(EditKeys[static_cast<std::size_t>(n)])));
+    for (std::size_t n = LoadR; n < edits_.size(); ++n)
+        edits_[n]->setText(Q(state_.para.ReadParaString(EditKeys[n])));
     checkBox1_->setChecked(state_.para.ReadParaString("归一化输入1") != "0");
     checkBox3_->setChecked(state_.para.ReadParaString("对数输入2") != "0");
 
@@ -116,24 +117,38 @@ void Tforg::setEnds(Complex load, Complex source) {
     network_.setEnds(load, source, endsRule());
 }
 
-void Tforg::BitBtn1Click() {
-    std::array<Real, 4> values{};
-    for (int n = 1; n <= 4; ++n) {
-        const std::optional<Real> value = CheckedNumber(edit(n)->text());
-        if (!value) {
-            ReportInputError(prompter_);
-            return;
-        }
-        values[static_cast<std::size_t>(n - 1)] = *value;
-    }
-    const auto typed = [&](int n) {
-        return TypedEnd{values[static_cast<std::size_t>(n - 1)], values[static_cast<std::size_t>(n)],
-                        std::string(Trim(U8(edit(n)->text()))), std::string(Trim(U8(edit(n + 1)->text())))};
+Refusable<Tforg::TypedEnds> Tforg::readImpedances() const {
+    FieldReader reader;
+    const auto typed = [&](Field r, Field x) {
+        TypedEnd end;
+        end.r = reader.number(*edit(r), InputErrorText);
+        end.x = reader.number(*edit(x), InputErrorText);
+        end.rText = std::string(Trim(U8(edit(r)->text())));
+        end.xText = std::string(Trim(U8(edit(x)->text())));
+        return end;
     };
+    TypedEnds ends;
+    ends.load = typed(LoadR, LoadX);
+    ends.source = typed(SourceR, SourceX);
+    return reader.result(ends);
+}
+
+Refusable<Tforg::ReflectionRow> Tforg::readReflection(Field magnitude, Field angle) const {
+    FieldReader reader;
+    ReflectionRow row;
+    row.magnitude = reader.number(*edit(magnitude), InputErrorText);
+    row.angleDegrees = reader.number(*edit(angle), InputErrorText);
+    return reader.result(row);
+}
+
+void Tforg::BitBtn1Click() {
+    const Refusable<TypedEnds> ends = readImpedances();
+    if (ReportRefusal(prompter_, ends))
+        return;
     bool written = false;
     {
         const QScopedValueRollback applying(applying_, true);
-        written = SetTypedEnds(network_, typed(1), typed(3), checkBox1_->isChecked(), endsRule());
+        written = SetTypedEnds(network_, ends->load, ends->source, checkBox1_->isChecked(), endsRule());
     }
     close();
     if (!written)
@@ -145,15 +160,12 @@ void Tforg::Button21Click(bool keepOpen) {
     Surface& picture = canvas_.picture();
     // One end: slot 1's node (the load) or its source, marked in its colour. The label's sign
     // follows the reactance, so the text always reads as the point's impedance.
-    const auto applyRow = [&](int magnitudeEdit, int markerColour, Real MatchNode::*r, Real MatchNode::*x) {
-        const std::optional<Real> magnitude = CheckedNumber(edit(magnitudeEdit)->text());
-        const std::optional<Real> angle =
-            magnitude ? CheckedNumber(edit(magnitudeEdit + 1)->text()) : std::nullopt;
-        if (!magnitude || !angle) {
-            ReportInputError(prompter_);
+    const auto applyRow = [&](Field magnitude, Field angle, int markerColour, Real MatchNode::*r,
+                              Real MatchNode::*x) {
+        const Refusable<ReflectionRow> row = readReflection(magnitude, angle);
+        if (ReportRefusal(prompter_, row))
             return false;
-        }
-        const ReflectionEntry end = ReflectionToImpedance(*magnitude, *angle, decibels);
+        const ReflectionEntry end = ReflectionToImpedance(row->magnitude, row->angleDegrees, decibels);
         const PixelPoint pixel = GammaToPixel(state_.geometry, end.gamma);
         MatchNode ends = state_.network[1];
         ends.*r = end.r;
@@ -163,16 +175,18 @@ void Tforg::Button21Click(bool keepOpen) {
         MarkNetworkEnd(picture, pixel, markerColour, ImpedanceEntryLabel(end.r, end.x, true, state_.Zo));
         return true;
     };
-    const bool loadApplied = applyRow(5, LoadMarkerColour, &MatchNode::nodeR, &MatchNode::nodeX);
-    if (!loadApplied || !applyRow(7, SourceMarkerColour, &MatchNode::sourceR, &MatchNode::sourceX)) {
+    const bool loadApplied =
+        applyRow(LoadMagnitude, LoadAngle, LoadMarkerColour, &MatchNode::nodeR, &MatchNode::nodeX);
+    if (!loadApplied || !applyRow(SourceMagnitude, SourceAngle, SourceMarkerColour, &MatchNode::sourceR,
+                                  &MatchNode::sourceX)) {
         if (loadApplied)
             canvas_.repaint();
         return;
     }
     canvas_.repaint();
 
-    for (int n = 5; n <= 8; ++n)
-        state_.para.WriteParaString(EditKeys[static_cast<std::size_t>(n)], Trim(U8(edit(n)->text())));
+    for (const Field n : {LoadMagnitude, LoadAngle, SourceMagnitude, SourceAngle})
+        state_.para.WriteParaString(EditKeys[n], Trim(U8(edit(n)->text())));
     state_.para.WriteParaString("归一化输入1", Flag(checkBox1_->isChecked()));
     state_.para.WriteParaString("对数输入2", Flag(decibels));
     if (!keepOpen)
@@ -186,47 +200,47 @@ void Tforg::Button4Click() {
 void Tforg::bursh() {
     const MatchNode& ends = state_.network[1];
     const Real scale = checkBox1_->isChecked() ? 1 : state_.Zo;
-    edit(3)->setText(Q(Format("%4.2f", {ends.sourceR * scale})));
-    edit(4)->setText(Q(Format("%4.2f", {ends.sourceX * scale})));
-    edit(1)->setText(Q(Format("%4.2f", {ends.nodeR * scale})));
-    edit(2)->setText(Q(Format("%4.2f", {ends.nodeX * scale})));
+    edit(SourceR)->setText(Q(Format("%4.2f", {ends.sourceR * scale})));
+    edit(SourceX)->setText(Q(Format("%4.2f", {ends.sourceX * scale})));
+    edit(LoadR)->setText(Q(Format("%4.2f", {ends.nodeR * scale})));
+    edit(LoadX)->setText(Q(Format("%4.2f", {ends.nodeX * scale})));
 }
 
 void Tforg::Button3Click() {
-    const QString loadMagnitude = edit(5)->text().trimmed();
-    const QString loadAngle = edit(6)->text().trimmed();
-    edit(5)->setText(edit(7)->text().trimmed());
-    edit(6)->setText(edit(8)->text().trimmed());
-    edit(7)->setText(loadMagnitude);
-    edit(8)->setText(loadAngle);
+    const QString loadMagnitude = edit(LoadMagnitude)->text().trimmed();
+    const QString loadAngle = edit(LoadAngle)->text().trimmed();
+    edit(LoadMagnitude)->setText(edit(SourceMagnitude)->text().trimmed());
+    edit(LoadAngle)->setText(edit(SourceAngle)->text().trimmed());
+    edit(SourceMagnitude)->setText(loadMagnitude);
+    edit(SourceAngle)->setText(loadAngle);
 }
 
 SetupEntries Tforg::entries() const {
     SetupEntries e;
     e.normalised = checkBox1_->isChecked();
-    e.loadR = U8(edit(1)->text());
-    e.loadX = U8(edit(2)->text());
-    e.sourceR = U8(edit(3)->text());
-    e.sourceX = U8(edit(4)->text());
+    e.loadR = U8(edit(LoadR)->text());
+    e.loadX = U8(edit(LoadX)->text());
+    e.sourceR = U8(edit(SourceR)->text());
+    e.sourceX = U8(edit(SourceX)->text());
     e.decibels = checkBox3_->isChecked();
-    e.loadMag = U8(edit(5)->text());
-    e.loadAngle = U8(edit(6)->text());
-    e.sourceMag = U8(edit(7)->text());
-    e.sourceAngle = U8(edit(8)->text());
+    e.loadMag = U8(edit(LoadMagnitude)->text());
+    e.loadAngle = U8(edit(LoadAngle)->text());
+    e.sourceMag = U8(edit(SourceMagnitude)->text());
+    e.sourceAngle = U8(edit(SourceAngle)->text());
     return e;
 }
 
 void Tforg::showEntries(const SetupEntries& e) {
     checkBox1_->setChecked(e.normalised);
-    edit(1)->setText(Q(e.loadR));
-    edit(2)->setText(Q(e.loadX));
-    edit(3)->setText(Q(e.sourceR));
-    edit(4)->setText(Q(e.sourceX));
+    edit(LoadR)->setText(Q(e.loadR));
+    edit(LoadX)->setText(Q(e.loadX));
+    edit(SourceR)->setText(Q(e.sourceR));
+    edit(SourceX)->setText(Q(e.sourceX));
     checkBox3_->setChecked(e.decibels);
-    edit(5)->setText(Q(e.loadMag));
-    edit(6)->setText(Q(e.loadAngle));
-    edit(7)->setText(Q(e.sourceMag));
-    edit(8)->setText(Q(e.sourceAngle));
+    edit(LoadMagnitude)->setText(Q(e.loadMag));
+    edit(LoadAngle)->setText(Q(e.loadAngle));
+    edit(SourceMagnitude)->setText(Q(e.sourceMag));
+    edit(SourceAngle)->setText(Q(e.sourceAngle));
 }
 
 void Tforg::BitBtn3Click() {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/numbers/complex.h"
+#include "core/numbers/errors.h"
 #include "core/settings/spara_file.h"
+#include "matching/model/network_ends.h"
 #include "matching/model/network_model.h"
 #include "ui/fixed_dialog.h"
 
@@ -42,12 +44,37 @@ public:
     void networkChanged(NetworkChange change);
 
 private:
+    // The fields, at the numbers of their object names Edit1..Edit8.
+    enum Field {
+        LoadR = 1,
+        LoadX,
+        SourceR,
+        SourceX,
+        LoadMagnitude,
+        LoadAngle,
+        SourceMagnitude,
+        SourceAngle,
+    };
+    // The impedance group: both ends as typed, or "输入错误！" at the first field that is no number.
+    struct TypedEnds {
+        TypedEnd load;
+        TypedEnd source;
+    };
+    Refusable<TypedEnds> readImpedances() const;
+    // One row of the reflection group. The rows are read one at a time: the load row is applied
+    // before the source row is read.
+    struct ReflectionRow {
+        Real magnitude = 0;
+        Real angleDegrees = 0;
+    };
+    Refusable<ReflectionRow> readReflection(Field magnitude, Field angle) const;
+
     SetupEntries entries() const;
     void showEntries(const SetupEntries& entries);
     // Restart or keep the elements: NodeCount 1 with "重新开始", otherwise at least 1.
     EndsRule endsRule() const;
     void setEnds(Complex load, Complex source);
-    QLineEdit* edit(int n) const { return edits_[static_cast<std::size_t>(n)]; }
+    QLineEdit* edit(Field n) const { return edits_[static_cast<std::size_t>(n)]; }
 
     ProgramState& state_;
     NetworkModel& network_;

@@ -12,6 +12,7 @@
 #include "core/settings/spara_file.h"
 #include "sparams/analysis/two_port.h"
 #include "sparams/analysis/two_port_records.h"
+#include "ui/field_reader.h"
 #include "ui/message_hub.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
@@ -35,14 +36,9 @@ constexpr int WindowGrey = 0xF0F0F0;
 const char* const FileFilter = "Txt files (*.txt);;S files (*.s2p)";
 const char* const PolarKey = "S参数输入方式";
 
-// The S fields in the order S11, S22, S12, S21 (first, second field each), with their para.ini
-// keys; the Spara file keys follow the same order.
-constexpr std::array<int, SparaSFieldCount> SFieldEdits = {9, 10, 11, 12, 15, 16, 17, 18};
+// The para.ini keys of the S fields; the Spara file keys follow the same order.
 constexpr std::array<const char*, SparaSFieldCount> SParaKeys = {"S11R", "S11J", "S22R", "S22J",
                                                                  "S12R", "S12J", "S21R", "S21J"};
-
-// Fields 1..8 of a received row (S11, S21, S12, S22) go into these edits.
-constexpr std::array<int, 8> RowFieldEdits = {9, 10, 17, 18, 15, 16, 11, 12};
 
 bool IsRejected(Real value) {
     return value == RejectedEngineeringValue || !std::isfinite(value);
@@ -58,8 +54,8 @@ Tffscalc::Tffscalc(ProgramState& state, MessageHub& hub, Prompter& prompter, QWi
     buildTwoPortGroup();
     buildDesignGroup();
 
-    for (std::size_t i = 0; i < SFieldEdits.size(); ++i)
-        edit(SFieldEdits[i])->setText(Q(state_.para.ReadParaString(SParaKeys[i])));
+    for (std::size_t i = 0; i < SFields.size(); ++i)
+        edit(SFields[i])->setText(Q(state_.para.ReadParaString(SParaKeys[i])));
     polar_->setChecked(state_.para.ReadParaString(PolarKey) == "1");
 
     connect(&hub_, &MessageHub::sparameterRow, this, &Tffscalc::WmCopyData, Qt::DirectConnection);
@@ -81,15 +77,15 @@ void Tffscalc::buildComplexGroup() {
     addLabel("Label1", "输入实部", 40, 20, 110, group);
     addLabel("Label2", "输入虚部", 156, 20, 110, group);
     addLabel("Label3", "X1", 10, 44, 26, group);
-    addNumberedEdit(1, 40, 44, 110, group);
-    addNumberedEdit(2, 156, 44, 110, group);
+    addNumberedEdit(X1Re, 40, 44, 110, group);
+    addNumberedEdit(X1Im, 156, 44, 110, group);
     addLabel("Label4", "X2", 10, 74, 26, group);
-    addNumberedEdit(3, 40, 74, 110, group);
-    addNumberedEdit(4, 156, 74, 110, group);
+    addNumberedEdit(X2Re, 40, 74, 110, group);
+    addNumberedEdit(X2Im, 156, 74, 110, group);
     addLabel("Label5", "Fo", 10, 110, 26, group);
-    addNumberedEdit(7, 40, 110, 110, group);
+    addNumberedEdit(ElementFrequency, 40, 110, 110, group);
     addLabel("Label6", "X", 156, 110, 16, group);
-    addNumberedEdit(8, 172, 110, 94, group);
+    addNumberedEdit(ElementValue, 172, 110, 94, group);
     connect(addButton("BitBtn2", "C", 272, 108, 36, group), &QPushButton::clicked, this,
             &Tffscalc::BitBtn2Click);
 
@@ -114,8 +110,8 @@ void Tffscalc::buildComplexGroup() {
     auto* result = new QGroupBox(QStringLiteral("计算结果"), group);
     result->setObjectName(QStringLiteral("GroupBox3"));
     result->setGeometry(320, 96, 292, 54);
-    addNumberedEdit(5, 8, 22, 134, result);
-    addNumberedEdit(6, 150, 22, 134, result);
+    addNumberedEdit(ResultRe, 8, 22, 134, result);
+    addNumberedEdit(ResultIm, 150, 22, 134, result);
 }
 
 void Tffscalc::buildTwoPortGroup() {
@@ -131,8 +127,8 @@ void Tffscalc::buildTwoPortGroup() {
     for (std::size_t i = 0; i < sRows.size(); ++i) {
         const int y = 44 + static_cast<int>(i) * 28;
         addLabel(sRows[i].first, sRows[i].second, 10, y, 30, g);
-        addNumberedEdit(SFieldEdits[2 * i], 40, y, 94, g);
-        addNumberedEdit(SFieldEdits[2 * i + 1], 140, y, 94, g);
+        addNumberedEdit(SFields[2 * i], 40, y, 94, g);
+        addNumberedEdit(SFields[2 * i + 1], 140, y, 94, g);
     }
     polar_ = addCheckBox("CheckBox1", "极坐标输入", 10, 160, 110, g);
     decibels_ = addCheckBox("CheckBox2", "对数输入", 124, 160, 110, g);
@@ -150,14 +146,14 @@ void Tffscalc::buildTwoPortGroup() {
     struct ImpedanceRow {
         const char* label;
         const char* caption;
-        int re, im;
+        Field re, im;
     };
-    const std::array<ImpedanceRow, 6> rows = {{{"Label13", "Z11", 13, 14},
-                                               {"Label14", "Z22", 19, 20},
-                                               {"Label15", "Z12", 21, 22},
-                                               {"Label16", "Z21", 23, 24},
-                                               {"Label17", "Zin", 25, 26},
-                                               {"Label18", "Zout", 27, 28}}};
+    const std::array<ImpedanceRow, 6> rows = {{{"Label13", "Z11", Z11Re, Z11Im},
+                                               {"Label14", "Z22", Z22Re, Z22Im},
+                                               {"Label15", "Z12", Z12Re, Z12Im},
+                                               {"Label16", "Z21", Z21Re, Z21Im},
+                                               {"Label17", "Zin", ZinRe, ZinIm},
+                                               {"Label18", "Zout", ZoutRe, ZoutIm}}};
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int y = 20 + static_cast<int>(i) * 28;
         addLabel(rows[i].label, rows[i].caption, 252, y, 36, g);
@@ -166,32 +162,32 @@ void Tffscalc::buildTwoPortGroup() {
     }
 
     addLabel("Label20", "⊿:", 252, 196, 36, g);
-    addNumberedEdit(29, 290, 196, 100, g, "|d|=|s11*s22-s12*s21|  当d<1  k>1 是稳定的");
+    addNumberedEdit(DeltaMagnitude, 290, 196, 100, g, "|d|=|s11*s22-s12*s21|  当d<1  k>1 是稳定的");
     addLabel("Label21", "k:", 400, 196, 44, g);
-    addNumberedEdit(30, 448, 196, 152, g, "Rollett(K) 系数 当他大于1是稳定的");
+    addNumberedEdit(RollettK, 448, 196, 152, g, "Rollett(K) 系数 当他大于1是稳定的");
     addLabel("Label22", "最大增益：", 252, 224, 76, g);
-    addNumberedEdit(31, 330, 224, 112, g);
+    addNumberedEdit(UnilateralFigure, 330, 224, 112, g);
     addLabel("Label23", "u:", 448, 224, 20, g);
-    addNumberedEdit(36, 470, 224, 130, g, "稳定程度");
-    addNumberedEdit(32, 290, 252, 74, g, "源匹配增益db");
-    addNumberedEdit(33, 368, 252, 74, g, "正向传输增益db");
-    addNumberedEdit(34, 448, 252, 74, g, "负载匹配增益db");
-    addNumberedEdit(35, 526, 252, 74, g, "最大匹配增益");
+    addNumberedEdit(Mu, 470, 224, 130, g, "稳定程度");
+    addNumberedEdit(SourceGainDb, 290, 252, 74, g, "源匹配增益db");
+    addNumberedEdit(ForwardGainDb, 368, 252, 74, g, "正向传输增益db");
+    addNumberedEdit(LoadGainDb, 448, 252, 74, g, "负载匹配增益db");
+    addNumberedEdit(UnilateralGainDb, 526, 252, 74, g, "最大匹配增益");
 
     maximumGainCaption_ = addLabel("Label26", "MAG:", 252, 280, 36, g);
-    addNumberedEdit(43, 290, 280, 152, g,
+    addNumberedEdit(MaximumGainDb, 290, 280, 152, g,
                     "K>1 且 ⊿<1 时为最大可用增益 MAG(db)，否则为最大稳定增益 MSG=|S21|/|S12|(db)");
     addLabel("Label27", "u':", 448, 280, 20, g);
-    addNumberedEdit(44, 470, 280, 130, g, "源端稳定程度 u'=(1-|S22|²)/(|S11-d*S22'|+|S12*S21|)");
+    addNumberedEdit(MuPrime, 470, 280, 130, g, "源端稳定程度 u'=(1-|S22|²)/(|S11-d*S22'|+|S12*S21|)");
 
     addLabel("Label24", "输出稳定圆", 252, 312, 76, g);
-    addNumberedEdit(37, 330, 312, 88, g, "输出稳定圆心");
-    addNumberedEdit(38, 422, 312, 88, g, "输出稳定圆心角度");
-    addNumberedEdit(39, 514, 312, 86, g);
+    addNumberedEdit(OutputCircle, 330, 312, 88, g, "输出稳定圆心");
+    addNumberedEdit(OutputCircleAngle, 422, 312, 88, g, "输出稳定圆心角度");
+    addNumberedEdit(OutputCircleRadius, 514, 312, 86, g);
     addLabel("Label25", "输入稳定圆", 252, 340, 76, g);
-    addNumberedEdit(40, 330, 340, 88, g);
-    addNumberedEdit(41, 422, 340, 88, g);
-    addNumberedEdit(42, 514, 340, 86, g);
+    addNumberedEdit(InputCircle, 330, 340, 88, g);
+    addNumberedEdit(InputCircleAngle, 422, 340, 88, g);
+    addNumberedEdit(InputCircleRadius, 514, 340, 86, g);
 }
 
 void Tffscalc::showEvent(QShowEvent* event) {
@@ -199,21 +195,25 @@ void Tffscalc::showEvent(QShowEvent* event) {
     FixedDialog::showEvent(event);
 }
 
-void Tffscalc::setText(int number, const std::string& text) {
+void Tffscalc::setText(Field number, const std::string& text) {
     edit(number)->setText(Q(text));
     edit(number)->setCursorPosition(0);
 }
 
+Refusable<std::array<Complex, 2>> Tffscalc::readComplexPair() const {
+    FieldReader reader;
+    std::array<Complex, 2> x{};
+    x[0].re = reader.number(*edit(X1Re), InputErrorText);
+    x[0].im = reader.number(*edit(X1Im), InputErrorText);
+    x[1].re = reader.number(*edit(X2Re), InputErrorText);
+    x[1].im = reader.number(*edit(X2Im), InputErrorText);
+    return reader.result(x);
+}
+
 void Tffscalc::fimacalcClick() {
-    std::array<Real, 4> values{};
-    for (int i = 0; i < 4; ++i) {
-        const std::optional<Real> value = CheckedNumber(edit(i + 1)->text());
-        if (!value) {
-            ReportInputError(prompter_);
-            return;
-        }
-        values[static_cast<std::size_t>(i)] = *value;
-    }
+    const Refusable<std::array<Complex, 2>> x = readComplexPair();
+    if (ReportRefusal(prompter_, x))
+        return;
     ComplexOperation operation = ComplexOperation::Add;
     const std::array<ComplexOperation, 6> byButton = {
         ComplexOperation::Add,    ComplexOperation::Subtract, ComplexOperation::Multiply,
@@ -221,92 +221,93 @@ void Tffscalc::fimacalcClick() {
     for (std::size_t i = 0; i < operations_.size(); ++i)
         if (operations_[i]->isChecked())
             operation = byButton[i];
-    const Complex x2{values[2], values[3]};
+    const Complex x1 = (*x)[0];
+    const Complex x2 = (*x)[1];
     // The operations without a result say why, in the window's words, instead of a bare
     // floating-point error.
     if (operation == ComplexOperation::Divide && x2.re == 0 && x2.im == 0) {
         prompter_.showMessage(QStringLiteral("X2为0，不能作除数"));
         return;
     }
-    if (operation == ComplexOperation::Parallel && values[0] + values[2] == 0 && values[1] + values[3] == 0 &&
+    if (operation == ComplexOperation::Parallel && x1.re + x2.re == 0 && x1.im + x2.im == 0 &&
         !(x2.re == 0 && x2.im == 0)) {
         prompter_.showMessage(QStringLiteral("X1 + X2 为0，并联阻抗为无穷大"));
         return;
     }
-    const Complex result = CalculateComplex(operation, {values[0], values[1]}, x2);
-    setText(5, FormatGeneral(result.re));
-    setText(6, FormatGeneral(result.im));
+    const Complex result = CalculateComplex(operation, x1, x2);
+    setText(ResultRe, FormatGeneral(result.re));
+    setText(ResultIm, FormatGeneral(result.im));
 }
 
 void Tffscalc::BitBtn1Click() {
-    edit(1)->setText(edit(5)->text());
-    edit(2)->setText(edit(6)->text());
+    edit(X1Re)->setText(edit(ResultRe)->text());
+    edit(X1Im)->setText(edit(ResultIm)->text());
 }
 
 void Tffscalc::BitBtn2Click() {
-    const Real frequency = ParseEngineering(Trim(U8(edit(7)->text())));
-    const Real value = ParseEngineering(Trim(U8(edit(8)->text())));
+    const Real frequency = ParseEngineering(Trim(U8(edit(ElementFrequency)->text())));
+    const Real value = ParseEngineering(Trim(U8(edit(ElementValue)->text())));
     if (IsRejected(frequency) || IsRejected(value)) {
         ReportInputError(prompter_);
         return;
     }
-    setText(4, FormatGeneral(ElementReactance(frequency, value)));
-    setText(3, "0");
+    setText(X2Im, FormatGeneral(ElementReactance(frequency, value)));
+    setText(X2Re, "0");
 }
 
 void Tffscalc::BitBtn3Click() {
-    const std::optional<TwoPort> read = readTwoPort();
-    if (!read)
+    const Refusable<TwoPort> read = readTwoPort();
+    if (ReportRefusal(prompter_, read))
         return;
-    for (std::size_t i = 0; i < SFieldEdits.size(); ++i)
-        state_.para.WriteParaString(SParaKeys[i], Trim(U8(edit(SFieldEdits[i])->text())));
+    for (std::size_t i = 0; i < SFields.size(); ++i)
+        state_.para.WriteParaString(SParaKeys[i], Trim(U8(edit(SFields[i])->text())));
     state_.para.WriteParaString(PolarKey, polar_->isChecked() ? "1" : "0");
 
     const TwoPort& twoPort = *read;
     const TwoPortAnalysis a = AnalyseTwoPort(twoPort, state_.Zo);
 
-    const auto pair = [&](int re, int im, Complex z) {
+    const auto pair = [&](Field re, Field im, Complex z) {
         setText(re, Format("%4.2f", {z.re}));
         setText(im, Format("%4.2f", {z.im}));
     };
-    const auto value = [&](int number, Real v) { setText(number, Format("%f", {v})); };
-    const auto circle = [&](int first, const StabilityCircle& c) {
-        value(first, c.centre.magnitude);
-        setText(first + 1, Format("∠%f", {c.centre.angleDegrees}));
-        value(first + 2, c.radius);
+    const auto value = [&](Field number, Real v) { setText(number, Format("%f", {v})); };
+    const auto circle = [&](Field centre, Field angle, Field radius, const StabilityCircle& c) {
+        value(centre, c.centre.magnitude);
+        setText(angle, Format("∠%f", {c.centre.angleDegrees}));
+        value(radius, c.radius);
     };
     if (a.z) {
-        pair(13, 14, a.z->z11);
-        pair(19, 20, a.z->z22);
-        pair(21, 22, a.z->z12);
-        pair(23, 24, a.z->z21);
+        pair(Z11Re, Z11Im, a.z->z11);
+        pair(Z22Re, Z22Im, a.z->z22);
+        pair(Z12Re, Z12Im, a.z->z12);
+        pair(Z21Re, Z21Im, a.z->z21);
     }
     if (a.ports) {
-        pair(25, 26, a.ports->input);
-        pair(27, 28, a.ports->output);
+        pair(ZinRe, ZinIm, a.ports->input);
+        pair(ZoutRe, ZoutIm, a.ports->output);
     }
     if (a.stability) {
-        value(29, a.stability->deltaMagnitude);
-        value(30, a.stability->k);
-        value(31, a.stability->unilateralGain);
+        value(DeltaMagnitude, a.stability->deltaMagnitude);
+        value(RollettK, a.stability->k);
+        value(UnilateralFigure, a.stability->unilateralGain);
     }
     if (a.gains) {
-        value(32, a.gains->sourceDb);
-        value(33, a.gains->forwardDb);
-        value(34, a.gains->loadDb);
-        setText(35, Format("%fdb", {a.gains->unilateralDb}));
+        value(SourceGainDb, a.gains->sourceDb);
+        value(ForwardGainDb, a.gains->forwardDb);
+        value(LoadGainDb, a.gains->loadDb);
+        setText(UnilateralGainDb, Format("%fdb", {a.gains->unilateralDb}));
     }
     if (a.mu)
-        value(36, *a.mu);
+        value(Mu, *a.mu);
     if (a.outputCircle)
-        circle(37, *a.outputCircle);
+        circle(OutputCircle, OutputCircleAngle, OutputCircleRadius, *a.outputCircle);
     if (a.inputCircle)
-        circle(40, *a.inputCircle);
+        circle(InputCircle, InputCircleAngle, InputCircleRadius, *a.inputCircle);
     if (a.extras) {
         maximumGainCaption_->setText(a.extras->gain.available ? QStringLiteral("MAG:")
                                                               : QStringLiteral("MSG:"));
-        setText(43, Format("%fdb", {a.extras->gain.db}));
-        value(44, a.extras->muPrime);
+        setText(MaximumGainDb, Format("%fdb", {a.extras->gain.db}));
+        value(MuPrime, a.extras->muPrime);
     }
     // Sent once every field is written: the chart may refuse circles it cannot place.
     if (a.inputCircle) {
@@ -340,8 +341,8 @@ void Tffscalc::Button1Click() {
         prompter_.showMessage(QStringLiteral("不是参数文件: ") + *path);
         return;
     }
-    for (std::size_t i = 0; i < SFieldEdits.size(); ++i)
-        edit(SFieldEdits[i])->setText(Q((*fields)[i]));
+    for (std::size_t i = 0; i < SFields.size(); ++i)
+        edit(SFields[i])->setText(Q((*fields)[i]));
 }
 
 void Tffscalc::Button2Click() {
@@ -353,12 +354,12 @@ void Tffscalc::Button2Click() {
         prompter_.ask(QStringLiteral("S para file  Exists")) == Prompter::Answer::No)
         return;
     TwoPortEntries entries;
-    for (std::size_t i = 0; i < SFieldEdits.size(); ++i)
-        entries.sFields[i] = U8(edit(SFieldEdits[i])->text());
-    entries.z11R = U8(edit(13)->text());
-    entries.z11X = U8(edit(14)->text());
-    entries.z22R = U8(edit(19)->text());
-    entries.z22X = U8(edit(20)->text());
+    for (std::size_t i = 0; i < SFields.size(); ++i)
+        entries.sFields[i] = U8(edit(SFields[i])->text());
+    entries.z11R = U8(edit(Z11Re)->text());
+    entries.z11X = U8(edit(Z11Im)->text());
+    entries.z22R = U8(edit(Z22Re)->text());
+    entries.z22X = U8(edit(Z22Im)->text());
     if (!WriteSparaTwoPort(U8(*path), entries))
         prompter_.showMessage(QStringLiteral("参数文件没有保存: ") + *path);
 }
@@ -382,11 +383,11 @@ void Tffscalc::buildDesignGroup() {
     g->setGeometry(8, 576, WindowWidth - 16, WindowHeight - 584);
     verdict_ = addLabel("Label28", "", 10, 20, 600, g);
     addLabel("Label29", "Γms", 10, 44, 30, g);
-    addNumberedEdit(45, 40, 44, 110, g, "同时共轭匹配时源端反射系数 Γms");
-    addNumberedEdit(46, 154, 44, 140, g, "Γms 对应的阻抗（欧）");
+    addNumberedEdit(SourceReflection, 40, 44, 110, g, "同时共轭匹配时源端反射系数 Γms");
+    addNumberedEdit(SourceImpedance, 154, 44, 140, g, "Γms 对应的阻抗（欧）");
     addLabel("Label30", "Γml", 304, 44, 30, g);
-    addNumberedEdit(47, 334, 44, 110, g, "同时共轭匹配时负载端反射系数 Γml");
-    addNumberedEdit(48, 448, 44, 150, g, "Γml 对应的阻抗（欧）");
+    addNumberedEdit(LoadReflection, 334, 44, 110, g, "同时共轭匹配时负载端反射系数 Γml");
+    addNumberedEdit(LoadImpedance, 448, 44, 150, g, "Γml 对应的阻抗（欧）");
     noise_ = addLabel("Label31", "", 10, 70, 600, g);
     connect(addButton("useFrequency", "使用此频率", 10, 94, 84, g), &QPushButton::clicked, this,
             &Tffscalc::useFrequencyClick);
@@ -396,26 +397,23 @@ void Tffscalc::buildDesignGroup() {
             &Tffscalc::noiseMatchClick);
     connect(addButton("outputMatch", "输出匹配", 246, 94, 70, g), &QPushButton::clicked, this,
             &Tffscalc::outputMatchClick);
-    addNumberedEdit(49, 326, 94, 50, g, "增益（dB）");
+    addNumberedEdit(GainCircleDb, 326, 94, 50, g, "增益（dB）");
     connect(addButton("gaCircle", "Ga圆", 380, 94, 50, g), &QPushButton::clicked, this,
             [this] { gainCircleClick(GainPlane::AvailableSource); });
     connect(addButton("gpCircle", "Gp圆", 434, 94, 50, g), &QPushButton::clicked, this,
             [this] { gainCircleClick(GainPlane::OperatingLoad); });
-    addNumberedEdit(50, 492, 94, 50, g, "噪声系数（dB）");
+    addNumberedEdit(NoiseCircleDb, 492, 94, 50, g, "噪声系数（dB）");
     connect(addButton("nfCircle", "NF圆", 546, 94, 52, g), &QPushButton::clicked, this,
             &Tffscalc::noiseCircleClick);
 }
 
-std::optional<TwoPort> Tffscalc::readTwoPort() {
+Refusable<TwoPort> Tffscalc::readTwoPort() const {
+    FieldReader reader;
     std::array<Real, SparaSFieldCount> values{};
-    for (std::size_t i = 0; i < SFieldEdits.size(); ++i) {
-        const std::optional<Real> value = CheckedNumber(edit(SFieldEdits[i])->text());
-        if (!value) {
-            ReportInputError(prompter_);
-            return std::nullopt;
-        }
-        values[i] = *value;
-    }
+    for (std::size_t i = 0; i < SFields.size(); ++i)
+        values[i] = reader.number(*edit(SFields[i]), InputErrorText);
+    if (reader.refused())
+        return reader.result(TwoPort{});
     const bool polar = polar_->isChecked();
     const bool decibels = decibels_->isChecked();
     const auto read = [&](std::size_t pair) {
@@ -424,20 +422,26 @@ std::optional<TwoPort> Tffscalc::readTwoPort() {
     return TwoPort{read(0), read(1), read(2), read(3)};
 }
 
+Refusable<Real> Tffscalc::readDecibels(Field field) const {
+    FieldReader reader;
+    const Real db = reader.number(*edit(field), InputErrorText);
+    return reader.result(db);
+}
+
 void Tffscalc::showDesign(const SMatrix& s) {
     const ConjugateMatchResult match = SimultaneousConjugateMatch(s);
-    for (int number : {45, 46, 47, 48})
+    for (const Field number : {SourceReflection, SourceImpedance, LoadReflection, LoadImpedance})
         setText(number, "");
     if (match.match) {
         verdict_->setText(QStringLiteral("无条件稳定（K>1 且 |⊿|<1）：可同时共轭匹配"));
-        const auto impedance = [&](int number, Complex reflection) {
+        const auto impedance = [&](Field number, Complex reflection) {
             const Complex z = ReflectionToImpedance(reflection, state_.Zo);
             setText(number, FormatSignedPair("", "%.2f", z.re, z.im));
         };
-        setText(45, PolarText(match.match->sourceReflection));
-        impedance(46, match.match->sourceReflection);
-        setText(47, PolarText(match.match->loadReflection));
-        impedance(48, match.match->loadReflection);
+        setText(SourceReflection, PolarText(match.match->sourceReflection));
+        impedance(SourceImpedance, match.match->sourceReflection);
+        setText(LoadReflection, PolarText(match.match->loadReflection));
+        impedance(LoadImpedance, match.match->loadReflection);
     } else {
         verdict_->setText(QStringLiteral(
             "潜在不稳定（K<=1 或 |⊿|>=1）：没有同时共轭匹配，稳定圆的不稳定一侧不能作源或负载"));
@@ -464,25 +468,27 @@ void Tffscalc::setLoadFor(Complex reflection) {
 }
 
 void Tffscalc::inputMatchClick() {
-    if (const std::optional<TwoPort> s = readTwoPort()) {
-        const ConjugateMatchResult match = SimultaneousConjugateMatch(MatrixFromPolar(*s));
-        if (!match.match) {
-            prompter_.showMessage(QStringLiteral("器件不是无条件稳定（K<=1 或 |⊿|>=1），没有同时共轭匹配"));
-            return;
-        }
-        setLoadFor(match.match->sourceReflection);
+    const Refusable<TwoPort> s = readTwoPort();
+    if (ReportRefusal(prompter_, s))
+        return;
+    const ConjugateMatchResult match = SimultaneousConjugateMatch(MatrixFromPolar(*s));
+    if (!match.match) {
+        prompter_.showMessage(QStringLiteral("器件不是无条件稳定（K<=1 或 |⊿|>=1），没有同时共轭匹配"));
+        return;
     }
+    setLoadFor(match.match->sourceReflection);
 }
 
 void Tffscalc::outputMatchClick() {
-    if (const std::optional<TwoPort> s = readTwoPort()) {
-        const ConjugateMatchResult match = SimultaneousConjugateMatch(MatrixFromPolar(*s));
-        if (!match.match) {
-            prompter_.showMessage(QStringLiteral("器件不是无条件稳定（K<=1 或 |⊿|>=1），没有同时共轭匹配"));
-            return;
-        }
-        setLoadFor(match.match->loadReflection);
+    const Refusable<TwoPort> s = readTwoPort();
+    if (ReportRefusal(prompter_, s))
+        return;
+    const ConjugateMatchResult match = SimultaneousConjugateMatch(MatrixFromPolar(*s));
+    if (!match.match) {
+        prompter_.showMessage(QStringLiteral("器件不是无条件稳定（K<=1 或 |⊿|>=1），没有同时共轭匹配"));
+        return;
     }
+    setLoadFor(match.match->loadReflection);
 }
 
 void Tffscalc::noiseMatchClick() {
@@ -505,25 +511,21 @@ void Tffscalc::drawCircle(const CircleResult& result, int colour, const std::str
 }
 
 void Tffscalc::gainCircleClick(GainPlane plane) {
-    const std::optional<Real> db = CheckedNumber(edit(49)->text());
-    if (!db) {
-        ReportInputError(prompter_);
+    const Refusable<Real> db = readDecibels(GainCircleDb);
+    if (ReportRefusal(prompter_, db))
         return;
-    }
-    if (const std::optional<TwoPort> s = readTwoPort()) {
-        const bool source = plane == GainPlane::AvailableSource;
-        drawCircle(GainCircle(MatrixFromPolar(*s), plane, *db),
-                   source ? AvailableGainColour : PowerGainColour,
-                   Format(source ? "---Ga=%.2fdB" : "---Gp=%.2fdB", {*db}));
-    }
+    const Refusable<TwoPort> s = readTwoPort();
+    if (ReportRefusal(prompter_, s))
+        return;
+    const bool source = plane == GainPlane::AvailableSource;
+    drawCircle(GainCircle(MatrixFromPolar(*s), plane, *db), source ? AvailableGainColour : PowerGainColour,
+               Format(source ? "---Ga=%.2fdB" : "---Gp=%.2fdB", {*db}));
 }
 
 void Tffscalc::noiseCircleClick() {
-    const std::optional<Real> db = CheckedNumber(edit(50)->text());
-    if (!db) {
-        ReportInputError(prompter_);
+    const Refusable<Real> db = readDecibels(NoiseCircleDb);
+    if (ReportRefusal(prompter_, db))
         return;
-    }
     if (!rowNoise_) {
         prompter_.showMessage(QStringLiteral("没有噪声参数"));
         return;
@@ -540,9 +542,9 @@ void Tffscalc::WmCopyData(const QByteArray& block) {
     if (!row->fields)
         return;
     // A row carries every digit; the field shows the leading ones.
-    for (std::size_t i = 0; i < RowFieldEdits.size(); ++i) {
-        edit(RowFieldEdits[i])->setText(Q((*row->fields)[i]));
-        edit(RowFieldEdits[i])->setCursorPosition(0);
+    for (std::size_t i = 0; i < RowFields.size(); ++i) {
+        edit(RowFields[i])->setText(Q((*row->fields)[i]));
+        edit(RowFields[i])->setCursorPosition(0);
     }
     // A table row is magnitude and angle in linear form, its frequency in MHz.
     rowFrequencyHz_.reset();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/numbers/errors.h"
 #include "sparams/analysis/two_port.h"
 #include "sparams/analysis/two_port_design.h"
 #include "ui/fixed_dialog.h"
@@ -76,15 +77,79 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The fields, at the numbers of their object names Edit1..Edit50.
+    enum Field {
+        X1Re = 1,
+        X1Im,
+        X2Re,
+        X2Im,
+        ResultRe,
+        ResultIm,
+        ElementFrequency, // "Fo" and "X" of the reactance button "C"
+        ElementValue,
+        S11First, // the S fields: real part or magnitude, then imaginary part or angle
+        S11Second,
+        S22First,
+        S22Second,
+        Z11Re,
+        Z11Im,
+        S12First,
+        S12Second,
+        S21First,
+        S21Second,
+        Z22Re,
+        Z22Im,
+        Z12Re,
+        Z12Im,
+        Z21Re,
+        Z21Im,
+        ZinRe,
+        ZinIm,
+        ZoutRe,
+        ZoutIm,
+        DeltaMagnitude,
+        RollettK,
+        UnilateralFigure,
+        SourceGainDb,
+        ForwardGainDb,
+        LoadGainDb,
+        UnilateralGainDb,
+        Mu,
+        OutputCircle, // centre magnitude, centre angle, radius
+        OutputCircleAngle,
+        OutputCircleRadius,
+        InputCircle, // centre magnitude, centre angle, radius
+        InputCircleAngle,
+        InputCircleRadius,
+        MaximumGainDb,
+        MuPrime,
+        SourceReflection, // the simultaneous conjugate match
+        SourceImpedance,
+        LoadReflection,
+        LoadImpedance,
+        GainCircleDb,
+        NoiseCircleDb,
+    };
+    // The S fields in the order S11, S22, S12, S21, with the para.ini and Spara file keys.
+    static constexpr std::array<Field, 8> SFields = {S11First, S11Second, S22First, S22Second,
+                                                     S12First, S12Second, S21First, S21Second};
+    // Fields 1..8 of a received row (S11, S21, S12, S22) go into these.
+    static constexpr std::array<Field, 8> RowFields = {S11First, S11Second, S21First, S21Second,
+                                                       S12First, S12Second, S22First, S22Second};
+
     void buildComplexGroup();
     void buildTwoPortGroup();
-    QLineEdit* edit(int number) const { return edits_[static_cast<std::size_t>(number)]; }
+    QLineEdit* edit(Field number) const { return edits_[static_cast<std::size_t>(number)]; }
     QLineEdit* addNumberedEdit(int number, int x, int y, int width, QWidget* into,
                                const char* hint = nullptr);
-    void setText(int number, const std::string& text);
+    void setText(Field number, const std::string& text);
     void buildDesignGroup();
-    // The S fields as a two-port; nothing (after "输入错误！") when a field is no number.
-    std::optional<TwoPort> readTwoPort();
+    // X1 and X2 of the complex calculation, or "输入错误！" at the first field that is no number.
+    Refusable<std::array<Complex, 2>> readComplexPair() const;
+    // The S fields as a two-port, or "输入错误！" at the first field that is no number.
+    Refusable<TwoPort> readTwoPort() const;
+    // The decibels of a circle, or "输入错误！".
+    Refusable<Real> readDecibels(Field field) const;
     void showDesign(const SMatrix& s);
     // The load for a network that presents `reflection` to the transistor, the source Zo.
     void setLoadFor(Complex reflection);

@@ -124,6 +124,18 @@ TEST_F(GeneralCalculator, ChannelFileAsksBeforeReplacingAndWritesTheGoldenBytes)
     EXPECT_FALSE(ReadWholeFile(dir.file("new.txt")));
 }
 
+TEST_F(GeneralCalculator, OfTwoBadPlanFieldsTheOneReadFirstIsNamed) {
+    type(8, "x");
+    type(12, "y");
+    prompter.fileNames = {QString::fromStdString(dir.file("plan.txt"))};
+    click("BitBtn3"); // reads 参考, R值, 开始, 结束, ...
+    type(7, "z");
+    click("BitBtn2"); // reads 频点, 参考, R值
+    EXPECT_EQ(prompter.messages, QStringList({"输入错误：R值", "输入错误：参考"}));
+    EXPECT_FALSE(ReadWholeFile(dir.file("plan.txt")));
+    EXPECT_EQ(text(6), "518");
+}
+
 TEST_F(GeneralCalculator, FinListAppendsThreeChannels) {
     const std::string path = dir.file("fin.txt");
     prompter.fileNames = {QString::fromStdString(path), QString::fromStdString(path)};

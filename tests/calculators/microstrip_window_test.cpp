@@ -187,6 +187,20 @@ TEST_F(MicrostripWindow, EveryUnusableFieldIsNamedAndNothingIsComputed) {
     }
 }
 
+TEST_F(MicrostripWindow, OfTwoBadFieldsTheOneReadFirstIsNamed) {
+    type(1, "0"); // the width is read after the substrate
+    type(2, "abc");
+    click("BitBtn2");
+    type(1, "0.76");
+    type(2, "0.6");
+    type(5, "10");
+    type(7, "R"); // the load before the frequency
+    type(6, "");
+    click("BitBtn1");
+    EXPECT_EQ(prompter.messages,
+              QStringList({"基板厚度输入错误！", "负载阻抗实部输入错误！", "参数输入错误！！！"}));
+}
+
 TEST_F(MicrostripWindow, AFailedRunLeavesNoResultOfEitherModel) {
     click("BitBtn2");
     ASSERT_EQ(text(9), "56.038444");
