@@ -1,5 +1,6 @@
 #include "chart/analysis/chart_geometry.h"
 #include "chart/analysis/entry_points.h"
+#include "chart/drawing/overlay_layers.h"
 #include "chart/drawing/overlays.h"
 #include "core/numbers/errors.h"
 
@@ -228,6 +229,22 @@ TEST(EnteredValues, OhmsAndSiemensAreNormalisedToZo) {
     EXPECT_NEAR(y.re, 1, 1e-18L);
     EXPECT_NEAR(y.im, 0.5L, 1e-18L);
     EXPECT_EQ(EnteredAdmittance(3, 4, true, 50).im, 4);
+}
+
+// A stored point that a chart of this size cannot place (a file value far off the chart) is left
+// out; the layers drawn after it still are.
+TEST(DrawOverlayLayers, AnItemThatCannotBePlacedLeavesTheOthersDrawn) {
+    ChartOverlays layers;
+    layers.plot.points = {{{1e30L, 0}, "far", 0x0000FF, 0}, {{0.5L, 0}, "near", 0x0000FF, 0}};
+    layers.marks = {EntryMark{{1e30L, 0}, 0x123456, "lost", std::nullopt}, ConstantQMark{1, 0x654321}};
+    RecordingSurface s(841, 633);
+    DrawOverlayLayers(s, Chart, layers);
+    std::vector<std::string> texts;
+    for (const Primitive& p : s.primitives)
+        if (p.kind == Primitive::Kind::Text)
+            texts.push_back(p.text);
+    EXPECT_EQ(texts, std::vector<std::string>{"near"});
+    EXPECT_EQ(Arcs(s).size(), 2u); // both constant-Q arcs
 }
 
 } // namespace
