@@ -148,7 +148,14 @@ void DrawOverlayLayers(Surface& surface, const ChartGeometry& geometry, const Ch
         Guarded(
             [&] { DrawStabilityCircles(surface, geometry, *overlays.stability, overlays.stabilitySides); });
     Guarded([&] { DrawOverlayCircles(surface, geometry, overlays.designCircles); });
-    DrawLegendLines(surface, overlays.plot.legends);
+    // The file's legends go below the circles' (stability at 10 and 30, gain and noise from 50).
+    const int legendShift = !overlays.designCircles.empty()
+                                ? 40 + 20 * static_cast<int>(overlays.designCircles.size())
+                                : (overlays.stability ? 40 : 0);
+    std::vector<LegendLine> legends = overlays.plot.legends;
+    for (LegendLine& line : legends)
+        line.y += legendShift;
+    DrawLegendLines(surface, legends);
     for (const ChartPlotPoint& point : overlays.plot.points)
         DrawPlotPoint(surface, geometry, point);
     if (overlays.locus)

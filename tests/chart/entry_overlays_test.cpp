@@ -247,5 +247,19 @@ TEST(DrawOverlayLayers, AnItemThatCannotBePlacedLeavesTheOthersDrawn) {
     EXPECT_EQ(Arcs(s).size(), 2u); // both constant-Q arcs
 }
 
+TEST(DrawOverlayLayers, LegendsOfEveryLayerStackWithoutOverlapping) {
+    ChartOverlays layers;
+    layers.stability = StabilityCircles{0.5L, 0.5L, 90, -90, 0.2L, 0.2L};
+    layers.designCircles = {{{0.3L, 0}, 0.1L, 1, "Ga=10.00dB"}, {{0.3L, 0}, 0.2L, 2, "Ga=9.00dB"}};
+    layers.plot.legends = {{"---- S11", 3, 10}, {"---- S22", 4, 30}};
+    RecordingSurface s(841, 633);
+    DrawOverlayLayers(s, Chart, layers);
+    std::vector<int> tops;
+    for (const Primitive& p : s.primitives)
+        if (p.kind == Primitive::Kind::Text && p.x1 == 10)
+            tops.push_back(p.y1);
+    EXPECT_EQ(tops, (std::vector<int>{10, 30, 50, 70, 90, 110}));
+}
+
 } // namespace
 } // namespace qv
