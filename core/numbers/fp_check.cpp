@@ -44,18 +44,10 @@ bool FpCheck::passed() const {
     return false;
 }
 
-Real RequireFinite(Real value) {
+void ThrowNotFinite(Real value) {
     if (std::isnan(value))
         throw FloatingPointError(InvalidOperationText);
-    if (std::isinf(value))
-        throw FloatingPointError(OverflowText);
-    return value;
-}
-
-Complex RequireFinite(Complex z) {
-    RequireFinite(z.re);
-    RequireFinite(z.im);
-    return z;
+    throw FloatingPointError(OverflowText);
 }
 
 } // namespace qv

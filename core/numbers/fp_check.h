@@ -3,6 +3,8 @@
 #include "core/numbers/complex.h"
 #include "core/numbers/real.h"
 
+#include <cmath>
+
 // Floating-point failures are errors, not silent NaNs: a calculation step runs inside a FpCheck,
 // which clears the exception flags when it starts and throws FloatingPointError when the step
 // raised division by zero, an invalid operation or an overflow.
@@ -26,11 +28,23 @@ template <typename Fn> auto CheckedStep(Fn&& fn) {
     return result;
 }
 
+// Throws FloatingPointError with the text for a NaN or an infinity.
+[[noreturn]] void ThrowNotFinite(Real value);
+
 // Throws FloatingPointError when the value is a NaN or an infinity (for results computed from
-// values that were already non-finite, which raise no flag).
-Real RequireFinite(Real value);
+// values that were already non-finite, which raise no flag). Inline: sweeps check every value.
+inline Real RequireFinite(Real value) {
+    if (!std::isfinite(value)) [[unlikely]]
+        ThrowNotFinite(value);
+    return value;
+}
+
 // The same for both parts.
-Complex RequireFinite(Complex z);
+inline Complex RequireFinite(Complex z) {
+    RequireFinite(z.re);
+    RequireFinite(z.im);
+    return z;
+}
 
 extern const char* const DivisionByZeroText;
 extern const char* const InvalidOperationText;

@@ -48,10 +48,6 @@ Real ReflectionMagnitude(Complex s11, Complex s22, Complex product, Complex g) {
     return Magnitude(CAdd(s11, CDiv(CMul(product, g), denominator)));
 }
 
-SParameters NetworkSParameters(const SweepNetwork& network, Real frequencyHz, Real Zo) {
-    return ToSParameters(NetworkChainMatrix(network, frequencyHz), Zo);
-}
-
 } // namespace
 
 SMatrix Renormalised(const SMatrix& s, Real fromOhms, Real toOhms) {

@@ -40,6 +40,10 @@ ChainMatrix NetworkChainMatrix(const SweepNetwork& network, Real frequencyHz);
 // Both ports referenced to Zo.
 SParameters ToSParameters(const ChainMatrix& m, Real Zo);
 
+// The network's S-parameters at frequencyHz referenced to Zo, with one check for the whole
+// calculation: ToSParameters(NetworkChainMatrix(...)) for sweeps.
+SParameters NetworkSParameters(const SweepNetwork& network, Real frequencyHz, Real Zo);
+
 // The impedance at port 1 with loadOhms at port 2.
 Complex PortOneImpedance(const ChainMatrix& m, Complex loadOhms);
 

@@ -58,8 +58,7 @@ TouchstoneText EncodeTouchstone(const SweepNetwork& network, const std::vector<R
             }
         } else if (point.ok) {
             try {
-                const SParameters s =
-                    ToSParameters(NetworkChainMatrix(network, point.frequencyHz), network.Zo);
+                const SParameters s = NetworkSParameters(network, point.frequencyHz, network.Zo);
                 // Touchstone 1.1 orders a two-port row S11 S21 S12 S22.
                 for (const Complex& z : {s.S11, s.S21, s.S12, s.S22})
                     AppendPair(line, z);
