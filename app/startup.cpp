@@ -29,8 +29,12 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
     // The frequency response is computed before the chart draws its locus.
     QObject::connect(&network, &NetworkModel::changed, &frequencyResponse, &Tfresp::networkChanged);
     QObject::connect(&network, &NetworkModel::changed, &main, [this](NetworkChange change) {
-        // A shown frequency-response locus changes with every element: the picture is redrawn whole.
-        const bool onlyLastElement = change == NetworkChange::Appended && !frequencyResponse.showsLocus();
+        // A locus on the chart changes with every element: the picture is redrawn whole. A locus
+        // the user cleared stays away until the next sweep.
+        const bool locusShown = main.overlays().holds(OverlayLayer::ResponseLocus);
+        if (locusShown)
+            main.setResponseLocus(frequencyResponse.locus());
+        const bool onlyLastElement = change == NetworkChange::Appended && !locusShown;
         main.networkChanged(onlyLastElement ? NetworkRedraw::LastElement : NetworkRedraw::Whole);
     });
     main.setNetwork(&networkLink);
@@ -62,11 +66,12 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
     twoPortCalculator.setFileInputWindow(&fileInput);
     tools.setSelection = &setSelection;
     tools.endPicker = &setSelection;
+    QObject::connect(&setSelection, &Tfsetselect::networkRestarted, &main, &TForm2::showStatusMessage);
 
-    QObject::connect(&frequencyResponse, &Tfresp::locusChanged, &main,
-                     [this] { main.networkChanged(NetworkRedraw::Whole); });
-    networkLink.setOverlay(
-        [this](Surface& chart) { frequencyResponse.drawLocus(chart, network.state().geometry); });
+    QObject::connect(&frequencyResponse, &Tfresp::locusChanged, &main, [this] {
+        main.setResponseLocus(frequencyResponse.locus());
+        main.networkChanged(NetworkRedraw::Whole);
+    });
     tools.frequencyResponse = &frequencyResponse;
     tools.autoMatch = &autoMatch;
     tools.amplifierStage = &amplifierStage;

@@ -3,7 +3,6 @@
 #include "chart/analysis/chart_geometry.h"
 #include "chart/analysis/entry_points.h"
 #include "chart/drawing/overlays.h"
-#include "chart/drawing/point_label.h"
 #include "chart/windows/entry_canvas.h"
 #include "core/rf/conversions.h"
 #include "core/settings/program_state.h"
@@ -32,12 +31,13 @@ void Tfgb::BitBtn1Click() {
         return;
     const NormalisedPair y =
         EnteredAdmittance(entered->first, entered->second, checkBox1_->isChecked(), state_.Zo);
-    const PixelPoint p = GammaToPixel(state_.geometry, AdmittanceToGamma(y.re, y.im));
-    Surface& picture = canvas_.picture();
-    PointReadout(picture, p.x, p.y, state_, canvas_.readout());
-    if (checkBox2_->isChecked())
-        picture.textOut(p.x + 2, p.y + 2, AdmittanceEntryLabel(y.re, y.im));
-    PointMarker(picture, p.x, p.y, panel1_->colour());
+    const Complex gamma = AdmittanceToGamma(y.re, y.im);
+    const PixelPoint p = GammaToPixel(state_.geometry, gamma);
+    PointReadout(canvas_.picture(), p.x, p.y, state_, canvas_.readout());
+    canvas_.addMark(EntryMark{gamma, panel1_->colour(),
+                              checkBox2_->isChecked() ? AdmittanceEntryLabel(y.re, y.im) : std::string(),
+                              std::nullopt},
+                    state_.geometry);
     canvas_.repaint();
     close();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "chart/analysis/cursor_readout.h"
+#include "chart/analysis/overlay_items.h"
 #include "chart/drawing/surface.h"
+#include "core/settings/program_state.h"
 
 namespace qv {
 
@@ -16,6 +18,10 @@ public:
     virtual CursorReadout& readout() = 0;
     virtual int colourBoxColour() const = 0;
     virtual void repaint() = 0;
+    // A point or curve, and the points of a file. A chart that keeps layers keeps them through
+    // every redraw; this one draws them on the picture as it stands.
+    virtual void addMark(const ChartMark& mark, const ChartGeometry& geometry);
+    virtual void addPointPlot(PointPlot plot, const ChartGeometry& geometry);
 };
 
 // The chart of the main window.
@@ -26,6 +32,8 @@ public:
     CursorReadout& readout() override;
     int colourBoxColour() const override;
     void repaint() override;
+    void addMark(const ChartMark& mark, const ChartGeometry& geometry) override;
+    void addPointPlot(PointPlot plot, const ChartGeometry& geometry) override;
 
 private:
     TForm2& main_;

@@ -3,7 +3,6 @@
 #include "chart/analysis/chart_geometry.h"
 #include "chart/analysis/entry_points.h"
 #include "chart/drawing/overlays.h"
-#include "chart/drawing/point_label.h"
 #include "chart/windows/entry_canvas.h"
 #include "core/numbers/decimal.h"
 #include "core/settings/program_state.h"
@@ -46,16 +45,15 @@ void Tfinhro::BitBtn1Click() {
         prompter_.showMessage(QStringLiteral("输入错误！反射系数的模不能大于1"));
         return;
     }
-    const PixelPoint p =
-        GammaToPixel(state_.geometry, EnteredReflection(magnitude, angle, checkBox1_->isChecked()));
-    Surface& picture = canvas_.picture();
-    const ReadoutPoint point = PointReadout(picture, p.x, p.y, state_, canvas_.readout());
+    const Complex gamma = EnteredReflection(magnitude, angle, checkBox1_->isChecked());
+    const PixelPoint p = GammaToPixel(state_.geometry, gamma);
+    const ReadoutPoint point = PointReadout(canvas_.picture(), p.x, p.y, state_, canvas_.readout());
+    EntryMark mark{gamma, panel1_->colour(), U8(edit3_->text()), std::nullopt};
+    if (Trim(mark.label).empty())
+        mark.label.clear();
     if (checkBox2_->isChecked())
-        DrawConstantRXCircles(picture, state_.geometry, canvas_.colourBoxColour(), point.r, point.x);
-    PointMarker(picture, p.x, p.y, panel1_->colour());
-    const std::string label = U8(edit3_->text());
-    if (!Trim(label).empty())
-        picture.textOut(p.x + 2, p.y + 2, label);
+        mark.circles = ConstantCircles{point.r, point.x, canvas_.colourBoxColour()};
+    canvas_.addMark(mark, state_.geometry);
     canvas_.repaint();
     close();
 }

@@ -3,7 +3,6 @@
 #include "chart/analysis/chart_geometry.h"
 #include "chart/analysis/entry_points.h"
 #include "chart/drawing/overlays.h"
-#include "chart/drawing/point_label.h"
 #include "chart/windows/entry_canvas.h"
 #include "core/numbers/decimal.h"
 #include "core/rf/conversions.h"
@@ -42,14 +41,13 @@ void Tfinrx::BitBtn1Click() {
         return;
     const bool normalised = checkBox1_->isChecked();
     const NormalisedPair z = EnteredImpedance(entered->first, entered->second, normalised, state_.Zo);
-    const PixelPoint p = GammaToPixel(state_.geometry, ImpedanceToGamma(z.re, z.im));
-    Surface& picture = canvas_.picture();
-    PointMarker(picture, p.x, p.y, panel1_->colour());
-    if (checkBox2_->isChecked())
-        DrawConstantRXCircles(picture, state_.geometry, canvas_.colourBoxColour(), z.re, z.im);
     const std::string typed = U8(edit3_->text());
-    picture.textOut(p.x + 2, p.y + 2,
-                    Trim(typed).empty() ? ImpedanceEntryLabel(z.re, z.im, normalised, state_.Zo) : typed);
+    EntryMark mark{ImpedanceToGamma(z.re, z.im), panel1_->colour(),
+                   Trim(typed).empty() ? ImpedanceEntryLabel(z.re, z.im, normalised, state_.Zo) : typed,
+                   std::nullopt};
+    if (checkBox2_->isChecked())
+        mark.circles = ConstantCircles{z.re, z.im, canvas_.colourBoxColour()};
+    canvas_.addMark(mark, state_.geometry);
     canvas_.repaint();
 }
 

@@ -1,6 +1,5 @@
 #include "chart/windows/entry_q_window.h"
 
-#include "chart/drawing/overlays.h"
 #include "chart/windows/entry_canvas.h"
 #include "core/settings/program_state.h"
 #include "ui/prompter.h"
@@ -30,7 +29,7 @@ void TfquQ::BitBtn1Click() {
     const Refusable<Real> Q = reader.result(quality);
     if (ReportRefusal(prompter_, Q))
         return;
-    DrawConstantQArcs(canvas_.picture(), state_.geometry, panel1_->colour(), *Q);
+    canvas_.addMark(ConstantQMark{*Q, panel1_->colour()}, state_.geometry);
     canvas_.repaint();
     close();
 }

@@ -1,6 +1,5 @@
 #include "chart/windows/entry_vswr_window.h"
 
-#include "chart/drawing/overlays.h"
 #include "chart/windows/entry_canvas.h"
 #include "core/settings/program_state.h"
 #include "ui/prompter.h"
@@ -34,8 +33,7 @@ void Tqswr::BitBtn1Click() {
         prompter_.showWarningToIgnore(QStringLiteral("VSWR不能小于1"));
         return;
     }
-    DrawVswrPoint(canvas_.picture(), state_.geometry, checkBox1_->isChecked(), panel1_->colour(), angle,
-                  vswr);
+    canvas_.addMark(VswrMark{angle, vswr, checkBox1_->isChecked(), panel1_->colour()}, state_.geometry);
     canvas_.repaint();
     close();
 }

@@ -5,8 +5,8 @@
 #include "chart/analysis/readout_message.h"
 #include "chart/drawing/chart_picture.h"
 #include "chart/drawing/network_port.h"
+#include "chart/drawing/overlay_layers.h"
 #include "chart/drawing/point_label.h"
-#include "chart/drawing/stability_circles.h"
 #include "chart/windows/tool_docks.h"
 #include "core/numbers/decimal.h"
 #include "core/numbers/engineering.h"
@@ -29,11 +29,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace qv {
@@ -76,6 +78,20 @@ const std::array<LabelPlace, 16> LabelPlaces = {{
     {-105, 510, "RLmatch=", DarkGreen, "由于电路不全匹配时产生的回波损耗(db)"},
     {-122, 510, "IVmatch=", DarkGreen, "由于电路不全匹配时插入损耗(db)"},
     {-139, 510, "ILmatch=", DarkGreen, ""},
+}};
+
+struct LayerClearAction {
+    OverlayLayer layer;
+    const char* name;
+    const char* caption;
+};
+
+const std::array<LayerClearAction, 5> LayerClearActions = {{
+    {OverlayLayer::StabilityCircles, "ClearStabilityCircles", "清除稳定圆"},
+    {OverlayLayer::DesignCircles, "ClearDesignCircles", "清除增益圆和噪声圆"},
+    {OverlayLayer::PointPlot, "ClearPointPlot", "清除S参数点"},
+    {OverlayLayer::ResponseLocus, "ClearResponseLocus", "清除频率响应轨迹"},
+    {OverlayLayer::Marks, "ClearMarks", "清除标注点"},
 }};
 
 QString ColourStyle(int background, int text) {
@@ -204,7 +220,17 @@ void TForm2::buildToolPanel() {
         return [this, slot] { showTool(tools_.*slot); };
     };
 
-    connect(addToolButton("BitBtn1", "清除", "", ""), &QPushButton::clicked, this, &TForm2::BitBtn1Click);
+    QPushButton* clearAll = addToolButton("BitBtn1", "清除", "", "");
+    connect(clearAll, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
+    column->removeWidget(clearAll);
+    auto* clearRow = new QWidget(panel1_);
+    auto* clearLayout = new QHBoxLayout(clearRow);
+    clearLayout->setContentsMargins(0, 0, 0, 0);
+    clearLayout->setSpacing(1);
+    clearAll->setParent(clearRow);
+    clearLayout->addWidget(clearAll, 1);
+    buildClearControls(clearRow);
+    column->insertWidget(0, clearRow);
     connect(addToolButton("BitBtn2", "设置", "", ""), &QPushButton::clicked, this,
             show(&ToolWindows::settings));
     connect(addToolButton("BitBtn3", "Rho", "", ""), &QPushButton::clicked, this,
@@ -346,6 +372,30 @@ void TForm2::storeLayout() {
         return;
     state_.para.WriteParaString(PlaceKey, saveGeometry().toBase64().toStdString());
     state_.para.WriteParaString(LayoutKey, saveState().toBase64().toStdString());
+}
+
+// "▾" beside "清除": a menu that clears one layer of the overlays, each action named for tests.
+void TForm2::buildClearControls(QWidget* row) {
+    auto* button = new QToolButton(row);
+    button->setObjectName(QStringLiteral("BitBtn1Layers"));
+    button->setText(QStringLiteral("▾"));
+    button->setToolTip(QStringLiteral("只清除一层：稳定圆、增益圆和噪声圆、S参数点、频率响应轨迹或标注点"));
+    button->setPopupMode(QToolButton::InstantPopup);
+    auto* menu = new QMenu(button);
+    menu->setObjectName(QStringLiteral("BitBtn1Menu"));
+    for (const LayerClearAction& entry : LayerClearActions) {
+        QAction* action = menu->addAction(QString::fromUtf8(entry.caption));
+        action->setObjectName(QString::fromUtf8(entry.name));
+        connect(action, &QAction::triggered, this, [this, layer = entry.layer] { clearOverlay(layer); });
+    }
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+        for (std::size_t i = 0; i < LayerClearActions.size(); ++i)
+            menu->actions()
+                .at(static_cast<qsizetype>(i))
+                ->setEnabled(overlays_.holds(LayerClearActions[i].layer));
+    });
+    button->setMenu(menu);
+    row->layout()->addWidget(button);
 }
 
 void TForm2::showTool(QWidget* window) {
@@ -508,7 +558,7 @@ void TForm2::PaintBox1Paint(QPainter& painter) {
     bitmapSurface_.pen.width = 1;
     if (!bitmapMatchesDrawingArea()) {
         setGeometryFromDrawingArea();
-        redrawFreshChart();
+        drawWholeChart();
     }
     bitmapSurface_.finish();
     painter.drawImage(0, 0, chartBitmap_);
@@ -616,10 +666,8 @@ void TForm2::PaintBox1MouseDown(Qt::MouseButton button, bool doubleClick, int X,
     if (button == Qt::LeftButton) {
         if (tools_.setSelection)
             tools_.setSelection->hide();
-        PointMarker(bitmapSurface_, X, Y, markerColour_);
-        PointLabel(bitmapSurface_, state_.geometry, cursorReadout_, X, Y, true,
-                   state_.colours[ColourKey::MarkerText], markerColour_, markerLabelKind(), true);
-        refreshChartArea();
+        addMark(ReadoutMark{PixelToGamma(state_.geometry, X, Y), cursorReadout_, markerLabelKind(),
+                            markerColour_, state_.colours[ColourKey::MarkerText]});
         return;
     }
     if (button != Qt::RightButton)
@@ -631,26 +679,25 @@ void TForm2::PaintBox1MouseDown(Qt::MouseButton button, bool doubleClick, int X,
                                  {cursorReadout_.Rohm, cursorReadout_.Xohm});
 }
 
+// Every overlay layer goes; the network stays on the chart, which always shows the design.
 void TForm2::BitBtn1Click() {
-    stabilityCircles_.reset();
-    stabilitySides_.reset();
-    overlayCircles_.clear();
-    redrawChartWithOverlays();
-    refreshChartArea();
+    overlays_.clearAll();
+    redrawNetwork();
 }
 
-void TForm2::redrawChartWithOverlays() {
+void TForm2::clearOverlay(OverlayLayer layer) {
+    overlays_.clear(layer);
+    redrawNetwork();
+}
+
+void TForm2::drawWholeChart() {
     bitmapSurface_.pen.width = 1;
     if (!bitmapMatchesDrawingArea())
         setGeometryFromDrawingArea();
     redrawFreshChart();
-    try {
-        if (stabilityCircles_)
-            DrawStabilityCircles(bitmapSurface_, state_.geometry, *stabilityCircles_, stabilitySides_);
-        DrawOverlayCircles(bitmapSurface_, state_.geometry, overlayCircles_);
-    } catch (const FloatingPointError&) {
-        // Placed once already when it arrived; a chart too small to place it now leaves it out.
-    }
+    if (network_ && network_->nodeCount() >= 1)
+        network_->drawNetwork(bitmapSurface_);
+    DrawOverlayLayers(bitmapSurface_, state_.geometry, overlays_);
 }
 
 void TForm2::setColourBox(int colour, int textColour) {
@@ -723,9 +770,7 @@ void TForm2::networkChanged(NetworkRedraw how) {
 // last node against the source.
 void TForm2::redrawNetwork() {
     showNodeCount();
-    redrawChartWithOverlays();
-    if (network_ && network_->nodeCount() >= 1)
-        network_->drawNetwork(bitmapSurface_);
+    drawWholeChart();
     refreshChartArea();
     refreshMatchFigures("%4.2f");
 }
@@ -755,16 +800,37 @@ void TForm2::WmCopyData(const QByteArray& block) {
         return;
     const std::optional<StabilitySides> sides =
         DecodeStabilitySides(std::string_view(block.constData(), static_cast<std::size_t>(block.size())));
-    DrawStabilityCircles(bitmapSurface_, state_.geometry, *circles, sides);
-    stabilityCircles_ = circles;
-    stabilitySides_ = sides;
-    refreshChartArea();
+    overlays_.stability = circles;
+    overlays_.stabilitySides = sides;
+    redrawNetwork();
 }
 
 void TForm2::addOverlayCircle(const OverlayCircle& circle) {
-    DrawOverlayCircles(bitmapSurface_, state_.geometry, {circle});
-    overlayCircles_.push_back(circle);
+    overlays_.designCircles.push_back(circle);
+    redrawNetwork();
+}
+
+void TForm2::addMark(const ChartMark& mark) {
+    overlays_.marks.push_back(mark);
+    try {
+        DrawChartMark(bitmapSurface_, state_.geometry, mark);
+    } catch (const FloatingPointError&) {
+        // Kept: a larger chart may place it.
+    }
     refreshChartArea();
+}
+
+void TForm2::addPointPlot(PointPlot plot) {
+    overlays_.addPlot(std::move(plot));
+    redrawNetwork();
+}
+
+void TForm2::setResponseLocus(std::optional<ResponseLocus> locus) {
+    overlays_.locus = std::move(locus);
+}
+
+void TForm2::showStatusMessage(const QString& text) {
+    statusPanels_[4]->setText(text);
 }
 
 QString TForm2::statusPanelText(int panel) const {

@@ -2,9 +2,8 @@
 
 #include "chart/analysis/cursor_readout.h"
 #include "chart/drawing/network_port.h"
-#include "chart/drawing/overlay_circles.h"
-#include "chart/drawing/stability_circles.h"
 #include "chart/drawing/surface.h"
+#include "chart/model/chart_overlays.h"
 #include "chart/windows/chart_view.h"
 #include "chart/windows/tool_windows.h"
 
@@ -66,9 +65,21 @@ public:
     void networkChanged(NetworkRedraw how);
     // The stability-circle copy-data block.
     void WmCopyData(const QByteArray& block);
-    // A gain or noise circle of a two-port design. Like the stability circles it stays through
-    // every redraw of the network until "清除".
+
+    // The overlay layers stay on the chart through every redraw of the network and every resize
+    // until their own clear control or "清除" removes them.
+    const ChartOverlays& overlays() const { return overlays_; }
+    // A gain or noise circle of a two-port design.
     void addOverlayCircle(const OverlayCircle& circle);
+    // A point or curve placed by a click or an entry window.
+    void addMark(const ChartMark& mark);
+    // Points of an S-parameter file.
+    void addPointPlot(PointPlot plot);
+    // The frequency-response locus (nothing: none). Drawn at the next whole redraw.
+    void setResponseLocus(std::optional<ResponseLocus> locus);
+    void clearOverlay(OverlayLayer layer);
+    // A short note in the last status panel.
+    void showStatusMessage(const QString& text);
 
     void BitBtn1Click();  // "清除"
     void BitBtn11Click(); // "保存圆图"
@@ -117,9 +128,10 @@ private:
     int liveLabelKind() const;
     void setColourBox(int colour, int textColour);
 
+    void buildClearControls(QWidget* row);
     void redrawNetwork();
-    // A fresh chart with the two-port overlays still on it.
-    void redrawChartWithOverlays();
+    // A fresh chart with the network and the overlay layers over it, without a repaint.
+    void drawWholeChart();
     // The match figures of the last node against the source; numberFormat is "%4.2f" after a
     // whole redraw and "%4.2fdb" after an element was appended.
     void refreshMatchFigures(const char* numberFormat);
@@ -142,9 +154,7 @@ private:
     std::optional<LiveLabel> liveLabel_;
     QByteArray readoutBlock_;
     int markerColour_ = 0;
-    std::optional<StabilityCircles> stabilityCircles_;
-    std::optional<StabilitySides> stabilitySides_; // nothing: the block said no side
-    std::vector<OverlayCircle> overlayCircles_;
+    ChartOverlays overlays_;
     ToolDocks* docks_ = nullptr; // a child of the window
 
     QFrame* panel1_ = nullptr;

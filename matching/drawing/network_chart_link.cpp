@@ -17,8 +17,6 @@ void NetworkChartLink::drawNetwork(Surface& chart) const {
     const ProgramState& state = model_.state();
     DrawNetworkEndPoints(chart, state.geometry, state.network[1], state.Zo);
     DrawNetworkPaths(state, chart, model_.computedNodeCount());
-    if (overlay_)
-        overlay_(chart);
 }
 
 void NetworkChartLink::drawLastElement(Surface& chart) const {

@@ -2,8 +2,6 @@
 
 #include "chart/drawing/network_port.h"
 
-#include <functional>
-
 namespace qv {
 
 class NetworkModel;
@@ -29,12 +27,8 @@ public:
     bool canUndo() const override;
     bool canRedo() const override;
 
-    // Drawn over the whole network each time it is drawn (the frequency-response locus).
-    void setOverlay(std::function<void(Surface&)> overlay) { overlay_ = std::move(overlay); }
-
 private:
     NetworkModel& model_;
-    std::function<void(Surface&)> overlay_;
 };
 
 } // namespace qv

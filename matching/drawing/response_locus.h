@@ -1,20 +1,20 @@
 #pragma once
 
+#include "chart/analysis/overlay_items.h"
 #include "chart/drawing/surface.h"
 #include "core/settings/program_state.h"
 #include "matching/analysis/frequency_response.h"
 
 #include <vector>
 
-// The source-end impedance across a sweep, drawn on the chart picture.
+// The source-end impedance across a sweep as the chart's locus layer.
 namespace qv {
 
-// Orange-brown, a colour no element kind and no grid default uses (0x00BBGGRR).
-inline constexpr int LocusColour = 0x0060C0;
+// Each frequency's reflection against Zo; nothing where the impedance was not computed or
+// cannot be placed.
+ResponseLocus LocusOfSweep(const std::vector<ResponsePoint>& sweep, Real designHz);
 
-// A polyline through the frequencies that could be computed (a failed one breaks the line), a
-// square labelled with its frequency at each end and a ring labelled "Fo" at the point nearest the
-// design frequency. Leaves the pen, brush and font changed, as the element paths do.
+// Draws the locus of the sweep at once (see the chart's DrawResponseLocus).
 void DrawResponseLocus(Surface& chart, const ChartGeometry& geometry, const std::vector<ResponsePoint>& sweep,
                        Real designHz);
 

@@ -54,9 +54,12 @@ void Tfsetselect::SetLoadOrSource(bool load) {
     // The network is cut back to its start node; the chart and the match figures follow the model.
     const std::optional<TypedEnd> end =
         TypedEnd{*R, *X, std::string(Trim(U8(edit1_->text()))), std::string(Trim(U8(edit2_->text())))};
+    const int elementsBefore = network_.nodeCount() - 1;
     const bool written = SetTypedEnds(network_, load ? end : std::nullopt, load ? std::nullopt : end, false,
                                       EndsRule::Restart);
     close();
+    if (elementsBefore > 0 && network_.nodeCount() == 1)
+        emit networkRestarted(Q(Format("匹配电路已重新开始：去掉了%d个元件（可撤销）", {elementsBefore})));
     if (!written)
         prompter_.showMessage(QStringLiteral("无法保存para.ini"));
 }

@@ -28,6 +28,10 @@ public:
     // "WM_FORM_LOAD_DATA": takes the width and height of a readout block's header.
     void WmCopyData(const QByteArray& block);
 
+signals:
+    // The new end cut elements off the network; the text says how many, for the status line.
+    void networkRestarted(const QString& text);
+
 private:
     NetworkModel& network_;
     Prompter& prompter_;

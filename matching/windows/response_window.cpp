@@ -391,9 +391,10 @@ void Tfresp::recompute() {
                                              : loadText + QStringLiteral("\n") + Q(plot.failureText));
 }
 
-void Tfresp::drawLocus(Surface& chart, const ChartGeometry& geometry) const {
-    if (showsLocus())
-        DrawResponseLocus(chart, geometry, sweep_, state_.Fo);
+std::optional<ResponseLocus> Tfresp::locus() const {
+    if (!showsLocus())
+        return std::nullopt;
+    return LocusOfSweep(sweep_, state_.Fo);
 }
 
 } // namespace qv

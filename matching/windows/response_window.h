@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/drawing/surface.h"
+#include "chart/analysis/overlay_items.h"
 #include "core/numbers/errors.h"
 #include "core/settings/program_state.h"
 #include "matching/analysis/frequency_response.h"
@@ -51,9 +51,9 @@ public:
     // True while the window is open on a sweep: the chart then shows the locus.
     bool showsLocus() const { return range_ && isVisible(); }
 
-    // The locus of the sweep shown, while the window is open. networkChanged must have run
-    // before a redraw that follows a change (app/ connects it first).
-    void drawLocus(Surface& chart, const ChartGeometry& geometry) const;
+    // The locus of the sweep shown, while the window is open; nothing otherwise. networkChanged
+    // must have run before it is taken after a change (app/ connects it first).
+    std::optional<ResponseLocus> locus() const;
 
 signals:
     // The locus appeared, changed its range or went away: the chart should be redrawn.

@@ -1,6 +1,6 @@
 #include "sparams/drawing/sparameter_file_plot.h"
 
-#include "chart/drawing/point_label.h"
+#include "chart/drawing/overlay_layers.h"
 #include "core/numbers/errors.h"
 #include "core/rf/conversions.h"
 
@@ -10,38 +10,35 @@ namespace qv {
 
 namespace {
 
-std::optional<PixelPoint> PlotPoint(Surface& surface, const ChartGeometry& geometry, const std::string& label,
-                                    PolarValue value, bool dB, int markerColour, int labelColour) {
+Complex ReflectionOf(PolarValue value, bool dB) {
     const Real magnitude = dB ? std::pow(10.0L, value.magnitude / 20) : value.magnitude;
-    PixelPoint point;
     try {
-        point = GammaToPixel(geometry, PolarToGamma(magnitude, value.angleDegrees));
+        return PolarToGamma(magnitude, value.angleDegrees);
     } catch (const FloatingPointError&) {
-        return std::nullopt; // a point far off the picture is left out, not half drawn
+        return {NAN, NAN};
     }
-    PointMarker(surface, point.x, point.y, markerColour);
-    surface.brush.solid = false;
-    surface.font.colour = labelColour;
-    surface.textOut(point.x + 2, point.y + 2, label);
-    return point;
 }
 
 } // namespace
 
+std::vector<LegendLine> SParameterLegends() {
+    return {{"---- S11", S11MarkerColour, 10}, {"---- S22", S22MarkerColour, 30}};
+}
+
 void DrawSParameterLegends(Surface& surface) {
-    surface.brush.solid = false;
-    surface.font.colour = S11MarkerColour;
-    surface.textOut(10, 10, "---- S11");
-    surface.font.colour = S22MarkerColour;
-    surface.textOut(10, 30, "---- S22");
+    DrawLegendLines(surface, SParameterLegends());
+}
+
+std::array<ChartPlotPoint, 2> PlotPointsOfRow(const std::string& label, PolarValue s11, PolarValue s22,
+                                              bool dB) {
+    return {ChartPlotPoint{ReflectionOf(s11, dB), label, S11MarkerColour, S11LabelColour},
+            ChartPlotPoint{ReflectionOf(s22, dB), label, S22MarkerColour, S22LabelColour}};
 }
 
 PlottedRow PlotSParamRow(Surface& surface, const ChartGeometry& geometry, const std::string& label,
                          PolarValue s11, PolarValue s22, bool dB) {
-    PlottedRow plotted;
-    plotted.s11 = PlotPoint(surface, geometry, label, s11, dB, S11MarkerColour, S11LabelColour);
-    plotted.s22 = PlotPoint(surface, geometry, label, s22, dB, S22MarkerColour, S22LabelColour);
-    return plotted;
+    const std::array<ChartPlotPoint, 2> points = PlotPointsOfRow(label, s11, s22, dB);
+    return {DrawPlotPoint(surface, geometry, points[0]), DrawPlotPoint(surface, geometry, points[1])};
 }
 
 PolarValue ReflectionAgainstZo(PolarValue value, Real fileOhms, Real Zo) {

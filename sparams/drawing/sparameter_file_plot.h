@@ -1,9 +1,11 @@
 #pragma once
 
 #include "chart/analysis/chart_geometry.h"
+#include "chart/analysis/overlay_items.h"
 #include "chart/drawing/surface.h"
 #include "sparams/analysis/sparameter_file.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,8 +23,16 @@ struct PlottedRow {
     std::optional<PixelPoint> s22;
 };
 
-// "---- S11" in red at (10, 10) and "---- S22" in green at (10, 30), without a background.
+// "---- S11" in red at (10, 10) and "---- S22" in green at (10, 30).
+std::vector<LegendLine> SParameterLegends();
+// The legends drawn without a background.
 void DrawSParameterLegends(Surface& surface);
+
+// S11 with a red marker and a black label, then S22 with a green marker and a blue label, as the
+// chart keeps them. With dB set the magnitudes are 20 lg|S|. A reflection that cannot be computed
+// is not finite, so the chart leaves it out.
+std::array<ChartPlotPoint, 2> PlotPointsOfRow(const std::string& label, PolarValue s11, PolarValue s22,
+                                              bool dB);
 
 // S11 with a red marker and a black label, then S22 with a green marker and a blue label; labels
 // have their top-left 2 pixels right of and below the point. With dB set the magnitudes are

@@ -2,6 +2,7 @@
 
 #include "chart/drawing/overlays.h"
 #include "chart/windows/entry_canvas.h"
+#include "core/numbers/errors.h"
 #include "core/settings/atomic_file.h"
 #include "sparams/analysis/sparameter_file_row.h"
 #include "sparams/drawing/sparameter_file_plot.h"
@@ -149,27 +150,31 @@ bool TFspopt::LoadSParamTable(std::string_view bytes) {
 }
 
 void TFspopt::plot(const SParameterTable& table) {
-    Surface& picture = canvas_.picture();
-    DrawSParameterLegends(picture);
     const int interval = comboBox2_->currentIndex() + 1;
     // Each port's points are the impedances of its own reference ("[Reference] 50 25") against Zo.
     const auto [port1Ohms, port2Ohms] = table.portReferenceOhms;
-    std::vector<PixelPoint> points;
-    points.reserve(2 * table.rows.size());
+    PointPlot plot{{}, SParameterLegends()};
+    plot.points.reserve(2 * table.rows.size());
     for (std::size_t i = 0; i < table.rows.size(); ++i) {
         const SParameterRow& row = table.rows[i];
-        const PlottedRow plotted = PlotSParamRow(picture, state_.geometry, RowLabel(table, i, interval),
-                                                 ReflectionAgainstZo(*row.s11, port1Ohms, state_.Zo),
-                                                 ReflectionAgainstZo(*row.s22, port2Ohms, state_.Zo), false);
-        for (const std::optional<PixelPoint>& point : {plotted.s11, plotted.s22})
-            if (point)
-                points.push_back(*point);
+        for (ChartPlotPoint& point : PlotPointsOfRow(
+                 RowLabel(table, i, interval), ReflectionAgainstZo(*row.s11, port1Ohms, state_.Zo),
+                 ReflectionAgainstZo(*row.s22, port2Ohms, state_.Zo), false))
+            plot.points.push_back(std::move(point));
     }
     // The cursor readout ends as the last point inside the chart leaves it; the earlier points'
     // readouts would only be overwritten.
-    for (auto it = points.rbegin(); it != points.rend(); ++it)
-        if (PointReadout(picture, it->x, it->y, state_, canvas_.readout()).filled)
+    for (auto it = plot.points.rbegin(); it != plot.points.rend(); ++it) {
+        PixelPoint p;
+        try {
+            p = GammaToPixel(state_.geometry, it->gamma);
+        } catch (const FloatingPointError&) {
+            continue;
+        }
+        if (PointReadout(canvas_.picture(), p.x, p.y, state_, canvas_.readout()).filled)
             break;
+    }
+    canvas_.addPointPlot(std::move(plot), state_.geometry);
     canvas_.repaint();
 }
 

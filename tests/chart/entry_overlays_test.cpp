@@ -1,5 +1,6 @@
 #include "chart/analysis/chart_geometry.h"
 #include "chart/analysis/entry_points.h"
+#include "chart/drawing/overlay_layers.h"
 #include "chart/drawing/overlays.h"
 #include "core/numbers/errors.h"
 
@@ -228,6 +229,36 @@ TEST(EnteredValues, OhmsAndSiemensAreNormalisedToZo) {
     EXPECT_NEAR(y.re, 1, 1e-18L);
     EXPECT_NEAR(y.im, 0.5L, 1e-18L);
     EXPECT_EQ(EnteredAdmittance(3, 4, true, 50).im, 4);
+}
+
+// A stored point that a chart of this size cannot place (a file value far off the chart) is left
+// out; the layers drawn after it still are.
+TEST(DrawOverlayLayers, AnItemThatCannotBePlacedLeavesTheOthersDrawn) {
+    ChartOverlays layers;
+    layers.plot.points = {{{1e30L, 0}, "far", 0x0000FF, 0}, {{0.5L, 0}, "near", 0x0000FF, 0}};
+    layers.marks = {EntryMark{{1e30L, 0}, 0x123456, "lost", std::nullopt}, ConstantQMark{1, 0x654321}};
+    RecordingSurface s(841, 633);
+    DrawOverlayLayers(s, Chart, layers);
+    std::vector<std::string> texts;
+    for (const Primitive& p : s.primitives)
+        if (p.kind == Primitive::Kind::Text)
+            texts.push_back(p.text);
+    EXPECT_EQ(texts, std::vector<std::string>{"near"});
+    EXPECT_EQ(Arcs(s).size(), 2u); // both constant-Q arcs
+}
+
+TEST(DrawOverlayLayers, LegendsOfEveryLayerStackWithoutOverlapping) {
+    ChartOverlays layers;
+    layers.stability = StabilityCircles{0.5L, 0.5L, 90, -90, 0.2L, 0.2L};
+    layers.designCircles = {{{0.3L, 0}, 0.1L, 1, "Ga=10.00dB"}, {{0.3L, 0}, 0.2L, 2, "Ga=9.00dB"}};
+    layers.plot.legends = {{"---- S11", 3, 10}, {"---- S22", 4, 30}};
+    RecordingSurface s(841, 633);
+    DrawOverlayLayers(s, Chart, layers);
+    std::vector<int> tops;
+    for (const Primitive& p : s.primitives)
+        if (p.kind == Primitive::Kind::Text && p.x1 == 10)
+            tops.push_back(p.y1);
+    EXPECT_EQ(tops, (std::vector<int>{10, 30, 50, 70, 90, 110}));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "matching/windows/response_window.h"
 
 #include "chart/analysis/chart_geometry.h"
+#include "chart/drawing/overlay_layers.h"
 #include "matching/drawing/response_locus.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
@@ -129,18 +130,18 @@ TEST_F(ResponseWindow, BadFieldsAndFileLoadsChangeNothing) {
     EXPECT_TRUE(find<QLabel>("Label2")->text().contains(QStringLiteral("dut.s2p"))); // the shown sweep stays
 }
 
-TEST_F(ResponseWindow, LocusIsDrawnWhileTheWindowShowsASweep) {
+TEST_F(ResponseWindow, LocusIsShownWhileTheWindowShowsASweep) {
     const ChartGeometry geometry = GeometryForHeight(600);
-    RecordingSurface idle(600, 600);
-    window.drawLocus(idle, geometry);
-    EXPECT_TRUE(idle.primitives.empty());
+    EXPECT_FALSE(window.locus());
 
     setField("Edit1", "50m");
     setField("Edit2", "150m");
     setField("Edit3", "101");
     sweep();
+    const std::optional<ResponseLocus> locus = window.locus();
+    ASSERT_TRUE(locus);
     RecordingSurface chart(600, 600);
-    window.drawLocus(chart, geometry);
+    DrawResponseLocus(chart, geometry, *locus);
     int lines = 0;
     for (const Primitive& p : chart.primitives)
         lines += p.kind == Primitive::Kind::Line && p.pen.colour == 0x0060C0;
@@ -150,15 +151,13 @@ TEST_F(ResponseWindow, LocusIsDrawnWhileTheWindowShowsASweep) {
         QImage image(600, 600, QImage::Format_RGB32);
         image.fill(Qt::white);
         ImageSurface picture(image);
-        window.drawLocus(picture, geometry);
+        DrawResponseLocus(picture, geometry, *locus);
         image.save(QString::fromUtf8(shots) + QStringLiteral("/locus.png"));
         window.grab().save(QString::fromUtf8(shots) + QStringLiteral("/response_window.png"));
     }
 
     window.hide();
-    RecordingSurface hidden(600, 600);
-    window.drawLocus(hidden, geometry);
-    EXPECT_TRUE(hidden.primitives.empty());
+    EXPECT_FALSE(window.locus());
 }
 
 TEST(ResponseLocus, LabelsNearTheRimStayInsideThePicture) {

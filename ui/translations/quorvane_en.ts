@@ -2035,5 +2035,45 @@
         <source>重做撤销的修改 (Ctrl+Shift+Z 或 Ctrl+Y)</source>
         <translation>Redo the change last undone (Ctrl+Shift+Z or Ctrl+Y)</translation>
     </message>
+    <message>
+        <source>只清除一层：稳定圆、增益圆和噪声圆、S参数点、频率响应轨迹或标注点</source>
+        <translation>Clear one layer only: stability circles, gain and noise circles, S-parameter points, the frequency-response locus or the marks</translation>
+    </message>
+    <message>
+        <source>清除稳定圆</source>
+        <translation>Clear stability circles</translation>
+    </message>
+    <message>
+        <source>清除增益圆和噪声圆</source>
+        <translation>Clear gain and noise circles</translation>
+    </message>
+    <message>
+        <source>清除S参数点</source>
+        <translation>Clear S-parameter points</translation>
+    </message>
+    <message>
+        <source>清除频率响应轨迹</source>
+        <translation>Clear frequency-response locus</translation>
+    </message>
+    <message>
+        <source>清除标注点</source>
+        <translation>Clear marks</translation>
+    </message>
+    <message>
+        <source>匹配电路已重新开始</source>
+        <translation>The matching network was restarted</translation>
+    </message>
+    <message>
+        <source>去掉了</source>
+        <translation>removed </translation>
+    </message>
+    <message>
+        <source>个元件</source>
+        <translation> element(s)</translation>
+    </message>
+    <message>
+        <source>可撤销</source>
+        <translation>undo brings them back</translation>
+    </message>
 </context>
 </TS>
