@@ -7,6 +7,8 @@
 #include "chart/drawing/network_port.h"
 #include "chart/drawing/point_label.h"
 #include "chart/drawing/stability_circles.h"
+#include "chart/drawing/vector_picture.h"
+#include "chart/windows/chart_print.h"
 #include "core/numbers/decimal.h"
 #include "core/numbers/engineering.h"
 #include "core/numbers/errors.h"
@@ -254,8 +256,10 @@ void TForm2::buildToolPanel() {
             &QPushButton::clicked, this, show(&ToolWindows::twoPortCalculator));
     connect(addToolButton("BitBtn7", "微带计算", "微带线特征阻抗、接入到电路后的阻抗等计算，", ""),
             &QPushButton::clicked, this, show(&ToolWindows::microstripCalculator));
-    connect(addToolButton("BitBtn11", "保存圆图", "保存圆图到图片", ""), &QPushButton::clicked, this,
-            &TForm2::BitBtn11Click);
+    connect(addToolButton("BitBtn11", "保存圆图", "保存圆图到图片（BMP、PNG，矢量图SVG、PDF）", ""),
+            &QPushButton::clicked, this, &TForm2::BitBtn11Click);
+    connect(addToolButton("ButtonPrint", "打印圆图", "打印圆图（先预览）", ""), &QPushButton::clicked, this,
+            &TForm2::printClick);
     QPushButton* button2 =
         addToolButton("Button2", "", "以命令的方式操作,命令多是小写。 帮助输入?后回车。软件简要说明help",
                       "可以通过命令的方式查看、修改各种数据，包括匹配操作");
@@ -582,15 +586,45 @@ void TForm2::BitBtn11Click() {
     const QString start = Q(state_.programDir) + QStringLiteral("/S1.bmp");
     const std::optional<QString> path =
         prompter_.saveFileName(QStringLiteral("保存圆图"), start,
-                               QStringLiteral("bmp files (*.bmp);;jpg files (*.bmp);;png files (*.png)"));
+                               QStringLiteral("bmp files (*.bmp);;jpg files (*.bmp);;png files (*.png);;"
+                                              "svg files (*.svg);;pdf files (*.pdf)"));
     if (!path)
         return;
     if (QFileInfo::exists(*path) &&
         prompter_.ask(QStringLiteral("文件已经存在,覆盖吗？")) != Prompter::Answer::Yes)
         return;
-    // A PNG when the name asks for one, a BMP otherwise.
-    if (!SavePictureAtomically(chartBitmap(), U8(*path), PictureFormatOf(U8(*path))))
+    if (!savePicture(U8(*path)))
         prompter_.showMessage(QStringLiteral("圆图没有保存: ") + *path);
+}
+
+void TForm2::drawPicture(Surface& surface) {
+    DrawFreshChart(surface, state_.geometry, state_.colours);
+    try {
+        if (stabilityCircles_)
+            DrawStabilityCircles(surface, state_.geometry, *stabilityCircles_, stabilitySides_);
+        DrawOverlayCircles(surface, state_.geometry, overlayCircles_);
+    } catch (const FloatingPointError&) {
+        // Left out of the picture as it is left out of the chart.
+    }
+    if (network_ && network_->nodeCount() >= 1)
+        network_->drawNetwork(surface);
+}
+
+bool TForm2::savePicture(const std::string& path) {
+    const QImage& picture = chartBitmap();
+    if (const std::optional<VectorFormat> format = VectorFormatOf(path))
+        return SaveVectorPictureAtomically(
+            path, *format, picture.width(), picture.height(),
+            SurfacePicture(picture.width(), picture.height(),
+                           [this](Surface& surface) { drawPicture(surface); }));
+    return SavePictureAtomically(picture, path, PictureFormatOf(path));
+}
+
+void TForm2::printClick() {
+    const QImage& picture = chartBitmap();
+    PreviewPicture(this, picture.width(), picture.height(),
+                   SurfacePicture(picture.width(), picture.height(),
+                                  [this](Surface& surface) { drawPicture(surface); }));
 }
 
 void TForm2::BitBtn15Click() {

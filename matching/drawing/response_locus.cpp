@@ -5,8 +5,6 @@
 #include "core/numbers/errors.h"
 #include "core/rf/conversions.h"
 
-#include <cmath>
-
 namespace qv {
 
 namespace {
@@ -46,7 +44,6 @@ void DrawResponseLocus(Surface& chart, const ChartGeometry& geometry, const std:
     std::optional<PixelPoint> design;
     Real firstHz = 0;
     Real lastHz = 0;
-    Real designDistance = INFINITY;
     bool drawing = false;
     for (const ResponsePoint& point : sweep) {
         const std::optional<PixelPoint> p = Place(geometry, point);
@@ -65,11 +62,8 @@ void DrawResponseLocus(Surface& chart, const ChartGeometry& geometry, const std:
         }
         last = p;
         lastHz = point.frequencyHz;
-        const Real distance = std::fabs(point.frequencyHz - designHz);
-        if (distance < designDistance) {
-            designDistance = distance;
+        if (point.frequencyHz == designHz)
             design = p;
-        }
     }
     chart.font.colour = LocusColour;
     if (first) {
