@@ -256,8 +256,8 @@ void TForm2::buildToolPanel() {
             &QPushButton::clicked, this, show(&ToolWindows::twoPortCalculator));
     connect(addToolButton("BitBtn7", "微带计算", "微带线特征阻抗、接入到电路后的阻抗等计算，", ""),
             &QPushButton::clicked, this, show(&ToolWindows::microstripCalculator));
-    connect(addToolButton("BitBtn11", "保存圆图", "保存圆图到图片（BMP、PNG，矢量图SVG、PDF）", ""),
-            &QPushButton::clicked, this, &TForm2::BitBtn11Click);
+    connect(addToolButton("BitBtn11", "保存圆图", "保存圆图到图片", ""), &QPushButton::clicked, this,
+            &TForm2::BitBtn11Click);
     connect(addToolButton("ButtonPrint", "打印圆图", "打印圆图（先预览）", ""), &QPushButton::clicked, this,
             &TForm2::printClick);
     QPushButton* button2 =

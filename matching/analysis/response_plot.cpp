@@ -21,7 +21,6 @@ int EdgeDecimals(const SweepRange& range) {
 
 ResponsePlot BuildResponsePlot(const std::vector<ResponsePoint>& sweep, const ResponsePoint& atDesign,
                                const SweepRange& range, Real thresholdDb) {
-    constexpr double MaxTop = 60;
     ResponsePlot plot;
     plot.startMHz = static_cast<double>(range.startHz / 1e6L);
     plot.stopMHz = static_cast<double>(range.stopHz / 1e6L);
@@ -37,12 +36,12 @@ ResponsePlot BuildResponsePlot(const std::vector<ResponsePoint>& sweep, const Re
             continue;
         }
         const double mhz = static_cast<double>(p.frequencyHz / 1e6L);
-        const double rl = std::min(static_cast<double>(p.figures.returnLossDb), MaxTop);
+        const double rl = std::min(static_cast<double>(p.figures.returnLossDb), MaxReturnLossTop);
         best = std::max(best, rl);
         plot.returnLoss.push_back({mhz, rl});
         plot.vswr.push_back({mhz, std::min(static_cast<double>(p.figures.vswr), VswrAxisTop * 2)});
     }
-    plot.returnLossTop = std::min(MaxTop, std::ceil(best / 5 + 0.01) * 5);
+    plot.returnLossTop = std::min(MaxReturnLossTop, std::ceil(best / 5 + 0.01) * 5);
     if (failed > 0)
         plot.failureText = Format("%d个频率点无法计算（未画出），如 %.6f MHz：%s",
                                   {failed, firstFailure->frequencyHz / 1e6L, firstFailure->failure});

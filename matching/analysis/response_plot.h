@@ -29,6 +29,7 @@ struct ResponsePlot {
 };
 
 inline constexpr double VswrAxisTop = 10;
+inline constexpr double MaxReturnLossTop = 60; // dB
 
 ResponsePlot BuildResponsePlot(const std::vector<ResponsePoint>& sweep, const ResponsePoint& atDesign,
                                const SweepRange& range, Real thresholdDb);

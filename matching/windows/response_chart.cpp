@@ -62,6 +62,10 @@ ResponseChart::ResponseChart() {
     vswrAxis_->setTickCount(10);
     vswrAxis_->setLabelFormat(QStringLiteral("%.0f"));
     returnLossAxis_->setLabelFormat(QStringLiteral("%.0f"));
+    // The axis is laid out for the widest labels it will have ("60"), not those of a 0..1 range.
+    returnLossAxis_->setRange(0, MaxReturnLossTop);
+    returnLossAxis_->setTickType(QValueAxis::TicksDynamic);
+    returnLossAxis_->setTickAnchor(0);
     addAxis(frequencyAxis_, Qt::AlignBottom);
     addAxis(returnLossAxis_, Qt::AlignLeft);
     addAxis(vswrAxis_, Qt::AlignRight);
@@ -87,7 +91,8 @@ void ResponseChart::showPlot(const ResponsePlot& plot) {
     frequencyAxis_->setRange(plot.startMHz, plot.stopMHz);
     returnLossTop_ = plot.returnLossTop;
     returnLossAxis_->setRange(0, plot.returnLossTop);
-    returnLossAxis_->setTickCount(static_cast<int>(plot.returnLossTop / 5) + 1); // every 5 dB
+    // Every 5 dB, every 10 dB on a tall scale, whose labels would not fit the height otherwise.
+    returnLossAxis_->setTickInterval(plot.returnLossTop > 30 ? 10 : 5);
     returnLoss_->replace(Points(plot.returnLoss));
     vswr_->replace(Points(plot.vswr));
     design_->replace({{plot.designMHz, 0}, {plot.designMHz, plot.returnLossTop}});

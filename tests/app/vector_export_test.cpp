@@ -18,7 +18,7 @@ namespace {
 
 struct SvgContent {
     QStringList texts;
-    int shapes = 0; // paths, polylines, lines and ellipses
+    int shapes = 0; // paths, polylines, lines, circles and ellipses
     int images = 0;
     bool wellFormed = false;
 };
@@ -36,7 +36,8 @@ SvgContent ReadSvg(const std::string& path) {
         else if (name == QLatin1String("image"))
             ++content.images;
         else if (name == QLatin1String("path") || name == QLatin1String("polyline") ||
-                 name == QLatin1String("line") || name == QLatin1String("ellipse"))
+                 name == QLatin1String("line") || name == QLatin1String("circle") ||
+                 name == QLatin1String("ellipse"))
             ++content.shapes;
     }
     content.wellFormed = !xml.hasError() && !bytes.empty();
