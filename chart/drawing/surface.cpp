@@ -3,11 +3,15 @@
 #include "ui/qt_text.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRawFont>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace qv {
 
@@ -89,6 +93,16 @@ void PainterSurface::makeFont() {
         made_ = std::make_shared<QFont>(MakeQFont(font));
         madeMetrics_ = std::make_shared<QFontMetrics>(*made_);
         madeFrom_ = font;
+        madeRaw_ = std::make_shared<QRawFont>(QRawFont::fromFont(*made_));
+        asciiGlyphs_ = {};
+        if (madeRaw_->isValid()) {
+            QString printable;
+            for (char c = ' '; c <= '~'; ++c)
+                printable += QLatin1Char(c);
+            const QList<quint32> glyphs = madeRaw_->glyphIndexesForString(printable);
+            std::copy_n(glyphs.begin(), std::min<std::size_t>(glyphs.size(), asciiGlyphs_.size()),
+                        asciiGlyphs_.begin());
+        }
     }
 }
 
@@ -102,6 +116,8 @@ void PainterSurface::textOut(int x, int y, const std::string& utf8) {
     makeFont();
     const QFontMetrics& metrics = *madeMetrics_;
     const bool rotated = font.escapement != 0;
+    if (!rotated && !brush.solid && drawGlyphRun(p, x, y, utf8))
+        return;
     if (!rotated) {
         // A redraw writes the same labels again: each is laid out and rasterised once, then
         // blended in from its picture.
@@ -129,6 +145,33 @@ void PainterSurface::textOut(int x, int y, const std::string& utf8) {
     p.setPen(ToQColor(font.colour));
     p.drawText(x, y + metrics.ascent(), text);
     p.restore();
+}
+
+bool PainterSurface::drawGlyphRun(QPainter& painter, int x, int y, const std::string& utf8) {
+    // A vector picture keeps its labels as text, which a glyph run does not carry.
+    if (!painter.paintEngine() || painter.paintEngine()->type() != QPaintEngine::Raster)
+        return false;
+    QList<quint32> glyphs;
+    glyphs.reserve(static_cast<qsizetype>(utf8.size()));
+    for (const char c : utf8) {
+        if (c < ' ' || c > '~')
+            return false;
+        const quint32 glyph = asciiGlyphs_[static_cast<std::size_t>(c - ' ')];
+        if (glyph == 0)
+            return false;
+        glyphs.push_back(glyph);
+    }
+    QList<QPointF> positions = madeRaw_->advancesForGlyphIndexes(glyphs, QRawFont::KernedAdvances);
+    QPointF origin(x, y + madeMetrics_->ascent());
+    for (QPointF& position : positions)
+        origin += std::exchange(position, origin);
+    QGlyphRun run;
+    run.setRawFont(*madeRaw_);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    painter.setPen(ToQColor(font.colour));
+    painter.drawGlyphRun({}, run);
+    return true;
 }
 
 const PainterSurface::TextPicture& PainterSurface::textPicture(const std::string& utf8) {

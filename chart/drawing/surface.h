@@ -11,6 +11,7 @@
 
 class QFont;
 class QFontMetrics;
+class QRawFont;
 class QPainter;
 
 namespace qv {
@@ -117,6 +118,12 @@ private:
     };
     const TextPicture& textPicture(const std::string& utf8);
     std::map<std::string, TextPicture> textPictures_;
+    // The glyphs of printable ASCII in the made font, by character code - 32 (0 where the font has
+    // none). A label of these characters needs no shaping: its glyphs are placed from their kerned
+    // advances and drawn as one run from the painter's glyph cache, the pixels of drawText.
+    std::shared_ptr<QRawFont> madeRaw_;
+    std::array<quint32, 95> asciiGlyphs_{};
+    bool drawGlyphRun(QPainter& painter, int x, int y, const std::string& utf8);
     // Every picture is drawn on one scratch image by one painter, then copied out: a painter made
     // for each new label cost more than the label itself.
     QImage scratch_;
