@@ -120,6 +120,7 @@ int RunBatch(const BatchOptions& options, std::istream& standardInput, std::ostr
     BatchPrompter prompter(err);
     ApplicationWindows windows(state, hub, prompter);
     BatchConsole console(prompter, windows.main, out);
+    console.shareSweepSession(windows.frequencyResponse.sweepSession());
 
     const std::vector<std::string> lines = ScriptLines(*script);
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -133,8 +134,7 @@ int RunBatch(const BatchOptions& options, std::istream& standardInput, std::ostr
 
     if (options.saveChart.empty())
         return 0;
-    if (!SavePictureAtomically(windows.main.chartBitmap(), options.saveChart,
-                               PictureFormatOf(options.saveChart))) {
+    if (!windows.main.savePicture(options.saveChart)) {
         err << "quorvane: cannot write " << options.saveChart << '\n';
         return 1;
     }

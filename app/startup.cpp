@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "chart/analysis/chart_geometry.h"
 #include "chart/drawing/chart_picture.h"
+#include "chart/drawing/vector_picture.h"
 #include "core/settings/program_state.h"
 #include "matching/analysis/touchstone_load.h"
 
@@ -68,6 +69,7 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
     tools.endPicker = &setSelection;
     QObject::connect(&setSelection, &Tfsetselect::networkRestarted, &main, &TForm2::showStatusMessage);
 
+    console.shareSweepSession(frequencyResponse.sweepSession());
     QObject::connect(&frequencyResponse, &Tfresp::locusChanged, &main, [this] {
         main.setResponseLocus(frequencyResponse.locus());
         main.networkChanged(NetworkRedraw::Whole);
@@ -82,12 +84,21 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
 int SaveChartPicture(const std::string& programDirectory, const std::string& path, const PictureSize& size) {
     ProgramState state(programDirectory);
     state.loadStoredSettings();
-    QImage picture = MakeChartImage(size.width, size.height);
-    {
-        ImageSurface surface(picture);
-        DrawFreshChart(surface, GeometryForHeight(size.height), state.colours);
+    const ChartGeometry geometry = GeometryForHeight(size.height);
+    const auto draw = [&](Surface& surface) { DrawFreshChart(surface, geometry, state.colours); };
+    bool saved = false;
+    if (const std::optional<VectorFormat> format = VectorFormatOf(path)) {
+        saved = SaveVectorPictureAtomically(path, *format, size.width, size.height,
+                                            SurfacePicture(size.width, size.height, draw));
+    } else {
+        QImage picture = MakeChartImage(size.width, size.height);
+        {
+            ImageSurface surface(picture);
+            draw(surface);
+        }
+        saved = SavePictureAtomically(picture, path, PictureFormatOf(path));
     }
-    if (!SavePictureAtomically(picture, path, PictureFormatOf(path))) {
+    if (!saved) {
         std::fprintf(stderr, "quorvane: cannot write %s\n", path.c_str());
         return 1;
     }

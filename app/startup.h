@@ -77,8 +77,8 @@ inline constexpr int LaidOutChartWidth = 841;
 inline constexpr int LaidOutChartHeight = 633;
 
 // Renders the chart the main window would show in a fresh drawing area of the given size, with
-// the colours of para.ini in the program directory, and writes it (PNG for a ".png" name, BMP
-// otherwise). Returns the process exit code; failures are reported on standard error.
+// the colours of para.ini in the program directory, and writes it (SVG or PDF for such a name, PNG
+// for ".png", BMP otherwise). Returns the process exit code; failures are reported on standard error.
 int SaveChartPicture(const std::string& programDirectory, const std::string& path, const PictureSize& size);
 
 } // namespace qv

@@ -84,7 +84,7 @@ struct LocusPoint {
 
 struct ResponseLocus {
     std::vector<LocusPoint> points;
-    Real designHz = 0; // marked "Fo" at the nearest point
+    Real designHz = 0; // marked "Fo" at the point of this frequency, if the sweep has one
 };
 
 } // namespace qv

@@ -102,7 +102,6 @@ void DrawResponseLocus(Surface& chart, const ChartGeometry& geometry, const Resp
     std::optional<PixelPoint> design;
     Real firstHz = 0;
     Real lastHz = 0;
-    Real designDistance = INFINITY;
     bool drawing = false;
     for (const LocusPoint& point : locus.points) {
         const std::optional<PixelPoint> p = Place(geometry, point.gamma);
@@ -121,11 +120,9 @@ void DrawResponseLocus(Surface& chart, const ChartGeometry& geometry, const Resp
         }
         last = p;
         lastHz = point.frequencyHz;
-        const Real distance = std::fabs(point.frequencyHz - locus.designHz);
-        if (distance < designDistance) {
-            designDistance = distance;
+        // The ring marks Fo itself: a sweep without that frequency has none.
+        if (point.frequencyHz == locus.designHz)
             design = p;
-        }
     }
     chart.font.colour = LocusColour;
     if (first) {

@@ -116,9 +116,11 @@ void PainterSurface::textOut(int x, int y, const std::string& utf8) {
     makeFont();
     const QFontMetrics& metrics = *madeMetrics_;
     const bool rotated = font.escapement != 0;
-    if (!rotated && !brush.solid && drawGlyphRun(p, x, y, utf8))
+    // A vector picture keeps its labels as text: it neither takes glyph runs nor wants pictures.
+    const bool raster = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
+    if (raster && !rotated && !brush.solid && drawGlyphRun(p, x, y, utf8))
         return;
-    if (!rotated) {
+    if (raster && !rotated) {
         // A redraw writes the same labels again: each is laid out and rasterised once, then
         // blended in from its picture.
         const TextPicture& picture = textPicture(utf8);
@@ -128,10 +130,10 @@ void PainterSurface::textOut(int x, int y, const std::string& utf8) {
         return;
     }
     const QString text = Q(utf8);
-    // Every other operation sets its own pen, and none reads the painter's font, so only a
-    // rotation needs the painter's state kept and given back.
-    {
-        p.save();
+    // The painter's rotation and font are given back: the picture path above and the shapes do
+    // not expect them.
+    p.save();
+    if (rotated) {
         p.translate(x, y);
         p.rotate(-font.escapement / 10.0);
         x = 0;
@@ -148,9 +150,6 @@ void PainterSurface::textOut(int x, int y, const std::string& utf8) {
 }
 
 bool PainterSurface::drawGlyphRun(QPainter& painter, int x, int y, const std::string& utf8) {
-    // A vector picture keeps its labels as text, which a glyph run does not carry.
-    if (!painter.paintEngine() || painter.paintEngine()->type() != QPaintEngine::Raster)
-        return false;
     QList<quint32> glyphs;
     glyphs.reserve(static_cast<qsizetype>(utf8.size()));
     for (const char c : utf8) {

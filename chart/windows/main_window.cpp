@@ -7,6 +7,8 @@
 #include "chart/drawing/network_port.h"
 #include "chart/drawing/overlay_layers.h"
 #include "chart/drawing/point_label.h"
+#include "chart/drawing/vector_picture.h"
+#include "chart/windows/chart_print.h"
 #include "chart/windows/tool_docks.h"
 #include "core/numbers/decimal.h"
 #include "core/numbers/engineering.h"
@@ -296,6 +298,8 @@ void TForm2::buildToolPanel() {
             &QPushButton::clicked, this, show(&ToolWindows::microstripCalculator));
     connect(addToolButton("BitBtn11", "保存圆图", "保存圆图到图片", ""), &QPushButton::clicked, this,
             &TForm2::BitBtn11Click);
+    connect(addToolButton("ButtonPrint", "打印圆图", "打印圆图（先预览）", ""), &QPushButton::clicked, this,
+            &TForm2::printClick);
     connect(addToolButton("ButtonResetLayout", "默认布局", "关闭所有停靠的工具窗口并把它们放回默认位置", ""),
             &QPushButton::clicked, this, &TForm2::resetLayout);
     QPushButton* button2 =
@@ -695,9 +699,7 @@ void TForm2::drawWholeChart() {
     if (!bitmapMatchesDrawingArea())
         setGeometryFromDrawingArea();
     redrawFreshChart();
-    if (network_ && network_->nodeCount() >= 1)
-        network_->drawNetwork(bitmapSurface_);
-    DrawOverlayLayers(bitmapSurface_, state_.geometry, overlays_);
+    drawOverFreshChart(bitmapSurface_);
 }
 
 void TForm2::setColourBox(int colour, int textColour) {
@@ -714,15 +716,43 @@ void TForm2::BitBtn11Click() {
     const QString start = Q(state_.programDir) + QStringLiteral("/S1.bmp");
     const std::optional<QString> path =
         prompter_.saveFileName(QStringLiteral("保存圆图"), start,
-                               QStringLiteral("bmp files (*.bmp);;jpg files (*.bmp);;png files (*.png)"));
+                               QStringLiteral("bmp files (*.bmp);;jpg files (*.bmp);;png files (*.png);;"
+                                              "svg files (*.svg);;pdf files (*.pdf)"));
     if (!path)
         return;
     if (QFileInfo::exists(*path) &&
         prompter_.ask(QStringLiteral("文件已经存在,覆盖吗？")) != Prompter::Answer::Yes)
         return;
-    // A PNG when the name asks for one, a BMP otherwise.
-    if (!SavePictureAtomically(chartBitmap(), U8(*path), PictureFormatOf(U8(*path))))
+    if (!savePicture(U8(*path)))
         prompter_.showMessage(QStringLiteral("圆图没有保存: ") + *path);
+}
+
+void TForm2::drawPicture(Surface& surface) {
+    DrawFreshChart(surface, state_.geometry, state_.colours);
+    drawOverFreshChart(surface);
+}
+
+void TForm2::drawOverFreshChart(Surface& surface) {
+    if (network_ && network_->nodeCount() >= 1)
+        network_->drawNetwork(surface);
+    DrawOverlayLayers(surface, state_.geometry, overlays_);
+}
+
+bool TForm2::savePicture(const std::string& path) {
+    const QImage& picture = chartBitmap();
+    if (const std::optional<VectorFormat> format = VectorFormatOf(path))
+        return SaveVectorPictureAtomically(
+            path, *format, picture.width(), picture.height(),
+            SurfacePicture(picture.width(), picture.height(),
+                           [this](Surface& surface) { drawPicture(surface); }));
+    return SavePictureAtomically(picture, path, PictureFormatOf(path));
+}
+
+void TForm2::printClick() {
+    const QImage& picture = chartBitmap();
+    PreviewPicture(this, picture.width(), picture.height(),
+                   SurfacePicture(picture.width(), picture.height(),
+                                  [this](Surface& surface) { drawPicture(surface); }));
 }
 
 void TForm2::BitBtn15Click() {

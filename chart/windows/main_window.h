@@ -46,6 +46,12 @@ public:
     // The chart picture and the surface that draws into it (pen, brush and font persist).
     QImage& chartBitmap();
     Surface& chartSurface() { return bitmapSurface_; }
+    // The chart as the picture shows it (grid, overlays, network) drawn again on another surface of
+    // the picture's size, such as a vector one.
+    void drawPicture(Surface& surface);
+    // Writes the picture: SVG or PDF for such a name, PNG for .png, BMP otherwise; false when the
+    // file could not be written (the old one is then left).
+    bool savePicture(const std::string& path);
     // Copies the picture to the screen, removing a live cursor label.
     void refreshChartArea();
     // The label kind of the radio buttons for a placed marker (0 for "元件值", "反射" or none).
@@ -83,6 +89,7 @@ public:
 
     void BitBtn1Click();  // "清除"
     void BitBtn11Click(); // "保存圆图"
+    void printClick();    // "打印圆图"
     void BitBtn15Click(); // "删除元件"
     void BitBtn16Click(); // "重新计算"
     void undoClick();     // "撤销", Ctrl+Z
@@ -132,6 +139,8 @@ private:
     void redrawNetwork();
     // A fresh chart with the network and the overlay layers over it, without a repaint.
     void drawWholeChart();
+    // The network and the overlay layers over a fresh chart, on the screen's picture or an export.
+    void drawOverFreshChart(Surface& surface);
     // The match figures of the last node against the source; numberFormat is "%4.2f" after a
     // whole redraw and "%4.2fdb" after an element was appended.
     void refreshMatchFigures(const char* numberFormat);

@@ -7,9 +7,20 @@
 
 namespace qv {
 
+namespace {
+
+// Decimals of MHz that show a tenth of the sweep's step, from 1 to 6.
+int EdgeDecimals(const SweepRange& range) {
+    const Real stepMHz = (range.stopHz - range.startHz) / std::max(range.points - 1, 1) / 1e6L;
+    if (!(stepMHz > 0))
+        return 6;
+    return std::clamp(static_cast<int>(std::ceil(-std::log10(stepMHz))) + 1, 1, 6);
+}
+
+} // namespace
+
 ResponsePlot BuildResponsePlot(const std::vector<ResponsePoint>& sweep, const ResponsePoint& atDesign,
                                const SweepRange& range, Real thresholdDb) {
-    constexpr double MaxTop = 60;
     ResponsePlot plot;
     plot.startMHz = static_cast<double>(range.startHz / 1e6L);
     plot.stopMHz = static_cast<double>(range.stopHz / 1e6L);
@@ -25,12 +36,12 @@ ResponsePlot BuildResponsePlot(const std::vector<ResponsePoint>& sweep, const Re
             continue;
         }
         const double mhz = static_cast<double>(p.frequencyHz / 1e6L);
-        const double rl = std::min(static_cast<double>(p.figures.returnLossDb), MaxTop);
+        const double rl = std::min(static_cast<double>(p.figures.returnLossDb), MaxReturnLossTop);
         best = std::max(best, rl);
         plot.returnLoss.push_back({mhz, rl});
         plot.vswr.push_back({mhz, std::min(static_cast<double>(p.figures.vswr), VswrAxisTop * 2)});
     }
-    plot.returnLossTop = std::min(MaxTop, std::ceil(best / 5 + 0.01) * 5);
+    plot.returnLossTop = std::min(MaxReturnLossTop, std::ceil(best / 5 + 0.01) * 5);
     if (failed > 0)
         plot.failureText = Format("%d个频率点无法计算（未画出），如 %.6f MHz：%s",
                                   {failed, firstFailure->frequencyHz / 1e6L, firstFailure->failure});
@@ -50,8 +61,9 @@ ResponsePlot BuildResponsePlot(const std::vector<ResponsePoint>& sweep, const Re
     case Band::Outcome::Found:
         plot.band =
             PlotPoint{static_cast<double>(band.lowerHz / 1e6L), static_cast<double>(band.upperHz / 1e6L)};
+        const std::string edge = "%." + std::to_string(EdgeDecimals(range)) + "f";
         plot.bandText =
-            Format("回波损耗≥%.2fdB：%.6f - %.6f MHz，相对带宽 %.2f%%",
+            Format("回波损耗≥%.2fdB：" + edge + " - " + edge + " MHz，相对带宽 %.2f%%",
                    {thresholdDb, band.lowerHz / 1e6L, band.upperHz / 1e6L, band.fractionalPercent});
         if (band.lowerOpen || band.upperOpen)
             plot.bandText += "（频带超出扫描范围）";
@@ -83,6 +95,30 @@ std::vector<PlotPoint> ReturnLossCurve(const std::vector<Real>& frequenciesHz,
         curve.push_back({static_cast<double>(frequenciesHz[i] / 1e6L),
                          std::clamp(static_cast<double>(returnLossDb[i]), 0.0, top)});
     return curve;
+}
+
+std::vector<ResponsePoint> WithDesignPoint(std::vector<ResponsePoint> sweep, const ResponsePoint& atDesign) {
+    const Real f = atDesign.frequencyHz;
+    if (sweep.empty() || f < sweep.front().frequencyHz || f > sweep.back().frequencyHz)
+        return sweep;
+    const auto place = std::lower_bound(sweep.begin(), sweep.end(), f,
+                                        [](const ResponsePoint& p, Real hz) { return p.frequencyHz < hz; });
+    if (place != sweep.end() && place->frequencyHz == f)
+        *place = atDesign;
+    else
+        sweep.insert(place, atDesign);
+    return sweep;
+}
+
+std::string EncodeResponseCsv(const std::vector<ResponsePoint>& sweep, Real Zo) {
+    std::string text = "MHz,R(ohm),X(ohm),RL(dB),VSWR\r\n";
+    for (const ResponsePoint& p : sweep) {
+        text += Format("%.6f", {p.frequencyHz / 1e6L});
+        text += p.ok ? Format(",%.3f,%.3f,%.2f,%.3f\r\n", {p.sourceEnd.re * Zo, p.sourceEnd.im * Zo,
+                                                           p.figures.returnLossDb, p.figures.vswr})
+                     : std::string(",,,,\r\n");
+    }
+    return text;
 }
 
 } // namespace qv

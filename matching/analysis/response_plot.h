@@ -23,11 +23,13 @@ struct ResponsePlot {
     double designMHz = 0;
     double returnLossTop = 0;      // the axis ends here: the best return loss rounded up to 5 dB, at most 60
     std::optional<PlotPoint> band; // lower and upper edge, MHz (x = lower, y = upper)
-    std::string bandText;          // the band and the fractional bandwidth, or why there is none
+    std::string bandText;          // the band and the fractional bandwidth, or why there is none; the
+                                   // edges to a tenth of the sweep's step
     std::string failureText;       // how many frequencies failed and the first reason; empty if none
 };
 
 inline constexpr double VswrAxisTop = 10;
+inline constexpr double MaxReturnLossTop = 60; // dB
 
 ResponsePlot BuildResponsePlot(const std::vector<ResponsePoint>& sweep, const ResponsePoint& atDesign,
                                const SweepRange& range, Real thresholdDb);
@@ -39,5 +41,13 @@ std::string LimitText(const BodeFanoLimit& limit, const std::optional<PlotPoint>
 // A curve of return losses (dB) over frequency (Hz), held at `top` where it would leave the plot.
 std::vector<PlotPoint> ReturnLossCurve(const std::vector<Real>& frequenciesHz,
                                        const std::vector<Real>& returnLossDb, double top);
+
+// The sweep with the response at the design frequency put in its place, so that the locus passes
+// through the design frequency itself; the sweep alone when the design frequency lies outside it.
+std::vector<ResponsePoint> WithDesignPoint(std::vector<ResponsePoint> sweep, const ResponsePoint& atDesign);
+
+// The sweep's numbers as CSV: a header, then MHz, R and X of the source end in ohms, return loss
+// in dB and VSWR, one frequency a line (a failed one with its MHz and empty fields).
+std::string EncodeResponseCsv(const std::vector<ResponsePoint>& sweep, Real Zo);
 
 } // namespace qv

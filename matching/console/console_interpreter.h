@@ -71,15 +71,18 @@ public:
     // A gain or noise circle of "circle" for the chart; a console without a chart ignores it.
     virtual void drawChartCircle(const OverlayCircle&) {}
 
-    // The load and the last range of the frequency-response commands, kept per console.
-    SweepSession& sweepSession() { return sweepSession_; }
+    // The load and the last range of the frequency-response commands: the console's own until it
+    // shares the frequency-response window's.
+    SweepSession& sweepSession() { return *sweepSession_; }
+    void shareSweepSession(SweepSession& session) { sweepSession_ = &session; }
     // What "autom" listed last in this console, for "apply".
     AutoMatchListing& autoMatchListing() { return autoMatchListing_; }
     // The device of the last "twoport", for "circle", "ampin" and "ampout".
     TwoPortSession& twoPortSession() { return twoPortSession_; }
 
 private:
-    SweepSession sweepSession_;
+    SweepSession ownSweepSession_;
+    SweepSession* sweepSession_ = &ownSweepSession_;
     AutoMatchListing autoMatchListing_;
     TwoPortSession twoPortSession_;
 };

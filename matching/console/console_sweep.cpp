@@ -5,9 +5,11 @@
 #include "core/numbers/errors.h"
 #include "core/numbers/sentinels.h"
 #include "core/numbers/text_format.h"
+#include "core/settings/atomic_file.h"
 #include "matching/analysis/touchstone_export.h"
 #include "matching/analysis/touchstone_load.h"
 
+#include <cctype>
 #include <cmath>
 
 namespace qv {
@@ -40,6 +42,8 @@ std::string Sweep(const ProgramState& state, SweepSession& session, const Tokens
         return std::string(Usage) + *problem;
     session.lastRange = range;
     session.lastStage.reset();
+    if (session.changed)
+        session.changed();
     std::string text;
     for (const ResponsePoint& point : SweepResponse(SweepNetworkOf(state), LoadOf(session), range)) {
         if (!text.empty())
@@ -95,6 +99,8 @@ std::string Bandwidth(const ProgramState& state, const SweepSession& session, co
 std::string SetLoad(const ProgramState& state, SweepSession& session, const Tokens& t) {
     if (t.count < 2) {
         session.load.reset();
+        if (session.changed)
+            session.changed();
         return ">扫描负载：起点设置的恒定负载";
     }
     int port = 1;
@@ -105,6 +111,8 @@ std::string SetLoad(const ProgramState& state, SweepSession& session, const Toke
         return ">sweepload " + read.error;
     const std::vector<LoadSample>& s = read.table->samples;
     session.load = *read.table;
+    if (session.changed)
+        session.changed();
     return Format(">扫描负载：%s，%d个频率点，%.6f - %.6f MHz",
                   {read.table->description, static_cast<int>(s.size()), s.front().frequencyHz / 1e6L,
                    s.back().frequencyHz / 1e6L});
@@ -113,12 +121,22 @@ std::string SetLoad(const ProgramState& state, SweepSession& session, const Toke
 std::string Export(const ProgramState& state, const SweepSession& session, const Tokens& t) {
     if (t.count < 2)
         return ">export FILE  文件名须以 .s1p 或 .s2p 结尾";
-    if (session.lastStage)
-        return ExportStageTouchstone(t[1], session.lastStage->result, session.lastStage->Zo);
-    if (const auto problem = LastRangeProblem(state, session, "export"))
-        return *problem;
-    const SweepNetwork network = SweepNetworkOf(state);
-    return ExportTouchstone(t[1], network, SweepResponse(network, LoadOf(session), *session.lastRange));
+    return ExportSweepSession(state, session, t[1]);
+}
+
+std::string Plot(const ProgramState& state, const SweepSession& session, const Tokens& t) {
+    if (t.count < 2)
+        return ">plot FILE  文件名须以 .png、.svg、.pdf 或 .csv 结尾";
+    return PlotSweepSession(state, session, t[1]);
+}
+
+bool EndsWithNoCase(const std::string& text, std::string_view end) {
+    if (text.size() < end.size())
+        return false;
+    for (std::size_t i = 0; i < end.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(text[text.size() - end.size() + i])) != end[i])
+            return false;
+    return true;
 }
 
 } // namespace
@@ -134,8 +152,46 @@ std::optional<Real> TypedFrequency(const std::string& word) {
     }
 }
 
+SessionSweep SweepSessionNow(const ProgramState& state, const SweepSession& session) {
+    const SweepNetwork network = SweepNetworkOf(state);
+    SessionSweep now;
+    now.points = SweepResponse(network, LoadOf(session), *session.lastRange);
+    now.atDesign = ResponseAt(network, LoadOf(session), state.Fo);
+    now.plot = BuildResponsePlot(now.points, now.atDesign, *session.lastRange, session.thresholdDb);
+    return now;
+}
+
+std::string ExportSweepSession(const ProgramState& state, const SweepSession& session,
+                               const std::string& path) {
+    if (session.lastStage)
+        return ExportStageTouchstone(path, session.lastStage->result, session.lastStage->Zo);
+    if (const auto problem = LastRangeProblem(state, session, "export"))
+        return *problem;
+    const SweepNetwork network = SweepNetworkOf(state);
+    return ExportTouchstone(path, network, SweepResponse(network, LoadOf(session), *session.lastRange));
+}
+
+std::string PlotSweepSession(const ProgramState& state, const SweepSession& session,
+                             const std::string& path) {
+    const bool csv = EndsWithNoCase(path, ".csv");
+    if (!csv && !EndsWithNoCase(path, ".png") && !EndsWithNoCase(path, ".svg") &&
+        !EndsWithNoCase(path, ".pdf"))
+        return ">plot 文件名须以 .png、.svg、.pdf 或 .csv 结尾";
+    if (const auto problem = LastRangeProblem(state, session, "plot"))
+        return *problem;
+    if (!csv && !session.writePlot)
+        return ">plot 这里没有频率响应图，只能写 .csv";
+    const SessionSweep now = SweepSessionNow(state, session);
+    std::string failure;
+    const bool written = csv ? WriteFileAtomically(path, EncodeResponseCsv(now.points, state.Zo), &failure)
+                             : session.writePlot(path, now.plot);
+    if (!written)
+        return ">plot 导出失败: " + (failure.empty() ? path : failure);
+    return ">plot 已写入 " + path;
+}
+
 bool IsSweepCommand(const std::string& word) {
-    return word == "sweep" || word == "bw" || word == "sweepload" || word == "export";
+    return word == "sweep" || word == "bw" || word == "sweepload" || word == "export" || word == "plot";
 }
 
 std::string InterpretSweepCommand(const ProgramState& state, SweepSession& session, const Tokens& t) {
@@ -148,6 +204,8 @@ std::string InterpretSweepCommand(const ProgramState& state, SweepSession& sessi
         return SetLoad(state, session, t);
     if (command == "export")
         return Export(state, session, t);
+    if (command == "plot")
+        return Plot(state, session, t);
     return {};
 }
 

@@ -27,6 +27,9 @@ public:
     // Where "circle" puts its circles: the chart, once the application plugs it in.
     void setChartCircleSink(std::function<void(const OverlayCircle&)> sink) { circleSink_ = std::move(sink); }
 
+    // The frequency-response window's sweep, so that "export" and "plot" write the sweep made there.
+    using ConsoleHost::shareSweepSession;
+
     // Runs the line before the caret, as the release of Enter does (key code 13).
     void RichEdit1KeyUp(int key);
 

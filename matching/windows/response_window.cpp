@@ -6,14 +6,13 @@
 #include "core/numbers/sentinels.h"
 #include "matching/analysis/response_plot.h"
 #include "matching/drawing/response_locus.h"
+#include "matching/windows/response_chart.h"
 #include "ui/field_reader.h"
 #include "ui/fixed_dialog.h"
 #include "ui/interface_text.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
 
-#include <QAreaSeries>
-#include <QChart>
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,12 +20,10 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QValueAxis>
 #include <cmath>
 #include <thread>
 
@@ -50,12 +47,9 @@ std::optional<Real> FrequencyField(const QLineEdit* edit) {
     return TryParseEngineering(U8(edit->text()));
 }
 
-QList<QPointF> Points(const std::vector<PlotPoint>& points) {
-    QList<QPointF> list;
-    list.reserve(static_cast<qsizetype>(points.size()));
-    for (const PlotPoint& p : points)
-        list.append({p.x, p.y});
-    return list;
+// The console's answer, without its prompt mark, in a message box.
+void ShowAnswer(Prompter& prompter, const std::string& answer) {
+    prompter.showMessage(Q(answer.starts_with('>') ? answer.substr(1) : answer));
 }
 
 } // namespace
@@ -116,53 +110,16 @@ Tfresp::Tfresp(ProgramState& state, Prompter& prompter, LoadReader readLoad, QWi
     layout->addWidget(Label2);
     layout->addWidget(Label3);
 
-    chart_ = new QChart;
-    chart_->legend()->setAlignment(Qt::AlignBottom);
-    returnLoss_ = new QLineSeries;
-    returnLoss_->setName(Translated(Q("回波损耗 dB")));
-    returnLoss_->setPen(QPen(QColor(200, 0, 0), 2));
-    vswr_ = new QLineSeries;
-    vswr_->setName(Translated(Q("驻波比")));
-    vswr_->setPen(QPen(QColor(0, 0, 200), 2));
-    design_ = new QLineSeries;
-    design_->setName(QStringLiteral("Fo"));
-    design_->setPen(QPen(QColor(0, 120, 0), 1, Qt::DashLine));
-    bandTop_ = new QLineSeries(this);
-    band_ = new QAreaSeries(bandTop_);
-    band_->setName(Translated(Q("频带")));
-    band_->setColor(QColor(255, 200, 0, 70));
-    band_->setBorderColor(QColor(255, 200, 0, 70));
-    worst_ = new QLineSeries;
-    worst_->setName(Translated(Q("最差")));
-    worst_->setPen(QPen(QColor(200, 0, 0, 120), 1, Qt::DotLine));
-    best_ = new QLineSeries;
-    best_->setName(Translated(Q("最好")));
-    best_->setPen(QPen(QColor(200, 0, 0, 120), 1, Qt::DotLine));
-    for (QAbstractSeries* s :
-         std::initializer_list<QAbstractSeries*>{band_, returnLoss_, vswr_, design_, worst_, best_})
-        chart_->addSeries(s);
+    BitBtn4 = new QPushButton(Q("导出Touchstone..."), this);
+    BitBtn4->setObjectName(QStringLiteral("BitBtn4"));
+    BitBtn4->setToolTip(Q("扫描结果导出为Touchstone文件（.s1p 输入反射，.s2p 匹配网络）"));
+    grid->addWidget(BitBtn4, 2, 6);
+    BitBtn5 = new QPushButton(Q("导出图..."), this);
+    BitBtn5->setObjectName(QStringLiteral("BitBtn5"));
+    BitBtn5->setToolTip(Q("频率响应图导出为PNG、SVG、PDF，或数据导出为CSV"));
+    grid->addWidget(BitBtn5, 2, 7);
 
-    frequencyAxis_ = new QValueAxis;
-    frequencyAxis_->setTitleText(QStringLiteral("MHz"));
-    returnLossAxis_ = new QValueAxis;
-    returnLossAxis_->setTitleText(Translated(Q("回波损耗 dB")));
-    vswrAxis_ = new QValueAxis;
-    vswrAxis_->setTitleText(Translated(Q("驻波比")));
-    vswrAxis_->setRange(1, VswrAxisTop);
-    vswrAxis_->setTickCount(10);
-    vswrAxis_->setLabelFormat(QStringLiteral("%.0f"));
-    returnLossAxis_->setLabelFormat(QStringLiteral("%.0f"));
-    chart_->addAxis(frequencyAxis_, Qt::AlignBottom);
-    chart_->addAxis(returnLossAxis_, Qt::AlignLeft);
-    chart_->addAxis(vswrAxis_, Qt::AlignRight);
-    for (QAbstractSeries* s :
-         std::initializer_list<QAbstractSeries*>{band_, returnLoss_, design_, worst_, best_}) {
-        s->attachAxis(frequencyAxis_);
-        s->attachAxis(returnLossAxis_);
-    }
-    vswr_->attachAxis(frequencyAxis_);
-    vswr_->attachAxis(vswrAxis_);
-
+    chart_ = new ResponseChart;
     ChartView1 = new QChartView(chart_, this);
     ChartView1->setObjectName(QStringLiteral("ChartView1"));
     ChartView1->setRenderHint(QPainter::Antialiasing);
@@ -177,6 +134,10 @@ Tfresp::Tfresp(ProgramState& state, Prompter& prompter, LoadReader readLoad, QWi
     connect(BitBtn1, &QPushButton::clicked, this, &Tfresp::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &Tfresp::BitBtn2Click);
     connect(BitBtn3, &QPushButton::clicked, this, &Tfresp::BitBtn3Click);
+    connect(BitBtn4, &QPushButton::clicked, this, &Tfresp::BitBtn4Click);
+    connect(BitBtn5, &QPushButton::clicked, this, &Tfresp::BitBtn5Click);
+    session_.changed = [this] { sessionChanged(); };
+    session_.writePlot = SaveResponsePlot;
     connect(CheckBox1, &QCheckBox::toggled, this, [this] {
         if (yield_)
             showYield(*yield_);
@@ -190,18 +151,18 @@ void Tfresp::showEvent(QShowEvent* event) {
         Edit1->setText(Q(FormatFrequency(state_.Fo * 0.8L)));
         Edit2->setText(Q(FormatFrequency(state_.Fo * 1.2L)));
     }
-    if (range_)
+    if (session_.lastRange)
         emit locusChanged();
 }
 
 void Tfresp::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
-    if (range_)
+    if (session_.lastRange)
         emit locusChanged();
 }
 
 const LoadTable* Tfresp::load() const {
-    return activeLoad_ ? &*activeLoad_ : nullptr;
+    return session_.load ? &*session_.load : nullptr;
 }
 
 // The load the user chose: nothing for the constant load, else the file's port read again, so a
@@ -232,6 +193,8 @@ void Tfresp::BitBtn2Click() {
     loadFile_ = U8(*name);
     if (ComboBox1->currentIndex() == 0)
         ComboBox1->setCurrentIndex(1);
+    if (session_.lastRange)
+        BitBtn1Click();
 }
 
 Refusable<Tfresp::SweepInputs> Tfresp::readSweep() const {
@@ -271,36 +234,68 @@ void Tfresp::BitBtn1Click() {
         prompter_.showMessage(Q(*problem));
         return;
     }
-    activeLoad_ = std::move(chosen);
-    range_ = range;
-    thresholdDb_ = in->thresholdDb;
+    session_.load = std::move(chosen);
+    session_.lastRange = range;
+    session_.lastStage.reset();
+    session_.thresholdDb = in->thresholdDb;
     recompute();
     emit locusChanged();
 }
 
 void Tfresp::networkChanged() {
     clearYield(); // it described the network as it was
-    if (range_)
+    if (session_.lastRange)
         recompute();
+}
+
+void Tfresp::sessionChanged() {
+    clearYield();
+    if (const std::optional<SweepRange>& range = session_.lastRange) {
+        Edit1->setText(Q(FormatFrequency(range->startHz)));
+        Edit2->setText(Q(FormatFrequency(range->stopHz)));
+        Edit3->setText(QString::number(range->points));
+    }
+    recompute();
+    emit locusChanged();
+}
+
+std::optional<std::string> Tfresp::exportFileName(const char* title, const char* filter) {
+    if (!session_.lastRange) {
+        prompter_.showMessage(Q("请先扫描"));
+        return std::nullopt;
+    }
+    const std::optional<QString> name = prompter_.saveFileName(Q(title), {}, Q(filter));
+    if (!name || name->isEmpty())
+        return std::nullopt;
+    return U8(*name);
+}
+
+void Tfresp::BitBtn4Click() {
+    if (const std::optional<std::string> name =
+            exportFileName("导出Touchstone", "Touchstone (*.s1p *.s2p);;所有文件 (*)"))
+        ShowAnswer(prompter_, ExportSweepSession(state_, session_, *name));
+}
+
+void Tfresp::BitBtn5Click() {
+    if (const std::optional<std::string> name = exportFileName(
+            "导出频率响应图", "PNG (*.png);;SVG (*.svg);;PDF (*.pdf);;CSV (*.csv);;所有文件 (*)"))
+        ShowAnswer(prompter_, PlotSweepSession(state_, session_, *name));
 }
 
 void Tfresp::clearYield() {
     yield_.reset();
-    worst_->clear();
-    best_->clear();
+    chart_->showSpread({}, {});
     Label3->clear();
 }
 
 void Tfresp::showYield(const YieldResult& result) {
     Label3->setText(Q(FormatYieldLine(result).substr(1)));
-    worst_->clear();
-    best_->clear();
-    if (CheckBox1->isChecked() && returnLossTop_ > 0) {
-        worst_->replace(
-            Points(ReturnLossCurve(result.frequenciesHz, result.worstReturnLossDb, returnLossTop_)));
-        best_->replace(
-            Points(ReturnLossCurve(result.frequenciesHz, result.bestReturnLossDb, returnLossTop_)));
-    }
+    const double top = chart_->returnLossTop();
+    if (CheckBox1->isChecked() && top > 0)
+        chart_->showSpread(ReturnLossCurve(result.frequenciesHz, result.worstReturnLossDb, top),
+                           ReturnLossCurve(result.frequenciesHz, result.bestReturnLossDb, top));
+    else
+        chart_->showSpread({}, {});
 }
 
 void Tfresp::BitBtn3Click() {
@@ -355,35 +350,21 @@ void Tfresp::BitBtn3Click() {
 }
 
 void Tfresp::recompute() {
-    sweep_.clear();
-    if (!range_ || SweepRangeProblem(*range_, load()))
+    locus_.clear();
+    if (!session_.lastRange || SweepRangeProblem(*session_.lastRange, load()))
         return;
     if (state_.NodeCount < 1) {
-        returnLoss_->clear();
-        vswr_->clear();
-        bandTop_->clear();
+        chart_->clearCurves();
         Label1->setText(Q("没有设置负载和源阻抗"));
         return;
     }
-    const SweepNetwork network = SweepNetworkOf(state_);
-    sweep_ = SweepResponse(network, load(), *range_);
-    const ResponsePlot plot =
-        BuildResponsePlot(sweep_, ResponseAt(network, load(), state_.Fo), *range_, thresholdDb_);
-
-    frequencyAxis_->setRange(plot.startMHz, plot.stopMHz);
-    returnLossTop_ = plot.returnLossTop;
-    returnLossAxis_->setRange(0, plot.returnLossTop);
-    returnLossAxis_->setTickCount(static_cast<int>(plot.returnLossTop / 5) + 1); // every 5 dB
-    returnLoss_->replace(Points(plot.returnLoss));
-    vswr_->replace(Points(plot.vswr));
-    design_->replace({{plot.designMHz, 0}, {plot.designMHz, plot.returnLossTop}});
-    if (plot.band)
-        bandTop_->replace({{plot.band->x, plot.returnLossTop}, {plot.band->y, plot.returnLossTop}});
-    else
-        bandTop_->clear();
+    SessionSweep now = SweepSessionNow(state_, session_);
+    locus_ = WithDesignPoint(std::move(now.points), now.atDesign);
+    const ResponsePlot& plot = now.plot;
+    chart_->showPlot(plot);
     const MatchNode& ends = state_.network[1];
     const BodeFanoLimit limit =
-        BodeFanoBandwidth({ends.nodeR * state_.Zo, ends.nodeX * state_.Zo}, state_.Fo, thresholdDb_);
+        BodeFanoBandwidth({ends.nodeR * state_.Zo, ends.nodeX * state_.Zo}, state_.Fo, session_.thresholdDb);
     const std::string limitText = LimitText(limit, plot.band);
     Label1->setText(Q(limitText.empty() ? plot.bandText : plot.bandText + "；" + limitText));
     const QString loadText = Q(load() ? "负载：" + load()->description : "负载：匹配设置的负载（恒定）");
@@ -394,7 +375,7 @@ void Tfresp::recompute() {
 std::optional<ResponseLocus> Tfresp::locus() const {
     if (!showsLocus())
         return std::nullopt;
-    return LocusOfSweep(sweep_, state_.Fo);
+    return LocusOfSweep(locus_, state_.Fo);
 }
 
 } // namespace qv

@@ -5,25 +5,23 @@
 #include "core/settings/program_state.h"
 #include "matching/analysis/frequency_response.h"
 #include "matching/analysis/yield.h"
+#include "matching/console/console_sweep.h"
 
 #include <QWidget>
 #include <functional>
 #include <optional>
 
-class QChart;
 class QChartView;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QLineSeries;
-class QAreaSeries;
 class QCheckBox;
 class QPushButton;
-class QValueAxis;
 
 namespace qv {
 
 class Prompter;
+class ResponseChart;
 
 // Reads a port (1 or 2) of a Touchstone file as a load table, or says why it cannot. Without one
 // the window offers only the constant load.
@@ -31,7 +29,8 @@ using LoadReader = std::function<LoadFileRead(const std::string& path, int port,
 
 // "频率响应": return loss and VSWR of the designed network against frequency, the band around the
 // design frequency, and the locus of the source-end impedance on the chart. After the first sweep
-// the plot follows every change of the network.
+// the plot follows every change of the network. Its sweep is the console's: a sweep made in either
+// is the one the other shows, exports and plots.
 class Tfresp final : public QWidget {
     Q_OBJECT
 public:
@@ -39,17 +38,24 @@ public:
 
     // "扫描": reads the fields and sweeps.
     void BitBtn1Click();
-    // "负载文件...": asks for a Touchstone file for the load.
+    // "负载文件...": asks for a Touchstone file for the load, and sweeps again when a sweep is shown.
     void BitBtn2Click();
     // "成品率": builds the network Edit5 times within the parts' tolerances over the band of Edit1
     // and Edit2, with a progress dialog that can cancel; the spread is drawn when CheckBox1 is on.
     void BitBtn3Click();
+    // "导出Touchstone...": the sweep as a .s1p or .s2p file.
+    void BitBtn4Click();
+    // "导出图...": the plot as PNG, SVG or PDF, or its numbers as CSV.
+    void BitBtn5Click();
+
+    // The sweep this window shows, for the console to share.
+    SweepSession& sweepSession() { return session_; }
 
     // The network, its ends, Fo, Zo or a mode has changed: the shown sweep is recomputed.
     void networkChanged();
 
     // True while the window is open on a sweep: the chart then shows the locus.
-    bool showsLocus() const { return range_ && isVisible(); }
+    bool showsLocus() const { return session_.lastRange && isVisible(); }
 
     // The locus of the sweep shown, while the window is open; nothing otherwise. networkChanged
     // must have run before it is taken after a change (app/ connects it first).
@@ -79,6 +85,10 @@ private:
     void recompute();
     void clearYield();
     void showYield(const YieldResult& result);
+    // The console swept or chose another load: the fields and the plot show its sweep.
+    void sessionChanged();
+    // Asks for a file name to export to; nothing when there is no sweep yet or it was cancelled.
+    std::optional<std::string> exportFileName(const char* title, const char* filter);
 
     ProgramState& state_;
     Prompter& prompter_;
@@ -96,26 +106,16 @@ private:
     QLabel* Label1 = nullptr;       // the band and the Bode-Fano limit
     QLabel* Label3 = nullptr;       // the yield
     QLabel* Label2 = nullptr;       // the load and any failed frequencies
+    QPushButton* BitBtn4 = nullptr; // Touchstone export
+    QPushButton* BitBtn5 = nullptr; // plot export
     QChartView* ChartView1 = nullptr;
-    QChart* chart_ = nullptr;
-    QLineSeries* returnLoss_ = nullptr;
-    QLineSeries* vswr_ = nullptr;
-    QLineSeries* design_ = nullptr;
-    QLineSeries* bandTop_ = nullptr;
-    QAreaSeries* band_ = nullptr;
-    QLineSeries* worst_ = nullptr; // the spread of the last yield: worst and best return loss
-    QLineSeries* best_ = nullptr;
-    QValueAxis* frequencyAxis_ = nullptr;
-    QValueAxis* returnLossAxis_ = nullptr;
-    QValueAxis* vswrAxis_ = nullptr;
+    ResponseChart* chart_ = nullptr;
 
-    std::optional<SweepRange> range_;  // of the sweep shown; nothing before the first
-    std::vector<ResponsePoint> sweep_; // on the network as it was at the last change
-    Real thresholdDb_ = DefaultBandThresholdDb;
-    std::string loadFile_;                // chosen with "负载文件..."
-    std::optional<LoadTable> activeLoad_; // of the sweep shown; nothing: the constant load
-    std::optional<YieldResult> yield_;    // on the network as it is; nothing after a change
-    double returnLossTop_ = 0;            // of the plot shown
+    SweepSession session_;             // the range and load of the sweep shown; no range before the first
+    std::vector<ResponsePoint> locus_; // the sweep on the network as it was at the last change, with
+                                       // the design frequency itself when it lies inside
+    std::string loadFile_;             // chosen with "负载文件..."
+    std::optional<YieldResult> yield_; // on the network as it is; nothing after a change
 };
 
 } // namespace qv

@@ -2075,5 +2075,49 @@
         <source>可撤销</source>
         <translation>undo brings them back</translation>
     </message>
+    <message>
+        <source>导出Touchstone...</source>
+        <translation>Export Touchstone...</translation>
+    </message>
+    <message>
+        <source>扫描结果导出为Touchstone文件（.s1p 输入反射，.s2p 匹配网络）</source>
+        <translation>Export the sweep as a Touchstone file (.s1p input reflection, .s2p matching network)</translation>
+    </message>
+    <message>
+        <source>导出图...</source>
+        <translation>Export plot...</translation>
+    </message>
+    <message>
+        <source>频率响应图导出为PNG、SVG、PDF，或数据导出为CSV</source>
+        <translation>Export the plot as PNG, SVG or PDF, or its numbers as CSV</translation>
+    </message>
+    <message>
+        <source>请先扫描</source>
+        <translation>Sweep first</translation>
+    </message>
+    <message>
+        <source>导出Touchstone</source>
+        <translation>Export Touchstone</translation>
+    </message>
+    <message>
+        <source>导出频率响应图</source>
+        <translation>Export the frequency response</translation>
+    </message>
+    <message>
+        <source>Touchstone (*.s1p *.s2p);;所有文件 (*)</source>
+        <translation>Touchstone (*.s1p *.s2p);;All files (*)</translation>
+    </message>
+    <message>
+        <source>PNG (*.png);;SVG (*.svg);;PDF (*.pdf);;CSV (*.csv);;所有文件 (*)</source>
+        <translation>PNG (*.png);;SVG (*.svg);;PDF (*.pdf);;CSV (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>打印圆图</source>
+        <translation>Print chart</translation>
+    </message>
+    <message>
+        <source>打印圆图（先预览）</source>
+        <translation>Print the chart (with a preview)</translation>
+    </message>
 </context>
 </TS>
