@@ -57,6 +57,7 @@ ApplicationWindows::ApplicationWindows(ProgramState& state, MessageHub& hub, Pro
     calculator.setMatchCalculationWindow(&matchCalculation);
     tools.twoPortCalculator = &twoPortCalculator;
     tools.microstripCalculator = &microstripCalculator;
+    microstripCalculator.followFrequency(state.Fo);
     tools.parameterDisplay = &parameterDisplay;
     tools.sparameterTable = &sparameterTable;
     console.setSParameterTable(&sparameterTable);

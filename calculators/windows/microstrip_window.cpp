@@ -209,6 +209,11 @@ void TcalcMirc::buildInductorPanel() {
 }
 
 void TcalcMirc::showEvent(QShowEvent* event) {
+    // A frequency typed here stays until the design's Fo moves.
+    if (followed_ && *followed_ != frequencyShown_) {
+        frequencyShown_ = *followed_;
+        edits_[OperatingFrequency]->setText(Q(FrequencyStoreText(frequencyShown_)));
+    }
     FixedDialog::showEvent(event);
     CentreOnScreen(*this);
 }

@@ -30,6 +30,9 @@ public:
     // the load by the guided wavelength, otherwise by the free-space one.
     TcalcMirc(const int& effflag, Prompter& prompter, QWidget* parent = nullptr);
 
+    // The program's Fo: each time the window is shown after Fo changed, "操作频率" takes it.
+    void followFrequency(const Real& hertz) { followed_ = &hertz; }
+
     void BitBtn1Click(); // "计算": Z0 and the impedance at the line input
     void BitBtn2Click(); // "特征参数计算"
     void BitBtn3Click(); // "阻抗计算线宽"
@@ -130,6 +133,8 @@ private:
     void clearResults();
 
     const int& effflag_;
+    const Real* followed_ = nullptr;
+    Real frequencyShown_ = 0; // the Fo "操作频率" last took
     Prompter& prompter_;
     std::array<QLineEdit*, 27> edits_{};     // Edit1..Edit26 at their numbers
     std::array<QComboBox*, 13> unitBoxes_{}; // ComboBox1..ComboBox12 at their numbers

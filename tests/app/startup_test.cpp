@@ -106,6 +106,24 @@ TEST(StartUp, ToolWindowsAreDocksWhoseLayoutIsRestored) {
     EXPECT_FALSE(twoPort->isVisible());
 }
 
+// The microstrip calculator works at the design's Fo; a frequency typed there stays until Fo moves.
+TEST(StartUp, TheMicrostripCalculatorFollowsFo) {
+    test::StartedApplication app;
+    auto& [dir, state, hub, prompter, windows] = app;
+    auto* frequency = windows.microstripCalculator.findChild<QLineEdit*>(QStringLiteral("Edit6"));
+    ASSERT_NE(frequency, nullptr);
+    QTest::mouseClick(windows.main.findChild<QPushButton*>("BitBtn7"), Qt::LeftButton);
+    EXPECT_EQ(frequency->text(), QStringLiteral("554M"));
+    frequency->setText(QStringLiteral("1G"));
+    windows.microstripCalculator.hide();
+    windows.microstripCalculator.show();
+    EXPECT_EQ(frequency->text(), QStringLiteral("1G"));
+    windows.microstripCalculator.hide();
+    ASSERT_TRUE(windows.network.setFrequency(2.4e9L));
+    windows.microstripCalculator.show();
+    EXPECT_EQ(frequency->text(), QStringLiteral("2.4G"));
+}
+
 TEST(StartUp, TheCalculatorReachesTheMatchingCalculationAndTheChart) {
     test::StartedApplication app;
     auto& [dir, state, hub, prompter, windows] = app;
