@@ -25,6 +25,9 @@ std::optional<Real> CheckedNumber(const QString& text) {
 }
 
 void CentreOnScreen(QWidget& window) {
+    // A window held in a dock of the main window has its place there.
+    if (!window.isWindow())
+        return;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = window.frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());

@@ -22,7 +22,7 @@ std::optional<Real> CheckedNumber(const QString& text);
 // "输入错误：" and the caption of the field that was refused, so the user sees which one.
 void ReportFieldError(Prompter& prompter, const char* fieldCaption);
 
-// Places the window in the middle of the primary screen.
+// Places the window in the middle of the primary screen; one held in a dock stays where it is.
 void CentreOnScreen(QWidget& window);
 
 // A window's colour box: a click opens the colour dialog; the chosen colour becomes the box's

@@ -50,6 +50,30 @@ void ToolDocks::show(QWidget& window) {
         open(*dock);
 }
 
+// The main window grows by what the dock needs beyond the side's open docks, as far as the screen
+// allows, so that the chart keeps its size.
+void ToolDocks::makeRoomFor(QDockWidget& dock) {
+    const QScreen* screen = main_.screen();
+    if (!screen || main_.isMaximized() || main_.isFullScreen())
+        return;
+    const Qt::DockWidgetArea side = main_.dockWidgetArea(&dock);
+    const bool sideways = side & (Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    const QSize wanted = dock.widget()->sizeHint().expandedTo(dock.widget()->minimumSize());
+    int extra = sideways ? wanted.width() : wanted.height();
+    for (QDockWidget* d : docks_)
+        if (d != &dock && d->isVisible() && !d->isFloating() && main_.dockWidgetArea(d) == side)
+            extra = std::min(extra, (sideways ? wanted.width() - d->width() : wanted.height() - d->height()));
+    if (extra <= 0)
+        return;
+    const QRect area = screen->availableGeometry();
+    QSize size = main_.size();
+    if (sideways)
+        size.setWidth(std::min(size.width() + extra, area.width()));
+    else
+        size.setHeight(std::min(size.height() + extra, area.height()));
+    main_.resize(size);
+}
+
 void ToolDocks::open(QDockWidget& dock) {
     // A dock is part of the workbench: opening one shows the main window with it.
     if (!main_.isVisible()) {
@@ -57,25 +81,8 @@ void ToolDocks::open(QDockWidget& dock) {
         // The tab bars of tabbed docks are made by the layout: raise() needs them in place.
         main_.layout()->activate();
     }
-    if (dock.isHidden() && !dock.isFloating() && main_.isVisible()) {
-        const bool sideInUse = std::any_of(docks_.begin(), docks_.end(), [&](QDockWidget* d) {
-            return d != &dock && d->isVisible() && !d->isFloating() &&
-                   main_.dockWidgetArea(d) == main_.dockWidgetArea(&dock);
-        });
-        const QScreen* screen = main_.screen();
-        if (!sideInUse && screen && !main_.isMaximized() && !main_.isFullScreen()) {
-            const QRect area = screen->availableGeometry();
-            const bool sideways =
-                main_.dockWidgetArea(&dock) & (Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
-            const QSize wanted = dock.widget()->sizeHint().expandedTo(dock.widget()->minimumSize());
-            QSize size = main_.size();
-            if (sideways)
-                size.setWidth(std::min(size.width() + wanted.width(), area.width()));
-            else
-                size.setHeight(std::min(size.height() + wanted.height(), area.height()));
-            main_.resize(size);
-        }
-    }
+    if (dock.isHidden() && !dock.isFloating())
+        makeRoomFor(dock);
     dock.show();
     dock.raise();
 }

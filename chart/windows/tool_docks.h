@@ -35,6 +35,7 @@ protected:
 
 private:
     void open(QDockWidget& dock);
+    void makeRoomFor(QDockWidget& dock);
 
     QMainWindow& main_;
     std::vector<QDockWidget*> docks_;

@@ -138,6 +138,9 @@ std::optional<std::string> Tfordin::askSaveFileName(std::string_view filter) {
 }
 
 void Tfordin::setStayOnTop(bool on) {
+    // Docked in the main window, the console is where the main window is.
+    if (!isWindow())
+        return;
     const bool wasVisible = isVisible();
     const QPoint place = pos();
     setWindowFlag(Qt::WindowStaysOnTopHint, on);

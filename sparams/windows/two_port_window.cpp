@@ -467,28 +467,24 @@ void Tffscalc::setLoadFor(Complex reflection) {
     network_->setLoadAgainstZo(MatchedLoadOhms(reflection, state_.Zo));
 }
 
-void Tffscalc::inputMatchClick() {
+std::optional<ConjugateMatch> Tffscalc::readConjugateMatch() {
     const Refusable<TwoPort> s = readTwoPort();
     if (ReportRefusal(prompter_, s))
-        return;
+        return std::nullopt;
     const ConjugateMatchResult match = SimultaneousConjugateMatch(MatrixFromPolar(*s));
-    if (!match.match) {
+    if (!match.match)
         prompter_.showMessage(QStringLiteral("器件不是无条件稳定（K<=1 或 |⊿|>=1），没有同时共轭匹配"));
-        return;
-    }
-    setLoadFor(match.match->sourceReflection);
+    return match.match;
+}
+
+void Tffscalc::inputMatchClick() {
+    if (const std::optional<ConjugateMatch> match = readConjugateMatch())
+        setLoadFor(match->sourceReflection);
 }
 
 void Tffscalc::outputMatchClick() {
-    const Refusable<TwoPort> s = readTwoPort();
-    if (ReportRefusal(prompter_, s))
-        return;
-    const ConjugateMatchResult match = SimultaneousConjugateMatch(MatrixFromPolar(*s));
-    if (!match.match) {
-        prompter_.showMessage(QStringLiteral("器件不是无条件稳定（K<=1 或 |⊿|>=1），没有同时共轭匹配"));
-        return;
-    }
-    setLoadFor(match.match->loadReflection);
+    if (const std::optional<ConjugateMatch> match = readConjugateMatch())
+        setLoadFor(match->loadReflection);
 }
 
 void Tffscalc::noiseMatchClick() {

@@ -153,6 +153,9 @@ private:
     void showDesign(const SMatrix& s);
     // The load for a network that presents `reflection` to the transistor, the source Zo.
     void setLoadFor(Complex reflection);
+    // The simultaneous conjugate match of the typed two-port; nothing, and the user told why,
+    // without one.
+    std::optional<ConjugateMatch> readConjugateMatch();
     void drawCircle(const CircleResult& result, int colour, const std::string& legend);
 
     ProgramState& state_;
