@@ -153,14 +153,14 @@ BENCHMARK(BM_EncodeLargestNetworkFile)->Unit(benchmark::kMicrosecond);
 void BM_SaveLargestNetworkFile(benchmark::State& run) {
     LargestFile f;
     for (auto _ : run)
-        benchmark::DoNotOptimize(SaveNetworkFile(f.state, f.path).ok);
+        benchmark::DoNotOptimize(static_cast<bool>(SaveNetworkFile(f.state, f.path)));
 }
 BENCHMARK(BM_SaveLargestNetworkFile)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadLargestNetworkFile(benchmark::State& run) {
     LargestFile f;
     for (auto _ : run)
-        benchmark::DoNotOptimize(LoadNetworkFile(WritableNetwork(f.state), f.path).ok);
+        benchmark::DoNotOptimize(static_cast<bool>(LoadNetworkFile(WritableNetwork(f.state), f.path)));
 }
 BENCHMARK(BM_LoadLargestNetworkFile)->Unit(benchmark::kMicrosecond);
 
