@@ -98,6 +98,9 @@ AmplifierStageWindow::AmplifierStageWindow(const ProgramState& state, Prompter& 
     grid->addWidget(new QLabel(Q("点数"), this), 3, 4);
     Edit6 = AddEdit(grid, this, "Edit6", 3, 5);
     Edit6->setText(QString::number(DefaultPoints));
+    // Room for a frequency such as "2.4G" whatever the grid gives the columns above.
+    for (QLineEdit* edit : {Edit4, Edit5, Edit6})
+        edit->setMinimumWidth(80);
     BitBtn4 = AddButton(grid, this, "BitBtn4", "计算", 3, 6);
     BitBtn5 = AddButton(grid, this, "BitBtn5", "导出S2P...", 4, 6);
     BitBtn6 = AddButton(grid, this, "BitBtn6", "保存图片...", 4, 7);
@@ -141,6 +144,7 @@ AmplifierStageWindow::AmplifierStageWindow(const ProgramState& state, Prompter& 
     }
     mu_->attachAxis(frequencyAxis_);
     mu_->attachAxis(muAxis_);
+    showScale(false); // nothing calculated yet
 
     ChartView1 = new QChartView(chart_, this);
     ChartView1->setObjectName(QStringLiteral("ChartView1"));
@@ -225,7 +229,14 @@ void AmplifierStageWindow::BitBtn4Click() {
     describe(*result_, *device.data, range);
 }
 
+void AmplifierStageWindow::showScale(bool shown) {
+    for (QValueAxis* axis : {frequencyAxis_, decibelAxis_, muAxis_})
+        axis->setVisible(shown);
+    chart_->legend()->setVisible(shown);
+}
+
 void AmplifierStageWindow::plot(const StageResult& result) {
+    showScale(true);
     QList<QPointF> gain, inputLoss, outputLoss, mu, top, bottom;
     Real low = 0;
     Real high = 10;

@@ -40,6 +40,8 @@ private:
     std::optional<SweepNetwork> chosenNetwork(const QComboBox* choice, const QLineEdit* file,
                                               const char* side);
     void plot(const StageResult& result);
+    // The axes and the legend: shown once there is a calculation to scale.
+    void showScale(bool shown);
     void describe(const StageResult& result, const DeviceData& device, const SweepRange& range);
 
     const ProgramState& state_;

@@ -6,12 +6,14 @@
 #include "support/test_paths.h"
 #include "ui/qt_text.h"
 
+#include <QAbstractAxis>
 #include <QAreaSeries>
 #include <QChartView>
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QLegend>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
@@ -67,7 +69,13 @@ protected:
 };
 
 TEST_F(AmplifierWindow, UnstableStageIsShadedExplainedAndExported) {
+    // Before the first calculation there is no scale to misread.
+    QChart* chart = find<QChartView>("ChartView1")->chart();
+    EXPECT_FALSE(chart->legend()->isVisible());
+    for (QAbstractAxis* axis : chart->axes())
+        EXPECT_FALSE(axis->isVisible());
     click("BitBtn4");
+    EXPECT_TRUE(chart->legend()->isVisible());
     ASSERT_TRUE(prompter.messages.isEmpty()) << prompter.messages.front().toStdString();
     EXPECT_TRUE(label("Label1").startsWith(Q("不稳定：|Gin|<="))) << label("Label1").toStdString();
     EXPECT_TRUE(label("Label2").contains(Q("输入端不稳定的最低频率：1000.000MHz")))
