@@ -124,6 +124,27 @@ TEST(StartUp, TheMicrostripCalculatorFollowsFo) {
     EXPECT_EQ(frequency->text(), QStringLiteral("2.4G"));
 }
 
+// However a docked window is shown or closed, by its own code or by the dock's button, its dock
+// follows: the console's "sp" and the setup window's "确定" rely on it.
+TEST(StartUp, ADockedWindowAndItsDockOpenAndCloseTogether) {
+    test::StartedApplication app;
+    auto& [dir, state, hub, prompter, windows] = app;
+    QDockWidget* dock = windows.main.findChild<QDockWidget*>(QStringLiteral("DockSetup"));
+    ASSERT_NE(dock, nullptr);
+    windows.matchingSetup.show();
+    EXPECT_TRUE(dock->isVisible());
+    EXPECT_TRUE(windows.matchingSetup.isVisible());
+    windows.matchingSetup.close();
+    EXPECT_FALSE(dock->isVisible());
+    windows.matchingSetup.show();
+    EXPECT_TRUE(dock->isVisible());
+    dock->close(); // the dock's own close button
+    EXPECT_FALSE(dock->isVisible());
+    windows.matchingSetup.show();
+    EXPECT_TRUE(dock->isVisible());
+    EXPECT_TRUE(windows.matchingSetup.isVisible());
+}
+
 TEST(StartUp, TheCalculatorReachesTheMatchingCalculationAndTheChart) {
     test::StartedApplication app;
     auto& [dir, state, hub, prompter, windows] = app;

@@ -250,3 +250,17 @@ TEST(AutoMatch, NarrowBandEdgesAgreeWithAFineSweep) {
     }
     EXPECT_GT(checked, 3);
 }
+
+// Lumped values carry their units in the value text; a line's length and width get "mm" here,
+// while its label in the network stays as stored.
+TEST(AutoMatch, DescriptionsGiveEveryValueItsUnit) {
+    ElementSpec line{SeriesMicrostripLine, {}, 0, 0};
+    line.strip.Len = 7.82e-3L;
+    line.strip.W = 0.76e-3L;
+    ElementSpec stub = line;
+    stub.kind = ShuntMicrostripStub;
+    stub.strip.Len = 53.1e-3L;
+    EXPECT_EQ(ElementsText({line, stub, {ShuntCapacitor, {}, 0, 11.49e-12L}}),
+              "串微带 L=7.82mm W=0.76mm 并开路支节 L=53.10mm W=0.76mm 并C 11.49pF");
+    EXPECT_EQ(ElementLabel(line), "L:7.82/W:0.76");
+}
