@@ -17,15 +17,14 @@ enum class LabelStore { Typed, Kept };
 // replay must not shorten the names of the elements.
 AppendResult Append(NetworkState& state, const ChartGeometry& geometry, Surface& chart,
                     std::string_view label, LabelStore labelStore, const ElementSpec& element, int i,
-                    PathColours colours) {
+                    PathColours colours, std::span<const LabelBox> endLabels) {
     if (const AppendRefusal refusal = AppendRefusalAt(element.kind, i); refusal != AppendRefusal::None)
         return {-1, refusal};
 
     const MatchNode& from = state.network[i];
     const std::optional<ElementStep> step =
         ComputeElementStep({from.nodeR, from.nodeX}, element, {state.Fo, state.Zo, state.effflag});
-    DrawElementPath(chart, geometry, *step, std::string(label), colours,
-                    NetworkEndLabelBoxes(chart, geometry, state.network[1], state.Zo));
+    DrawElementPath(chart, geometry, *step, std::string(label), colours, endLabels);
     if (labelStore == LabelStore::Typed)
         StoreElement(state.network[i + 1], label, element, step->node);
     else
@@ -38,7 +37,8 @@ AppendResult Append(NetworkState& state, const ChartGeometry& geometry, Surface&
 AppendResult AppendElement(NetworkState& state, const ChartGeometry& geometry, Surface& chart,
                            std::string_view label, int kind, const MicrostripBlock& strip, Real R, Real value,
                            int i, PathColours colours) {
-    return Append(state, geometry, chart, label, LabelStore::Typed, {kind, strip, R, value}, i, colours);
+    return Append(state, geometry, chart, label, LabelStore::Typed, {kind, strip, R, value}, i, colours,
+                  NetworkEndLabelBoxes(chart, geometry, state.network[1], state.Zo));
 }
 
 void DrawNetworkPaths(const ProgramState& state, Surface& chart, int n, int first) {
@@ -64,13 +64,14 @@ int RecalculateNetwork(NetworkState& state, const ChartGeometry& geometry, const
     n = std::min(n, LastMatchSlot);
     PathColours colours;
     int last = 1;
+    const std::array<LabelBox, 2> ends = NetworkEndLabelBoxes(chart, geometry, state.network[1], state.Zo);
     for (int i = 1; i < n; ++i) {
         MatchNode& slot = state.network[i + 1];
         slot.strip.frequency = state.Fo;
         if (IsElementKind(slot.kind))
             colours = {chartColours.lineColourOfKind(slot.kind), chartColours.labelColourOfKind(slot.kind)};
         const AppendResult result = Append(state, geometry, chart, LabelText(slot, ReplayedLabelBytes),
-                                           LabelStore::Kept, SpecOf(slot), i, colours);
+                                           LabelStore::Kept, SpecOf(slot), i, colours, ends);
         if (!result)
             break;
         last = result.node;
