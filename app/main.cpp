@@ -4,6 +4,7 @@
 #include "app/single_instance.h"
 #include "app/startup.h"
 #include "core/settings/atomic_file.h"
+#include "core/settings/para_ini.h"
 #include "core/settings/program_directory.h"
 #include "core/settings/program_state.h"
 #include "ui/language.h"
@@ -72,14 +73,19 @@ int main(int argc, char** argv) {
     qv::QuorvaneApplication::setApplicationName(QStringLiteral("Quorvane"));
     const std::string programDirectory =
         qv::ResolveProgramDirectory(QCoreApplication::applicationDirPath().toStdString(), options.dataDir);
+    // A batch run speaks English only when asked on its command line, so that scripts reading
+    // its output keep working whatever the settings say.
+    if (!options.batch.empty() && language == qv::Language::English && !qv::InstallLanguage(*language))
+        return Fail("the English catalogue could not be loaded");
     if (!options.batch.empty())
         return qv::RunBatch({programDirectory, options.batch, options.saveChart}, std::cin, std::cout,
                             std::cerr);
     if (headless)
         return qv::SaveChartPicture(programDirectory, options.saveChart, chartSize);
 
-    // Batch output and files never change with the language; only the interface does.
-    if (!qv::InstallLanguage(qv::ChooseLanguage(language, std::getenv("QUORVANE_LANG"))))
+    const std::string storedLanguage =
+        qv::ParaIni(programDirectory).ReadParaString(qv::LanguageSettingKey, "");
+    if (!qv::InstallLanguage(qv::ChooseLanguage(language, std::getenv("QUORVANE_LANG"), storedLanguage)))
         std::fprintf(stderr, "quorvane: the interface's translation could not be loaded\n");
     qv::QuorvaneApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quorvane")));
     qv::QuorvaneApplication::setDesktopFileName(QStringLiteral("quorvane"));

@@ -74,3 +74,25 @@ function(qv_add_role_library name)
     endforeach()
   endif()
 endfunction()
+
+# qv_add_catalogue(NAME TARGET target DIRS dir...)
+# The English catalogue of one subsystem: translations/NAME_en.ts beside its CMakeLists, made from
+# the texts marked in the DIRS by lupdate (`cmake --build BUILD --target update_translations`),
+# compiled by lrelease at every build and built into `target` as :/i18n/NAME_en.qm.
+function(qv_add_catalogue name)
+  cmake_parse_arguments(ARG "" "TARGET" "DIRS" ${ARGN})
+  set(sources "")
+  foreach(dir IN LISTS ARG_DIRS)
+    file(GLOB found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.h)
+    list(APPEND sources ${found})
+  endforeach()
+  set(ts ${CMAKE_CURRENT_SOURCE_DIR}/translations/${name}_en.ts)
+  qt_add_lupdate(quorvane_${name}_catalogue
+    TS_FILES ${ts}
+    SOURCES ${sources}
+    INCLUDE_DIRECTORIES ${PROJECT_SOURCE_DIR}
+    OPTIONS -locations relative -no-obsolete)
+  add_custom_target(quorvane_${name}_catalogue)
+  qt_add_lrelease(quorvane_${name}_catalogue TS_FILES ${ts} QM_FILES_OUTPUT_VARIABLE qm OPTIONS -silent)
+  qt_add_resources(${ARG_TARGET} ${name}_catalogue PREFIX /i18n BASE ${CMAKE_CURRENT_BINARY_DIR} FILES ${qm})
+endfunction()

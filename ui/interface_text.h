@@ -3,8 +3,6 @@
 #include <QString>
 #include <functional>
 
-class QWidget;
-
 // The English interface: every text shown to the user is looked up by its Chinese wording.
 // Texts made at run time ("接入元件3", "电压反射系数=0.1234") are translated piece by piece, so
 // the numbers in them stay exactly as the window formatted them.
@@ -24,14 +22,5 @@ QString TranslateText(const QString& text, const TextLookup& lookup);
 
 // TranslateText with the installed English translation; the text itself when none is installed.
 QString Translated(const QString& text);
-
-// Translates the captions, hints, button texts, tab and header texts and list entries of the
-// window and all its children; of the fields only the read-only ones, never what the user types.
-// A fixed-position control whose English caption is wider than the control gets a smaller font,
-// down to 7 points.
-void TranslateWindowTexts(QWidget& window);
-
-// The same for the text a label, button or group box shows, which windows may set at any time.
-void TranslateShownText(QWidget& widget);
 
 } // namespace qv

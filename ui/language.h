@@ -5,9 +5,9 @@
 #include <optional>
 #include <string_view>
 
-// The language of the interface. Chinese is the program's own; English is a translation of
-// every text shown, keyed by the Chinese wording. Files, the console's output and numbers never
-// change with the language.
+// The language of the interface. Chinese is the program's own: every text is written in Chinese
+// where it is shown and marked for translation. English comes from the catalogues lupdate makes
+// of those texts. Numbers and everything written to files never change with the language.
 namespace qv {
 
 enum class Language { Chinese, English };
@@ -15,15 +15,18 @@ enum class Language { Chinese, English };
 // The value of --lang: "zh" or "en"; nothing for any other text.
 std::optional<Language> LanguageOption(std::string_view value);
 
-// --lang when given (a valid value), else QUORVANE_LANG ("en", "en_GB.UTF-8"... mean English),
-// else Chinese whatever the system locale is.
-Language ChooseLanguage(std::optional<Language> option, const char* environment);
+// The para.ini key of the language chosen in the settings window: "zh" or "en".
+inline constexpr std::string_view LanguageSettingKey = "界面语言";
 
-// Call once the application object exists and before any window is made. Chinese: Qt's own
-// Chinese texts for the standard dialogs and message-box buttons. English: the compiled English
-// translation and a filter that translates every window as it is shown and every label, button
-// or caption as its text changes. Returns false when a translation file could not be loaded
-// (the interface then stays as it was).
+// --lang when given (a valid value), else QUORVANE_LANG ("en", "en_GB.UTF-8"... mean English),
+// else the stored setting, else Chinese whatever the system locale is.
+Language ChooseLanguage(std::optional<Language> option, const char* environment,
+                        std::string_view stored = {});
+
+// Call once the application object exists and before any window is made: texts are translated
+// when a window is built. Chinese: Qt's own Chinese texts for the standard dialogs and
+// message-box buttons. English: every catalogue built into the program. Returns false when a
+// catalogue could not be loaded (the interface then stays as it was).
 bool InstallLanguage(Language language);
 
 // The lookup into the installed English translation; empty when none is installed.
