@@ -10,7 +10,6 @@
 #include "ui/language.h"
 #include "ui/message_hub.h"
 #include "ui/prompter.h"
-#include "ui/translating_prompter.h"
 
 #include <QIcon>
 #include <cstdio>
@@ -91,8 +90,7 @@ int main(int argc, char** argv) {
     qv::QuorvaneApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quorvane")));
     qv::QuorvaneApplication::setDesktopFileName(QStringLiteral("quorvane"));
 
-    qv::QtPrompter dialogs;
-    qv::TranslatingPrompter prompter(dialogs);
+    qv::QtPrompter prompter;
     app.setErrorPrompter(&prompter);
     qv::SingleInstance instance(qv::SingleInstance::DefaultServerName());
     if (!ClaimSingleInstance(instance, prompter))
