@@ -7,6 +7,7 @@
 #include "matching/drawing/element_path.h"
 #include "matching/model/auto_match_network.h"
 #include "matching/model/network_model.h"
+#include "matching/windows/fitted_row.h"
 #include "ui/field_reader.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
@@ -44,26 +45,34 @@ AutoMatchWindow::AutoMatchWindow(NetworkModel& network, Prompter& prompter, QWid
     setWindowFlag(Qt::WindowStaysOnTopHint);
     const std::array<const char*, 4> names = {"CheckL", "CheckPi", "CheckT", "CheckStub"};
     const std::array<QString, 4> captions = {tr("L"), tr("Pi"), tr("T"), tr("单支节")};
+    FittedRow top;
     for (std::size_t i = 0; i < names.size(); ++i) {
-        topologies_[i] = addCheckBox(names[i], captions[i], 8 + 70 * static_cast<int>(i), 8, 66);
+        const int x = 8 + 70 * static_cast<int>(i);
+        topologies_[i] = addCheckBox(names[i], captions[i], x, 8, 66);
+        top.placeCaption(*topologies_[i], x, 66);
         topologies_[i]->setChecked(true);
     }
-    addLabel("LabelQ", tr("有载Q"), 300, 10, 44);
+    top.placeCaption(*addLabel("LabelQ", tr("有载Q"), 300, 10, 44), 300, 44);
     q_ = addEdit("EditQ", 346, 8, 60);
+    top.placeField(*q_, 346, 60);
     q_->setToolTip(tr("Pi和T网络的有载Q，空着时取L网络最小Q的两倍"));
-    addLabel("LabelSeries", tr("标称系列"), 420, 10, 60);
+    top.placeCaption(*addLabel("LabelSeries", tr("标称系列"), 420, 10, 60), 420, 60);
     series_ = new QComboBox(this);
     series_->setObjectName(QStringLiteral("ComboSeries"));
     series_->setGeometry(482, 8, 70, 24);
+    top.placeField(*series_, 482, 70);
     for (ESeries s : SeriesChoices)
         series_->addItem(Q(std::string(ESeriesName(s))));
     const std::array<const char*, 4> fieldNames = {"EditW", "EditH", "EditT", "EditEr"};
+    FittedRow substrate;
     for (std::size_t i = 0; i < fieldNames.size(); ++i) {
         const int x = 8 + 150 * static_cast<int>(i);
-        addLabel(nullptr, tr(SubstrateCaptions[i]), x, 42, 60);
+        substrate.placeCaption(*addLabel(nullptr, tr(SubstrateCaptions[i]), x, 42, 60), x, 60);
         substrate_[i] = addEdit(fieldNames[i], x + 62, 40, 80);
+        substrate.placeField(*substrate_[i], x + 62, 80);
     }
     shorted_ = addCheckBox("CheckShort", tr("短路支节"), 610, 42, 100);
+    substrate.placeCaption(*shorted_, 610, 100);
     QPushButton* solve = addButton("ButtonSolve", tr("计算"), 720, 8, 120);
     connect(solve, &QPushButton::clicked, this, &AutoMatchWindow::solveClick);
     setDefaultButton(solve);
@@ -89,6 +98,7 @@ AutoMatchWindow::AutoMatchWindow(NetworkModel& network, Prompter& prompter, QWid
     reasons_->setWordWrap(true);
     reasons_->setMinimumHeight(40);
     standard_ = addCheckBox("CheckStandard", tr("用标称值"), 8, 384, 100);
+    standard_->setFixedWidth(FittedWidth(*standard_, 100));
     connect(addButton("ButtonApply", tr("应用"), 720, 380, 120), &QPushButton::clicked, this,
             &AutoMatchWindow::applyClick);
     target_ = addLabel("LabelTarget", "", 8, 416, WindowWidth - 16);

@@ -5,6 +5,7 @@
 #include "core/numbers/sentinels.h"
 #include "core/numbers/text_format.h"
 #include "matching/analysis/tee_match_calc.h"
+#include "matching/windows/fitted_row.h"
 #include "ui/fixed_dialog.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
@@ -73,11 +74,6 @@ QPushButton* AddButton(QWidget* page, const char* name, const QString& caption, 
     return button;
 }
 
-// The width a control needs for its text, and never less than its place in the design.
-int FittedWidth(const QWidget& control, int designWidth) {
-    return std::max(designWidth, control.sizeHint().width());
-}
-
 } // namespace
 
 TForm3::TForm3(Prompter& prompter, QWidget* parent) : QWidget(parent, Qt::Window), prompter_(prompter) {
@@ -119,12 +115,14 @@ QWidget* TForm3::buildTeePage() {
 
     AddLabel(page, "Q2", 10, 46, 24);
     addEdit(page, Q2, 36, 46, 130);
-    AddLabel(page, tr("Q1取值"), 176, 46, 52);
-    addEdit(page, Q1, 230, 46, 130);
-    connect(AddButton(page, "BitBtn1", tr("再计算LC"), 370, 43, 76), &QPushButton::clicked, this,
-            &TForm3::BitBtn1Click);
+    FittedRow qRow;
+    qRow.placeCaption(*AddLabel(page, tr("Q1取值"), 176, 46, 52), 176, 52);
+    qRow.placeField(*addEdit(page, Q1, 230, 46, 130), 230, 130);
+    QPushButton* design = AddButton(page, "BitBtn1", tr("再计算LC"), 370, 43, 76);
+    qRow.placeField(*design, 370, 76);
+    connect(design, &QPushButton::clicked, this, &TForm3::BitBtn1Click);
     // "先计算Q2" has never had an action of its own.
-    AddButton(page, "BitBtn2", tr("先计算Q2"), 450, 43, 76);
+    qRow.placeField(*AddButton(page, "BitBtn2", tr("先计算Q2"), 450, 43, 76), 450, 76);
 
     auto* schematic = new TeeSchematic(page);
     schematic->setGeometry(10, 120, 500, 110);
