@@ -10,9 +10,8 @@ inline int FittedWidth(const QWidget& control, int designWidth) {
     return std::max(designWidth, control.sizeHint().width());
 }
 
-// Places the controls of one row of a fixed layout from left to right: each keeps its design
-// position unless a caption before it grew for a longer text (another language), and then moves
-// right by as much.
+// Places one row of a fixed layout from left to right: each control keeps its design position
+// unless a caption before it grew for a longer text (another language), and then moves right.
 class FittedRow {
 public:
     // A caption (label, button, check box): as wide as its text needs.
@@ -28,9 +27,8 @@ private:
         control.setGeometry(x, control.y(), width, control.height());
         next_ = x + width + Gap;
     }
-
     static constexpr int Gap = 4;
-    int next_ = 0;
+    int next_ = 0; // where the next control may start
 };
 
 } // namespace qv
