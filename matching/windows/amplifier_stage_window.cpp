@@ -6,6 +6,7 @@
 #include "core/numbers/text_format.h"
 #include "core/settings/atomic_file.h"
 #include "matching/model/network_file.h"
+#include "sparams/model/sparameter_file_texts.h"
 #include "ui/interface_text.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
@@ -208,7 +209,7 @@ void AmplifierStageWindow::BitBtn4Click() {
     }
     const DeviceRead device = ReadDeviceFile(U8(Edit1->text()));
     if (!device.data) {
-        prompter_.showMessage(Q("晶体管文件") + QStringLiteral(": ") + Q(device.error));
+        prompter_.showMessage(Q("晶体管文件") + QStringLiteral(": ") + DeviceErrorText(device.error));
         return;
     }
     const std::optional<SweepNetwork> input = chosenNetwork(ComboBox1, Edit2, "输入网络");
