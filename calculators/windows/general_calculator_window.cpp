@@ -13,6 +13,7 @@
 #include "ui/field_reader.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
+#include "ui/text_fit.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -58,6 +59,7 @@ TForm1::TForm1(std::string programDirectory, Prompter& prompter, QWidget* parent
     buildLevelRows();
     buildWindowButtons();
     formulaWindow_ = new TfrmMirco1(this);
+    FitControlsToTexts(*this);
 }
 
 QLineEdit* TForm1::edit(Field number, int x, int y, int width, QWidget* into, const char* initial) {

@@ -12,6 +12,7 @@
 #include "ui/field_reader.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
+#include "ui/text_fit.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -68,6 +69,7 @@ TcalcMirc::TcalcMirc(const int& effflag, Prompter& prompter, QWidget* parent)
         statusPanels_[i]->setFixedWidth(widths[i]);
         bar->addWidget(statusPanels_[i]);
     }
+    FitControlsToTexts(*this);
 }
 
 QComboBox* TcalcMirc::addUnitBox(int number, int x, int y, QWidget* into) {

@@ -5,6 +5,7 @@
 #include "core/numbers/text_format.h"
 #include "ui/fixed_dialog.h"
 #include "ui/qt_text.h"
+#include "ui/text_fit.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -101,6 +102,7 @@ TfrmMirco1::TfrmMirco1(QWidget* parent) : QDialog(parent) {
     AddEdit(range, "Edit8", "", 10 + 2 * EditWidth + 60, editY - 22)->setFixedWidth(90);
     connect(AddButton(range, "Button1", x + 100, editY - 24), &QPushButton::clicked, this,
             &TfrmMirco1::Button1Click);
+    FitControlsToTexts(*this);
 }
 
 QLineEdit* TfrmMirco1::field(const char* name) const {

@@ -16,6 +16,7 @@
 #include "ui/message_hub.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
+#include "ui/text_fit.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -60,6 +61,7 @@ Tffscalc::Tffscalc(ProgramState& state, MessageHub& hub, Prompter& prompter, QWi
     polar_->setChecked(state_.para.ReadParaString(PolarKey) == "1");
 
     connect(&hub_, &MessageHub::sparameterRow, this, &Tffscalc::WmCopyData, Qt::DirectConnection);
+    FitControlsToTexts(*this);
 }
 
 QLineEdit* Tffscalc::addNumberedEdit(int number, int x, int y, int width, QWidget* into,

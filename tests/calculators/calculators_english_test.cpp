@@ -1,6 +1,7 @@
 #include "calculators/windows/general_calculator_window.h"
 #include "calculators/windows/microstrip_window.h"
 #include "support/scripted_prompter.h"
+#include "ui/text_fit.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -68,6 +69,32 @@ TEST(CalculatorsInEnglish, SameNumbersInEnglishWording) {
     ASSERT_EQ(english.refusals.size(), 1);
     EXPECT_EQ(chinese.refusals.value(0), QStringLiteral("基板厚度输入错误！"));
     EXPECT_EQ(english.refusals.value(0), QStringLiteral("Input error: Substrate height"));
+}
+
+// Two rows of caption and field; the window grows only when a caption outgrows its column.
+TEST(FitControlsToTexts, AWideCaptionWidensItsColumnAndMovesWhatIsRightOfIt) {
+    QWidget window;
+    window.setFixedSize(200, 60);
+    auto* first = new QLabel(QStringLiteral("ab"), &window);
+    auto* second = new QLabel(QStringLiteral("cd"), &window);
+    auto* firstField = new QLineEdit(&window);
+    auto* secondField = new QLineEdit(&window);
+    first->setGeometry(0, 0, 40, 22);
+    second->setGeometry(0, 30, 40, 22);
+    firstField->setGeometry(50, 0, 100, 22);
+    secondField->setGeometry(50, 30, 100, 22);
+    FitControlsToTexts(window);
+    EXPECT_EQ(firstField->x(), 50); // every text fits: nothing moves
+    EXPECT_EQ(window.width(), 200);
+
+    second->setText(QStringLiteral("a caption much wider than forty pixels"));
+    FitControlsToTexts(window);
+    const int grown = second->width() - 40;
+    EXPECT_GE(second->width(), second->sizeHint().width());
+    EXPECT_EQ(first->width(), second->width()); // the column stays one column
+    EXPECT_EQ(firstField->x(), 50 + grown);
+    EXPECT_EQ(secondField->x(), 50 + grown);
+    EXPECT_EQ(window.width(), 200 + grown);
 }
 
 } // namespace
