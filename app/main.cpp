@@ -37,7 +37,8 @@ bool ClaimSingleInstance(qv::SingleInstance& instance, qv::Prompter& prompter) {
         instance.listen();
         return true;
     }
-    if (prompter.ask(QStringLiteral("软件已经运行还要运行码？")) == qv::Prompter::Answer::Yes)
+    if (prompter.ask(QCoreApplication::translate("Startup", "软件已经运行还要运行码？")) ==
+        qv::Prompter::Answer::Yes)
         return true;
     instance.askRunningToRaise();
     return false;
