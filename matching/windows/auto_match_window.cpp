@@ -7,8 +7,8 @@
 #include "matching/drawing/element_path.h"
 #include "matching/model/auto_match_network.h"
 #include "matching/model/network_model.h"
-#include "matching/windows/fitted_row.h"
 #include "ui/field_reader.h"
+#include "ui/fitted_row.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
 

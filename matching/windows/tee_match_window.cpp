@@ -5,7 +5,7 @@
 #include "core/numbers/sentinels.h"
 #include "core/numbers/text_format.h"
 #include "matching/analysis/tee_match_calc.h"
-#include "matching/windows/fitted_row.h"
+#include "ui/fitted_row.h"
 #include "ui/fixed_dialog.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
