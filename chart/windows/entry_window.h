@@ -5,6 +5,7 @@
 #include "ui/fixed_dialog.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 
 namespace qv {
@@ -16,12 +17,18 @@ struct ProgramState;
 // A small window that puts an entered point or curve on the chart: what every one of them works with.
 class ChartEntryWindow : public FixedDialog {
 public:
-    ChartEntryWindow(const char* objectName, const char* caption, int width, int height, int colour,
-                     ProgramState& state, ChartCanvas& canvas, Prompter& prompter, QWidget* parent)
-        : FixedDialog(objectName, caption, width, height, colour, parent), state_(state), canvas_(canvas),
-          prompter_(prompter) {}
+    ChartEntryWindow(const char* objectName, const QString& caption, int width, int height, int colour,
+                     ProgramState& state, ChartCanvas& canvas, Prompter& prompter, QWidget* parent);
 
 protected:
+    // Captioned controls at their design places; one whose caption needs more room than its
+    // design width (a translated caption) grows to the caption's width.
+    QLabel* addLabel(const char* name, const QString& text, int x, int y, int width);
+    QCheckBox* addCheckBox(const char* name, const QString& text, int x, int y, int width);
+    ColourBox* addColourBox(const QString& text, int colour, Prompter& prompter, int x, int y, int width);
+    // The window grows wider, never narrower, to hold every control with a margin.
+    void fitToControls();
+
     // Edit1 and Edit2 as numbers, or "输入错误！" at the first that is none.
     struct EnteredPair {
         Real first = 0;
