@@ -14,7 +14,7 @@ Tqswr::Tqswr(ProgramState& state, ChartCanvas& canvas, Prompter& prompter, QWidg
     : ChartEntryWindow("Tqswr", tr("等VSWR"), 234, 172, WindowSkyBlue, state, canvas, prompter, parent) {
     addLabel("Label1", "VSWR", 16, 18, 50);
     edit1_ = addEdit("Edit1", 72, 17, 146);
-    addLabel("Label2", "ANGLE", 16, 52, 50);
+    addLabel("Label2", tr("ANGLE"), 16, 52, 50);
     edit2_ = addEdit("Edit2", 72, 51, 146);
     checkBox1_ = addCheckBox("CheckBox1", tr("画等VSWR圆"), 16, 88, 110);
     // "标注" has never had an effect here.

@@ -9,11 +9,16 @@ namespace qv {
 namespace {
 constexpr int Margin = 12;
 
-template <typename Control> Control* WideEnough(Control* control) {
-    control->resize(std::max(control->width(), control->sizeHint().width()), control->height());
+} // namespace
+
+template <typename Control> Control* ChartEntryWindow::wideEnough(Control* control) {
+    const int growth = control->sizeHint().width() - control->width();
+    if (growth > 0) {
+        grown_.push_back({control->geometry(), growth});
+        control->resize(control->width() + growth, control->height());
+    }
     return control;
 }
-} // namespace
 
 ChartEntryWindow::ChartEntryWindow(const char* objectName, const QString& caption, int width, int height,
                                    int colour, ProgramState& state, ChartCanvas& canvas, Prompter& prompter,
@@ -26,23 +31,31 @@ ChartEntryWindow::ChartEntryWindow(const char* objectName, const QString& captio
 QLabel* ChartEntryWindow::addLabel(const char* name, const QString& text, int x, int y, int width) {
     QLabel* label = FixedDialog::addLabel(name, "", x, y, width);
     label->setText(text);
-    return WideEnough(label);
+    return wideEnough(label);
 }
 
 QCheckBox* ChartEntryWindow::addCheckBox(const char* name, const QString& text, int x, int y, int width) {
     QCheckBox* box = FixedDialog::addCheckBox(name, "", x, y, width);
     box->setText(text);
-    return WideEnough(box);
+    return wideEnough(box);
 }
 
 ColourBox* ChartEntryWindow::addColourBox(const QString& text, int colour, Prompter& prompter, int x, int y,
                                           int width) {
     ColourBox* box = FixedDialog::addColourBox("", colour, prompter, x, y, width);
     box->setText(text);
-    return WideEnough(box);
+    return wideEnough(box);
 }
 
 void ChartEntryWindow::fitToControls() {
+    // A grown control pushes what stands to its right on its row along by as much.
+    for (const Growth& grown : grown_)
+        for (QWidget* other : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            const QRect place = other->geometry();
+            if (place.left() > grown.design.right() && place.top() <= grown.design.bottom() &&
+                place.bottom() >= grown.design.top())
+                other->move(place.left() + grown.by, place.top());
+        }
     setFixedWidth(std::max(width(), childrenRect().right() + Margin));
 }
 

@@ -4,6 +4,9 @@
 #include "ui/field_reader.h"
 #include "ui/fixed_dialog.h"
 
+#include <QRect>
+#include <vector>
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -26,7 +29,8 @@ protected:
     QLabel* addLabel(const char* name, const QString& text, int x, int y, int width);
     QCheckBox* addCheckBox(const char* name, const QString& text, int x, int y, int width);
     ColourBox* addColourBox(const QString& text, int colour, Prompter& prompter, int x, int y, int width);
-    // The window grows wider, never narrower, to hold every control with a margin.
+    // Once every control is placed: what stands right of a grown control on its row moves along,
+    // and the window grows wider, never narrower, to hold every control with a margin.
     void fitToControls();
 
     // Edit1 and Edit2 as numbers, or "输入错误！" at the first that is none.
@@ -52,6 +56,14 @@ protected:
     QCheckBox* checkBox1_ = nullptr;
     QCheckBox* checkBox2_ = nullptr;
     ColourBox* panel1_ = nullptr;
+
+private:
+    struct Growth {
+        QRect design; // where the control was laid out
+        int by = 0;   // how much wider its caption made it
+    };
+    template <typename Control> Control* wideEnough(Control* control);
+    std::vector<Growth> grown_;
 };
 
 } // namespace qv

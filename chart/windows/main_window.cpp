@@ -41,6 +41,7 @@
 #include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <numeric>
 
 namespace qv {
 
@@ -182,6 +183,16 @@ TForm2::TForm2(ProgramState& state, MessageHub& hub, Prompter& prompter, QWidget
     bar->setFixedHeight(
         std::max(metrics.height(), metrics.boundingRect(QStringLiteral("电压驻波比")).height()) + 8);
     setStatusBar(bar);
+    // The window starts wide enough for the reflection panel to show a typical text whole.
+    ReflectionFigures typical;
+    typical.gamma = {-0.4321L, -0.4321L};
+    typical.mismatchDb = 12.3456L;
+    typical.vswr = 12.3456L;
+    typical.powerRatio = 0.123456L;
+    typical.reflectedDb = -12.3456L;
+    const int fixedPanels = std::accumulate(widths.begin(), widths.end() - 1, 0);
+    resize(std::max(width(), fixedPanels + metrics.horizontalAdvance(ReflectionStatusText(typical)) + 48),
+           height());
 
     connect(&hub_, &MessageHub::stabilityBlock, this, &TForm2::WmCopyData, Qt::DirectConnection);
 
@@ -659,8 +670,12 @@ void TForm2::sendReadoutMessage(const MouseReadout& readout) {
     message.width = 200;
     message.height = 120;
     const std::array<QString, ReflectionLineCount> lines = ReflectionLines(readout.figures);
-    for (int i = 0; i < ReflectionLineCount; ++i)
+    for (int i = 0; i < ReflectionLineCount; ++i) {
         message.lines[i] = Utf8ToGbk(U8(lines[i]));
+        // The display takes the width asked for: more when a line needs it (a translated one).
+        if (const QWidget* display = tools_.parameterDisplay)
+            message.width = std::max(message.width, display->fontMetrics().horizontalAdvance(lines[i]) + 10);
+    }
     const std::string bytes = EncodeReadoutMessage(message);
     readoutBlock_ = QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
     emit hub_.readoutBlock(readoutBlock_);
