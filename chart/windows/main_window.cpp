@@ -117,6 +117,39 @@ int ToolPanelWidthFor(const QWidget& panel) {
     return std::max(ToolPanelWidth, widest);
 }
 
+// A Chinese caption needs a taller line than a Latin one. Every control of the panel with a
+// translated caption takes the height it has with a Chinese caption, so the panel, and with it
+// the chart, keeps one size in every language. Captions made of symbols are the same in every
+// language and keep their own height.
+constexpr std::array<const char*, 5> SymbolCaptioned = {"BitBtn3", "BitBtn4", "BitBtn10", "BitBtn12",
+                                                        "RadioButton6"};
+
+template <typename Control> void TakeChineseLineHeight(Control& control) {
+    if (std::find(SymbolCaptioned.begin(), SymbolCaptioned.end(), control.objectName()) !=
+        SymbolCaptioned.end())
+        return;
+    Control probe(QStringLiteral("电压驻波比"));
+    probe.setFont(control.font());
+    probe.setStyleSheet(control.styleSheet());
+    control.setFixedHeight(std::max(control.sizeHint().height(), probe.sizeHint().height()));
+}
+
+void KeepLineHeights(QWidget& panel) {
+    for (QPushButton* button : panel.findChildren<QPushButton*>())
+        TakeChineseLineHeight(*button);
+    for (QRadioButton* button : panel.findChildren<QRadioButton*>())
+        TakeChineseLineHeight(*button);
+    for (QCheckBox* box : panel.findChildren<QCheckBox*>())
+        TakeChineseLineHeight(*box);
+    for (QGroupBox* group : panel.findChildren<QGroupBox*>()) {
+        const QString title = group->title();
+        group->setTitle(QStringLiteral("电压驻波比"));
+        const int chineseHeight = group->minimumSizeHint().height();
+        group->setTitle(title);
+        group->setMinimumHeight(std::max(group->minimumSizeHint().height(), chineseHeight));
+    }
+}
+
 QString ColourStyle(int background, int text) {
     return QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid gray; }")
         .arg(ToQColor(background).name(), ToQColor(text).name());
@@ -161,6 +194,7 @@ TForm2::TForm2(ProgramState& state, MessageHub& hub, Prompter& prompter, QWidget
     buildReadoutLabels();
     buildToolPanel();
     panel1_->setFixedWidth(ToolPanelWidthFor(*panel1_));
+    KeepLineHeights(*panel1_);
 
     auto* bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("StatusBar1"));

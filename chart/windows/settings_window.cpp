@@ -63,10 +63,9 @@ TForm4::TForm4(ProgramState& state, Prompter& prompter, QWidget* parent)
     edit2_ = new QLineEdit(this);
     edit2_->setObjectName(QStringLiteral("Edit2"));
     edit2_->setGeometry(fieldLeft, 83, 180, 24);
-    // Each language is named in its own words, whatever the interface shows.
     language_ = new QComboBox(this);
     language_->setObjectName(QStringLiteral("ComboLanguage"));
-    language_->addItem(QStringLiteral("中文"), QStringLiteral("zh"));
+    language_->addItem(tr("中文"), QStringLiteral("zh"));
     language_->addItem(QStringLiteral("English"), QStringLiteral("en"));
     language_->setGeometry(fieldLeft, 128, 180, 24);
     auto* note = new QLabel(tr("下次启动时生效"), this);
