@@ -10,7 +10,6 @@
 #include "ui/language.h"
 #include "ui/message_hub.h"
 #include "ui/prompter.h"
-#include "ui/translating_prompter.h"
 
 #include <QIcon>
 #include <cstdio>
@@ -37,7 +36,8 @@ bool ClaimSingleInstance(qv::SingleInstance& instance, qv::Prompter& prompter) {
         instance.listen();
         return true;
     }
-    if (prompter.ask(QStringLiteral("软件已经运行还要运行码？")) == qv::Prompter::Answer::Yes)
+    if (prompter.ask(QCoreApplication::translate("Startup", "软件已经运行还要运行码？")) ==
+        qv::Prompter::Answer::Yes)
         return true;
     instance.askRunningToRaise();
     return false;
@@ -90,8 +90,7 @@ int main(int argc, char** argv) {
     qv::QuorvaneApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quorvane")));
     qv::QuorvaneApplication::setDesktopFileName(QStringLiteral("quorvane"));
 
-    qv::QtPrompter dialogs;
-    qv::TranslatingPrompter prompter(dialogs);
+    qv::QtPrompter prompter;
     app.setErrorPrompter(&prompter);
     qv::SingleInstance instance(qv::SingleInstance::DefaultServerName());
     if (!ClaimSingleInstance(instance, prompter))

@@ -3,12 +3,19 @@
 #include "core/numbers/decimal.h"
 #include "ui/fixed_dialog.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace qv {
 
+namespace {
+struct FieldText {
+    Q_DECLARE_TR_FUNCTIONS(FieldText)
+};
+} // namespace
+
 std::string FieldErrorText(std::string_view fieldCaption) {
-    return "输入错误：" + std::string(fieldCaption);
+    return U8(FieldText::tr("输入错误：%1").arg(Q(fieldCaption)));
 }
 
 Real FieldReader::number(const QLineEdit& field, std::string_view message) {

@@ -71,11 +71,11 @@ void FixedDialog::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-FixedDialog::FixedDialog(const char* name, const char* caption, int width, int height, int background,
+FixedDialog::FixedDialog(const char* name, const QString& caption, int width, int height, int background,
                          QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QString::fromUtf8(name));
-    setWindowTitle(QString::fromUtf8(caption));
+    setWindowTitle(caption);
     setFixedSize(width, height);
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -83,8 +83,8 @@ FixedDialog::FixedDialog(const char* name, const char* caption, int width, int h
     setPalette(palette);
 }
 
-QLabel* FixedDialog::addLabel(const char* name, const char* text, int x, int y, int width, QWidget* into) {
-    auto* label = new QLabel(QString::fromUtf8(text), into ? into : this);
+QLabel* FixedDialog::addLabel(const char* name, const QString& text, int x, int y, int width, QWidget* into) {
+    auto* label = new QLabel(text, into ? into : this);
     label->setObjectName(QString::fromUtf8(name));
     label->setGeometry(x, y, width, 22);
     return label;
@@ -97,25 +97,25 @@ QLineEdit* FixedDialog::addEdit(const char* name, int x, int y, int width, QWidg
     return edit;
 }
 
-QCheckBox* FixedDialog::addCheckBox(const char* name, const char* text, int x, int y, int width,
+QCheckBox* FixedDialog::addCheckBox(const char* name, const QString& text, int x, int y, int width,
                                     QWidget* into) {
-    auto* box = new QCheckBox(QString::fromUtf8(text), into ? into : this);
+    auto* box = new QCheckBox(text, into ? into : this);
     box->setObjectName(QString::fromUtf8(name));
     box->setGeometry(x, y, width, 22);
     return box;
 }
 
-QPushButton* FixedDialog::addButton(const char* name, const char* text, int x, int y, int width,
+QPushButton* FixedDialog::addButton(const char* name, const QString& text, int x, int y, int width,
                                     QWidget* into) {
-    auto* button = new QPushButton(QString::fromUtf8(text), into ? into : this);
+    auto* button = new QPushButton(text, into ? into : this);
     button->setObjectName(QString::fromUtf8(name));
     button->setGeometry(x, y, width, 28);
     return button;
 }
 
-ColourBox* FixedDialog::addColourBox(const char* text, int colour, Prompter& prompter, int x, int y,
+ColourBox* FixedDialog::addColourBox(const QString& text, int colour, Prompter& prompter, int x, int y,
                                      int width) {
-    auto* box = new ColourBox(QString::fromUtf8(text), colour, prompter, this);
+    auto* box = new ColourBox(text, colour, prompter, this);
     box->setGeometry(x, y, width, 28);
     return box;
 }

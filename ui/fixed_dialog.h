@@ -46,19 +46,20 @@ private:
 class FixedDialog : public QWidget {
     Q_OBJECT
 public:
-    FixedDialog(const char* name, const char* caption, int width, int height, int background,
+    FixedDialog(const char* name, const QString& caption, int width, int height, int background,
                 QWidget* parent = nullptr);
 
 protected:
     // Each control goes into `into` (a group box) when given, else into the window.
-    QLabel* addLabel(const char* name, const char* text, int x, int y, int width = 80,
+    QLabel* addLabel(const char* name, const QString& text, int x, int y, int width = 80,
                      QWidget* into = nullptr);
     QLineEdit* addEdit(const char* name, int x, int y, int width = 120, QWidget* into = nullptr);
-    QCheckBox* addCheckBox(const char* name, const char* text, int x, int y, int width = 120,
+    QCheckBox* addCheckBox(const char* name, const QString& text, int x, int y, int width = 120,
                            QWidget* into = nullptr);
-    QPushButton* addButton(const char* name, const char* text, int x, int y, int width = 80,
+    QPushButton* addButton(const char* name, const QString& text, int x, int y, int width = 80,
                            QWidget* into = nullptr);
-    ColourBox* addColourBox(const char* text, int colour, Prompter& prompter, int x, int y, int width = 90);
+    ColourBox* addColourBox(const QString& text, int colour, Prompter& prompter, int x, int y,
+                            int width = 90);
     // Shows "输入错误！" through the prompter.
     static void ReportInputError(Prompter& prompter);
     // Enter presses the window's confirming button ("BitBtn1" unless another is named);

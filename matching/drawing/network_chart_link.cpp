@@ -7,6 +7,8 @@
 #include "matching/drawing/network_drawing.h"
 #include "matching/model/network_model.h"
 
+#include <QCoreApplication>
+
 namespace qv {
 
 int NetworkChartLink::nodeCount() const {
@@ -58,10 +60,15 @@ std::string NetworkChartLink::saveTo(const std::string& path) {
 std::string NetworkChartLink::openFrom(const std::string& path) {
     try {
         if (const FileOutcome outcome = model_.loadFile(path); !outcome)
-            return "载入失败: " + outcome.reason();
+            return QCoreApplication::translate("qv::NetworkChartLink", "载入失败: %1")
+                .arg(QString::fromStdString(outcome.reason()))
+                .toStdString();
         return {};
     } catch (const FloatingPointError& error) {
-        return Format("第%d个元件无法计算: %s", {model_.computedNodeCount() + 1, std::string(error.what())});
+        return QCoreApplication::translate("qv::NetworkChartLink", "第%1个元件无法计算: %2")
+            .arg(QString::fromStdString(Format("%d", {model_.computedNodeCount() + 1})),
+                 QString::fromStdString(error.what()))
+            .toStdString();
     }
 }
 

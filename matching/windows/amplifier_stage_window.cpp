@@ -6,7 +6,6 @@
 #include "core/numbers/text_format.h"
 #include "core/settings/atomic_file.h"
 #include "matching/model/network_file.h"
-#include "ui/interface_text.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
 
@@ -39,17 +38,17 @@ QLineEdit* AddEdit(QGridLayout* grid, QWidget* parent, const char* name, int row
     return edit;
 }
 
-QPushButton* AddButton(QGridLayout* grid, QWidget* parent, const char* name, const char* caption, int row,
+QPushButton* AddButton(QGridLayout* grid, QWidget* parent, const char* name, const QString& caption, int row,
                        int column) {
-    auto* button = new QPushButton(Q(caption), parent);
+    auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     grid->addWidget(button, row, column);
     return button;
 }
 
-QLineSeries* AddCurve(QChart* chart, const char* name, QColor colour) {
+QLineSeries* AddCurve(QChart* chart, const QString& name, QColor colour) {
     auto* series = new QLineSeries;
-    series->setName(Translated(Q(name)));
+    series->setName(name);
     series->setPen(QPen(colour, 2));
     chart->addSeries(series);
     return series;
@@ -57,11 +56,13 @@ QLineSeries* AddCurve(QChart* chart, const char* name, QColor colour) {
 
 QString ResistanceText(const BandResistance& r, bool series) {
     if (!r.ohms)
-        return Q("无法稳定");
+        return AmplifierStageWindow::tr("无法稳定");
     if (series ? *r.ohms == 0 : std::isinf(*r.ohms))
-        return Q("不需要");
-    return Q(Format(series ? ">=%.2f" : "<=%.2f", {*r.ohms})) + Q("欧") +
-           Q(Format(" @%.3fMHz", {r.worstHz / 1e6L}));
+        return AmplifierStageWindow::tr("不需要");
+    const QString ohms = Q(Format("%.2f", {*r.ohms}));
+    const QString megahertz = Q(Format("%.3f", {r.worstHz / 1e6L}));
+    return series ? AmplifierStageWindow::tr(">=%1欧 @%2MHz").arg(ohms, megahertz)
+                  : AmplifierStageWindow::tr("<=%1欧 @%2MHz").arg(ohms, megahertz);
 }
 
 } // namespace
@@ -69,41 +70,41 @@ QString ResistanceText(const BandResistance& r, bool series) {
 AmplifierStageWindow::AmplifierStageWindow(const ProgramState& state, Prompter& prompter, QWidget* parent)
     : QWidget(parent, Qt::Window), state_(state), prompter_(prompter) {
     setObjectName(QStringLiteral("AmplifierStageWindow"));
-    setWindowTitle(Q("放大器"));
+    setWindowTitle(tr("放大器"));
     resize(820, 600);
 
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     layout->addLayout(grid);
-    grid->addWidget(new QLabel(Q("晶体管文件"), this), 0, 0);
+    grid->addWidget(new QLabel(tr("晶体管文件"), this), 0, 0);
     Edit1 = AddEdit(grid, this, "Edit1", 0, 1, 6);
-    BitBtn1 = AddButton(grid, this, "BitBtn1", "...", 0, 7);
-    const auto networkRow = [&](int row, const char* caption, const char* combo, const char* edit,
+    BitBtn1 = AddButton(grid, this, "BitBtn1", QStringLiteral("..."), 0, 7);
+    const auto networkRow = [&](int row, const QString& caption, const char* combo, const char* edit,
                                 const char* button, QComboBox*& choice, QLineEdit*& file,
                                 QPushButton*& pick) {
-        grid->addWidget(new QLabel(Q(caption), this), row, 0);
+        grid->addWidget(new QLabel(caption, this), row, 0);
         choice = new QComboBox(this);
         choice->setObjectName(QString::fromLatin1(combo));
-        choice->addItems({Q("当前网络"), Q("网络文件")});
+        choice->addItems({tr("当前网络"), tr("网络文件")});
         grid->addWidget(choice, row, 1);
         file = AddEdit(grid, this, edit, row, 2, 5);
-        pick = AddButton(grid, this, button, "...", row, 7);
+        pick = AddButton(grid, this, button, QStringLiteral("..."), row, 7);
     };
-    networkRow(1, "输入网络", "ComboBox1", "Edit2", "BitBtn2", ComboBox1, Edit2, BitBtn2);
-    networkRow(2, "输出网络", "ComboBox2", "Edit3", "BitBtn3", ComboBox2, Edit3, BitBtn3);
-    grid->addWidget(new QLabel(Q("起始频率"), this), 3, 0);
+    networkRow(1, tr("输入网络"), "ComboBox1", "Edit2", "BitBtn2", ComboBox1, Edit2, BitBtn2);
+    networkRow(2, tr("输出网络"), "ComboBox2", "Edit3", "BitBtn3", ComboBox2, Edit3, BitBtn3);
+    grid->addWidget(new QLabel(tr("起始频率"), this), 3, 0);
     Edit4 = AddEdit(grid, this, "Edit4", 3, 1);
-    grid->addWidget(new QLabel(Q("终止频率"), this), 3, 2);
+    grid->addWidget(new QLabel(tr("终止频率"), this), 3, 2);
     Edit5 = AddEdit(grid, this, "Edit5", 3, 3);
-    grid->addWidget(new QLabel(Q("点数"), this), 3, 4);
+    grid->addWidget(new QLabel(tr("点数"), this), 3, 4);
     Edit6 = AddEdit(grid, this, "Edit6", 3, 5);
     Edit6->setText(QString::number(DefaultPoints));
     // Room for a frequency such as "2.4G" whatever the grid gives the columns above.
     for (QLineEdit* edit : {Edit4, Edit5, Edit6})
         edit->setMinimumWidth(80);
-    BitBtn4 = AddButton(grid, this, "BitBtn4", "计算", 3, 6);
-    BitBtn5 = AddButton(grid, this, "BitBtn5", "导出S2P...", 4, 6);
-    BitBtn6 = AddButton(grid, this, "BitBtn6", "保存图片...", 4, 7);
+    BitBtn4 = AddButton(grid, this, "BitBtn4", tr("计算"), 3, 6);
+    BitBtn5 = AddButton(grid, this, "BitBtn5", tr("导出S2P..."), 4, 6);
+    BitBtn6 = AddButton(grid, this, "BitBtn6", tr("保存图片..."), 4, 7);
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -118,14 +119,14 @@ AmplifierStageWindow::AmplifierStageWindow(const ProgramState& state, Prompter& 
     unstableTop_ = new QLineSeries(this);
     unstableBottom_ = new QLineSeries(this);
     unstable_ = new QAreaSeries(unstableTop_, unstableBottom_);
-    unstable_->setName(Translated(Q("不稳定")));
+    unstable_->setName(tr("不稳定"));
     unstable_->setColor(QColor(255, 0, 0, 50));
     unstable_->setBorderColor(QColor(255, 0, 0, 50));
     chart_->addSeries(unstable_);
-    gain_ = AddCurve(chart_, "增益GT dB", QColor(0, 120, 0));
-    inputLoss_ = AddCurve(chart_, "输入回波损耗 dB", QColor(200, 0, 0));
-    outputLoss_ = AddCurve(chart_, "输出回波损耗 dB", QColor(200, 120, 0));
-    mu_ = AddCurve(chart_, "mu", QColor(0, 0, 200));
+    gain_ = AddCurve(chart_, tr("增益GT dB"), QColor(0, 120, 0));
+    inputLoss_ = AddCurve(chart_, tr("输入回波损耗 dB"), QColor(200, 0, 0));
+    outputLoss_ = AddCurve(chart_, tr("输出回波损耗 dB"), QColor(200, 120, 0));
+    mu_ = AddCurve(chart_, QStringLiteral("mu"), QColor(0, 0, 200));
 
     frequencyAxis_ = new QValueAxis;
     frequencyAxis_->setTitleText(QStringLiteral("MHz"));
@@ -161,14 +162,14 @@ AmplifierStageWindow::AmplifierStageWindow(const ProgramState& state, Prompter& 
 
 void AmplifierStageWindow::BitBtn1Click() {
     const std::optional<QString> name =
-        prompter_.openFileName(Q("晶体管文件"), {}, Q("S参数文件 (*.s2p *.S2P *.txt);;所有文件 (*)"));
+        prompter_.openFileName(tr("晶体管文件"), {}, tr("S参数文件 (*.s2p *.S2P *.txt);;所有文件 (*)"));
     if (name && !name->isEmpty())
         Edit1->setText(*name);
 }
 
 void AmplifierStageWindow::BitBtn2Click() {
     const std::optional<QString> name =
-        prompter_.openFileName(Q("输入网络"), {}, Q("网络文件 (*.smh);;所有文件 (*)"));
+        prompter_.openFileName(tr("输入网络"), {}, tr("网络文件 (*.smh);;所有文件 (*)"));
     if (name && !name->isEmpty()) {
         Edit2->setText(*name);
         ComboBox1->setCurrentIndex(1);
@@ -177,7 +178,7 @@ void AmplifierStageWindow::BitBtn2Click() {
 
 void AmplifierStageWindow::BitBtn3Click() {
     const std::optional<QString> name =
-        prompter_.openFileName(Q("输出网络"), {}, Q("网络文件 (*.smh);;所有文件 (*)"));
+        prompter_.openFileName(tr("输出网络"), {}, tr("网络文件 (*.smh);;所有文件 (*)"));
     if (name && !name->isEmpty()) {
         Edit3->setText(*name);
         ComboBox2->setCurrentIndex(1);
@@ -187,12 +188,12 @@ void AmplifierStageWindow::BitBtn3Click() {
 // The network in the design now, or the one of the file; nothing (after a message) when the file
 // cannot be read.
 std::optional<SweepNetwork> AmplifierStageWindow::chosenNetwork(const QComboBox* choice,
-                                                                const QLineEdit* file, const char* side) {
+                                                                const QLineEdit* file, const QString& side) {
     if (choice->currentIndex() == 0)
         return SweepNetworkOf(state_);
     const Refusable<SweepNetwork> read = ReadSweepNetwork(U8(file->text()), state_.effflag, state_.parts);
     if (!read) {
-        prompter_.showMessage(Q(side) + QStringLiteral(": ") + Q(read.reason()));
+        prompter_.showMessage(side + QStringLiteral(": ") + Q(read.reason()));
         return std::nullopt;
     }
     return *read;
@@ -203,18 +204,18 @@ void AmplifierStageWindow::BitBtn4Click() {
     const std::optional<Real> stop = TryParseEngineering(U8(Edit5->text()));
     int points = 0;
     if (!start || !stop || !TryStrToInt(U8(Edit6->text()), points)) {
-        prompter_.showMessage(Q("输入错误！"));
+        prompter_.showMessage(tr("输入错误！"));
         return;
     }
     const DeviceRead device = ReadDeviceFile(U8(Edit1->text()));
     if (!device.data) {
-        prompter_.showMessage(Q("晶体管文件") + QStringLiteral(": ") + Q(device.error));
+        prompter_.showMessage(tr("晶体管文件") + QStringLiteral(": ") + Q(device.error));
         return;
     }
-    const std::optional<SweepNetwork> input = chosenNetwork(ComboBox1, Edit2, "输入网络");
+    const std::optional<SweepNetwork> input = chosenNetwork(ComboBox1, Edit2, tr("输入网络"));
     if (!input)
         return;
-    const std::optional<SweepNetwork> output = chosenNetwork(ComboBox2, Edit3, "输出网络");
+    const std::optional<SweepNetwork> output = chosenNetwork(ComboBox2, Edit3, tr("输出网络"));
     if (!output)
         return;
     const StageNetworks networks{*input, *output};
@@ -287,35 +288,38 @@ void AmplifierStageWindow::plot(const StageResult& result) {
 void AmplifierStageWindow::describe(const StageResult& result, const DeviceData& device,
                                     const SweepRange& range) {
     const StageVerdict& v = result.verdict;
-    Label1->setText(
-        Translated(Q(v.stable ? "稳定" : "不稳定") +
-                   Q(Format("：|Gin|<=%.4f @%.3fMHz，|Gout|<=%.4f @%.3fMHz",
-                            {v.worstInput, v.worstInputHz / 1e6L, v.worstOutput, v.worstOutputHz / 1e6L}))));
+    const QString worstInput = Q(Format("%.4f", {v.worstInput}));
+    const QString worstInputMHz = Q(Format("%.3f", {v.worstInputHz / 1e6L}));
+    const QString worstOutput = Q(Format("%.4f", {v.worstOutput}));
+    const QString worstOutputMHz = Q(Format("%.3f", {v.worstOutputHz / 1e6L}));
+    Label1->setText((v.stable ? tr("稳定：|Gin|<=%1 @%2MHz，|Gout|<=%3 @%4MHz")
+                              : tr("不稳定：|Gin|<=%1 @%2MHz，|Gout|<=%3 @%4MHz"))
+                        .arg(worstInput, worstInputMHz, worstOutput, worstOutputMHz));
     QStringList advice;
     if (v.failed > 0)
-        advice << Q(Format("%d", {v.failed})) + Q("个频率点无法计算");
+        advice << tr("%1个频率点无法计算").arg(Q(Format("%d", {v.failed})));
     if (v.firstUnstableInputHz)
-        advice << Q("输入端不稳定的最低频率") + Q(Format("：%.3fMHz", {*v.firstUnstableInputHz / 1e6L}));
+        advice
+            << tr("输入端不稳定的最低频率：%1MHz").arg(Q(Format("%.3f", {*v.firstUnstableInputHz / 1e6L})));
     if (v.firstUnstableOutputHz)
-        advice << Q("输出端不稳定的最低频率") + Q(Format("：%.3fMHz", {*v.firstUnstableOutputHz / 1e6L}));
+        advice
+            << tr("输出端不稳定的最低频率：%1MHz").arg(Q(Format("%.3f", {*v.firstUnstableOutputHz / 1e6L})));
     if (!v.stable) {
         const std::array<BandResistance, 4> r = StageStabilisingResistors(device, range, Zo_);
-        advice << Q("稳定电阻（mu>1）：") + Q("输入串联") + QStringLiteral(" ") + ResistanceText(r[0], true) +
-                      QStringLiteral("，") + Q("输入并联") + QStringLiteral(" ") +
-                      ResistanceText(r[1], false) + QStringLiteral("，") + Q("输出串联") +
-                      QStringLiteral(" ") + ResistanceText(r[2], true) + QStringLiteral("，") +
-                      Q("输出并联") + QStringLiteral(" ") + ResistanceText(r[3], false);
+        advice << tr("稳定电阻（mu>1）：输入串联 %1，输入并联 %2，输出串联 %3，输出并联 %4")
+                      .arg(ResistanceText(r[0], true), ResistanceText(r[1], false),
+                           ResistanceText(r[2], true), ResistanceText(r[3], false));
     }
-    Label2->setText(Translated(advice.join(QStringLiteral("\n"))));
+    Label2->setText(advice.join(QStringLiteral("\n")));
 }
 
 void AmplifierStageWindow::BitBtn5Click() {
     if (!result_) {
-        prompter_.showMessage(Q("请先计算"));
+        prompter_.showMessage(tr("请先计算"));
         return;
     }
     const std::optional<QString> name =
-        prompter_.saveFileName(Q("导出S2P..."), {}, QStringLiteral("Touchstone (*.s2p)"));
+        prompter_.saveFileName(tr("导出S2P..."), {}, QStringLiteral("Touchstone (*.s2p)"));
     if (!name || name->isEmpty())
         return;
     const std::string answer = ExportStageTouchstone(U8(*name), *result_, Zo_);
@@ -324,12 +328,13 @@ void AmplifierStageWindow::BitBtn5Click() {
 }
 
 void AmplifierStageWindow::BitBtn6Click() {
-    const std::optional<QString> name = prompter_.saveFileName(Q("保存图片..."), {}, Q("图片 (*.png *.bmp)"));
+    const std::optional<QString> name =
+        prompter_.saveFileName(tr("保存图片..."), {}, tr("图片 (*.png *.bmp)"));
     if (!name || name->isEmpty())
         return;
     const std::string path = U8(*name);
     if (!SavePictureAtomically(ChartView1->grab().toImage(), path, PictureFormatOf(path)))
-        prompter_.showMessage(Q("无法写入文件 ") + *name);
+        prompter_.showMessage(tr("无法写入文件 %1").arg(*name));
 }
 
 } // namespace qv

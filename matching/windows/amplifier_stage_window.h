@@ -38,7 +38,7 @@ public:
 
 private:
     std::optional<SweepNetwork> chosenNetwork(const QComboBox* choice, const QLineEdit* file,
-                                              const char* side);
+                                              const QString& side);
     void plot(const StageResult& result);
     // The axes and the legend: shown once there is a calculation to scale.
     void showScale(bool shown);

@@ -7,8 +7,8 @@
 #include "matching/drawing/element_path.h"
 #include "matching/model/auto_match_network.h"
 #include "matching/model/network_model.h"
+#include "matching/windows/fitted_row.h"
 #include "ui/field_reader.h"
-#include "ui/interface_text.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
 
@@ -26,7 +26,12 @@ namespace {
 constexpr int WindowWidth = 860;
 constexpr int WindowHeight = 444;
 constexpr std::array<ESeries, 4> SeriesChoices = {ESeries::E24, ESeries::E12, ESeries::E48, ESeries::E96};
-const std::array<const char*, 4> SubstrateCaptions = {"线宽mm", "板厚mm", "铜厚mm", "介电常数"};
+const std::array<const char*, 4> SubstrateCaptions = {
+    QT_TRANSLATE_NOOP("qv::AutoMatchWindow", "线宽mm"),
+    QT_TRANSLATE_NOOP("qv::AutoMatchWindow", "板厚mm"),
+    QT_TRANSLATE_NOOP("qv::AutoMatchWindow", "铜厚mm"),
+    QT_TRANSLATE_NOOP("qv::AutoMatchWindow", "介电常数"),
+};
 
 QString MillimetreText(Real metres) {
     return Q(Format("%g", {metres * 1000}));
@@ -35,59 +40,66 @@ QString MillimetreText(Real metres) {
 } // namespace
 
 AutoMatchWindow::AutoMatchWindow(NetworkModel& network, Prompter& prompter, QWidget* parent)
-    : FixedDialog("AutoMatchWindow", "自动匹配", WindowWidth, WindowHeight, WindowSkyBlue, parent),
+    : FixedDialog("AutoMatchWindow", tr("自动匹配"), WindowWidth, WindowHeight, WindowSkyBlue, parent),
       network_(network), prompter_(prompter) {
     setWindowFlag(Qt::WindowStaysOnTopHint);
     const std::array<const char*, 4> names = {"CheckL", "CheckPi", "CheckT", "CheckStub"};
-    const std::array<const char*, 4> captions = {"L", "Pi", "T", "单支节"};
+    const std::array<QString, 4> captions = {tr("L"), tr("Pi"), tr("T"), tr("单支节")};
+    FittedRow top;
     for (std::size_t i = 0; i < names.size(); ++i) {
-        topologies_[i] = addCheckBox(names[i], captions[i], 8 + 70 * static_cast<int>(i), 8, 66);
+        const int x = 8 + 70 * static_cast<int>(i);
+        topologies_[i] = addCheckBox(names[i], captions[i], x, 8, 66);
+        top.placeCaption(*topologies_[i], x, 66);
         topologies_[i]->setChecked(true);
     }
-    addLabel("LabelQ", "有载Q", 300, 10, 44);
+    top.placeCaption(*addLabel("LabelQ", tr("有载Q"), 300, 10, 44), 300, 44);
     q_ = addEdit("EditQ", 346, 8, 60);
-    q_->setToolTip(QStringLiteral("Pi和T网络的有载Q，空着时取L网络最小Q的两倍"));
-    addLabel("LabelSeries", "标称系列", 420, 10, 60);
+    top.placeField(*q_, 346, 60);
+    q_->setToolTip(tr("Pi和T网络的有载Q，空着时取L网络最小Q的两倍"));
+    top.placeCaption(*addLabel("LabelSeries", tr("标称系列"), 420, 10, 60), 420, 60);
     series_ = new QComboBox(this);
     series_->setObjectName(QStringLiteral("ComboSeries"));
     series_->setGeometry(482, 8, 70, 24);
+    top.placeField(*series_, 482, 70);
     for (ESeries s : SeriesChoices)
         series_->addItem(Q(std::string(ESeriesName(s))));
     const std::array<const char*, 4> fieldNames = {"EditW", "EditH", "EditT", "EditEr"};
+    FittedRow substrate;
     for (std::size_t i = 0; i < fieldNames.size(); ++i) {
         const int x = 8 + 150 * static_cast<int>(i);
-        addLabel(nullptr, SubstrateCaptions[i], x, 42, 60);
+        substrate.placeCaption(*addLabel(nullptr, tr(SubstrateCaptions[i]), x, 42, 60), x, 60);
         substrate_[i] = addEdit(fieldNames[i], x + 62, 40, 80);
+        substrate.placeField(*substrate_[i], x + 62, 80);
     }
-    shorted_ = addCheckBox("CheckShort", "短路支节", 610, 42, 100);
-    QPushButton* solve = addButton("ButtonSolve", "计算", 720, 8, 120);
+    shorted_ = addCheckBox("CheckShort", tr("短路支节"), 610, 42, 100);
+    substrate.placeCaption(*shorted_, 610, 100);
+    QPushButton* solve = addButton("ButtonSolve", tr("计算"), 720, 8, 120);
     connect(solve, &QPushButton::clicked, this, &AutoMatchWindow::solveClick);
     setDefaultButton(solve);
 
     table_ = new QTableWidget(0, 7, this);
     table_->setObjectName(QStringLiteral("TableSolutions"));
     table_->setGeometry(8, 74, WindowWidth - 16, 250);
-    table_->setHorizontalHeaderLabels({QStringLiteral("形式"), QStringLiteral("元件（精确值）"),
-                                       QStringLiteral("标称值"), QStringLiteral("标称值回损dB"),
-                                       QStringLiteral("有载Q"), QStringLiteral("带宽MHz"),
-                                       QStringLiteral("Bode-Fano%")});
+    table_->setHorizontalHeaderLabels({tr("形式"), tr("元件（精确值）"), tr("标称值"), tr("标称值回损dB"),
+                                       tr("有载Q"), tr("带宽MHz"), tr("Bode-Fano%")});
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->verticalHeader()->setVisible(false);
-    table_->setColumnWidth(0, 60);
-    table_->setColumnWidth(1, 270);
-    table_->setColumnWidth(2, 230);
-    table_->setColumnWidth(3, 90);
-    table_->setColumnWidth(4, 55);
-    table_->setColumnWidth(5, 70);
-    table_->setColumnWidth(6, 65);
+    // Every heading is shown whole, in any language.
+    const std::array<int, 7> columnWidths = {60, 270, 230, 90, 55, 70, 65};
+    for (std::size_t c = 0; c < columnWidths.size(); ++c) {
+        const int column = static_cast<int>(c);
+        table_->setColumnWidth(
+            column, std::max(columnWidths[c], table_->horizontalHeader()->sectionSizeHint(column)));
+    }
     connect(table_, &QTableWidget::itemSelectionChanged, this, [this] { preview(selectedRow()); });
     reasons_ = addLabel("LabelReasons", "", 8, 330, WindowWidth - 16);
     reasons_->setWordWrap(true);
     reasons_->setMinimumHeight(40);
-    standard_ = addCheckBox("CheckStandard", "用标称值", 8, 384, 100);
-    connect(addButton("ButtonApply", "应用", 720, 380, 120), &QPushButton::clicked, this,
+    standard_ = addCheckBox("CheckStandard", tr("用标称值"), 8, 384, 100);
+    standard_->setFixedWidth(FittedWidth(*standard_, 100));
+    connect(addButton("ButtonApply", tr("应用"), 720, 380, 120), &QPushButton::clicked, this,
             &AutoMatchWindow::applyClick);
     target_ = addLabel("LabelTarget", "", 8, 416, WindowWidth - 16);
     connect(&network_, &NetworkModel::changed, this, &AutoMatchWindow::networkChanged);
@@ -98,7 +110,7 @@ void AutoMatchWindow::networkChanged() {
         return;
     table_->setEnabled(false);
     table_->clearSelection();
-    reasons_->setText(QStringLiteral("负载、源、频率、系统阻抗或匹配方式已改变，请重新计算"));
+    reasons_->setText(tr("负载、源、频率、系统阻抗或匹配方式已改变，请重新计算"));
     showDesignTarget();
 }
 
@@ -106,14 +118,15 @@ void AutoMatchWindow::networkChanged() {
 void AutoMatchWindow::showDesignTarget() {
     const ProgramState& state = network_.state();
     if (state.NodeCount < 1) {
-        target_->setText(QStringLiteral("设计条件：没有设置负载和源"));
+        target_->setText(tr("设计条件：没有设置负载和源"));
         return;
     }
     const MatchNode& ends = state.network[1];
     target_->setText(
-        Q("设计条件：f=" + FormatFrequency(state.Fo) + " " +
-          FormatSignedPair("负载=", "%.2f", ends.nodeR * state.Zo, ends.nodeX * state.Zo) + "欧 " +
-          FormatSignedPair("源=", "%.2f", ends.sourceR * state.Zo, ends.sourceX * state.Zo) + "欧"));
+        tr("设计条件：f=%1 负载=%2欧 源=%3欧")
+            .arg(Q(FormatFrequency(state.Fo)),
+                 Q(FormatSignedPair("", "%.2f", ends.nodeR * state.Zo, ends.nodeX * state.Zo)),
+                 Q(FormatSignedPair("", "%.2f", ends.sourceR * state.Zo, ends.sourceX * state.Zo))));
 }
 
 void AutoMatchWindow::showEvent(QShowEvent* event) {
@@ -133,11 +146,12 @@ Refusable<AutoMatchWindow::MatchInputs> AutoMatchWindow::readInputs(bool stub) c
     FieldReader reader;
     MatchInputs in;
     if (!q_->text().trimmed().isEmpty()) {
-        in.Q = reader.number(*q_, FieldErrorText("有载Q"));
-        reader.require(*in.Q > 0, FieldErrorText("有载Q"));
+        const std::string refusal = FieldErrorText(U8(tr("有载Q")));
+        in.Q = reader.number(*q_, refusal);
+        reader.require(*in.Q > 0, refusal);
     }
     for (std::size_t i = 0; i < in.substrate.size(); ++i)
-        in.substrate[i] = stub ? reader.number(*substrate_[i], FieldErrorText(SubstrateCaptions[i]))
+        in.substrate[i] = stub ? reader.number(*substrate_[i], FieldErrorText(U8(tr(SubstrateCaptions[i]))))
                                : CheckedNumber(substrate_[i]->text()).value_or(0);
     return reader.result(in);
 }
@@ -145,7 +159,7 @@ Refusable<AutoMatchWindow::MatchInputs> AutoMatchWindow::readInputs(bool stub) c
 void AutoMatchWindow::solveClick() {
     showDesignTarget();
     if (network_.nodeCount() < 1) {
-        prompter_.showMessage(QStringLiteral("请先在“匹配设置”中设置负载和源"));
+        prompter_.showMessage(tr("请先在“匹配设置”中设置负载和源"));
         return;
     }
     AutoMatchRequest request = RequestFromNetwork(network_.state());
@@ -186,8 +200,7 @@ void AutoMatchWindow::showSolutions() {
             band,
             limited ? Format("%.1f %%", {ShareOfLimit(result_.limit, s.bandwidthHz())}) : "—"};
         for (std::size_t c = 0; c < cells.size(); ++c)
-            table_->setItem(static_cast<int>(i), static_cast<int>(c),
-                            new QTableWidgetItem(Translated(Q(cells[c]))));
+            table_->setItem(static_cast<int>(i), static_cast<int>(c), new QTableWidgetItem(Q(cells[c])));
     }
     table_->setEnabled(true);
     table_->resizeColumnsToContents();
@@ -195,11 +208,12 @@ void AutoMatchWindow::showSolutions() {
     table_->clearSelection();
     if (!result_.solutions.empty())
         table_->selectRow(0);
-    std::string text = Format("Q=%.3f（L网络最小Q=%.3f），按回波损耗不低于%.0fdB的带宽由宽到窄排列。",
-                              {result_.Q, result_.minimumQ, request_.bandThresholdDb});
+    QString text = tr("Q=%1（L网络最小Q=%2），按回波损耗不低于%3dB的带宽由宽到窄排列。")
+                       .arg(Q(Format("%.3f", {result_.Q})), Q(Format("%.3f", {result_.minimumQ})),
+                            Q(Format("%.0f", {request_.bandThresholdDb})));
     for (const std::string& reason : result_.refusals)
-        text += reason + "。";
-    reasons_->setText(Q(text));
+        text += tr("%1。").arg(Q(reason));
+    reasons_->setText(text);
 }
 
 int AutoMatchWindow::selectedRow() const {
@@ -235,11 +249,11 @@ void AutoMatchWindow::preview(int row) {
 void AutoMatchWindow::applyClick() {
     const int row = selectedRow();
     if (row < 0 || static_cast<std::size_t>(row) >= result_.solutions.size()) {
-        prompter_.showMessage(QStringLiteral("请先计算并选择一个方案"));
+        prompter_.showMessage(tr("请先计算并选择一个方案"));
         return;
     }
     if (!RequestStillHolds(request_, network_.state())) {
-        prompter_.showMessage(QStringLiteral("负载、源、频率、系统阻抗或匹配方式已改变，请重新计算"));
+        prompter_.showMessage(tr("负载、源、频率、系统阻抗或匹配方式已改变，请重新计算"));
         return;
     }
     const MatchSolution& s = result_.solutions[static_cast<std::size_t>(row)];

@@ -32,7 +32,7 @@ QTextCharFormat CharFormat(const ConsoleTextStyle& style) {
 Tfordin::Tfordin(NetworkModel& network, Prompter& prompter, QWidget* parent)
     : QWidget(parent, Qt::Window), network_(network), prompter_(prompter) {
     setObjectName(QStringLiteral("Tfordin"));
-    setWindowTitle(QStringLiteral("命令行输入"));
+    setWindowTitle(tr("命令行输入"));
 
     RichEdit1 = new QTextEdit(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
@@ -66,7 +66,7 @@ void Tfordin::FormCreate() {
         move(std::max(area.left(), area.right() - 600),
              std::max(area.top(), area.bottom() - frame.height() - 20));
     }
-    auto* panel = new QLabel(QStringLiteral("?  --帮助 "), StatusBar1);
+    auto* panel = new QLabel(tr("?  --帮助 "), StatusBar1);
     panel->setObjectName(QStringLiteral("StatusPanel1"));
     panel->setMinimumWidth(50);
     StatusBar1->addWidget(panel);

@@ -26,8 +26,16 @@ namespace {
 constexpr int WindowWidth = 420;
 constexpr int WindowHeight = 358;
 const std::array<const char*, 10> KindCaptions = {
-    "",         "串联电容", "并联电容", "串联电感", "并联电感",
-    "串联微带", "并联微带", "串联阻抗", "并联阻抗", "并联短路微带",
+    "",
+    QT_TRANSLATE_NOOP("qv::Tflcop", "串联电容"),
+    QT_TRANSLATE_NOOP("qv::Tflcop", "并联电容"),
+    QT_TRANSLATE_NOOP("qv::Tflcop", "串联电感"),
+    QT_TRANSLATE_NOOP("qv::Tflcop", "并联电感"),
+    QT_TRANSLATE_NOOP("qv::Tflcop", "串联微带"),
+    QT_TRANSLATE_NOOP("qv::Tflcop", "并联微带"),
+    QT_TRANSLATE_NOOP("qv::Tflcop", "串联阻抗"),
+    QT_TRANSLATE_NOOP("qv::Tflcop", "并联阻抗"),
+    QT_TRANSLATE_NOOP("qv::Tflcop", "并联短路微带"),
 };
 
 bool IsCapacitor(int kind) {
@@ -43,31 +51,31 @@ bool IsMicrostrip(int kind) {
 } // namespace
 
 Tflcop::Tflcop(ProgramState& state, NetworkModel& network, Prompter& prompter, QWidget* parent)
-    : FixedDialog("Tflcop", "接入元件", WindowWidth, WindowHeight, WindowSkyBlue, parent), state_(state),
+    : FixedDialog("Tflcop", tr("接入元件"), WindowWidth, WindowHeight, WindowSkyBlue, parent), state_(state),
       network_(network), prompter_(prompter) {
     setWindowFlag(Qt::WindowStaysOnTopHint);
 
-    auto* kinds = new QGroupBox(QStringLiteral("元件接入方式"), this);
+    auto* kinds = new QGroupBox(tr("元件接入方式"), this);
     kinds->setObjectName(QStringLiteral("GroupBox1"));
     kinds->setGeometry(8, 6, 404, 112);
     for (int k = 1; k <= 9; ++k) {
-        auto* radio = new QRadioButton(QString::fromUtf8(KindCaptions[static_cast<std::size_t>(k)]), kinds);
+        auto* radio = new QRadioButton(tr(KindCaptions[static_cast<std::size_t>(k)]), kinds);
         radio->setObjectName(QStringLiteral("RadioButton%1").arg(k));
         radio->setGeometry(12 + 98 * ((k - 1) % 4), 24 + 28 * ((k - 1) / 4), 94, 24);
         connect(radio, &QRadioButton::clicked, this, &Tflcop::UnitChangr);
         radioButtons_[static_cast<std::size_t>(k)] = radio;
     }
 
-    auto* value = new QGroupBox(QStringLiteral("元件值"), this);
+    auto* value = new QGroupBox(tr("元件值"), this);
     value->setObjectName(QStringLiteral("GroupBox2"));
     value->setGeometry(8, 124, 404, 184);
     edits_[ElementValue] = addEdit("Edit1", 12, 24, 160, value);
-    edits_[ElementValue]->setToolTip(QStringLiteral("输入可以带单位如10p,20n,10nf"));
+    edits_[ElementValue]->setToolTip(tr("输入可以带单位如10p,20n,10nf"));
     comboBox1_ = new QComboBox(value);
     comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
     comboBox1_->setGeometry(182, 24, 80, 24);
 
-    groupBox5_ = new QGroupBox(QStringLiteral("参数输入"), value);
+    groupBox5_ = new QGroupBox(tr("参数输入"), value);
     groupBox5_->setObjectName(QStringLiteral("GroupBox5"));
     groupBox5_->setGeometry(8, 56, 388, 120);
     const struct {
@@ -77,38 +85,41 @@ Tflcop::Tflcop(ProgramState& state, NetworkModel& network, Prompter& prompter, Q
         int x, y;
         bool millimetres;
     } strip[] = {
-        {StripWidth, "线宽", "0.76", 8, 22, true},         {BoardHeight, "板厚", "0.6", 132, 22, true},
-        {CopperThickness, "铜厚", "0.035", 256, 22, true}, {Permittivity, "常数", "4.6", 8, 54, false},
-        {StripLength, "长度", "10", 132, 54, true},
+        {StripWidth, QT_TR_NOOP("线宽"), "0.76", 8, 22, true},
+        {BoardHeight, QT_TR_NOOP("板厚"), "0.6", 132, 22, true},
+        {CopperThickness, QT_TR_NOOP("铜厚"), "0.035", 256, 22, true},
+        {Permittivity, QT_TR_NOOP("常数"), "4.6", 8, 54, false},
+        {StripLength, QT_TR_NOOP("长度"), "10", 132, 54, true},
     };
     for (const auto& field : strip) {
-        addLabel(nullptr, field.caption, field.x, field.y + 2, 34, groupBox5_);
+        addLabel(nullptr, tr(field.caption), field.x, field.y + 2, 34, groupBox5_);
         QLineEdit* edit =
             addEdit(("Edit" + std::to_string(field.number)).c_str(), field.x + 36, field.y, 80, groupBox5_);
         edit->setText(QString::fromUtf8(field.preset));
         if (field.millimetres)
-            edit->setToolTip(QStringLiteral("单位mm"));
+            edit->setToolTip(tr("单位mm"));
         edits_[static_cast<std::size_t>(field.number)] = edit;
     }
-    connect(addButton("BitBtn2", "Zo", 8, 86, 70, groupBox5_), &QPushButton::clicked, this,
+    connect(addButton("BitBtn2", tr("Zo"), 8, 86, 70, groupBox5_), &QPushButton::clicked, this,
             &Tflcop::BitBtn2Click);
     edits_[StripZ0] = addEdit("Edit2", 86, 88, 140, groupBox5_);
     edits_[StripZ0]->setEnabled(false);
 
-    groupBox3_ = new QGroupBox(QStringLiteral("参数输入"), value);
+    groupBox3_ = new QGroupBox(tr("参数输入"), value);
     groupBox3_->setObjectName(QStringLiteral("GroupBox3"));
     groupBox3_->setGeometry(8, 56, 388, 120);
-    addLabel(nullptr, "阻抗", 8, 24, 34, groupBox3_);
+    addLabel(nullptr, tr("阻抗"), 8, 24, 34, groupBox3_);
     edits_[Resistance] = addEdit("Edit4", 44, 22, 120, groupBox3_);
-    addLabel(nullptr, "电抗", 180, 24, 34, groupBox3_);
+    addLabel(nullptr, tr("电抗"), 180, 24, 34, groupBox3_);
     edits_[Reactance] = addEdit("Edit5", 216, 22, 120, groupBox3_);
-    checkBox1_ = addCheckBox("CheckBox1", "归一化输入", 8, 58, 140, groupBox3_);
+    checkBox1_ = addCheckBox("CheckBox1", tr("归一化输入"), 8, 58, 140, groupBox3_);
 
-    addLabel("Label2", "频率", 16, 320, 34);
+    addLabel("Label2", tr("频率"), 16, 320, 34);
     edits_[Frequency] = addEdit("Edit3", 52, 318, 140);
     edits_[Frequency]->setEnabled(false);
-    edits_[Frequency]->setToolTip(QStringLiteral("通过设置按钮改变频率"));
-    connect(addButton("BitBtn1", "&All", 312, 316, 96), &QPushButton::clicked, this, &Tflcop::BitBtn1Click);
+    edits_[Frequency]->setToolTip(tr("通过设置按钮改变频率"));
+    connect(addButton("BitBtn1", tr("&All"), 312, 316, 96), &QPushButton::clicked, this,
+            &Tflcop::BitBtn1Click);
 
     radioButtons_[1]->setChecked(true);
     UnitChangr();
@@ -156,16 +167,18 @@ void Tflcop::showEvent(QShowEvent* event) {
 
 StripMillimetres Tflcop::readStrip(FieldReader& reader) const {
     StripMillimetres strip;
-    strip.W = reader.number(*edits_[StripWidth], InputErrorText);
-    strip.H = reader.number(*edits_[BoardHeight], InputErrorText);
-    strip.T = reader.number(*edits_[CopperThickness], InputErrorText);
-    strip.Er = reader.number(*edits_[Permittivity], InputErrorText);
-    strip.Len = reader.number(*edits_[StripLength], InputErrorText);
+    const std::string inputError = U8(tr("输入错误！"));
+    strip.W = reader.number(*edits_[StripWidth], inputError);
+    strip.H = reader.number(*edits_[BoardHeight], inputError);
+    strip.T = reader.number(*edits_[CopperThickness], inputError);
+    strip.Er = reader.number(*edits_[Permittivity], inputError);
+    strip.Len = reader.number(*edits_[StripLength], inputError);
     return strip;
 }
 
 Refusable<Tflcop::Insertion> Tflcop::readInputs() const {
     FieldReader reader;
+    const std::string inputError = U8(tr("输入错误！"));
     Insertion in;
     ElementSpec& e = in.element;
     e.kind = checkedKind();
@@ -179,11 +192,11 @@ Refusable<Tflcop::Insertion> Tflcop::readInputs() const {
     } else if (IsCapacitor(e.kind) || IsInductor(e.kind)) {
         const std::string unit = U8(comboBox1_->currentText());
         e.value = reader.value([&] { return ParseElementValue(U8(edits_[ElementValue]->text()), unit); },
-                               InputErrorText);
+                               inputError);
         in.label = U8(edits_[ElementValue]->text()) + unit;
     } else {
-        const Real resistance = reader.number(*edits_[Resistance], InputErrorText);
-        const Real reactance = reader.number(*edits_[Reactance], InputErrorText);
+        const Real resistance = reader.number(*edits_[Resistance], inputError);
+        const Real reactance = reader.number(*edits_[Reactance], inputError);
         const Real scale = checkBox1_->isChecked() ? state_.Zo : 1;
         e.R = resistance * scale;
         e.value = reactance * scale;

@@ -24,12 +24,12 @@ Tfsetselect::Tfsetselect(NetworkModel& network, Prompter& prompter, QWidget* par
     setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setWindowOpacity(PopupOpacity);
     edit1_ = addEdit("Edit1", 6, 8, 84);
-    edit1_->setToolTip(QStringLiteral("阻抗"));
+    edit1_->setToolTip(tr("阻抗"));
     edit2_ = addEdit("Edit2", 96, 8, 84);
-    edit2_->setToolTip(QStringLiteral("电抗"));
-    connect(addButton("BitBtn1", "设置为负载", 6, 42, 84), &QPushButton::clicked, this,
+    edit2_->setToolTip(tr("电抗"));
+    connect(addButton("BitBtn1", tr("设置为负载"), 6, 42, 84), &QPushButton::clicked, this,
             &Tfsetselect::BitBtn1Click);
-    connect(addButton("BitBtn2", "设置为源点", 96, 42, 84), &QPushButton::clicked, this,
+    connect(addButton("BitBtn2", tr("设置为源点"), 96, 42, 84), &QPushButton::clicked, this,
             &Tfsetselect::BitBtn2Click);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 }
@@ -59,9 +59,10 @@ void Tfsetselect::SetLoadOrSource(bool load) {
                                       EndsRule::Restart);
     close();
     if (elementsBefore > 0 && network_.nodeCount() == 1)
-        emit networkRestarted(Q(Format("匹配电路已重新开始：去掉了%d个元件（可撤销）", {elementsBefore})));
+        emit networkRestarted(
+            tr("匹配电路已重新开始：去掉了%1个元件（可撤销）").arg(Q(Format("%d", {elementsBefore}))));
     if (!written)
-        prompter_.showMessage(QStringLiteral("无法保存para.ini"));
+        prompter_.showMessage(tr("无法保存para.ini"));
 }
 
 void Tfsetselect::WmCopyData(const QByteArray& block) {

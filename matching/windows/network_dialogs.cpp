@@ -3,6 +3,7 @@
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace qv {
@@ -35,6 +36,10 @@ std::string QtFileFilter(std::string_view filter) {
 
 namespace {
 
+struct NetworkDialogs {
+    Q_DECLARE_TR_FUNCTIONS(NetworkDialogs)
+};
+
 // ".smh" from a filter whose first pattern is "*.smh"; empty when that pattern names no extension.
 QString FirstExtension(std::string_view filter) {
     const std::size_t bar = filter.find('|');
@@ -64,7 +69,7 @@ std::optional<std::string> AskSaveFileName(Prompter& prompter, std::string_view 
     if (QFileInfo(*name).suffix().isEmpty())
         *name += FirstExtension(filter);
     if (QFileInfo::exists(*name) &&
-        prompter.ask(*name + QStringLiteral("文件存在是否覆盖 ")) != Prompter::Answer::Yes)
+        prompter.ask(NetworkDialogs::tr("%1文件存在是否覆盖 ").arg(*name)) != Prompter::Answer::Yes)
         return std::nullopt;
     return U8(*name);
 }

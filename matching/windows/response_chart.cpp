@@ -2,7 +2,6 @@
 
 #include "chart/drawing/chart_picture.h"
 #include "chart/drawing/vector_picture.h"
-#include "ui/interface_text.h"
 #include "ui/qt_text.h"
 
 #include <QAreaSeries>
@@ -38,16 +37,16 @@ QLineSeries* Curve(const QString& name, const QPen& pen) {
 
 ResponseChart::ResponseChart() {
     legend()->setAlignment(Qt::AlignBottom);
-    returnLoss_ = Curve(Translated(Q("回波损耗 dB")), QPen(QColor(200, 0, 0), 2));
-    vswr_ = Curve(Translated(Q("驻波比")), QPen(QColor(0, 0, 200), 2));
+    returnLoss_ = Curve(tr("回波损耗 dB"), QPen(QColor(200, 0, 0), 2));
+    vswr_ = Curve(tr("驻波比"), QPen(QColor(0, 0, 200), 2));
     design_ = Curve(QStringLiteral("Fo"), QPen(QColor(0, 120, 0), 1, Qt::DashLine));
     bandTop_ = new QLineSeries(this);
     band_ = new QAreaSeries(bandTop_);
-    band_->setName(Translated(Q("频带")));
+    band_->setName(tr("频带"));
     band_->setColor(QColor(255, 200, 0, 70));
     band_->setBorderColor(QColor(255, 200, 0, 70));
-    worst_ = Curve(Translated(Q("最差")), QPen(QColor(200, 0, 0, 120), 1, Qt::DotLine));
-    best_ = Curve(Translated(Q("最好")), QPen(QColor(200, 0, 0, 120), 1, Qt::DotLine));
+    worst_ = Curve(tr("最差"), QPen(QColor(200, 0, 0, 120), 1, Qt::DotLine));
+    best_ = Curve(tr("最好"), QPen(QColor(200, 0, 0, 120), 1, Qt::DotLine));
     for (QAbstractSeries* s :
          std::initializer_list<QAbstractSeries*>{band_, returnLoss_, vswr_, design_, worst_, best_})
         addSeries(s);
@@ -55,9 +54,9 @@ ResponseChart::ResponseChart() {
     frequencyAxis_ = new QValueAxis;
     frequencyAxis_->setTitleText(QStringLiteral("MHz"));
     returnLossAxis_ = new QValueAxis;
-    returnLossAxis_->setTitleText(Translated(Q("回波损耗 dB")));
+    returnLossAxis_->setTitleText(tr("回波损耗 dB"));
     vswrAxis_ = new QValueAxis;
-    vswrAxis_->setTitleText(Translated(Q("驻波比")));
+    vswrAxis_->setTitleText(tr("驻波比"));
     vswrAxis_->setRange(1, VswrAxisTop);
     vswrAxis_->setTickCount(10);
     vswrAxis_->setLabelFormat(QStringLiteral("%.0f"));

@@ -9,7 +9,6 @@
 #include "matching/windows/response_chart.h"
 #include "ui/field_reader.h"
 #include "ui/fixed_dialog.h"
-#include "ui/interface_text.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
 
@@ -34,8 +33,9 @@ namespace {
 constexpr int DefaultPoints = 401;
 constexpr int DefaultBuilds = 1000;
 
-QLineEdit* AddField(QGridLayout* grid, QWidget* parent, const char* name, const char* caption, int column) {
-    grid->addWidget(new QLabel(Q(caption), parent), 0, column);
+QLineEdit* AddField(QGridLayout* grid, QWidget* parent, const char* name, const QString& caption,
+                    int column) {
+    grid->addWidget(new QLabel(caption, parent), 0, column);
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setMaximumWidth(110);
@@ -57,42 +57,42 @@ void ShowAnswer(Prompter& prompter, const std::string& answer) {
 Tfresp::Tfresp(ProgramState& state, Prompter& prompter, LoadReader readLoad, QWidget* parent)
     : QWidget(parent, Qt::Window), state_(state), prompter_(prompter), readLoad_(std::move(readLoad)) {
     setObjectName(QStringLiteral("Tfresp"));
-    setWindowTitle(Q("频率响应"));
+    setWindowTitle(tr("频率响应"));
     resize(760, 520);
 
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     layout->addLayout(grid);
-    Edit1 = AddField(grid, this, "Edit1", "起始频率", 0);
-    Edit2 = AddField(grid, this, "Edit2", "终止频率", 2);
-    Edit3 = AddField(grid, this, "Edit3", "点数", 4);
-    Edit4 = AddField(grid, this, "Edit4", "门限dB", 6);
+    Edit1 = AddField(grid, this, "Edit1", tr("起始频率"), 0);
+    Edit2 = AddField(grid, this, "Edit2", tr("终止频率"), 2);
+    Edit3 = AddField(grid, this, "Edit3", tr("点数"), 4);
+    Edit4 = AddField(grid, this, "Edit4", tr("门限dB"), 6);
     Edit3->setText(QString::number(DefaultPoints));
     Edit4->setText(QStringLiteral("10"));
 
-    grid->addWidget(new QLabel(Q("负载"), this), 1, 0);
+    grid->addWidget(new QLabel(tr("负载"), this), 1, 0);
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->addItems(
-        {Q("匹配设置的负载（恒定）"), Q("S参数文件的S11（端口1）"), Q("S参数文件的S22（端口2）")});
+        {tr("匹配设置的负载（恒定）"), tr("S参数文件的S11（端口1）"), tr("S参数文件的S22（端口2）")});
     grid->addWidget(ComboBox1, 1, 1, 1, 3);
-    BitBtn2 = new QPushButton(Q("负载文件..."), this);
+    BitBtn2 = new QPushButton(tr("负载文件..."), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     grid->addWidget(BitBtn2, 1, 4, 1, 2);
-    BitBtn1 = new QPushButton(Q("扫描"), this);
+    BitBtn1 = new QPushButton(tr("扫描"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     grid->addWidget(BitBtn1, 1, 6, 1, 2);
 
-    grid->addWidget(new QLabel(Q("成品率次数"), this), 2, 0);
+    grid->addWidget(new QLabel(tr("成品率次数"), this), 2, 0);
     Edit5 = new QLineEdit(QString::number(DefaultBuilds), this);
     Edit5->setObjectName(QStringLiteral("Edit5"));
     Edit5->setMaximumWidth(110);
-    Edit5->setToolTip(Q("按元件模型（parts）的Q和容差装配的次数，最多100000"));
+    Edit5->setToolTip(tr("按元件模型（parts）的Q和容差装配的次数，最多100000"));
     grid->addWidget(Edit5, 2, 1);
-    CheckBox1 = new QCheckBox(Q("画出分布"), this);
+    CheckBox1 = new QCheckBox(tr("画出分布"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     grid->addWidget(CheckBox1, 2, 2, 1, 2);
-    BitBtn3 = new QPushButton(Q("成品率"), this);
+    BitBtn3 = new QPushButton(tr("成品率"), this);
     BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
     grid->addWidget(BitBtn3, 2, 4, 1, 2);
 
@@ -110,13 +110,13 @@ Tfresp::Tfresp(ProgramState& state, Prompter& prompter, LoadReader readLoad, QWi
     layout->addWidget(Label2);
     layout->addWidget(Label3);
 
-    BitBtn4 = new QPushButton(Q("导出Touchstone..."), this);
+    BitBtn4 = new QPushButton(tr("导出Touchstone..."), this);
     BitBtn4->setObjectName(QStringLiteral("BitBtn4"));
-    BitBtn4->setToolTip(Q("扫描结果导出为Touchstone文件（.s1p 输入反射，.s2p 匹配网络）"));
+    BitBtn4->setToolTip(tr("扫描结果导出为Touchstone文件（.s1p 输入反射，.s2p 匹配网络）"));
     grid->addWidget(BitBtn4, 2, 6);
-    BitBtn5 = new QPushButton(Q("导出图..."), this);
+    BitBtn5 = new QPushButton(tr("导出图..."), this);
     BitBtn5->setObjectName(QStringLiteral("BitBtn5"));
-    BitBtn5->setToolTip(Q("频率响应图导出为PNG、SVG、PDF，或数据导出为CSV"));
+    BitBtn5->setToolTip(tr("频率响应图导出为PNG、SVG、PDF，或数据导出为CSV"));
     grid->addWidget(BitBtn5, 2, 7);
 
     chart_ = new ResponseChart;
@@ -173,7 +173,7 @@ bool Tfresp::readLoadChoice(std::optional<LoadTable>& chosen) {
     if (port == 0)
         return true;
     if (loadFile_.empty()) {
-        prompter_.showMessage(Q("请先用“负载文件...”选择S参数文件"));
+        prompter_.showMessage(tr("请先用“负载文件...”选择S参数文件"));
         return false;
     }
     LoadFileRead read = readLoad_(loadFile_, port, state_.Zo);
@@ -187,7 +187,7 @@ bool Tfresp::readLoadChoice(std::optional<LoadTable>& chosen) {
 
 void Tfresp::BitBtn2Click() {
     const std::optional<QString> name = prompter_.openFileName(
-        Q("负载的S参数文件"), {}, Q("Touchstone (*.s1p *.s2p *.S1P *.S2P);;所有文件 (*)"));
+        tr("负载的S参数文件"), {}, tr("Touchstone (*.s1p *.s2p *.S1P *.S2P);;所有文件 (*)"));
     if (!name || name->isEmpty())
         return;
     loadFile_ = U8(*name);
@@ -200,11 +200,12 @@ void Tfresp::BitBtn2Click() {
 Refusable<Tfresp::SweepInputs> Tfresp::readSweep() const {
     FieldReader reader;
     SweepInputs in;
-    in.startHz = reader.value([&] { return FrequencyField(Edit1); }, FieldErrorText("起始频率"));
-    in.stopHz = reader.value([&] { return FrequencyField(Edit2); }, FieldErrorText("终止频率"));
-    in.points = reader.wholeNumber(*Edit3, FieldErrorText("点数"));
-    in.thresholdDb = reader.number(*Edit4, FieldErrorText("门限dB"));
-    reader.require(in.thresholdDb > 0, FieldErrorText("门限dB"));
+    in.startHz = reader.value([&] { return FrequencyField(Edit1); }, FieldErrorText(U8(tr("起始频率"))));
+    in.stopHz = reader.value([&] { return FrequencyField(Edit2); }, FieldErrorText(U8(tr("终止频率"))));
+    in.points = reader.wholeNumber(*Edit3, FieldErrorText(U8(tr("点数"))));
+    const std::string thresholdRefusal = FieldErrorText(U8(tr("门限dB")));
+    in.thresholdDb = reader.number(*Edit4, thresholdRefusal);
+    reader.require(in.thresholdDb > 0, thresholdRefusal);
     return reader.result(in);
 }
 
@@ -223,7 +224,7 @@ void Tfresp::BitBtn1Click() {
     if (ReportRefusal(prompter_, in))
         return;
     if (state_.NodeCount < 1) {
-        prompter_.showMessage(Q("没有设置负载和源阻抗"));
+        prompter_.showMessage(tr("没有设置负载和源阻抗"));
         return;
     }
     std::optional<LoadTable> chosen;
@@ -259,12 +260,12 @@ void Tfresp::sessionChanged() {
     emit locusChanged();
 }
 
-std::optional<std::string> Tfresp::exportFileName(const char* title, const char* filter) {
+std::optional<std::string> Tfresp::exportFileName(const QString& title, const QString& filter) {
     if (!session_.lastRange) {
-        prompter_.showMessage(Q("请先扫描"));
+        prompter_.showMessage(tr("请先扫描"));
         return std::nullopt;
     }
-    const std::optional<QString> name = prompter_.saveFileName(Q(title), {}, Q(filter));
+    const std::optional<QString> name = prompter_.saveFileName(title, {}, filter);
     if (!name || name->isEmpty())
         return std::nullopt;
     return U8(*name);
@@ -272,13 +273,13 @@ std::optional<std::string> Tfresp::exportFileName(const char* title, const char*
 
 void Tfresp::BitBtn4Click() {
     if (const std::optional<std::string> name =
-            exportFileName("导出Touchstone", "Touchstone (*.s1p *.s2p);;所有文件 (*)"))
+            exportFileName(tr("导出Touchstone"), tr("Touchstone (*.s1p *.s2p);;所有文件 (*)")))
         ShowAnswer(prompter_, ExportSweepSession(state_, session_, *name));
 }
 
 void Tfresp::BitBtn5Click() {
     if (const std::optional<std::string> name = exportFileName(
-            "导出频率响应图", "PNG (*.png);;SVG (*.svg);;PDF (*.pdf);;CSV (*.csv);;所有文件 (*)"))
+            tr("导出频率响应图"), tr("PNG (*.png);;SVG (*.svg);;PDF (*.pdf);;CSV (*.csv);;所有文件 (*)")))
         ShowAnswer(prompter_, PlotSweepSession(state_, session_, *name));
 }
 
@@ -303,7 +304,7 @@ void Tfresp::BitBtn3Click() {
     if (ReportRefusal(prompter_, read))
         return;
     if (state_.NodeCount < 1) {
-        prompter_.showMessage(Q("没有设置负载和源阻抗"));
+        prompter_.showMessage(tr("没有设置负载和源阻抗"));
         return;
     }
     YieldRequest request = *read;
@@ -323,7 +324,7 @@ void Tfresp::BitBtn3Click() {
         result = RunYield(request, table, &progress);
         finished = true;
     });
-    QProgressDialog dialog(Translated(Q("成品率计算中...")), Translated(Q("取消")), 0, request.builds, this);
+    QProgressDialog dialog(tr("成品率计算中..."), tr("取消"), 0, request.builds, this);
     dialog.setObjectName(QStringLiteral("ProgressYield"));
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setMinimumDuration(300);
@@ -342,7 +343,7 @@ void Tfresp::BitBtn3Click() {
     worker.join();
     dialog.reset();
     if (result.cancelled) {
-        Label3->setText(Q("成品率计算已取消"));
+        Label3->setText(tr("成品率计算已取消"));
         return;
     }
     yield_ = result;
@@ -355,7 +356,7 @@ void Tfresp::recompute() {
         return;
     if (state_.NodeCount < 1) {
         chart_->clearCurves();
-        Label1->setText(Q("没有设置负载和源阻抗"));
+        Label1->setText(tr("没有设置负载和源阻抗"));
         return;
     }
     SessionSweep now = SweepSessionNow(state_, session_);
@@ -366,8 +367,9 @@ void Tfresp::recompute() {
     const BodeFanoLimit limit =
         BodeFanoBandwidth({ends.nodeR * state_.Zo, ends.nodeX * state_.Zo}, state_.Fo, session_.thresholdDb);
     const std::string limitText = LimitText(limit, plot.band);
-    Label1->setText(Q(limitText.empty() ? plot.bandText : plot.bandText + "；" + limitText));
-    const QString loadText = Q(load() ? "负载：" + load()->description : "负载：匹配设置的负载（恒定）");
+    Label1->setText(limitText.empty() ? Q(plot.bandText) : tr("%1；%2").arg(Q(plot.bandText), Q(limitText)));
+    const QString loadText =
+        load() ? tr("负载：%1").arg(Q(load()->description)) : tr("负载：匹配设置的负载（恒定）");
     Label2->setText(plot.failureText.empty() ? loadText
                                              : loadText + QStringLiteral("\n") + Q(plot.failureText));
 }

@@ -88,7 +88,7 @@ private:
     // The console swept or chose another load: the fields and the plot show its sweep.
     void sessionChanged();
     // Asks for a file name to export to; nothing when there is no sweep yet or it was cancelled.
-    std::optional<std::string> exportFileName(const char* title, const char* filter);
+    std::optional<std::string> exportFileName(const QString& title, const QString& filter);
 
     ProgramState& state_;
     Prompter& prompter_;

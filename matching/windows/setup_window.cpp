@@ -44,7 +44,7 @@ const char* Flag(bool set) {
 
 Tforg::Tforg(ProgramState& state, NetworkModel& network, ChartCanvas& canvas, Prompter& prompter,
              QWidget* parent)
-    : FixedDialog("Tforg", "匹配总是从负载向源方向匹配，所以请先设置", WindowWidth, WindowHeight,
+    : FixedDialog("Tforg", tr("匹配总是从负载向源方向匹配，所以请先设置"), WindowWidth, WindowHeight,
                   WindowSkyBlue, parent),
       state_(state), network_(network), canvas_(canvas), prompter_(prompter) {
     setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -52,43 +52,44 @@ Tforg::Tforg(ProgramState& state, NetworkModel& network, ChartCanvas& canvas, Pr
     auto* impedances = new QGroupBox(this);
     impedances->setObjectName(QStringLiteral("GroupBox1"));
     impedances->setGeometry(8, 6, 464, 136);
-    addLabel("Label1", "R(实部)", 60, 20, 120);
-    addLabel("Label2", "J (虚部)", 190, 20, 120);
-    addLabel("Label3", "负载", 16, 46, 40);
+    addLabel("Label1", tr("R(实部)"), 60, 20, 120);
+    addLabel("Label2", tr("J (虚部)"), 190, 20, 120);
+    addLabel("Label3", tr("负载"), 16, 46, 40);
     edits_[LoadR] = addEdit("Edit1", 60, 45);
     edits_[LoadX] = addEdit("Edit2", 190, 45);
-    addLabel("Label4", "源点", 16, 78, 40);
+    addLabel("Label4", tr("源点"), 16, 78, 40);
     edits_[SourceR] = addEdit("Edit3", 60, 77);
     edits_[SourceX] = addEdit("Edit4", 190, 77);
-    checkBox1_ = addCheckBox("CheckBox1", "归一化输入", 330, 24, 130);
+    checkBox1_ = addCheckBox("CheckBox1", tr("归一化输入"), 330, 24, 130);
     // "标注" has never had an effect here.
-    addCheckBox("CheckBox2", "标注", 330, 50, 130);
-    connect(addButton("Button4", "在用数据", 60, 108, 120), &QPushButton::clicked, this,
+    addCheckBox("CheckBox2", tr("标注"), 330, 50, 130);
+    connect(addButton("Button4", tr("在用数据"), 60, 108, 120), &QPushButton::clicked, this,
             &Tforg::Button4Click);
-    connect(addButton("BitBtn1", "&All", 330, 100, 130), &QPushButton::clicked, this, &Tforg::BitBtn1Click);
+    connect(addButton("BitBtn1", tr("&All"), 330, 100, 130), &QPushButton::clicked, this,
+            &Tforg::BitBtn1Click);
 
     auto* reflections = new QGroupBox(this);
     reflections->setObjectName(QStringLiteral("GroupBox2"));
     reflections->setGeometry(8, 148, 464, 140);
-    addLabel("Label5", "模值", 60, 160, 120);
-    addLabel("Label6", "角度", 190, 160, 120);
-    addLabel("Label7", "负载", 16, 186, 40);
+    addLabel("Label5", tr("模值"), 60, 160, 120);
+    addLabel("Label6", tr("角度"), 190, 160, 120);
+    addLabel("Label7", tr("负载"), 16, 186, 40);
     edits_[LoadMagnitude] = addEdit("Edit5", 60, 185);
     edits_[LoadAngle] = addEdit("Edit6", 190, 185);
-    addLabel("Label8", "源点", 16, 218, 40);
+    addLabel("Label8", tr("源点"), 16, 218, 40);
     edits_[SourceMagnitude] = addEdit("Edit7", 60, 217);
     edits_[SourceAngle] = addEdit("Edit8", 190, 217);
-    checkBox3_ = addCheckBox("CheckBox3", "对数输入    S参数输入    ", 318, 164, 150);
-    connect(addButton("Button3", "倒换数据", 330, 196, 130), &QPushButton::clicked, this,
+    checkBox3_ = addCheckBox("CheckBox3", tr("对数输入    S参数输入    "), 318, 164, 150);
+    connect(addButton("Button3", tr("倒换数据"), 330, 196, 130), &QPushButton::clicked, this,
             &Tforg::Button3Click);
-    connect(addButton("Button1", "参数转换", 60, 250, 120), &QPushButton::clicked, this,
+    connect(addButton("Button1", tr("参数转换"), 60, 250, 120), &QPushButton::clicked, this,
             [this] { Button21Click(true); });
-    connect(addButton("Button2", "确定", 190, 250, 120), &QPushButton::clicked, this,
+    connect(addButton("Button2", tr("确定"), 190, 250, 120), &QPushButton::clicked, this,
             [this] { Button21Click(false); });
 
-    checkBox4_ = addCheckBox("CheckBox4", "重新开始", 16, 298, 120);
-    connect(addButton("BitBtn3", "L", 330, 295, 60), &QPushButton::clicked, this, &Tforg::BitBtn3Click);
-    connect(addButton("BitBtn4", "S", 400, 295, 60), &QPushButton::clicked, this, &Tforg::BitBtn4Click);
+    checkBox4_ = addCheckBox("CheckBox4", tr("重新开始"), 16, 298, 120);
+    connect(addButton("BitBtn3", tr("L"), 330, 295, 60), &QPushButton::clicked, this, &Tforg::BitBtn3Click);
+    connect(addButton("BitBtn4", tr("S"), 400, 295, 60), &QPushButton::clicked, this, &Tforg::BitBtn4Click);
 
     auto* bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("StatusBar1"));
@@ -119,10 +120,11 @@ void Tforg::setEnds(Complex load, Complex source) {
 
 Refusable<Tforg::TypedEnds> Tforg::readImpedances() const {
     FieldReader reader;
+    const std::string inputError = U8(tr("输入错误！"));
     const auto typed = [&](Field r, Field x) {
         TypedEnd end;
-        end.r = reader.number(*edit(r), InputErrorText);
-        end.x = reader.number(*edit(x), InputErrorText);
+        end.r = reader.number(*edit(r), inputError);
+        end.x = reader.number(*edit(x), inputError);
         end.rText = std::string(Trim(U8(edit(r)->text())));
         end.xText = std::string(Trim(U8(edit(x)->text())));
         return end;
@@ -135,9 +137,10 @@ Refusable<Tforg::TypedEnds> Tforg::readImpedances() const {
 
 Refusable<Tforg::ReflectionRow> Tforg::readReflection(Field magnitude, Field angle) const {
     FieldReader reader;
+    const std::string inputError = U8(tr("输入错误！"));
     ReflectionRow row;
-    row.magnitude = reader.number(*edit(magnitude), InputErrorText);
-    row.angleDegrees = reader.number(*edit(angle), InputErrorText);
+    row.magnitude = reader.number(*edit(magnitude), inputError);
+    row.angleDegrees = reader.number(*edit(angle), inputError);
     return reader.result(row);
 }
 
@@ -152,7 +155,7 @@ void Tforg::BitBtn1Click() {
     }
     close();
     if (!written)
-        prompter_.showMessage(QStringLiteral("无法保存para.ini"));
+        prompter_.showMessage(tr("无法保存para.ini"));
 }
 
 void Tforg::Button21Click(bool keepOpen) {
@@ -245,12 +248,12 @@ void Tforg::showEntries(const SetupEntries& e) {
 
 void Tforg::BitBtn3Click() {
     const std::optional<QString> path =
-        prompter_.openFileName(QStringLiteral("L"), Q(state_.programDir), QString::fromUtf8(FileFilter));
+        prompter_.openFileName(tr("L"), Q(state_.programDir), QString::fromUtf8(FileFilter));
     if (!path || !QFileInfo::exists(*path))
         return;
     const std::optional<SetupEntries> loaded = ReadSparaSetup(U8(*path));
     if (!loaded) {
-        prompter_.showMessage(QStringLiteral("不是参数文件: ") + *path);
+        prompter_.showMessage(tr("不是参数文件: %1").arg(*path));
         return;
     }
     showEntries(*loaded);
@@ -258,14 +261,13 @@ void Tforg::BitBtn3Click() {
 
 void Tforg::BitBtn4Click() {
     const std::optional<QString> path =
-        prompter_.saveFileName(QStringLiteral("S"), Q(state_.programDir), QString::fromUtf8(FileFilter));
+        prompter_.saveFileName(tr("S"), Q(state_.programDir), QString::fromUtf8(FileFilter));
     if (!path || path->isEmpty())
         return;
-    if (QFileInfo::exists(*path) &&
-        prompter_.ask(QStringLiteral("S para file  Exists")) != Prompter::Answer::Yes)
+    if (QFileInfo::exists(*path) && prompter_.ask(tr("S para file  Exists")) != Prompter::Answer::Yes)
         return;
     if (!WriteSparaSetup(U8(*path), entries()))
-        prompter_.showMessage(QStringLiteral("参数文件没有保存: ") + *path);
+        prompter_.showMessage(tr("参数文件没有保存: %1").arg(*path));
 }
 
 void Tforg::networkChanged(NetworkChange change) {

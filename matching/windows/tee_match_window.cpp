@@ -5,6 +5,7 @@
 #include "core/numbers/sentinels.h"
 #include "core/numbers/text_format.h"
 #include "matching/analysis/tee_match_calc.h"
+#include "matching/windows/fitted_row.h"
 #include "ui/fixed_dialog.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
@@ -15,6 +16,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
+#include <algorithm>
 
 namespace qv {
 
@@ -58,14 +60,15 @@ protected:
     }
 };
 
-QLabel* AddLabel(QWidget* page, const char* text, int x, int y, int width = 60) {
-    auto* label = new QLabel(QString::fromUtf8(text), page);
+QLabel* AddLabel(QWidget* page, const QString& text, int x, int y, int width = 60) {
+    auto* label = new QLabel(text, page);
     label->setGeometry(x, y, width, 22);
     return label;
 }
 
-QPushButton* AddButton(QWidget* page, const char* name, const char* caption, int x, int y, int width = 90) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), page);
+QPushButton* AddButton(QWidget* page, const char* name, const QString& caption, int x, int y,
+                       int width = 90) {
+    auto* button = new QPushButton(caption, page);
     button->setObjectName(QString::fromUtf8(name));
     button->setGeometry(x, y, width, 28);
     return button;
@@ -75,14 +78,14 @@ QPushButton* AddButton(QWidget* page, const char* name, const char* caption, int
 
 TForm3::TForm3(Prompter& prompter, QWidget* parent) : QWidget(parent, Qt::Window), prompter_(prompter) {
     setObjectName(QStringLiteral("TForm3"));
-    setWindowTitle(QStringLiteral("匹配计算"));
+    setWindowTitle(tr("匹配计算"));
     setFixedSize(WindowWidth, WindowHeight);
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("PageControl1"));
     pages_->setGeometry(4, 4, WindowWidth - 8, WindowHeight - 8);
-    pages_->addTab(buildTeePage(), QStringLiteral("T匹配计算"));
-    pages_->addTab(buildReactancePage(), QStringLiteral("电抗计算"));
-    pages_->addTab(buildParallelPage(), QStringLiteral("基本计算"));
+    pages_->addTab(buildTeePage(), tr("T匹配计算"));
+    pages_->addTab(buildReactancePage(), tr("电抗计算"));
+    pages_->addTab(buildParallelPage(), tr("基本计算"));
 
     field(LoadOhms)->setText(QStringLiteral("2.3"));
     field(LoadReactance)->setText(QStringLiteral("6.7"));
@@ -105,19 +108,21 @@ QWidget* TForm3::buildTeePage() {
     addEdit(page, LoadOhms, 36, 12);
     AddLabel(page, "XL", 116, 12, 24);
     addEdit(page, LoadReactance, 142, 12);
-    AddLabel(page, "Rsoure", 222, 12, 52);
+    AddLabel(page, tr("Rsoure"), 222, 12, 52);
     addEdit(page, SourceOhms, 276, 12);
     AddLabel(page, "Fin(M)", 356, 12, 52);
     addEdit(page, FrequencyMHz, 410, 12);
 
     AddLabel(page, "Q2", 10, 46, 24);
     addEdit(page, Q2, 36, 46, 130);
-    AddLabel(page, "Q1取值", 176, 46, 52);
-    addEdit(page, Q1, 230, 46, 130);
-    connect(AddButton(page, "BitBtn1", "再计算LC", 370, 43, 76), &QPushButton::clicked, this,
-            &TForm3::BitBtn1Click);
+    FittedRow qRow;
+    qRow.placeCaption(*AddLabel(page, tr("Q1取值"), 176, 46, 52), 176, 52);
+    qRow.placeField(*addEdit(page, Q1, 230, 46, 130), 230, 130);
+    QPushButton* design = AddButton(page, "BitBtn1", tr("再计算LC"), 370, 43, 76);
+    qRow.placeField(*design, 370, 76);
+    connect(design, &QPushButton::clicked, this, &TForm3::BitBtn1Click);
     // "先计算Q2" has never had an action of its own.
-    AddButton(page, "BitBtn2", "先计算Q2", 450, 43, 76);
+    qRow.placeField(*AddButton(page, "BitBtn2", tr("先计算Q2"), 450, 43, 76), 450, 76);
 
     auto* schematic = new TeeSchematic(page);
     schematic->setGeometry(10, 120, 500, 110);
@@ -131,34 +136,42 @@ QWidget* TForm3::buildTeePage() {
     addEdit(page, InputInductance, 36, 84, 60);
     AddLabel(page, "Rin", 10, 180, 24);
     addEdit(page, InputResistance, 36, 180, 60);
-    AddLabel(page, "R1=>Rsoure", 10, 240, 120);
+    AddLabel(page, tr("R1=>Rsoure"), 10, 240, 120);
     return page;
 }
 
 QWidget* TForm3::buildReactancePage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet2"));
-    AddLabel(page, "电容", 10, 16, 34);
-    addEdit(page, Capacitance, 46, 16, 80);
-    AddLabel(page, "f", 136, 16, 14);
-    addEdit(page, CapacitorFrequency, 152, 16, 80);
-    addEdit(page, CapacitorReactance, 244, 16, 110);
-    AddLabel(page, "欧", 358, 16, 20);
-    connect(AddButton(page, "BitBtn3", "容抗", 390, 13), &QPushButton::clicked, this, &TForm3::BitBtn3Click);
+    // Both rows move right by what the wider of their captions needs beyond the design's 34 pixels.
+    QLabel* capacitance = AddLabel(page, tr("电容"), 10, 16, 34);
+    QLabel* inductance = AddLabel(page, tr("电感"), 10, 60, 34);
+    const int captionWidth = std::max(FittedWidth(*capacitance, 34), FittedWidth(*inductance, 34));
+    capacitance->setFixedWidth(captionWidth);
+    inductance->setFixedWidth(captionWidth);
+    const int shift = captionWidth - 34;
+    addEdit(page, Capacitance, 46 + shift, 16, 80);
+    AddLabel(page, QStringLiteral("f"), 136 + shift, 16, 14);
+    addEdit(page, CapacitorFrequency, 152 + shift, 16, 80);
+    addEdit(page, CapacitorReactance, 244 + shift, 16, 110);
+    AddLabel(page, tr("欧"), 358 + shift, 16, 20);
+    connect(AddButton(page, "BitBtn3", tr("容抗"), 390 + shift, 13), &QPushButton::clicked, this,
+            &TForm3::BitBtn3Click);
 
-    AddLabel(page, "电感", 10, 60, 34);
-    addEdit(page, Inductance, 46, 60, 80);
-    AddLabel(page, "f", 136, 60, 14);
-    addEdit(page, InductorFrequency, 152, 60, 80);
-    addEdit(page, InductorReactance, 244, 60, 110);
-    AddLabel(page, "欧", 358, 60, 20);
-    connect(AddButton(page, "BitBtn4", "感抗", 390, 57), &QPushButton::clicked, this, &TForm3::BitBtn4Click);
+    addEdit(page, Inductance, 46 + shift, 60, 80);
+    AddLabel(page, QStringLiteral("f"), 136 + shift, 60, 14);
+    addEdit(page, InductorFrequency, 152 + shift, 60, 80);
+    addEdit(page, InductorReactance, 244 + shift, 60, 110);
+    AddLabel(page, tr("欧"), 358 + shift, 60, 20);
+    connect(AddButton(page, "BitBtn4", tr("感抗"), 390 + shift, 57), &QPushButton::clicked, this,
+            &TForm3::BitBtn4Click);
 
     AddLabel(page, "DB=>V", 10, 110, 50);
     addEdit(page, Decibels, 62, 110, 80);
     AddLabel(page, "X", 152, 110, 14);
     addEdit(page, Ratio, 168, 110, 150);
-    connect(AddButton(page, "BitBtn5", "计算", 390, 107), &QPushButton::clicked, this, &TForm3::BitBtn5Click);
+    connect(AddButton(page, "BitBtn5", tr("计算"), 390, 107), &QPushButton::clicked, this,
+            &TForm3::BitBtn5Click);
     AddLabel(page, "db=20lgX", 62, 146, 120);
     AddLabel(page, "X=10^(db/20)", 168, 146, 140);
     return page;
@@ -167,7 +180,7 @@ QWidget* TForm3::buildReactancePage() {
 QWidget* TForm3::buildParallelPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet3"));
-    auto* group = new QGroupBox(QStringLiteral("并联计算"), page);
+    auto* group = new QGroupBox(tr("并联计算"), page);
     group->setObjectName(QStringLiteral("GroupBox1"));
     group->setGeometry(10, 10, 500, 120);
     AddLabel(group, "X1", 12, 30, 24);
@@ -176,7 +189,8 @@ QWidget* TForm3::buildParallelPage() {
     addEdit(group, ParallelX2, 204, 30, 120);
     AddLabel(group, "X1//X2", 12, 72, 50);
     addEdit(group, ParallelResult, 64, 72, 260);
-    connect(AddButton(group, "BitBtn6", "计算", 380, 28), &QPushButton::clicked, this, &TForm3::BitBtn6Click);
+    connect(AddButton(group, "BitBtn6", tr("计算"), 380, 28), &QPushButton::clicked, this,
+            &TForm3::BitBtn6Click);
     return page;
 }
 
@@ -203,7 +217,7 @@ void TForm3::BitBtn3Click() {
     const Real frequency = ParseEngineering(U8(field(CapacitorFrequency)->text()));
     const Real capacitance = ParseEngineering(U8(field(Capacitance)->text()));
     if (frequency == RejectedEngineeringValue || capacitance == RejectedEngineeringValue) {
-        prompter_.showMessage(QStringLiteral("输入错误！"));
+        prompter_.showMessage(tr("输入错误！"));
         return;
     }
     field(CapacitorReactance)->setText(Q(FormatReactance(CapacitiveReactance(frequency, capacitance))));
@@ -213,7 +227,7 @@ void TForm3::BitBtn4Click() {
     const Real frequency = ParseEngineering(U8(field(InductorFrequency)->text()));
     const Real inductance = ParseInductance(U8(field(Inductance)->text()));
     if (frequency == RejectedEngineeringValue || inductance == RejectedInductance) {
-        prompter_.showMessage(QStringLiteral("输入错误！"));
+        prompter_.showMessage(tr("输入错误！"));
         return;
     }
     field(InductorReactance)->setText(Q(FormatReactance(InductiveReactance(frequency, inductance))));
