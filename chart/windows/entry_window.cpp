@@ -8,7 +8,6 @@ namespace qv {
 
 namespace {
 constexpr int Margin = 12;
-
 } // namespace
 
 template <typename Control> Control* ChartEntryWindow::wideEnough(Control* control) {
@@ -23,28 +22,20 @@ template <typename Control> Control* ChartEntryWindow::wideEnough(Control* contr
 ChartEntryWindow::ChartEntryWindow(const char* objectName, const QString& caption, int width, int height,
                                    int colour, ProgramState& state, ChartCanvas& canvas, Prompter& prompter,
                                    QWidget* parent)
-    : FixedDialog(objectName, "", width, height, colour, parent), state_(state), canvas_(canvas),
-      prompter_(prompter) {
-    setWindowTitle(caption);
-}
+    : FixedDialog(objectName, caption, width, height, colour, parent), state_(state), canvas_(canvas),
+      prompter_(prompter) {}
 
 QLabel* ChartEntryWindow::addLabel(const char* name, const QString& text, int x, int y, int width) {
-    QLabel* label = FixedDialog::addLabel(name, "", x, y, width);
-    label->setText(text);
-    return wideEnough(label);
+    return wideEnough(FixedDialog::addLabel(name, text, x, y, width));
 }
 
 QCheckBox* ChartEntryWindow::addCheckBox(const char* name, const QString& text, int x, int y, int width) {
-    QCheckBox* box = FixedDialog::addCheckBox(name, "", x, y, width);
-    box->setText(text);
-    return wideEnough(box);
+    return wideEnough(FixedDialog::addCheckBox(name, text, x, y, width));
 }
 
 ColourBox* ChartEntryWindow::addColourBox(const QString& text, int colour, Prompter& prompter, int x, int y,
                                           int width) {
-    ColourBox* box = FixedDialog::addColourBox("", colour, prompter, x, y, width);
-    box->setText(text);
-    return wideEnough(box);
+    return wideEnough(FixedDialog::addColourBox(text, colour, prompter, x, y, width));
 }
 
 void ChartEntryWindow::fitToControls() {
