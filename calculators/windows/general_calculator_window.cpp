@@ -13,6 +13,7 @@
 #include "ui/field_reader.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
+#include "ui/text_fit.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -33,8 +34,8 @@ constexpr int WindowHeight = 490;
 constexpr int WindowGrey = 0xF0F0F0;
 constexpr const char* FileFilter = "Text files (*.txt);;ini files (*.ini)";
 
-QGroupBox* AddGroup(QWidget* parent, const char* name, const char* title, QRect geometry) {
-    auto* group = new QGroupBox(QString::fromUtf8(title), parent);
+QGroupBox* AddGroup(QWidget* parent, const char* name, const QString& title, QRect geometry) {
+    auto* group = new QGroupBox(title, parent);
     group->setObjectName(QString::fromUtf8(name));
     group->setGeometry(geometry);
     return group;
@@ -49,7 +50,8 @@ QPixmap PadPicture(const char* file) {
 } // namespace
 
 TForm1::TForm1(std::string programDirectory, Prompter& prompter, QWidget* parent)
-    : FixedDialog("TForm1", "计算", WindowWidth, WindowHeight, WindowGrey, parent),
+    : FixedDialog("TForm1", qUtf8Printable(tr("计算", "window title")), WindowWidth, WindowHeight, WindowGrey,
+                  parent),
       programDirectory_(std::move(programDirectory)), prompter_(prompter) {
     buildConstantKGroup();
     buildChannelPlanGroup();
@@ -57,6 +59,7 @@ TForm1::TForm1(std::string programDirectory, Prompter& prompter, QWidget* parent
     buildLevelRows();
     buildWindowButtons();
     formulaWindow_ = new TfrmMirco1(this);
+    FitControlsToTexts(*this);
 }
 
 QLineEdit* TForm1::edit(Field number, int x, int y, int width, QWidget* into, const char* initial) {
@@ -74,19 +77,19 @@ QString TForm1::text(Field number) const {
 const char* TForm1::planCaption(Field number) {
     switch (number) {
     case PlanChannelMHz:
-        return "频点";
+        return QT_TR_NOOP("频点");
     case PlanReferenceMHz:
-        return "参考";
+        return QT_TR_NOOP("参考");
     case PlanRDivider:
-        return "R值";
+        return QT_TR_NOOP("R值");
     case PlanStartMHz:
-        return "开始";
+        return QT_TR_NOOP("开始");
     case PlanEndMHz:
-        return "结束";
+        return QT_TR_NOOP("结束");
     case PlanTabs:
-        return "每行前的制表符数";
+        return QT_TR_NOOP("每行前的制表符数");
     case PlanStepMHz:
-        return "步长(MHz)";
+        return QT_TR_NOOP("步长(MHz)");
     default:
         return "";
     }
@@ -97,14 +100,14 @@ Refusable<TForm1::PlanNumbers> TForm1::readPlan(std::initializer_list<Field> fie
     PlanNumbers numbers;
     for (const Field number : fields)
         numbers.byField[static_cast<std::size_t>(number)] = reader.wholeNumber(
-            *edits_[static_cast<std::size_t>(number)], FieldErrorText(planCaption(number)));
+            *edits_[static_cast<std::size_t>(number)], FieldErrorText(U8(tr(planCaption(number)))));
     return reader.result(numbers);
 }
 
 Refusable<TForm1::ConstantKInputs> TForm1::readConstantK() const {
     FieldReader reader;
     ConstantKInputs in;
-    in.nominalOhms = reader.wholeNumber(*edits_[KNominalOhms], FieldErrorText("标称阻抗"));
+    in.nominalOhms = reader.wholeNumber(*edits_[KNominalOhms], FieldErrorText(U8(tr("标称阻抗"))));
     in.cutoffHz = reader.value(
         [&]() -> std::optional<long long> {
             try {
@@ -113,7 +116,7 @@ Refusable<TForm1::ConstantKInputs> TForm1::readConstantK() const {
                 return std::nullopt;
             }
         },
-        FieldErrorText("截止频率"));
+        FieldErrorText(U8(tr("截止频率"))));
     return reader.result(in);
 }
 
@@ -129,7 +132,7 @@ Refusable<Real> TForm1::readWavelengthFrequency() const {
             }
             return std::nullopt;
         },
-        FieldErrorText("频点"));
+        FieldErrorText(U8(tr("频点"))));
     return reader.result(frequency);
 }
 
@@ -140,64 +143,65 @@ void TForm1::setText(Field number, const QString& value) {
 }
 
 void TForm1::buildConstantKGroup() {
-    QGroupBox* g = AddGroup(this, "GroupBox1", "T型定K式", {8, 8, 380, 120});
-    addLabel("", "标称阻抗", 10, 26, 64, g);
+    QGroupBox* g = AddGroup(this, "GroupBox1", tr("T型定K式"), {8, 8, 380, 120});
+    addLabel("", qUtf8Printable(tr("标称阻抗")), 10, 26, 64, g);
     edit(KNominalOhms, 76, 26, 60, g, "50");
-    addLabel("", "截止频率", 150, 26, 64, g);
+    addLabel("", qUtf8Printable(tr("截止频率")), 150, 26, 64, g);
     edit(KCutoff, 216, 26, 80, g, "10M");
-    addButton("BitBtn1", "截止频率", 302, 24, 70, g); // a caption button with no action
-    addLabel("", "电感量L/2", 10, 58, 64, g);
+    addButton("BitBtn1", qUtf8Printable(tr("截止频率")), 302, 24, 70, g); // a caption button with no action
+    addLabel("", qUtf8Printable(tr("电感量L/2")), 10, 58, 64, g);
     edit(KHalfInductance, 76, 58, 130, g);
-    addLabel("", "电容量C", 10, 88, 64, g);
+    addLabel("", qUtf8Printable(tr("电容量C")), 10, 88, 64, g);
     edit(KCapacitance, 76, 88, 130, g);
-    connect(addButton("Button1", "计算LC", 216, 86, 80, g), &QPushButton::clicked, this,
+    connect(addButton("Button1", qUtf8Printable(tr("计算LC")), 216, 86, 80, g), &QPushButton::clicked, this,
             &TForm1::Button1Click);
 }
 
 void TForm1::buildChannelPlanGroup() {
-    QGroupBox* g = AddGroup(this, "GroupBox2", "PE3236-DVB-T频点计算", {8, 136, 380, 160});
+    QGroupBox* g = AddGroup(this, "GroupBox2", tr("PE3236-DVB-T频点计算"), {8, 136, 380, 160});
     QPushButton* finList = addButton("Button6", "", 4, 22, 12, g);
     finList->setFixedHeight(128);
     finList->setToolTip(QStringLiteral("fin.txt"));
     connect(finList, &QPushButton::clicked, this, &TForm1::Button6Click);
 
-    addLabel("", "频点", 22, 26, 32, g);
+    addLabel("", qUtf8Printable(tr("频点")), 22, 26, 32, g);
     edit(PlanChannelMHz, 56, 26, 50, g, "554");
     addLabel("", "VCO", 114, 26, 32, g);
     edit(PlanVcoMHz, 148, 26, 50, g, "518");
-    addLabel("", "参考", 206, 26, 32, g);
+    addLabel("", qUtf8Printable(tr("参考")), 206, 26, 32, g);
     edit(PlanReferenceMHz, 240, 26, 40, g, "10");
-    addLabel("", "R值", 288, 26, 32, g);
+    addLabel("", qUtf8Printable(tr("R值")), 288, 26, 32, g);
     edit(PlanRDivider, 322, 26, 40, g, "4");
 
-    addLabel("", "M值", 22, 58, 32, g);
+    addLabel("", qUtf8Printable(tr("M值")), 22, 58, 32, g);
     edit(PlanM, 56, 58, 50, g);
-    addLabel("", "A值", 114, 58, 32, g);
+    addLabel("", qUtf8Printable(tr("A值")), 114, 58, 32, g);
     edit(PlanA, 148, 58, 50, g);
-    connect(addButton("BitBtn2", "计算", 206, 56, 56, g), &QPushButton::clicked, this, &TForm1::BitBtn2Click);
+    connect(addButton("BitBtn2", qUtf8Printable(tr("计算")), 206, 56, 56, g), &QPushButton::clicked, this,
+            &TForm1::BitBtn2Click);
     connect(addButton("BitBtn4", "up", 266, 56, 48, g), &QPushButton::clicked, this, &TForm1::BitBtn4Click);
     connect(addButton("BitBtn5", "down", 318, 56, 48, g), &QPushButton::clicked, this, &TForm1::BitBtn5Click);
 
-    addLabel("", "开始", 22, 90, 32, g);
+    addLabel("", qUtf8Printable(tr("开始")), 22, 90, 32, g);
     edit(PlanStartMHz, 56, 90, 50, g, "566");
-    addLabel("", "结束", 114, 90, 32, g);
+    addLabel("", qUtf8Printable(tr("结束")), 114, 90, 32, g);
     edit(PlanEndMHz, 148, 90, 50, g, "638");
-    connect(addButton("BitBtn3", "保存所有频点", 206, 88, 160, g), &QPushButton::clicked, this,
-            &TForm1::BitBtn3Click);
+    connect(addButton("BitBtn3", qUtf8Printable(tr("保存所有频点")), 206, 88, 160, g), &QPushButton::clicked,
+            this, &TForm1::BitBtn3Click);
 
-    addLabel("", "频道号", 22, 122, 46, g);
+    addLabel("", qUtf8Printable(tr("频道号")), 22, 122, 46, g);
     edit(PlanChannelNumber, 70, 122, 36, g, "31");
-    edit(PlanTabs, 148, 122, 50, g, "9")->setToolTip(QStringLiteral("每行前的制表符数"));
-    edit(PlanStepMHz, 206, 122, 50, g, "2")->setToolTip(QStringLiteral("步长(MHz)"));
+    edit(PlanTabs, 148, 122, 50, g, "9")->setToolTip(tr("每行前的制表符数"));
+    edit(PlanStepMHz, 206, 122, 50, g, "2")->setToolTip(tr("步长(MHz)"));
 }
 
 void TForm1::buildPadGroup() {
-    QGroupBox* g = AddGroup(this, "GroupBox3", "衰减计算", {396, 8, 396, 288});
-    addLabel("", "输入阻抗", 10, 26, 60, g);
+    QGroupBox* g = AddGroup(this, "GroupBox3", tr("衰减计算"), {396, 8, 396, 288});
+    addLabel("", qUtf8Printable(tr("输入阻抗")), 10, 26, 60, g);
     edit(PadInputOhms, 72, 26, 56, g, "50");
-    addLabel("", "输出阻抗", 136, 26, 60, g);
+    addLabel("", qUtf8Printable(tr("输出阻抗")), 136, 26, 60, g);
     edit(PadOutputOhms, 198, 26, 56, g, "50");
-    addLabel("", "衰减（DB）", 262, 26, 70, g);
+    addLabel("", qUtf8Printable(tr("衰减（DB）")), 262, 26, 70, g);
     edit(PadAttenuationDb, 334, 26, 50, g, "3");
     connect(addButton("BitBtn10", "-->", 72, 56, 56, g), &QPushButton::clicked, this, &TForm1::BitBtn10Click);
     connect(addButton("BitBtn9", "<--", 136, 56, 56, g), &QPushButton::clicked, this, &TForm1::BitBtn9Click);
@@ -218,10 +222,10 @@ void TForm1::buildPadGroup() {
         padPictures_[i] = picture;
     }
 
-    QGroupBox* types = AddGroup(g, "RadioGroup1", "类型", {262, 112, 124, 120});
-    const char* const captions[] = {"T    型", "∏   型", "桥T型"};
+    QGroupBox* types = AddGroup(g, "RadioGroup1", tr("类型"), {262, 112, 124, 120});
+    const std::array<QString, 3> captions = {tr("T    型"), tr("∏   型"), tr("桥T型")};
     for (std::size_t i = 0; i < padTypes_.size(); ++i) {
-        auto* button = new QRadioButton(QString::fromUtf8(captions[i]), types);
+        auto* button = new QRadioButton(captions[i], types);
         button->setObjectName(QStringLiteral("RadioButton%1").arg(i + 1));
         button->setGeometry(12, 24 + 30 * static_cast<int>(i), 100, 24);
         connect(button, &QRadioButton::toggled, this, &TForm1::showPadPicture);
@@ -232,18 +236,19 @@ void TForm1::buildPadGroup() {
 }
 
 void TForm1::buildLevelRows() {
-    addLabel("", "频点", 16, 308, 34);
+    addLabel("", qUtf8Printable(tr("频点")), 16, 308, 34);
     edit(WavelengthFrequency, 52, 308, 70, this, "474M");
     fraction_ = new QComboBox(this);
     fraction_->setObjectName(QStringLiteral("ComboBox1"));
     fraction_->setGeometry(128, 308, 100, 24);
-    fraction_->addItem(QStringLiteral("波长"));
+    fraction_->addItem(tr("波长"));
     for (int k = 2; k <= 16; ++k)
-        fraction_->addItem(QStringLiteral("1/%1波长").arg(k));
+        fraction_->addItem(tr("1/%1波长").arg(k));
     connect(fraction_, &QComboBox::currentIndexChanged, this, &TForm1::BitBtn12Click);
-    addLabel("", "波长", 234, 308, 34);
+    addLabel("", qUtf8Printable(tr("波长")), 234, 308, 34);
     edit(Wavelength, 270, 308, 110, this);
-    connect(addButton("BitBtn12", "计算", 386, 306, 56), &QPushButton::clicked, this, &TForm1::BitBtn12Click);
+    connect(addButton("BitBtn12", qUtf8Printable(tr("计算")), 386, 306, 56), &QPushButton::clicked, this,
+            &TForm1::BitBtn12Click);
 
     addLabel("", "DBm<==>W", 14, 342, 82);
     edit(LevelDbm, 98, 342, 62, this, "27");
@@ -251,7 +256,7 @@ void TForm1::buildLevelRows() {
     connect(addButton("BitBtn13", "<=", 210, 340, 40), &QPushButton::clicked, this, &TForm1::BitBtn13Click);
     edit(LevelWatts, 256, 342, 80, this, "0.5");
 
-    QGroupBox* g = AddGroup(this, "GroupBox4", "电压单位换算", {8, 372, 460, 64});
+    QGroupBox* g = AddGroup(this, "GroupBox4", tr("电压单位换算"), {8, 372, 460, 64});
     edit(Voltage, 10, 28, 90, g);
     voltageUnit_ = new QComboBox(g);
     voltageUnit_->setObjectName(QStringLiteral("ComboBox2"));
@@ -281,12 +286,14 @@ void TForm1::buildLevelRows() {
 }
 
 void TForm1::buildWindowButtons() {
-    characterCode_ = addLabel("Label16", "ASCII对应", 490, 308, 150);
-    connect(addButton("BitBtn6", "字符表", 650, 306, 80), &QPushButton::clicked, this, &TForm1::BitBtn6Click);
-    connect(addButton("BitBtn7", "圆图", 490, 400, 90), &QPushButton::clicked, this, &TForm1::BitBtn7Click);
-    connect(addButton("BitBtn8", "匹配计算", 590, 400, 90), &QPushButton::clicked, this,
+    characterCode_ = addLabel("Label16", qUtf8Printable(tr("ASCII对应")), 490, 308, 150);
+    connect(addButton("BitBtn6", qUtf8Printable(tr("字符表")), 650, 306, 80), &QPushButton::clicked, this,
+            &TForm1::BitBtn6Click);
+    connect(addButton("BitBtn7", qUtf8Printable(tr("圆图")), 490, 400, 90), &QPushButton::clicked, this,
+            &TForm1::BitBtn7Click);
+    connect(addButton("BitBtn8", qUtf8Printable(tr("匹配计算")), 590, 400, 90), &QPushButton::clicked, this,
             &TForm1::BitBtn8Click);
-    connect(addButton("Button5", "微波计算", 690, 400, 90), &QPushButton::clicked, this,
+    connect(addButton("Button5", qUtf8Printable(tr("微波计算")), 690, 400, 90), &QPushButton::clicked, this,
             &TForm1::Button5Click);
 }
 
@@ -352,8 +359,7 @@ void TForm1::BitBtn3Click() {
         prompter_.saveFileName(QString(), QDir::homePath(), QString::fromUtf8(FileFilter));
     if (!path || path->isEmpty())
         return;
-    if (QFileInfo::exists(*path) &&
-        prompter_.ask(QStringLiteral("文件已经存在,覆盖吗？")) != Prompter::Answer::Yes)
+    if (QFileInfo::exists(*path) && prompter_.ask(tr("文件已经存在,覆盖吗？")) != Prompter::Answer::Yes)
         return;
     const Refusable<PlanNumbers> in =
         readPlan({PlanReferenceMHz, PlanRDivider, PlanStartMHz, PlanEndMHz, PlanTabs, PlanStepMHz});
@@ -372,7 +378,7 @@ void TForm1::BitBtn3Click() {
         return;
     }
     if (!WriteFileAtomically(U8(*path), *lines))
-        prompter_.showMessage(QStringLiteral("文件没有保存: ") + *path);
+        prompter_.showMessage(tr("文件没有保存: %1").arg(*path));
 }
 
 void TForm1::Button6Click() {
@@ -390,13 +396,13 @@ void TForm1::Button6Click() {
     if (QFileInfo::exists(*path)) {
         const std::optional<std::string> old = ReadWholeFile(file);
         if (!old) {
-            prompter_.showMessage(QStringLiteral("文件没有保存: ") + *path);
+            prompter_.showMessage(tr("文件没有保存: %1").arg(*path));
             return;
         }
         contents = *old;
     }
     if (!WriteFileAtomically(file, contents + lines))
-        prompter_.showMessage(QStringLiteral("文件没有保存: ") + *path);
+        prompter_.showMessage(tr("文件没有保存: %1").arg(*path));
 }
 
 void TForm1::BitBtn10Click() {

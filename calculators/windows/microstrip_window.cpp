@@ -10,11 +10,12 @@
 #include "core/rf/microstrip.h"
 #include "core/rf/microstrip_dispersive.h"
 #include "ui/field_reader.h"
-#include "ui/interface_text.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
+#include "ui/text_fit.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,20 +34,25 @@ constexpr int WindowGrey = 0xF0F0F0;
 constexpr int PictureLeft = 10;
 constexpr int PictureTop = 300;
 
-const char* const WidthHint = "默认单位为mm，可以输入50m，或50M，表示50Imper(mil) ";
-const char* const MillimetreHint = "单位为mm";
-const char* const ReferenceHint =
-    "Hammerstad–Jensen (1980) 静态模型给出特征阻抗和有效常数，Kirschning–Jansen (1982) 给出操作频率下的"
-    "色散。适用范围：0.1 ≤ W/H ≤ 100，Er ≤ 128，色散约至 60 GHz";
-const char* const ParameterError = "参数输入错误！！！";
-const char* const ReferenceNote = "业界通用模型，供核对（网络中的微带元件用左侧的本程序模型）";
-const char* const DispersionWarning = "注意：基板厚度超过0.13波长，色散公式不再适用";
-const char* const ProgramModelHint = "本程序的闭式公式：网络中的微带元件和\"阻抗计算线宽\"的线宽都用它";
+const char* const WidthHint =
+    QT_TRANSLATE_NOOP("qv::TcalcMirc", "默认单位为mm，可以输入50m，或50M，表示50Imper(mil) ");
+const char* const MillimetreHint = QT_TRANSLATE_NOOP("qv::TcalcMirc", "单位为mm");
+const char* const ReferenceHint = QT_TRANSLATE_NOOP(
+    "qv::TcalcMirc", "Hammerstad–Jensen (1980) 静态模型给出特征阻抗和有效常数，Kirschning–Jansen (1982) "
+                     "给出操作频率下的色散。适用范围：0.1 ≤ W/H ≤ 100，Er ≤ 128，色散约至 60 GHz");
+const char* const ParameterError = QT_TRANSLATE_NOOP("qv::TcalcMirc", "参数输入错误！！！");
+const char* const ReferenceNote =
+    QT_TRANSLATE_NOOP("qv::TcalcMirc", "业界通用模型，供核对（网络中的微带元件用左侧的本程序模型）");
+const char* const DispersionWarning =
+    QT_TRANSLATE_NOOP("qv::TcalcMirc", "注意：基板厚度超过0.13波长，色散公式不再适用");
+const char* const ProgramModelHint =
+    QT_TRANSLATE_NOOP("qv::TcalcMirc", "本程序的闭式公式：网络中的微带元件和\"阻抗计算线宽\"的线宽都用它");
 
 } // namespace
 
 TcalcMirc::TcalcMirc(const int& effflag, Prompter& prompter, QWidget* parent)
-    : FixedDialog("TcalcMirc", "微带线计算", WindowWidth, WindowHeight, WindowGrey, parent),
+    : FixedDialog("TcalcMirc", qUtf8Printable(tr("微带线计算")), WindowWidth, WindowHeight, WindowGrey,
+                  parent),
       effflag_(effflag), prompter_(prompter) {
     buildLineFields();
     buildReferenceGroup();
@@ -63,6 +69,7 @@ TcalcMirc::TcalcMirc(const int& effflag, Prompter& prompter, QWidget* parent)
         statusPanels_[i]->setFixedWidth(widths[i]);
         bar->addWidget(statusPanels_[i]);
     }
+    FitControlsToTexts(*this);
 }
 
 QComboBox* TcalcMirc::addUnitBox(int number, int x, int y, QWidget* into) {
@@ -82,53 +89,55 @@ void TcalcMirc::buildLineFields() {
         int unitBox; // 0: none
         const char* hint;
     };
-    const std::array<Row, 6> inputs = {{{LineWidth, "微带线宽", "0.76", WidthUnit, WidthHint},
-                                        {SubstrateHeight, "基板厚度", "0.6", HeightUnit, MillimetreHint},
-                                        {CopperThickness, "铜簿厚度", "0.035", CopperUnit, MillimetreHint},
-                                        {Permittivity, "介电常数", "4.6", NoUnit, ""},
-                                        {LineLength, "微带线长", "", LengthUnit, MillimetreHint},
-                                        {OperatingFrequency, "操作频率", "500M", NoUnit, ""}}};
+    const std::array<Row, 6> inputs = {
+        {{LineWidth, QT_TR_NOOP("微带线宽"), "0.76", WidthUnit, WidthHint},
+         {SubstrateHeight, QT_TR_NOOP("基板厚度"), "0.6", HeightUnit, MillimetreHint},
+         {CopperThickness, QT_TR_NOOP("铜簿厚度"), "0.035", CopperUnit, MillimetreHint},
+         {Permittivity, QT_TR_NOOP("介电常数"), "4.6", NoUnit, ""},
+         {LineLength, QT_TR_NOOP("微带线长"), "", LengthUnit, MillimetreHint},
+         {OperatingFrequency, QT_TR_NOOP("操作频率"), "500M", NoUnit, ""}}};
     int y = 12;
     for (const Row& row : inputs) {
-        addLabel(Format("Label%d", {row.edit}).c_str(), row.label, 10, y, 70);
+        addLabel(Format("Label%d", {row.edit}).c_str(), qUtf8Printable(tr(row.label)), 10, y, 70);
         edits_[row.edit] = addEdit(Format("Edit%d", {row.edit}).c_str(), 80, y, 120);
         edits_[row.edit]->setText(QString::fromUtf8(row.text));
-        edits_[row.edit]->setToolTip(QString::fromUtf8(row.hint));
+        edits_[row.edit]->setToolTip(tr(row.hint));
         if (row.unitBox)
             addUnitBox(row.unitBox, 204, y);
         y += 32;
     }
-    addLabel("Label7", "负载阻抗", 10, y, 70);
+    addLabel("Label7", qUtf8Printable(tr("负载阻抗")), 10, y, 70);
     edits_[LoadR] = addEdit("Edit7", 80, y, 82);
     addLabel("LabelJ", "+j", 165, y, 16);
     edits_[LoadX] = addEdit("Edit8", 180, y, 82);
 
-    const std::array<std::pair<int, const char*>, 8> results = {{{CharacteristicZ0, "特征阻抗"},
-                                                                 {InputR, "L  处阻抗"},
-                                                                 {InputX, "虚     部"},
-                                                                 {PhaseVelocity, "相   速  度"},
-                                                                 {EpsEff, "有效常数"},
-                                                                 {EffectiveWavelength, "有效波长"},
-                                                                 {PhaseShift, "相     移"},
-                                                                 {MaxFrequency, "工作频率"}}};
+    const std::array<std::pair<int, const char*>, 8> results = {
+        {{CharacteristicZ0, QT_TR_NOOP("特征阻抗")},
+         {InputR, QT_TR_NOOP("L  处阻抗")},
+         {InputX, QT_TR_NOOP("虚     部")},
+         {PhaseVelocity, QT_TR_NOOP("相   速  度")},
+         {EpsEff, QT_TR_NOOP("有效常数")},
+         {EffectiveWavelength, QT_TR_NOOP("有效波长")},
+         {PhaseShift, QT_TR_NOOP("相     移")},
+         {MaxFrequency, QT_TR_NOOP("工作频率")}}};
     y = 12;
     for (const auto& [edit, label] : results) {
-        addLabel(Format("Label%d", {edit}).c_str(), label, 290, y, 70);
+        addLabel(Format("Label%d", {edit}).c_str(), qUtf8Printable(tr(label)), 290, y, 70);
         edits_[edit] = addEdit(Format("Edit%d", {edit}).c_str(), 362, y, 150);
         y += 32;
     }
-    edits_[CharacteristicZ0]->setText(QStringLiteral("输入阻抗求微带线宽"));
-    edits_[MaxFrequency]->setText(QStringLiteral("最高工作频率"));
+    edits_[CharacteristicZ0]->setText(tr("输入阻抗求微带线宽"));
+    edits_[MaxFrequency]->setText(tr("最高工作频率"));
     edits_[PhaseVelocity]->setEnabled(false);
     edits_[EpsEff]->setEnabled(false);
     for (const char* name : {"Label1", "Label9"})
-        findChild<QLabel*>(QString::fromUtf8(name))->setToolTip(QString::fromUtf8(ProgramModelHint));
+        findChild<QLabel*>(QString::fromUtf8(name))->setToolTip(tr(ProgramModelHint));
 
-    connect(addButton("BitBtn2", "特征参数计算", 10, 256, 120), &QPushButton::clicked, this,
-            &TcalcMirc::BitBtn2Click);
-    connect(addButton("BitBtn3", "阻抗计算线宽", 140, 256, 120), &QPushButton::clicked, this,
-            &TcalcMirc::BitBtn3Click);
-    connect(addButton("BitBtn1", "计算", 392, 268, 120), &QPushButton::clicked, this,
+    connect(addButton("BitBtn2", qUtf8Printable(tr("特征参数计算")), 10, 256, 120), &QPushButton::clicked,
+            this, &TcalcMirc::BitBtn2Click);
+    connect(addButton("BitBtn3", qUtf8Printable(tr("阻抗计算线宽")), 140, 256, 120), &QPushButton::clicked,
+            this, &TcalcMirc::BitBtn3Click);
+    connect(addButton("BitBtn1", qUtf8Printable(tr("计算")), 392, 268, 120), &QPushButton::clicked, this,
             &TcalcMirc::BitBtn1Click);
 }
 
@@ -136,26 +145,26 @@ void TcalcMirc::buildReferenceGroup() {
     auto* group = new QGroupBox(QStringLiteral("Hammerstad–Jensen / Kirschning–Jansen"), this);
     group->setObjectName(QStringLiteral("GroupBoxReference"));
     group->setGeometry(530, 6, 330, 290);
-    group->setToolTip(QString::fromUtf8(ReferenceHint));
-    referenceNote_ = addLabel("LabelReference", ReferenceNote, 10, 20, 312, group);
-    referenceNote_->setToolTip(QString::fromUtf8(ReferenceHint));
+    group->setToolTip(tr(ReferenceHint));
+    referenceNote_ = addLabel("LabelReference", qUtf8Printable(tr(ReferenceNote)), 10, 20, 312, group);
+    referenceNote_->setToolTip(tr(ReferenceHint));
     const auto field = [&](const char* name, const char* label, int y) {
-        addLabel((std::string(name) + "Label").c_str(), label, 10, y, 120, group);
+        addLabel((std::string(name) + "Label").c_str(), qUtf8Printable(tr(label)), 10, y, 120, group);
         QLineEdit* edit = addEdit(name, 132, y, 186, group);
         edit->setReadOnly(true);
-        edit->setToolTip(QString::fromUtf8(ReferenceHint));
+        edit->setToolTip(tr(ReferenceHint));
         return edit;
     };
-    referenceZ0_ = field("EditReferenceZ0", "特征阻抗 (静态)", 42);
-    referenceEpsEff_ = field("EditReferenceEpsEff", "有效常数 (静态)", 66);
-    dispersiveZ0_ = field("EditDispersiveZ0", "特征阻抗 (f)", 90);
-    dispersiveEpsEff_ = field("EditDispersiveEpsEff", "有效常数 (f)", 114);
-    referenceWavelength_ = field("EditReferenceWavelength", "有效波长 (f)", 138);
-    referencePhase_ = field("EditReferencePhase", "相移 (f)", 162);
-    referenceInput_ = field("EditReferenceInput", "L 处阻抗 (f)", 186);
-    referenceWidth_ = field("EditReferenceWidth", "阻抗计算线宽", 210);
-    referenceWidthZ0_ = field("EditReferenceWidthZ0", "此线宽的Z0 (本程序)", 234);
-    programWidthZ0_ = field("EditProgramWidthZ0", "左侧线宽的Z0 (通用)", 258);
+    referenceZ0_ = field("EditReferenceZ0", QT_TR_NOOP("特征阻抗 (静态)"), 42);
+    referenceEpsEff_ = field("EditReferenceEpsEff", QT_TR_NOOP("有效常数 (静态)"), 66);
+    dispersiveZ0_ = field("EditDispersiveZ0", QT_TR_NOOP("特征阻抗 (f)"), 90);
+    dispersiveEpsEff_ = field("EditDispersiveEpsEff", QT_TR_NOOP("有效常数 (f)"), 114);
+    referenceWavelength_ = field("EditReferenceWavelength", QT_TR_NOOP("有效波长 (f)"), 138);
+    referencePhase_ = field("EditReferencePhase", QT_TR_NOOP("相移 (f)"), 162);
+    referenceInput_ = field("EditReferenceInput", QT_TR_NOOP("L 处阻抗 (f)"), 186);
+    referenceWidth_ = field("EditReferenceWidth", QT_TR_NOOP("阻抗计算线宽"), 210);
+    referenceWidthZ0_ = field("EditReferenceWidthZ0", QT_TR_NOOP("此线宽的Z0 (本程序)"), 234);
+    programWidthZ0_ = field("EditProgramWidthZ0", QT_TR_NOOP("左侧线宽的Z0 (通用)"), 258);
 }
 
 void TcalcMirc::buildInductorPanel() {
@@ -165,9 +174,10 @@ void TcalcMirc::buildInductorPanel() {
     picture->setGeometry(PictureLeft, PictureTop, 600, 240);
     const auto at = [](int x, int y) { return QPoint(PictureLeft + x, PictureTop + y); };
 
-    const std::array<const char*, 3> shapeNames = {"带状", "环型", "螺旋"};
+    const std::array<const char*, 3> shapeNames = {QT_TR_NOOP("带状"), QT_TR_NOOP("环型"),
+                                                   QT_TR_NOOP("螺旋")};
     for (int i = 0; i < 3; ++i) {
-        shapes_[i] = new QRadioButton(QString::fromUtf8(shapeNames[i]), this);
+        shapes_[i] = new QRadioButton(tr(shapeNames[i]), this);
         shapes_[i]->setObjectName(QStringLiteral("RadioButton%1").arg(i + 1));
         shapes_[i]->setGeometry(QRect(at(8 + 200 * i, 2), QSize(80, 22)));
     }
@@ -183,26 +193,27 @@ void TcalcMirc::buildInductorPanel() {
                                                   {RingSize, RingSizeUnit, "a", 206, 150},
                                                   {SpiralOuter, SpiralOuterUnit, "do", 406, 150},
                                                   {SpiralInner, SpiralInnerUnit, "di", 406, 180},
-                                                  {Turns, NoUnit, "圈数", 406, 210}}};
+                                                  {Turns, NoUnit, QT_TR_NOOP("圈数"), 406, 210}}};
     for (const Dimension& d : dimensions) {
         const QPoint p = at(d.x, d.y);
-        addLabel(Format("Label%d", {d.edit}).c_str(), d.label, p.x(), p.y(), 32);
+        addLabel(Format("Label%d", {d.edit}).c_str(), qUtf8Printable(tr(d.label)), p.x(), p.y(), 32);
         edits_[d.edit] = addEdit(Format("Edit%d", {d.edit}).c_str(), p.x() + 34, p.y(), 90);
         if (d.unitBox)
             addUnitBox(d.unitBox, p.x() + 128, p.y());
     }
 
-    const std::array<Dimension, 3> conductor = {{{InductorWidth, InductorWidthUnit, "线宽", 620, 320},
-                                                 {InductorCopper, InductorCopperUnit, "铜厚", 620, 352},
-                                                 {InductorBoard, InductorBoardUnit, "板厚", 620, 384}}};
+    const std::array<Dimension, 3> conductor = {
+        {{InductorWidth, InductorWidthUnit, QT_TR_NOOP("线宽"), 620, 320},
+         {InductorCopper, InductorCopperUnit, QT_TR_NOOP("铜厚"), 620, 352},
+         {InductorBoard, InductorBoardUnit, QT_TR_NOOP("板厚"), 620, 384}}};
     for (const Dimension& d : conductor) {
-        addLabel(Format("Label%d", {d.edit}).c_str(), d.label, d.x, d.y, 36);
+        addLabel(Format("Label%d", {d.edit}).c_str(), qUtf8Printable(tr(d.label)), d.x, d.y, 36);
         edits_[d.edit] = addEdit(Format("Edit%d", {d.edit}).c_str(), d.x + 38, d.y, 120);
         addUnitBox(d.unitBox, d.x + 162, d.y);
     }
     edits_[InductorCopper]->setText(QStringLiteral("0.0035"));
     edits_[InductorBoard]->setText(QStringLiteral("0.6"));
-    connect(addButton("BitBtn4", "计算电感", 658, 426, 120), &QPushButton::clicked, this,
+    connect(addButton("BitBtn4", qUtf8Printable(tr("计算电感")), 658, 426, 120), &QPushButton::clicked, this,
             &TcalcMirc::BitBtn4Click);
     edits_[InductanceResult] = addEdit("Edit24", 658, 466, 180);
     edits_[InductanceResult]->setReadOnly(true);
@@ -220,9 +231,9 @@ void TcalcMirc::showEvent(QShowEvent* event) {
 
 namespace {
 
-// "<caption>输入错误！": the message of a refused field.
+// "<caption>输入错误！": the message of a refused field; the caption is a marked text.
 std::string Refusal(const char* name) {
-    return std::string(name) + "输入错误！";
+    return U8(QCoreApplication::translate("qv::TcalcMirc", "%1输入错误！").arg(TcalcMirc::tr(name)));
 }
 
 // The length keeps its unit flag: the status bar shows the width in the other unit.
@@ -276,39 +287,40 @@ Refusable<TcalcMirc::LineInputs> TcalcMirc::readLineInputs(LineCalculation calcu
     FieldReader reader;
     LineInputs in;
     if (calculation == LineCalculation::Width) {
-        in.Z0 = number(reader, CharacteristicZ0, "特征阻抗");
-        reader.require(in.Z0 > 0, Refusal("特征阻抗"));
+        in.Z0 = number(reader, CharacteristicZ0, QT_TR_NOOP("特征阻抗"));
+        reader.require(in.Z0 > 0, Refusal(QT_TR_NOOP("特征阻抗")));
     }
-    in.H = checkedLength(reader, SubstrateHeight, HeightUnit, "基板厚度");
-    reader.require(in.H > 0, Refusal("基板厚度"));
-    in.T = checkedLength(reader, CopperThickness, CopperUnit, "铜簿厚度");
-    reader.require(in.T >= 0, Refusal("铜簿厚度"));
-    in.Er = number(reader, Permittivity, "介电常数");
-    reader.require(in.Er >= 1, Refusal("介电常数"));
+    in.H = checkedLength(reader, SubstrateHeight, HeightUnit, QT_TR_NOOP("基板厚度"));
+    reader.require(in.H > 0, Refusal(QT_TR_NOOP("基板厚度")));
+    in.T = checkedLength(reader, CopperThickness, CopperUnit, QT_TR_NOOP("铜簿厚度"));
+    reader.require(in.T >= 0, Refusal(QT_TR_NOOP("铜簿厚度")));
+    in.Er = number(reader, Permittivity, QT_TR_NOOP("介电常数"));
+    reader.require(in.Er >= 1, Refusal(QT_TR_NOOP("介电常数")));
     if (calculation != LineCalculation::Width) {
         in.W = reader.value([&] { return LengthIn(*edits_[LineWidth], milSelected(WidthUnit)); },
-                            Refusal("微带线宽"));
-        reader.require(in.W.metres > 0, Refusal("微带线宽"));
+                            Refusal(QT_TR_NOOP("微带线宽")));
+        reader.require(in.W.metres > 0, Refusal(QT_TR_NOOP("微带线宽")));
     }
     if (calculation == LineCalculation::Transform) {
-        in.Len = checkedLength(reader, LineLength, LengthUnit, "微带线长");
-        in.R = number(reader, LoadR, "负载阻抗实部");
-        in.X = number(reader, LoadX, "负载阻抗虚部");
+        in.Len = checkedLength(reader, LineLength, LengthUnit, QT_TR_NOOP("微带线长"));
+        in.R = number(reader, LoadR, QT_TR_NOOP("负载阻抗实部"));
+        in.X = number(reader, LoadX, QT_TR_NOOP("负载阻抗虚部"));
     }
     if (calculation != LineCalculation::Width) {
-        in.F = reader.value([&] { return FrequencyIn(*edits_[OperatingFrequency]); }, Refusal("操作频率"));
-        reader.require(in.F > 0, Refusal("操作频率"));
+        in.F = reader.value([&] { return FrequencyIn(*edits_[OperatingFrequency]); },
+                            Refusal(QT_TR_NOOP("操作频率")));
+        reader.require(in.F > 0, Refusal(QT_TR_NOOP("操作频率")));
     }
-    reader.require(in.H > 2 * in.T, "铜箔厚度错误.");
+    reader.require(in.H > 2 * in.T, U8(tr("铜箔厚度错误.")));
     return reader.result(in);
 }
 
 Refusable<TcalcMirc::Conductor> TcalcMirc::readConductor() const {
     FieldReader reader;
     Conductor in;
-    in.t = checkedLength(reader, InductorCopper, InductorCopperUnit, "铜厚");
-    in.h = checkedLength(reader, InductorBoard, InductorBoardUnit, "板厚");
-    in.w = checkedLength(reader, InductorWidth, InductorWidthUnit, "线宽");
+    in.t = checkedLength(reader, InductorCopper, InductorCopperUnit, QT_TR_NOOP("铜厚"));
+    in.h = checkedLength(reader, InductorBoard, InductorBoardUnit, QT_TR_NOOP("板厚"));
+    in.w = checkedLength(reader, InductorWidth, InductorWidthUnit, QT_TR_NOOP("线宽"));
     const auto ticked = std::find_if(shapes_.begin(), shapes_.end(), [](auto* b) { return b->isChecked(); });
     if (ticked != shapes_.end())
         in.shape = static_cast<int>(ticked - shapes_.begin());
@@ -319,12 +331,12 @@ Refusable<TcalcMirc::ShapeDimensions> TcalcMirc::readShape(int shape) const {
     FieldReader reader;
     ShapeDimensions in;
     if (shape == 0) {
-        in.length = checkedLength(reader, StripLength, StripLengthUnit, "带状电感长度 l");
+        in.length = checkedLength(reader, StripLength, StripLengthUnit, QT_TR_NOOP("带状电感长度 l"));
     } else if (shape == 1) {
-        in.length = checkedLength(reader, RingSize, RingSizeUnit, "环型电感尺寸 a");
+        in.length = checkedLength(reader, RingSize, RingSizeUnit, QT_TR_NOOP("环型电感尺寸 a"));
     } else {
-        in.outer = checkedLength(reader, SpiralOuter, SpiralOuterUnit, "螺旋电感外径 do");
-        in.inner = checkedLength(reader, SpiralInner, SpiralInnerUnit, "螺旋电感内径 di");
+        in.outer = checkedLength(reader, SpiralOuter, SpiralOuterUnit, QT_TR_NOOP("螺旋电感外径 do"));
+        in.inner = checkedLength(reader, SpiralInner, SpiralInnerUnit, QT_TR_NOOP("螺旋电感内径 di"));
         in.turns = reader.value(
             [&]() -> std::optional<int> {
                 int turns = 0;
@@ -332,8 +344,8 @@ Refusable<TcalcMirc::ShapeDimensions> TcalcMirc::readShape(int shape) const {
                     return std::nullopt;
                 return turns;
             },
-            Refusal("圈数"));
-        reader.require(!(in.outer < in.inner), "螺旋电感的外径不能小于内径！");
+            Refusal(QT_TR_NOOP("圈数")));
+        reader.require(!(in.outer < in.inner), U8(tr("螺旋电感的外径不能小于内径！")));
     }
     return reader.result(in);
 }
@@ -346,7 +358,7 @@ void TcalcMirc::clearResults() {
          {referenceZ0_, referenceEpsEff_, dispersiveZ0_, dispersiveEpsEff_, referenceWavelength_,
           referencePhase_, referenceInput_, referenceWidth_, referenceWidthZ0_, programWidthZ0_})
         edit->clear();
-    referenceNote_->setText(Translated(QString::fromUtf8(ReferenceNote)));
+    referenceNote_->setText(tr(ReferenceNote));
 }
 
 void TcalcMirc::BitBtn2Click() {
@@ -374,15 +386,15 @@ void TcalcMirc::BitBtn2Click() {
     setText(PhaseShift, Format("%5.6f Deg/mm", {phase.DegreesPerMm}));
     statusPanels_[0]->setText(Q(Format("%d", {g->W.unitFlag})));
     setText(MaxFrequency, Format("<%fMHz", {line.FMax}));
-    statusPanels_[1]->setText(Q(g->W.unitFlag == 0
-                                    ? Format("线宽:%6.2fmil", {MetresToMils(g->W.metres)})
-                                    : Format("线宽:%6.2fmm", {MetresToMillimetres(g->W.metres)})));
+    statusPanels_[1]->setText(
+        g->W.unitFlag == 0 ? tr("线宽:%1mil").arg(Q(Format("%6.2f", {MetresToMils(g->W.metres)})))
+                           : tr("线宽:%1mm").arg(Q(Format("%6.2f", {MetresToMillimetres(g->W.metres)}))));
     showReferenceFigures(reference, g->H, g->F);
 }
 
 void TcalcMirc::showReferenceFigures(const DispersiveMicrostrip& line, Real H, Real F) {
     const bool beyond = BeyondDispersionValidity(H, F);
-    referenceNote_->setText(Translated(QString::fromUtf8(beyond ? DispersionWarning : ReferenceNote)));
+    referenceNote_->setText(tr(beyond ? DispersionWarning : ReferenceNote));
     referenceNote_->setStyleSheet(beyond ? QStringLiteral("color: red") : QString());
     referenceZ0_->setText(Q(Format("%5.6f", {line.atZero.Z0})));
     referenceEpsEff_->setText(Q(Format("%5.6f", {line.atZero.EpsEff})));
@@ -408,7 +420,7 @@ void TcalcMirc::BitBtn3Click() {
     setText(LineWidth, Format("%f", {mil ? MetresToMils(W) : MetresToMillimetres(W)}));
     programWidthZ0_->setText(Q(Format("%5.3f", {WInReference})));
     if (!reference) {
-        referenceWidth_->setText(QStringLiteral("超出 0.1 ≤ W/H ≤ 100"));
+        referenceWidth_->setText(tr("超出 0.1 ≤ W/H ≤ 100"));
         referenceWidthZ0_->clear();
         return;
     }
@@ -421,7 +433,7 @@ void TcalcMirc::BitBtn1Click() {
     try {
         const Refusable<LineInputs> g = readLineInputs(LineCalculation::Transform);
         if (ReportRefusal(prompter_, g)) {
-            prompter_.showMessage(QString::fromUtf8(ParameterError));
+            prompter_.showMessage(tr(ParameterError));
             return;
         }
         const Complex load{g->R, g->X};
@@ -438,7 +450,7 @@ void TcalcMirc::BitBtn1Click() {
     } catch (const std::exception&) {
         // The error's own message follows from the application's handler.
         clearResults();
-        prompter_.showMessage(QString::fromUtf8(ParameterError));
+        prompter_.showMessage(tr(ParameterError));
         throw;
     }
 }
@@ -462,7 +474,7 @@ void TcalcMirc::BitBtn4Click() {
     else
         inductance = SpiralInductanceNh(micrometres(d->outer), micrometres(d->inner), d->turns, Kg);
     setText(InductanceResult, Format("%f nH", {inductance}));
-    statusPanels_[1]->setText(Q(Format("Kg:%f (应>0.05)", {Kg})));
+    statusPanels_[1]->setText(tr("Kg:%1 (应>0.05)").arg(Q(Format("%f", {Kg}))));
 }
 
 } // namespace qv

@@ -5,6 +5,7 @@
 #include "core/numbers/text_format.h"
 #include "ui/fixed_dialog.h"
 #include "ui/qt_text.h"
+#include "ui/text_fit.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -44,7 +45,7 @@ QLineEdit* AddEdit(QWidget* panel, const char* name, const char* text, int x, in
 }
 
 QPushButton* AddButton(QWidget* panel, const char* name, int x, int y) {
-    auto* button = new QPushButton(QStringLiteral("计算"), panel);
+    auto* button = new QPushButton(TfrmMirco1::tr("计算"), panel);
     button->setObjectName(QString::fromUtf8(name));
     button->setGeometry(x, y, 70, 28);
     return button;
@@ -54,7 +55,7 @@ QPushButton* AddButton(QWidget* panel, const char* name, int x, int y) {
 
 TfrmMirco1::TfrmMirco1(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TfrmMirco1"));
-    setWindowTitle(QStringLiteral("微波公式"));
+    setWindowTitle(tr("微波公式"));
     setFixedSize(WindowWidth, WindowHeight);
     setWindowModality(Qt::ApplicationModal);
     QPalette colours = palette();
@@ -64,7 +65,8 @@ TfrmMirco1::TfrmMirco1(QWidget* parent) : QDialog(parent) {
     setAutoFillBackground(true);
 
     QFrame* loss = AddPanel(this, "Panel1", 10);
-    AddLabel(loss, "Label1", "自由空间的损耗=32.45+20lgd(km)+20lgf(Mhz)-Gt-Gr", 10, 8, 500);
+    AddLabel(loss, "Label1", qUtf8Printable(tr("自由空间的损耗=32.45+20lgd(km)+20lgf(Mhz)-Gt-Gr")), 10, 8,
+             500);
     const int columnY = 40;
     const int editY = 66;
     int x = 10;
@@ -75,12 +77,12 @@ TfrmMirco1::TfrmMirco1(QWidget* parent) : QDialog(parent) {
         const char* operatorName;
         const char* operatorText;
     };
-    const Column columns[] = {{"Edit1", "频率(Mhz)", "474", "Label7", "+"},
-                              {"Edit2", "距离(Km)", "10", "Label8", "－"},
-                              {"Edit4", "发射Gt(dB)", "5.5", "Label9", "－"},
-                              {"Edit5", "接收Gr(dB)", "10.2", "Label2", "="}};
+    const Column columns[] = {{"Edit1", QT_TR_NOOP("频率(Mhz)"), "474", "Label7", "+"},
+                              {"Edit2", QT_TR_NOOP("距离(Km)"), "10", "Label8", "－"},
+                              {"Edit4", QT_TR_NOOP("发射Gt(dB)"), "5.5", "Label9", "－"},
+                              {"Edit5", QT_TR_NOOP("接收Gr(dB)"), "10.2", "Label2", "="}};
     for (const Column& c : columns) {
-        AddLabel(loss, "", c.heading, x, columnY, 80);
+        AddLabel(loss, "", qUtf8Printable(tr(c.heading)), x, columnY, 80);
         AddEdit(loss, c.edit, c.initial, x, editY);
         AddLabel(loss, c.operatorName, c.operatorText, x + EditWidth + 6, editY, 18)
             ->setAlignment(Qt::AlignCenter);
@@ -91,7 +93,8 @@ TfrmMirco1::TfrmMirco1(QWidget* parent) : QDialog(parent) {
             &TfrmMirco1::BitBtn1Click);
 
     QFrame* range = AddPanel(this, "Panel2", 130);
-    AddLabel(range, "Label11", "最大传输距离Km=4.12x(√发射天线高度＋√接收天线高度)", 10, 8, 500);
+    AddLabel(range, "Label11", qUtf8Printable(tr("最大传输距离Km=4.12x(√发射天线高度＋√接收天线高度)")), 10,
+             8, 500);
     AddEdit(range, "Edit6", "10", 10, editY - 22);
     AddLabel(range, "Label13", "＋", 10 + EditWidth + 6, editY - 22, 18)->setAlignment(Qt::AlignCenter);
     AddEdit(range, "Edit7", "10", 10 + EditWidth + 30, editY - 22);
@@ -99,6 +102,7 @@ TfrmMirco1::TfrmMirco1(QWidget* parent) : QDialog(parent) {
     AddEdit(range, "Edit8", "", 10 + 2 * EditWidth + 60, editY - 22)->setFixedWidth(90);
     connect(AddButton(range, "Button1", x + 100, editY - 24), &QPushButton::clicked, this,
             &TfrmMirco1::Button1Click);
+    FitControlsToTexts(*this);
 }
 
 QLineEdit* TfrmMirco1::field(const char* name) const {

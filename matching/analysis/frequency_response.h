@@ -5,6 +5,7 @@
 #include "core/rf/conversions.h"
 #include "core/settings/program_state.h"
 #include "matching/analysis/node_calculation.h"
+#include "sparams/analysis/sparameter_error.h"
 
 #include <optional>
 #include <string>
@@ -50,7 +51,8 @@ struct LoadTable {
 // A load table read from a file, or why there is none.
 struct LoadFileRead {
     std::optional<LoadTable> table;
-    std::string error; // UTF-8, when there is no table
+    std::string error;           // UTF-8, when there is no table
+    SParameterError fileError{}; // instead of error when the S-parameter file itself is refused
 };
 
 // Why a table cannot serve as a load (fewer than two samples, frequencies not positive, finite and

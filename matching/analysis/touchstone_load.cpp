@@ -18,7 +18,7 @@ LoadFileRead LoadFromTouchstone(std::string_view bytes, bool onePort, int port, 
     options.onePort = onePort;
     const SParameterParse parse = ParseSParameterFile(bytes, options);
     if (!parse.table)
-        return {std::nullopt, parse.error};
+        return {std::nullopt, {}, parse.error};
     const SParameterTable& table = *parse.table;
     LoadTable load;
     // A Touchstone 2.0 file may give each port its own reference ("[Reference] 50 25").

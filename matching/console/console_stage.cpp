@@ -6,6 +6,7 @@
 #include "matching/analysis/amplifier_stage.h"
 #include "matching/model/network_file.h"
 #include "sparams/analysis/device_data.h"
+#include "sparams/model/sparameter_file_texts.h"
 
 #include <cmath>
 #include <vector>
@@ -63,7 +64,7 @@ std::string RunStageCommand(const ProgramState& state, SweepSession& session, co
         return Refusal("无法读入输入网络 " + t[1] + "：" + input.reason());
     const DeviceRead device = ReadDeviceFile(t[2]);
     if (!device.data)
-        return Refusal("无法读入晶体管文件 " + t[2] + "：" + device.error);
+        return Refusal("无法读入晶体管文件 " + t[2] + "：" + DeviceErrorText(device.error).toStdString());
     const Refusable<SweepNetwork> output = ReadSweepNetwork(t[3], state.effflag, state.parts);
     if (!output)
         return Refusal("无法读入输出网络 " + t[3] + "：" + output.reason());

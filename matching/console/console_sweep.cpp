@@ -8,6 +8,7 @@
 #include "core/settings/atomic_file.h"
 #include "matching/analysis/touchstone_export.h"
 #include "matching/analysis/touchstone_load.h"
+#include "sparams/model/sparameter_file_texts.h"
 
 #include <cctype>
 #include <cmath>
@@ -108,7 +109,8 @@ std::string SetLoad(const ProgramState& state, SweepSession& session, const Toke
         return ">sweepload FILE [PORT]  参数错误：PORT 为 1 或 2";
     const LoadFileRead read = ReadLoadFile(t[1], port, state.Zo);
     if (!read.table)
-        return ">sweepload " + read.error;
+        return ">sweepload " +
+               (read.fileError.failed() ? SParameterErrorText(read.fileError).toStdString() : read.error);
     const std::vector<LoadSample>& s = read.table->samples;
     session.load = *read.table;
     if (session.changed)

@@ -10,6 +10,7 @@
 #include "matching/console/console_interpreter.h"
 #include "matching/model/network_model.h"
 #include "sparams/analysis/two_port_design.h"
+#include "sparams/model/sparameter_file_texts.h"
 
 #include <cmath>
 
@@ -65,7 +66,7 @@ std::string ReadTwoPort(NetworkModel& network, TwoPortSession& session, const To
         return refuse("用法：twoport FILE F，F 为频率（可带单位，如 2g、900m）");
     const DeviceRead read = ReadDeviceFile(t[1]);
     if (!read.data)
-        return refuse(read.error);
+        return refuse(DeviceErrorText(read.error).toStdString());
     const std::optional<DevicePoint> point = DeviceAt(*read.data, *frequency);
     if (!point) {
         const std::vector<DeviceRow>& rows = read.data->rows;

@@ -6,6 +6,7 @@
 #include "core/numbers/text_format.h"
 #include "core/settings/atomic_file.h"
 #include "matching/model/network_file.h"
+#include "sparams/model/sparameter_file_texts.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
 
@@ -209,7 +210,7 @@ void AmplifierStageWindow::BitBtn4Click() {
     }
     const DeviceRead device = ReadDeviceFile(U8(Edit1->text()));
     if (!device.data) {
-        prompter_.showMessage(tr("晶体管文件") + QStringLiteral(": ") + Q(device.error));
+        prompter_.showMessage(tr("晶体管文件: %1").arg(DeviceErrorText(device.error)));
         return;
     }
     const std::optional<SweepNetwork> input = chosenNetwork(ComboBox1, Edit2, tr("输入网络"));

@@ -7,6 +7,7 @@
 #include "matching/analysis/response_plot.h"
 #include "matching/drawing/response_locus.h"
 #include "matching/windows/response_chart.h"
+#include "sparams/model/sparameter_file_texts.h"
 #include "ui/field_reader.h"
 #include "ui/fixed_dialog.h"
 #include "ui/prompter.h"
@@ -178,7 +179,7 @@ bool Tfresp::readLoadChoice(std::optional<LoadTable>& chosen) {
     }
     LoadFileRead read = readLoad_(loadFile_, port, state_.Zo);
     if (!read.table) {
-        prompter_.showMessage(Q(read.error));
+        prompter_.showMessage(read.fileError.failed() ? SParameterErrorText(read.fileError) : Q(read.error));
         return false;
     }
     chosen = std::move(read.table);

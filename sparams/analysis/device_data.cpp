@@ -162,7 +162,7 @@ std::optional<std::pair<std::size_t, Real>> Bracket(const std::vector<Row>& rows
 DeviceRead ReadDeviceData(std::string_view bytes) {
     const SParameterParse parse = ParseSParameterFile(bytes, {});
     if (!parse.table)
-        return {std::nullopt, parse.error};
+        return {std::nullopt, {DeviceFault::NotParsed, {}, parse.error}};
     const NoiseConventions conventions = ConventionsOf(parse.table->headerLines);
     const bool optionLine = [&] {
         for (const std::string& line : parse.table->headerLines) {
@@ -179,17 +179,17 @@ DeviceRead ReadDeviceData(std::string_view bytes) {
         const std::string frequencyText = CellText(*parse.table, index, 0);
         Real frequency = 0;
         if (!row.s11 || !row.s21 || !row.s12 || !row.s22 || !TryStrToFloat(frequencyText, frequency))
-            return {std::nullopt, "文件中有不完整的两端口数据行：" + frequencyText};
+            return {std::nullopt, {DeviceFault::IncompleteRow, frequencyText}};
         // The table shows MHz once an option line is read; without one the file's own GHz.
         const Real hertz = RoundedHertz(frequency * (optionLine ? 1e6L : 1e9L));
         if (!data.rows.empty() && hertz <= data.rows.back().frequencyHz)
-            return {std::nullopt, "文件中的频率没有逐行增大：" + frequencyText};
+            return {std::nullopt, {DeviceFault::FallingFrequency, frequencyText}};
         data.rows.push_back(
             {hertz,
              {Rectangular(*row.s11), Rectangular(*row.s22), Rectangular(*row.s12), Rectangular(*row.s21)}});
     }
     if (data.rows.empty())
-        return {std::nullopt, "文件中没有两端口数据"};
+        return {std::nullopt, {DeviceFault::NoTwoPortData}};
     for (NoiseRow& row : NoiseRowsOf(bytes, conventions))
         if (data.noise.empty() || row.frequencyHz > data.noise.back().frequencyHz)
             data.noise.push_back(row);
@@ -199,9 +199,9 @@ DeviceRead ReadDeviceData(std::string_view bytes) {
 DeviceRead ReadDeviceFile(const std::string& path) {
     const std::optional<std::string> bytes = ReadFilePrefix(path, MaxSParameterFileBytes + 1);
     if (!bytes)
-        return {std::nullopt, "无法读取文件 " + path};
+        return {std::nullopt, {DeviceFault::Unreadable, path}};
     if (bytes->size() > MaxSParameterFileBytes)
-        return {std::nullopt, "文件太大，不是S参数文件：" + path};
+        return {std::nullopt, {DeviceFault::TooLarge, path}};
     return ReadDeviceData(*bytes);
 }
 

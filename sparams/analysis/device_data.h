@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/numbers/real.h"
+#include "sparams/analysis/sparameter_error.h"
 #include "sparams/analysis/two_port.h"
 #include "sparams/analysis/two_port_design.h"
 
@@ -29,15 +30,34 @@ struct DeviceData {
     Real referenceOhms = 50;     // the option line's R, or the first "[Reference]" value
 };
 
+// Why a file gives no device data.
+enum class DeviceFault {
+    None,
+    Unreadable,       // detail: the path
+    TooLarge,         // detail: the path
+    NotParsed,        // file: the parser's error
+    IncompleteRow,    // detail: the row's frequency as shown
+    FallingFrequency, // detail: the row's frequency as shown
+    NoTwoPortData,
+};
+
+struct DeviceError {
+    DeviceFault fault = DeviceFault::None;
+    std::string detail{};
+    SParameterError file{};
+
+    bool failed() const { return fault != DeviceFault::None; }
+};
+
 struct DeviceRead {
     std::optional<DeviceData> data;
-    std::string error; // UTF-8, when there is no data
+    DeviceError error; // when there is no data
 };
 
 // The noise rows are "f NFmin(dB) |Gopt| angle Rn": after the two-port rows of a version 1 file
 // (a frequency not above the previous one, or a row of five numbers, begins them), or after
 // "[Noise Data]" of a version 2.0 file. Rn is normalised to the reference in version 1 files and
-// in ohms in version 2.0 files. Total: any bytes give data or a message.
+// in ohms in version 2.0 files. Total: any bytes give data or an error.
 DeviceRead ReadDeviceData(std::string_view bytes);
 DeviceRead ReadDeviceFile(const std::string& path);
 

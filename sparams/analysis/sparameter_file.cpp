@@ -272,13 +272,6 @@ std::optional<Keyword> KeywordOf(std::string_view content) {
     return keyword;
 }
 
-// 'word', built by appending: GCC 12 warns falsely (-Wrestrict) on "'" + std::string(word).
-std::string Quoted(std::string_view word) {
-    std::string text(1, '\'');
-    text.append(word).push_back('\'');
-    return text;
-}
-
 // Six significant digits: enough for any maker's magnitude, short enough for a grid cell.
 std::string MagnitudeText(Real value) {
     return SixSignificantDigits(value);
@@ -336,7 +329,9 @@ private:
     bool convertPair(int lineNumber, const SParameterRow& row, int column, bool keepValue,
                      std::optional<PolarValue>& value);
     void failOnCell(int lineNumber, const SParameterRow& row, int column);
-    void fail(int lineNumber, std::string text) { error_ = Format("第%d行：", {lineNumber}) + text; }
+    void fail(int lineNumber, SParameterFault fault, std::string_view word, int column = 0) {
+        error_ = {fault, lineNumber, 0, options_.format, column, std::string(word)};
+    }
     void setReferences();
     void addWarnings();
 
@@ -347,7 +342,7 @@ private:
     int referenceValuesPending_ = 0;
     std::optional<std::vector<std::string>> keywordReference_;
     std::optional<double> previousFrequency_;
-    std::string error_;
+    SParameterError error_;
 };
 
 // Returns false when the line ends the table.
@@ -384,9 +379,9 @@ bool TableParser::readHeaderLine(std::string_view line, std::string_view content
 void TableParser::failOnCell(int lineNumber, const SParameterRow& row, int column) {
     const std::string_view word = table_.word(row, column);
     if (word.empty())
-        fail(lineNumber, "缺少" + layout_.captions[static_cast<std::size_t>(column)] + "的数值");
+        fail(lineNumber, SParameterFault::MissingValue, word, column);
     else
-        fail(lineNumber, Quoted(word).append(" is not a valid floating point value"));
+        fail(lineNumber, SParameterFault::NotANumber, word);
 }
 
 // One magnitude/angle pair: the words of a converted format must be numbers; the value is kept
@@ -411,7 +406,7 @@ bool TableParser::convertPair(int lineNumber, const SParameterRow& row, int colu
     // Only a dB magnitude can overflow: 10^(dB/20) beyond the double range.
     if (file_.format == DataFormat::Decibel &&
         !(first * (std::numbers::log2e * std::numbers::ln10 / 20) < 1024)) {
-        fail(lineNumber, Quoted(table_.word(row, column)).append(" 超出数值范围"));
+        fail(lineNumber, SParameterFault::OutOfRange, table_.word(row, column));
         return false;
     }
     if (keepValue && firstIsNumber && secondIsNumber)
@@ -435,7 +430,7 @@ bool TableParser::readDataLine(int lineNumber, const WordViews& words, double fr
         std::swap(row.words[s21 + 1], row.words[s12 + 1]);
     }
     if (file_.optionLineSeen && !std::isfinite(static_cast<double>(frequency * file_.mhzPerUnit))) {
-        fail(lineNumber, Quoted(words[0]).append(" 超出数值范围"));
+        fail(lineNumber, SParameterFault::OutOfRange, words[0]);
         return false;
     }
 
@@ -475,11 +470,11 @@ void TableParser::setReferences() {
 
 void TableParser::addWarnings() {
     if (table_.rows.empty())
-        table_.warnings.push_back("注意：文件中没有数据行");
+        table_.warnings.push_back({SParameterNote::NoDataRows});
     if (!file_.optionLineSeen)
         return;
     if (LowerAscii(file_.parameter) != "s")
-        table_.warnings.push_back("注意：文件中是" + file_.parameter + "参数，表中按S参数显示");
+        table_.warnings.push_back({SParameterNote::OtherParameter, file_.parameter});
     const std::vector<std::string>& reference = keywordReference_ ? *keywordReference_ : file_.reference;
     bool differs = false;
     std::string named;
@@ -491,14 +486,13 @@ void TableParser::addWarnings() {
         named += word;
     }
     if (differs)
-        table_.warnings.push_back("注意：文件的参考阻抗为" + named + "欧，不是Zo=" +
-                                  FormatGeneral(options_.Zo) + "欧；表中数值没有换算到Zo（图上的点已换算）");
+        table_.warnings.push_back({SParameterNote::OtherReference, {}, named, options_.Zo});
 }
 
 SParameterParse TableParser::parse(std::string_view bytes) {
     if (bytes.size() > MaxSParameterFileBytes)
         return {std::nullopt,
-                Format("文件超过%d MiB，不是S参数文件", {static_cast<int>(MaxSParameterFileBytes >> 20)})};
+                {SParameterFault::TooManyBytes, 0, static_cast<int>(MaxSParameterFileBytes >> 20)}};
     if (bytes.starts_with("\xEF\xBB\xBF"))
         bytes.remove_prefix(3);
     // The rows point into the table's own copy of the bytes: one allocation for the text and one,
@@ -509,8 +503,7 @@ SParameterParse TableParser::parse(std::string_view bytes) {
     if (lineCount == 0)
         lineCount = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r'));
     if (lineCount > MaxSParameterFileLines)
-        return {std::nullopt,
-                Format("文件超过%d行，不是S参数文件", {static_cast<int>(MaxSParameterFileLines)})};
+        return {std::nullopt, {SParameterFault::TooManyLines, 0, static_cast<int>(MaxSParameterFileLines)}};
     table_.rows.reserve(lineCount + 1);
     table_.format = options_.format;
     table_.onePort = options_.onePort;
@@ -520,7 +513,7 @@ SParameterParse TableParser::parse(std::string_view bytes) {
     while (scanner.next()) {
         if (++lineNumber > static_cast<int>(MaxSParameterFileLines))
             return {std::nullopt,
-                    Format("文件超过%d行，不是S参数文件", {static_cast<int>(MaxSParameterFileLines)})};
+                    {SParameterFault::TooManyLines, 0, static_cast<int>(MaxSParameterFileLines)}};
         const std::string_view line = scanner.line;
         const std::string_view content = scanner.content;
         const WordViews& words = scanner.words;

@@ -2,6 +2,7 @@
 
 #include "core/numbers/real.h"
 #include "core/settings/atomic_file.h"
+#include "sparams/analysis/sparameter_error.h"
 
 #include <array>
 #include <cstdint>
@@ -68,10 +69,24 @@ struct SParameterRow {
 
 enum class SParameterDataFormat { MagnitudeAngle, Decibel, RealImaginary };
 
+// What the header view notes after the header lines.
+enum class SParameterNote {
+    NoDataRows,
+    OtherParameter, // the option line names Y, Z, H or G parameters; the table shows them as S
+    OtherReference, // the file's reference impedance is not Zo
+};
+
+struct SParameterWarning {
+    SParameterNote note = SParameterNote::NoDataRows;
+    std::string parameter{}; // OtherParameter: the option line's word
+    std::string reference{}; // OtherReference: the file's reference words, space-separated
+    Real Zo = 50;            // OtherReference: the impedance the file was compared with
+};
+
 struct SParameterTable {
     std::string text;                     // the data lines' bytes, which the rows' words point into
     std::vector<std::string> headerLines; // the file's bytes of each line, without its line end
-    std::vector<std::string> warnings;    // UTF-8 lines for the header view, after the header lines
+    std::vector<SParameterWarning> warnings;
     std::vector<SParameterRow> rows;
     // The reference impedance of ports 1 and 2: a "[Reference]" line (one value per port), else
     // the option line's "R", else 50 ohm. NaN when the file's word is no positive number.
@@ -98,7 +113,7 @@ std::optional<Real> RowMhz(const SParameterTable& table, std::size_t row);
 
 struct SParameterParse {
     std::optional<SParameterTable> table;
-    std::string error; // UTF-8 message when there is no table
+    SParameterError error; // when there is no table
 };
 
 struct SParameterParseOptions {
@@ -108,7 +123,7 @@ struct SParameterParseOptions {
     bool onePort = false;           // an ".s1p": each row is a frequency and S11 only
 };
 
-// Total: any bytes give either a table or a message that names the failing line. A file of more
+// Total: any bytes give either a table or an error that names the failing line. A file of more
 // than MaxSParameterFileBytes bytes or MaxSParameterFileLines lines is refused.
 SParameterParse ParseSParameterFile(std::string_view bytes, const SParameterParseOptions& options);
 

@@ -63,7 +63,7 @@ void LinePickingText::mouseReleaseEvent(QMouseEvent* event) {
 Tfsinput::Tfsinput(ProgramState& state, MessageHub& hub, Prompter& prompter, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), hub_(hub), prompter_(prompter) {
     setObjectName(QStringLiteral("Tfsinput"));
-    setWindowTitle(QStringLiteral("S参数文件输入"));
+    setWindowTitle(tr("S参数文件输入"));
     resize(720, 480);
 
     panel1_ = new QWidget(this);
@@ -75,9 +75,9 @@ Tfsinput::Tfsinput(ProgramState& state, MessageHub& hub, Prompter& prompter, QWi
     edit1_ = new QLineEdit(panel1_);
     edit1_->setObjectName(QStringLiteral("Edit1"));
     edit1_->move(8, 36);
-    bitBtn1_ = new QPushButton(QStringLiteral("打开文件"), panel1_);
+    bitBtn1_ = new QPushButton(tr("打开文件"), panel1_);
     bitBtn1_->setObjectName(QStringLiteral("BitBtn1"));
-    bitBtn2_ = new QPushButton(QStringLiteral("确定"), panel1_);
+    bitBtn2_ = new QPushButton(tr("确定"), panel1_);
     bitBtn2_->setObjectName(QStringLiteral("BitBtn2"));
     for (QPushButton* button : {bitBtn1_, bitBtn2_})
         button->setGeometry(0, 20, 72, 26);
@@ -131,8 +131,7 @@ void Tfsinput::BitBtn1Click() {
         return;
     comboBox1_->addItem(QString::fromStdString(directory));
     if (!WriteDirectoryList(state_.programDir, directories))
-        prompter_.showMessage(QStringLiteral("无法保存文件 ") +
-                              Q(state_.programDir + "/" + DirectoryListFileName));
+        prompter_.showMessage(tr("无法保存文件 %1").arg(Q(state_.programDir + "/" + DirectoryListFileName)));
 }
 
 void Tfsinput::BitBtn2Click() {

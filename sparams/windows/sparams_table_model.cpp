@@ -1,6 +1,6 @@
 #include "sparams/windows/sparams_table_model.h"
 
-#include "ui/interface_text.h"
+#include "sparams/model/sparameter_file_texts.h"
 #include "ui/qt_text.h"
 
 #include <QBrush>
@@ -63,7 +63,7 @@ QVariant SParamsTableModel::headerData(int section, Qt::Orientation orientation,
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return Translated(Q(LayoutOfFormat(table_.format).captions[static_cast<std::size_t>(section)]));
+        return ColumnCaption(table_.format, section);
     case Qt::ForegroundRole:
         return QBrush(Qt::blue);
     case Qt::FontRole: {

@@ -6,6 +6,7 @@
 #include "core/settings/atomic_file.h"
 #include "sparams/analysis/sparameter_file_row.h"
 #include "sparams/drawing/sparameter_file_plot.h"
+#include "sparams/model/sparameter_file_texts.h"
 #include "sparams/windows/sparameter_file_dialog.h"
 #include "sparams/windows/sparams_table_model.h"
 #include "ui/message_hub.h"
@@ -35,7 +36,7 @@ TFspopt::TFspopt(ProgramState& state, ChartCanvas& canvas, MessageHub& hub, Prom
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), state_(state), canvas_(canvas), hub_(hub),
       prompter_(prompter) {
     setObjectName(QStringLiteral("TFspopt"));
-    setWindowTitle(QStringLiteral("S参数表"));
+    setWindowTitle(tr("S参数表"));
     resize(980, 600);
 
     auto* panel1 = new QWidget(this);
@@ -48,10 +49,10 @@ TFspopt::TFspopt(ProgramState& state, ChartCanvas& canvas, MessageHub& hub, Prom
     comboBox2_ = new QComboBox(panel1);
     comboBox2_->setObjectName(QStringLiteral("ComboBox2"));
     for (int k = 1; k <= LabelIntervals; ++k)
-        comboBox2_->addItem(QStringLiteral("显示间隔%1").arg(k));
-    checkBox1_ = new QCheckBox(QStringLiteral("图上显示"), panel1);
+        comboBox2_->addItem(tr("显示间隔%1").arg(k));
+    checkBox1_ = new QCheckBox(tr("图上显示"), panel1);
     checkBox1_->setObjectName(QStringLiteral("CheckBox1"));
-    auto* bitBtn1 = new QPushButton(QStringLiteral("打开文件"), panel1);
+    auto* bitBtn1 = new QPushButton(tr("打开文件"), panel1);
     bitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     tools->addWidget(comboBox1_);
     tools->addWidget(comboBox2_);
@@ -128,15 +129,15 @@ bool TFspopt::LoadSParamTable(std::string_view bytes) {
     const int format = comboBox1_->currentIndex() + 1;
     SParameterParse parsed = ParseSParameterFile(bytes, {format, state_.Zo, checkBox1_->isChecked()});
     if (!parsed.table) {
-        prompter_.showMessage(Q(parsed.error));
+        prompter_.showMessage(SParameterErrorText(parsed.error));
         return false;
     }
     SParameterTable& table = *parsed.table;
     QStringList header;
     for (const std::string& line : table.headerLines)
         header << Q(DisplayTextOfBytes(line));
-    for (const std::string& warning : table.warnings)
-        header << Q(warning);
+    for (const SParameterWarning& warning : table.warnings)
+        header << SParameterWarningText(warning);
     memo1_->setPlainText(header.join(QLatin1Char('\n')));
     if (checkBox1_->isChecked())
         plot(table);

@@ -16,6 +16,7 @@
 #include "ui/message_hub.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
+#include "ui/text_fit.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -47,8 +48,9 @@ bool IsRejected(Real value) {
 } // namespace
 
 Tffscalc::Tffscalc(ProgramState& state, MessageHub& hub, Prompter& prompter, QWidget* parent)
-    : FixedDialog("Tffscalc", "计算", WindowWidth, WindowHeight, WindowGrey, parent), state_(state),
-      hub_(hub), prompter_(prompter) {
+    : FixedDialog("Tffscalc", qUtf8Printable(tr("计算", "window title")), WindowWidth, WindowHeight,
+                  WindowGrey, parent),
+      state_(state), hub_(hub), prompter_(prompter) {
     setWindowFlag(Qt::WindowStaysOnTopHint);
     buildComplexGroup();
     buildTwoPortGroup();
@@ -59,23 +61,25 @@ Tffscalc::Tffscalc(ProgramState& state, MessageHub& hub, Prompter& prompter, QWi
     polar_->setChecked(state_.para.ReadParaString(PolarKey) == "1");
 
     connect(&hub_, &MessageHub::sparameterRow, this, &Tffscalc::WmCopyData, Qt::DirectConnection);
+    FitControlsToTexts(*this);
 }
 
-QLineEdit* Tffscalc::addNumberedEdit(int number, int x, int y, int width, QWidget* into, const char* hint) {
+QLineEdit* Tffscalc::addNumberedEdit(int number, int x, int y, int width, QWidget* into,
+                                     const QString& hint) {
     QLineEdit* e = addEdit(QStringLiteral("Edit%1").arg(number).toUtf8().constData(), x, y, width, into);
-    if (hint)
-        e->setToolTip(QString::fromUtf8(hint));
+    if (!hint.isEmpty())
+        e->setToolTip(hint);
     edits_[static_cast<std::size_t>(number)] = e;
     return e;
 }
 
 void Tffscalc::buildComplexGroup() {
-    auto* group = new QGroupBox(QStringLiteral("复数计算"), this);
+    auto* group = new QGroupBox(tr("复数计算"), this);
     group->setObjectName(QStringLiteral("GroupBox1"));
     group->setGeometry(8, 8, WindowWidth - 16, 176);
 
-    addLabel("Label1", "输入实部", 40, 20, 110, group);
-    addLabel("Label2", "输入虚部", 156, 20, 110, group);
+    addLabel("Label1", qUtf8Printable(tr("输入实部")), 40, 20, 110, group);
+    addLabel("Label2", qUtf8Printable(tr("输入虚部")), 156, 20, 110, group);
     addLabel("Label3", "X1", 10, 44, 26, group);
     addNumberedEdit(X1Re, 40, 44, 110, group);
     addNumberedEdit(X1Im, 156, 44, 110, group);
@@ -102,12 +106,12 @@ void Tffscalc::buildComplexGroup() {
     operations_[0]->setChecked(true);
     operations_[5]->setToolTip(QStringLiteral("Zn=Zo/(1+Tr)/(1-Tr)"));
 
-    connect(addButton("fimacalc", "计算", 540, 18, 72, group), &QPushButton::clicked, this,
-            &Tffscalc::fimacalcClick);
-    connect(addButton("BitBtn1", "中间值", 540, 54, 72, group), &QPushButton::clicked, this,
-            &Tffscalc::BitBtn1Click);
+    connect(addButton("fimacalc", qUtf8Printable(tr("计算")), 540, 18, 72, group), &QPushButton::clicked,
+            this, &Tffscalc::fimacalcClick);
+    connect(addButton("BitBtn1", qUtf8Printable(tr("中间值")), 540, 54, 72, group), &QPushButton::clicked,
+            this, &Tffscalc::BitBtn1Click);
 
-    auto* result = new QGroupBox(QStringLiteral("计算结果"), group);
+    auto* result = new QGroupBox(tr("计算结果"), group);
     result->setObjectName(QStringLiteral("GroupBox3"));
     result->setGeometry(320, 96, 292, 54);
     addNumberedEdit(ResultRe, 8, 22, 134, result);
@@ -115,13 +119,13 @@ void Tffscalc::buildComplexGroup() {
 }
 
 void Tffscalc::buildTwoPortGroup() {
-    twoPortGroup_ = new QGroupBox(QStringLiteral("S参数转换为Z参数"), this);
+    twoPortGroup_ = new QGroupBox(tr("S参数转换为Z参数"), this);
     twoPortGroup_->setObjectName(QStringLiteral("GroupBox2"));
     twoPortGroup_->setGeometry(8, 192, WindowWidth - 16, 380);
     QGroupBox* g = twoPortGroup_;
 
-    addLabel("Label7", "实部/模值", 40, 20, 94, g);
-    addLabel("Label8", "虚部/角度", 140, 20, 94, g);
+    addLabel("Label7", qUtf8Printable(tr("实部/模值")), 40, 20, 94, g);
+    addLabel("Label8", qUtf8Printable(tr("虚部/角度")), 140, 20, 94, g);
     const std::array<std::pair<const char*, const char*>, 4> sRows = {
         {{"Label9", "S11"}, {"Label10", "S22"}, {"Label11", "S12"}, {"Label12", "S21"}}};
     for (std::size_t i = 0; i < sRows.size(); ++i) {
@@ -130,16 +134,16 @@ void Tffscalc::buildTwoPortGroup() {
         addNumberedEdit(SFields[2 * i], 40, y, 94, g);
         addNumberedEdit(SFields[2 * i + 1], 140, y, 94, g);
     }
-    polar_ = addCheckBox("CheckBox1", "极坐标输入", 10, 160, 110, g);
-    decibels_ = addCheckBox("CheckBox2", "对数输入", 124, 160, 110, g);
+    polar_ = addCheckBox("CheckBox1", qUtf8Printable(tr("极坐标输入")), 10, 160, 110, g);
+    decibels_ = addCheckBox("CheckBox2", qUtf8Printable(tr("对数输入")), 124, 160, 110, g);
     frequency_ = addLabel("Label19", "", 10, 186, 224, g);
 
     connect(addButton("BitBtn3", "S=>Z", 10, 214, 70, g), &QPushButton::clicked, this,
             &Tffscalc::BitBtn3Click);
     // "Z=>S" has never had an action of its own.
     addButton("BitBtn4", "Z=>S", 86, 214, 70, g);
-    connect(addButton("BitBtn5", "文件输入", 162, 214, 72, g), &QPushButton::clicked, this,
-            &Tffscalc::BitBtn5Click);
+    connect(addButton("BitBtn5", qUtf8Printable(tr("文件输入")), 162, 214, 72, g), &QPushButton::clicked,
+            this, &Tffscalc::BitBtn5Click);
     connect(addButton("Button1", "L", 10, 248, 36, g), &QPushButton::clicked, this, &Tffscalc::Button1Click);
     connect(addButton("Button2", "S", 52, 248, 36, g), &QPushButton::clicked, this, &Tffscalc::Button2Click);
 
@@ -162,29 +166,29 @@ void Tffscalc::buildTwoPortGroup() {
     }
 
     addLabel("Label20", "⊿:", 252, 196, 36, g);
-    addNumberedEdit(DeltaMagnitude, 290, 196, 100, g, "|d|=|s11*s22-s12*s21|  当d<1  k>1 是稳定的");
+    addNumberedEdit(DeltaMagnitude, 290, 196, 100, g, tr("|d|=|s11*s22-s12*s21|  当d<1  k>1 是稳定的"));
     addLabel("Label21", "k:", 400, 196, 44, g);
-    addNumberedEdit(RollettK, 448, 196, 152, g, "Rollett(K) 系数 当他大于1是稳定的");
-    addLabel("Label22", "最大增益：", 252, 224, 76, g);
+    addNumberedEdit(RollettK, 448, 196, 152, g, tr("Rollett(K) 系数 当他大于1是稳定的"));
+    addLabel("Label22", qUtf8Printable(tr("最大增益：")), 252, 224, 76, g);
     addNumberedEdit(UnilateralFigure, 330, 224, 112, g);
     addLabel("Label23", "u:", 448, 224, 20, g);
-    addNumberedEdit(Mu, 470, 224, 130, g, "稳定程度");
-    addNumberedEdit(SourceGainDb, 290, 252, 74, g, "源匹配增益db");
-    addNumberedEdit(ForwardGainDb, 368, 252, 74, g, "正向传输增益db");
-    addNumberedEdit(LoadGainDb, 448, 252, 74, g, "负载匹配增益db");
-    addNumberedEdit(UnilateralGainDb, 526, 252, 74, g, "最大匹配增益");
+    addNumberedEdit(Mu, 470, 224, 130, g, tr("稳定程度"));
+    addNumberedEdit(SourceGainDb, 290, 252, 74, g, tr("源匹配增益db"));
+    addNumberedEdit(ForwardGainDb, 368, 252, 74, g, tr("正向传输增益db"));
+    addNumberedEdit(LoadGainDb, 448, 252, 74, g, tr("负载匹配增益db"));
+    addNumberedEdit(UnilateralGainDb, 526, 252, 74, g, tr("最大匹配增益"));
 
     maximumGainCaption_ = addLabel("Label26", "MAG:", 252, 280, 36, g);
     addNumberedEdit(MaximumGainDb, 290, 280, 152, g,
-                    "K>1 且 ⊿<1 时为最大可用增益 MAG(db)，否则为最大稳定增益 MSG=|S21|/|S12|(db)");
+                    tr("K>1 且 ⊿<1 时为最大可用增益 MAG(db)，否则为最大稳定增益 MSG=|S21|/|S12|(db)"));
     addLabel("Label27", "u':", 448, 280, 20, g);
-    addNumberedEdit(MuPrime, 470, 280, 130, g, "源端稳定程度 u'=(1-|S22|²)/(|S11-d*S22'|+|S12*S21|)");
+    addNumberedEdit(MuPrime, 470, 280, 130, g, tr("源端稳定程度 u'=(1-|S22|²)/(|S11-d*S22'|+|S12*S21|)"));
 
-    addLabel("Label24", "输出稳定圆", 252, 312, 76, g);
-    addNumberedEdit(OutputCircle, 330, 312, 88, g, "输出稳定圆心");
-    addNumberedEdit(OutputCircleAngle, 422, 312, 88, g, "输出稳定圆心角度");
+    addLabel("Label24", qUtf8Printable(tr("输出稳定圆")), 252, 312, 76, g);
+    addNumberedEdit(OutputCircle, 330, 312, 88, g, tr("输出稳定圆心"));
+    addNumberedEdit(OutputCircleAngle, 422, 312, 88, g, tr("输出稳定圆心角度"));
     addNumberedEdit(OutputCircleRadius, 514, 312, 86, g);
-    addLabel("Label25", "输入稳定圆", 252, 340, 76, g);
+    addLabel("Label25", qUtf8Printable(tr("输入稳定圆")), 252, 340, 76, g);
     addNumberedEdit(InputCircle, 330, 340, 88, g);
     addNumberedEdit(InputCircleAngle, 422, 340, 88, g);
     addNumberedEdit(InputCircleRadius, 514, 340, 86, g);
@@ -226,12 +230,12 @@ void Tffscalc::fimacalcClick() {
     // The operations without a result say why, in the window's words, instead of a bare
     // floating-point error.
     if (operation == ComplexOperation::Divide && x2.re == 0 && x2.im == 0) {
-        prompter_.showMessage(QStringLiteral("X2为0，不能作除数"));
+        prompter_.showMessage(tr("X2为0，不能作除数"));
         return;
     }
     if (operation == ComplexOperation::Parallel && x1.re + x2.re == 0 && x1.im + x2.im == 0 &&
         !(x2.re == 0 && x2.im == 0)) {
-        prompter_.showMessage(QStringLiteral("X1 + X2 为0，并联阻抗为无穷大"));
+        prompter_.showMessage(tr("X1 + X2 为0，并联阻抗为无穷大"));
         return;
     }
     const Complex result = CalculateComplex(operation, x1, x2);
@@ -338,7 +342,7 @@ void Tffscalc::Button1Click() {
         return;
     const auto fields = ReadSparaSFields(U8(*path));
     if (!fields) {
-        prompter_.showMessage(QStringLiteral("不是参数文件: ") + *path);
+        prompter_.showMessage(tr("不是参数文件: %1").arg(*path));
         return;
     }
     for (std::size_t i = 0; i < SFields.size(); ++i)
@@ -361,7 +365,7 @@ void Tffscalc::Button2Click() {
     entries.z22R = U8(edit(Z22Re)->text());
     entries.z22X = U8(edit(Z22Im)->text());
     if (!WriteSparaTwoPort(U8(*path), entries))
-        prompter_.showMessage(QStringLiteral("参数文件没有保存: ") + *path);
+        prompter_.showMessage(tr("参数文件没有保存: %1").arg(*path));
 }
 
 namespace {
@@ -378,32 +382,32 @@ std::string PolarText(Complex reflection) {
 } // namespace
 
 void Tffscalc::buildDesignGroup() {
-    auto* g = new QGroupBox(QStringLiteral("放大器设计"), this);
+    auto* g = new QGroupBox(tr("放大器设计"), this);
     g->setObjectName(QStringLiteral("GroupBox4"));
     g->setGeometry(8, 576, WindowWidth - 16, WindowHeight - 584);
     verdict_ = addLabel("Label28", "", 10, 20, 600, g);
     addLabel("Label29", "Γms", 10, 44, 30, g);
-    addNumberedEdit(SourceReflection, 40, 44, 110, g, "同时共轭匹配时源端反射系数 Γms");
-    addNumberedEdit(SourceImpedance, 154, 44, 140, g, "Γms 对应的阻抗（欧）");
+    addNumberedEdit(SourceReflection, 40, 44, 110, g, tr("同时共轭匹配时源端反射系数 Γms"));
+    addNumberedEdit(SourceImpedance, 154, 44, 140, g, tr("Γms 对应的阻抗（欧）"));
     addLabel("Label30", "Γml", 304, 44, 30, g);
-    addNumberedEdit(LoadReflection, 334, 44, 110, g, "同时共轭匹配时负载端反射系数 Γml");
-    addNumberedEdit(LoadImpedance, 448, 44, 150, g, "Γml 对应的阻抗（欧）");
+    addNumberedEdit(LoadReflection, 334, 44, 110, g, tr("同时共轭匹配时负载端反射系数 Γml"));
+    addNumberedEdit(LoadImpedance, 448, 44, 150, g, tr("Γml 对应的阻抗（欧）"));
     noise_ = addLabel("Label31", "", 10, 70, 600, g);
-    connect(addButton("useFrequency", "使用此频率", 10, 94, 84, g), &QPushButton::clicked, this,
-            &Tffscalc::useFrequencyClick);
-    connect(addButton("inputMatch", "输入匹配", 98, 94, 70, g), &QPushButton::clicked, this,
-            &Tffscalc::inputMatchClick);
-    connect(addButton("noiseMatch", "噪声匹配", 172, 94, 70, g), &QPushButton::clicked, this,
-            &Tffscalc::noiseMatchClick);
-    connect(addButton("outputMatch", "输出匹配", 246, 94, 70, g), &QPushButton::clicked, this,
-            &Tffscalc::outputMatchClick);
-    addNumberedEdit(GainCircleDb, 326, 94, 50, g, "增益（dB）");
-    connect(addButton("gaCircle", "Ga圆", 380, 94, 50, g), &QPushButton::clicked, this,
+    connect(addButton("useFrequency", qUtf8Printable(tr("使用此频率")), 10, 94, 84, g), &QPushButton::clicked,
+            this, &Tffscalc::useFrequencyClick);
+    connect(addButton("inputMatch", qUtf8Printable(tr("输入匹配")), 98, 94, 70, g), &QPushButton::clicked,
+            this, &Tffscalc::inputMatchClick);
+    connect(addButton("noiseMatch", qUtf8Printable(tr("噪声匹配")), 172, 94, 70, g), &QPushButton::clicked,
+            this, &Tffscalc::noiseMatchClick);
+    connect(addButton("outputMatch", qUtf8Printable(tr("输出匹配")), 246, 94, 70, g), &QPushButton::clicked,
+            this, &Tffscalc::outputMatchClick);
+    addNumberedEdit(GainCircleDb, 326, 94, 50, g, tr("增益（dB）"));
+    connect(addButton("gaCircle", qUtf8Printable(tr("Ga圆")), 380, 94, 50, g), &QPushButton::clicked, this,
             [this] { gainCircleClick(GainPlane::AvailableSource); });
-    connect(addButton("gpCircle", "Gp圆", 434, 94, 50, g), &QPushButton::clicked, this,
+    connect(addButton("gpCircle", qUtf8Printable(tr("Gp圆")), 434, 94, 50, g), &QPushButton::clicked, this,
             [this] { gainCircleClick(GainPlane::OperatingLoad); });
-    addNumberedEdit(NoiseCircleDb, 492, 94, 50, g, "噪声系数（dB）");
-    connect(addButton("nfCircle", "NF圆", 546, 94, 52, g), &QPushButton::clicked, this,
+    addNumberedEdit(NoiseCircleDb, 492, 94, 50, g, tr("噪声系数（dB）"));
+    connect(addButton("nfCircle", qUtf8Printable(tr("NF圆")), 546, 94, 52, g), &QPushButton::clicked, this,
             &Tffscalc::noiseCircleClick);
 }
 
@@ -433,7 +437,7 @@ void Tffscalc::showDesign(const SMatrix& s) {
     for (const Field number : {SourceReflection, SourceImpedance, LoadReflection, LoadImpedance})
         setText(number, "");
     if (match.match) {
-        verdict_->setText(QStringLiteral("无条件稳定（K>1 且 |⊿|<1）：可同时共轭匹配"));
+        verdict_->setText(tr("无条件稳定（K>1 且 |⊿|<1）：可同时共轭匹配"));
         const auto impedance = [&](Field number, Complex reflection) {
             const Complex z = ReflectionToImpedance(reflection, state_.Zo);
             setText(number, FormatSignedPair("", "%.2f", z.re, z.im));
@@ -443,8 +447,8 @@ void Tffscalc::showDesign(const SMatrix& s) {
         setText(LoadReflection, PolarText(match.match->loadReflection));
         impedance(LoadImpedance, match.match->loadReflection);
     } else {
-        verdict_->setText(QStringLiteral(
-            "潜在不稳定（K<=1 或 |⊿|>=1）：没有同时共轭匹配，稳定圆的不稳定一侧不能作源或负载"));
+        verdict_->setText(
+            tr("潜在不稳定（K<=1 或 |⊿|>=1）：没有同时共轭匹配，稳定圆的不稳定一侧不能作源或负载"));
     }
     if (rowNoise_) {
         const MagnitudeAngle p = PolarOf(rowNoise_->optimumReflection);
@@ -452,7 +456,7 @@ void Tffscalc::showDesign(const SMatrix& s) {
             Q(Format("NFmin=%.2fdB Γopt=%.4f∠%.2f Rn=%.2f",
                      {rowNoise_->minimumDb, p.magnitude, p.angleDegrees, rowNoise_->resistanceOhms})));
     } else {
-        noise_->setText(QStringLiteral("没有噪声参数"));
+        noise_->setText(tr("没有噪声参数"));
     }
 }
 
@@ -473,7 +477,7 @@ std::optional<ConjugateMatch> Tffscalc::readConjugateMatch() {
         return std::nullopt;
     const ConjugateMatchResult match = SimultaneousConjugateMatch(MatrixFromPolar(*s));
     if (!match.match)
-        prompter_.showMessage(QStringLiteral("器件不是无条件稳定（K<=1 或 |⊿|>=1），没有同时共轭匹配"));
+        prompter_.showMessage(tr("器件不是无条件稳定（K<=1 或 |⊿|>=1），没有同时共轭匹配"));
     return match.match;
 }
 
@@ -489,7 +493,7 @@ void Tffscalc::outputMatchClick() {
 
 void Tffscalc::noiseMatchClick() {
     if (!rowNoise_) {
-        prompter_.showMessage(QStringLiteral("没有噪声参数"));
+        prompter_.showMessage(tr("没有噪声参数"));
         return;
     }
     setLoadFor(rowNoise_->optimumReflection);
@@ -498,8 +502,8 @@ void Tffscalc::noiseMatchClick() {
 void Tffscalc::drawCircle(const CircleResult& result, int colour, const std::string& legend) {
     if (!result.circle) {
         prompter_.showMessage(result.refusal == DesignRefusal::NoiseBelowMinimum
-                                  ? QStringLiteral("噪声系数低于最小噪声系数NFmin")
-                                  : QStringLiteral("没有反射系数能得到这个增益（高于最大增益）"));
+                                  ? tr("噪声系数低于最小噪声系数NFmin")
+                                  : tr("没有反射系数能得到这个增益（高于最大增益）"));
         return;
     }
     if (circleSink_)
@@ -523,7 +527,7 @@ void Tffscalc::noiseCircleClick() {
     if (ReportRefusal(prompter_, db))
         return;
     if (!rowNoise_) {
-        prompter_.showMessage(QStringLiteral("没有噪声参数"));
+        prompter_.showMessage(tr("没有噪声参数"));
         return;
     }
     drawCircle(NoiseCircle(*rowNoise_, state_.Zo, *db), NoiseColour, Format("---NF=%.2fdB", {*db}));
@@ -534,7 +538,7 @@ void Tffscalc::WmCopyData(const QByteArray& block) {
         DecodeReceivedRow(std::string_view(block.constData(), static_cast<std::size_t>(block.size())));
     if (!row)
         return;
-    frequency_->setText(QStringLiteral("频率:") + Q(row->frequency));
+    frequency_->setText(tr("频率:%1").arg(Q(row->frequency)));
     if (!row->fields)
         return;
     // A row carries every digit; the field shows the leading ones.

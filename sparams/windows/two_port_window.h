@@ -140,8 +140,7 @@ private:
     void buildComplexGroup();
     void buildTwoPortGroup();
     QLineEdit* edit(Field number) const { return edits_[static_cast<std::size_t>(number)]; }
-    QLineEdit* addNumberedEdit(int number, int x, int y, int width, QWidget* into,
-                               const char* hint = nullptr);
+    QLineEdit* addNumberedEdit(int number, int x, int y, int width, QWidget* into, const QString& hint = {});
     void setText(Field number, const std::string& text);
     void buildDesignGroup();
     // X1 and X2 of the complex calculation, or "输入错误！" at the first field that is no number.

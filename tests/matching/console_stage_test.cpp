@@ -1,6 +1,7 @@
 #include "core/settings/atomic_file.h"
 #include "matching/console/console_interpreter.h"
 #include "sparams/analysis/device_data.h"
+#include "sparams/model/sparameter_file_texts.h"
 #include "tests/matching/console_test_support.h"
 
 #include <cmath>
@@ -64,7 +65,7 @@ TEST_F(ConsoleStage, ConjugateNetworksGiveMaximumGainAndDeepMatchAtTheDesignFreq
     const std::string s2p = dir.file("stage.s2p");
     EXPECT_EQ(lines("export " + s2p)[0], ">已导出放大器2个频率点到 " + s2p);
     const DeviceRead back = ReadDeviceFile(s2p);
-    ASSERT_TRUE(back.data) << back.error;
+    ASSERT_TRUE(back.data) << DeviceErrorText(back.error).toStdString();
     const Complex s21 = back.data->rows[0].s.s21;
     EXPECT_NEAR(10 * std::log10(s21.re * s21.re + s21.im * s21.im), gain, 0.0005L);
     EXPECT_EQ(lines("export " + dir.file("stage.s1p"))[0], ">export 放大器的S参数须导出为 .s2p 文件");

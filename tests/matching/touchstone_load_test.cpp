@@ -4,6 +4,7 @@
 #include "matching/analysis/network_two_port.h"
 #include "matching/analysis/touchstone_export.h"
 #include "sparams/analysis/sparameter_file.h"
+#include "sparams/model/sparameter_file_texts.h"
 #include "support/test_paths.h"
 
 #include <cmath>
@@ -27,7 +28,7 @@ TEST(TouchstoneLoad, ExportedTwoPortReadsBackThroughTheParser) {
     const std::vector<ResponsePoint> sweep = SweepResponse(n, nullptr, {100e6L, 1e9L, 7});
     const SweepRange range{100e6L, 1e9L, 7};
     const SParameterParse parse = ParseSParameterFile(EncodeTouchstone(n, sweep, 2).text, {});
-    ASSERT_TRUE(parse.table) << parse.error;
+    ASSERT_TRUE(parse.table) << SParameterErrorText(parse.error).toStdString();
     ASSERT_EQ(parse.table->rows.size(), 7u);
     for (int i = 0; i < 7; ++i) {
         const SParameters s = ToSParameters(NetworkChainMatrix(n, SweepFrequency(range, i)), 50);

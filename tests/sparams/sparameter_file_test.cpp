@@ -7,6 +7,7 @@
 #include "sparams/analysis/sparameter_file_row.h"
 #include "sparams/analysis/sparameter_file_words.h"
 #include "sparams/drawing/sparameter_file_plot.h"
+#include "sparams/model/sparameter_file_texts.h"
 #include "support/test_paths.h"
 
 #include <charconv>
@@ -21,14 +22,14 @@ using Cells = std::vector<std::string>;
 
 SParameterTable Parse(const std::string& text, int format = 1, Real Zo = 50) {
     SParameterParse parsed = ParseSParameterFile(text, {format, Zo, false});
-    EXPECT_TRUE(parsed.table) << parsed.error;
+    EXPECT_TRUE(parsed.table) << SParameterErrorText(parsed.error).toStdString();
     return parsed.table.value_or(SParameterTable{});
 }
 
 std::string Error(const std::string& text, int format = 1, bool plot = false) {
     const SParameterParse parsed = ParseSParameterFile(text, {format, 50, plot});
     EXPECT_FALSE(parsed.table);
-    return parsed.error;
+    return SParameterErrorText(parsed.error).toStdString();
 }
 
 const std::string MaRow = "1.0 0.95 -30 4.2 150 0.05 60 0.5 -20\n";
@@ -152,7 +153,7 @@ TEST(SParameterFile, TouchstoneTwoKeywordsOrderAndReference) {
     ASSERT_EQ(t.rows.size(), 1u);
     EXPECT_EQ(CellTexts(t, 0), (Cells{"1000", ".9", "-10", "2", "100", ".1", "10", ".8", "-5"}));
     ASSERT_EQ(t.warnings.size(), 1u);
-    EXPECT_NE(t.warnings[0].find("50 25.0"), std::string::npos);
+    EXPECT_NE(t.warnings[0].reference.find("50 25.0"), std::string::npos);
     EXPECT_EQ(t.portReferenceOhms, (std::array<Real, 2>{50, 25}));
     // The option line's one reference holds for both ports; a word that is no impedance gives NaN.
     EXPECT_EQ(Parse("# GHz S MA R 75\n" + MaRow, 1, 75).portReferenceOhms, (std::array<Real, 2>{75, 75}));
@@ -225,7 +226,7 @@ TEST(SParameterFile, RandomBytesGiveATableOrAMessage) {
         }
         for (int format = 1; format <= MakerFormatCount; format += 3) {
             const SParameterParse parsed = ParseSParameterFile(bytes, {format, 50, round % 2 == 0});
-            ASSERT_NE(parsed.table.has_value(), !parsed.error.empty());
+            ASSERT_NE(parsed.table.has_value(), parsed.error.failed());
             if (!parsed.table)
                 continue;
             for (std::size_t row = 0; row < parsed.table->rows.size(); ++row)

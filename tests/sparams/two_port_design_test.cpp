@@ -1,5 +1,6 @@
 #include "sparams/analysis/device_data.h"
 #include "sparams/analysis/two_port_design.h"
+#include "sparams/model/sparameter_file_texts.h"
 #include "support/test_paths.h"
 
 #include <cmath>
@@ -138,7 +139,7 @@ constexpr std::string_view MadeUpFile = "! made-up device\n"
 
 TEST(DeviceData, ReadsRowsAndNoiseAndInterpolatesBetweenThem) {
     const DeviceRead read = ReadDeviceData(MadeUpFile);
-    ASSERT_TRUE(read.data) << read.error;
+    ASSERT_TRUE(read.data) << DeviceErrorText(read.error).toStdString();
     ASSERT_EQ(read.data->rows.size(), 3u);
     ASSERT_EQ(read.data->noise.size(), 2u);
     EXPECT_EQ(read.data->noise[0].noise.resistanceOhms, 0.30L * 50);
@@ -168,11 +169,11 @@ TEST(DeviceData, ReadsRowsAndNoiseAndInterpolatesBetweenThem) {
 TEST(DeviceData, DecibelAndRealImaginaryRowsKeepEveryDigit) {
     const DeviceRead db =
         ReadDeviceData("# GHz S DB R 50\n1 -1.234567891 -30 13.98765432 150 -30.1 60 -6.54321 -20\n");
-    ASSERT_TRUE(db.data) << db.error;
+    ASSERT_TRUE(db.data) << DeviceErrorText(db.error).toStdString();
     // The table shows six digits; the design data keeps the file's (read as a double).
     EXPECT_NEAR(std::abs(Of(db.data->rows[0].s.s21)), std::pow(10.0L, 13.98765432L / 20), 1e-14L);
     const DeviceRead ri = ReadDeviceData("# GHz S RI R 50\n1 0.123456789 -0.5 1 2 0.01 0.02 0.3 -0.4\n");
-    ASSERT_TRUE(ri.data) << ri.error;
+    ASSERT_TRUE(ri.data) << DeviceErrorText(ri.error).toStdString();
     EXPECT_NEAR(ri.data->rows[0].s.s11.re, 0.123456789L, 1e-15L);
     EXPECT_NEAR(ri.data->rows[0].s.s11.im, -0.5L, 1e-15L);
 }
@@ -213,7 +214,7 @@ TEST(DeviceData, RealTransistorFilesCarryTheirNoiseBlocks) {
         if (path.empty())
             GTEST_SKIP() << "shared test data not present";
         const DeviceRead read = ReadDeviceFile(path);
-        ASSERT_TRUE(read.data) << c.file << ": " << read.error;
+        ASSERT_TRUE(read.data) << c.file << ": " << DeviceErrorText(read.error).toStdString();
         EXPECT_EQ(read.data->rows.size(), c.rows) << c.file;
         EXPECT_EQ(read.data->noise.size(), c.noise) << c.file;
     }
