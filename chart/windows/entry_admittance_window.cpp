@@ -6,6 +6,7 @@
 #include "chart/windows/entry_canvas.h"
 #include "core/rf/conversions.h"
 #include "core/settings/program_state.h"
+#include "ui/text_fit.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -23,7 +24,7 @@ Tfgb::Tfgb(ProgramState& state, ChartCanvas& canvas, Prompter& prompter, QWidget
     checkBox2_ = addCheckBox("CheckBox2", tr("标注"), 160, 60, 80);
     panel1_ = addColourBox(tr(" 色盒"), Navy, prompter_, 16, 106, 96);
     connect(addButton("BitBtn1", "&All", 270, 106, 86), &QPushButton::clicked, this, &Tfgb::BitBtn1Click);
-    fitToControls();
+    FitControlsToTexts(*this);
 }
 
 void Tfgb::BitBtn1Click() {

@@ -8,6 +8,7 @@
 #include "core/settings/program_state.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
+#include "ui/text_fit.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -27,7 +28,7 @@ Tfinhro::Tfinhro(ProgramState& state, ChartCanvas& canvas, Prompter& prompter, Q
     edit3_ = addEdit("Edit3", 106, 127, 120);
     panel1_ = addColourBox(tr("选择画点色"), Navy, prompter_, 236, 125, 96);
     connect(addButton("BitBtn1", "&All", 342, 125, 76), &QPushButton::clicked, this, &Tfinhro::BitBtn1Click);
-    fitToControls();
+    FitControlsToTexts(*this);
 }
 
 void Tfinhro::showEvent(QShowEvent* event) {

@@ -8,6 +8,7 @@
 #include "core/rf/conversions.h"
 #include "core/settings/program_state.h"
 #include "ui/qt_text.h"
+#include "ui/text_fit.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -28,7 +29,7 @@ Tfinrx::Tfinrx(ProgramState& state, ChartCanvas& canvas, Prompter& prompter, QWi
     edit3_ = addEdit("Edit3", 106, 99, 150);
     panel1_ = addColourBox(tr("设置画点色"), PureRed, prompter_, 16, 136, 100);
     connect(addButton("BitBtn1", "&All", 246, 136, 80), &QPushButton::clicked, this, &Tfinrx::BitBtn1Click);
-    fitToControls();
+    FitControlsToTexts(*this);
 }
 
 void Tfinrx::showEvent(QShowEvent* event) {

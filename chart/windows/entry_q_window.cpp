@@ -4,6 +4,7 @@
 #include "core/settings/program_state.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
+#include "ui/text_fit.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -21,7 +22,7 @@ TfquQ::TfquQ(ProgramState& state, ChartCanvas& canvas, Prompter& prompter, QWidg
     addCheckBox("CheckBox1", tr("是否标注"), 16, 88, 120);
     panel1_ = addColourBox(tr("选择色"), Navy, prompter_, 16, 128, 100);
     connect(addButton("BitBtn1", "&All", 182, 128, 86), &QPushButton::clicked, this, &TfquQ::BitBtn1Click);
-    fitToControls();
+    FitControlsToTexts(*this);
 }
 
 void TfquQ::BitBtn1Click() {

@@ -3,6 +3,7 @@
 #include "chart/windows/entry_canvas.h"
 #include "core/settings/program_state.h"
 #include "ui/prompter.h"
+#include "ui/text_fit.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -21,7 +22,7 @@ Tqswr::Tqswr(ProgramState& state, ChartCanvas& canvas, Prompter& prompter, QWidg
     addCheckBox("CheckBox2", tr("标注"), 140, 88, 70);
     panel1_ = addColourBox(tr("选择色"), Navy, prompter_, 16, 126, 90);
     connect(addButton("BitBtn1", "&All", 132, 126, 86), &QPushButton::clicked, this, &Tqswr::BitBtn1Click);
-    fitToControls();
+    FitControlsToTexts(*this);
 }
 
 void Tqswr::BitBtn1Click() {

@@ -4,11 +4,7 @@
 #include "ui/field_reader.h"
 #include "ui/fixed_dialog.h"
 
-#include <QRect>
-#include <vector>
-
 class QCheckBox;
-class QLabel;
 class QLineEdit;
 
 namespace qv {
@@ -21,18 +17,11 @@ struct ProgramState;
 class ChartEntryWindow : public FixedDialog {
 public:
     ChartEntryWindow(const char* objectName, const QString& caption, int width, int height, int colour,
-                     ProgramState& state, ChartCanvas& canvas, Prompter& prompter, QWidget* parent);
+                     ProgramState& state, ChartCanvas& canvas, Prompter& prompter, QWidget* parent)
+        : FixedDialog(objectName, caption, width, height, colour, parent), state_(state), canvas_(canvas),
+          prompter_(prompter) {}
 
 protected:
-    // Captioned controls at their design places; one whose caption needs more room than its
-    // design width (a translated caption) grows to the caption's width.
-    QLabel* addLabel(const char* name, const QString& text, int x, int y, int width);
-    QCheckBox* addCheckBox(const char* name, const QString& text, int x, int y, int width);
-    ColourBox* addColourBox(const QString& text, int colour, Prompter& prompter, int x, int y, int width);
-    // Once every control is placed: what stands right of a grown control on its row moves along,
-    // and the window grows wider, never narrower, to hold every control with a margin.
-    void fitToControls();
-
     // Edit1 and Edit2 as numbers, or "输入错误！" at the first that is none.
     struct EnteredPair {
         Real first = 0;
@@ -56,14 +45,6 @@ protected:
     QCheckBox* checkBox1_ = nullptr;
     QCheckBox* checkBox2_ = nullptr;
     ColourBox* panel1_ = nullptr;
-
-private:
-    struct Growth {
-        QRect design; // where the control was laid out
-        int by = 0;   // how much wider its caption made it
-    };
-    template <typename Control> Control* wideEnough(Control* control);
-    std::vector<Growth> grown_;
 };
 
 } // namespace qv
