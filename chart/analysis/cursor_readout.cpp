@@ -20,15 +20,6 @@ Real QualityFactor(Real x, Real r) {
     return r == 0 ? UnboundedImpedance : std::fabs(x / r);
 }
 
-// Figures of the reflection G1 that the status bar and the readout message show.
-struct ReflectionFigures {
-    Complex gamma;
-    Real powerRatio = 0;  // |G1|^2
-    Real mismatchDb = 0;  // 10 log10(1/(1 - |G1|^2)), infinite for total reflection
-    Real vswr = 1;        // (1 + |G1|)/(1 - |G1|), the sentinel for total reflection
-    Real reflectedDb = 0; // 10 log10(|G1|^2), -infinity for a match
-};
-
 ReflectionFigures Reflection(Real Rohm, Real Xohm, Real Zo) {
     ReflectionFigures f;
     f.gamma = OhmsToGamma(Rohm, Xohm, Zo);
@@ -47,8 +38,8 @@ ReflectionFigures Reflection(Real Rohm, Real Xohm, Real Zo) {
 
 } // namespace
 
-std::optional<MouseReadout> ComputeMouseReadout(const ChartGeometry& geometry, int X, int Y, Real Fo, Real Zo,
-                                                int nodeCount) {
+std::optional<MouseReadout> ComputeMouseReadout(const ChartGeometry& geometry, int X, int Y, Real Fo,
+                                                Real Zo) {
     if (!IsInsideChart(geometry, X, Y))
         return std::nullopt;
     const Real u = (X - geometry.CentreX) / geometry.Radius;
@@ -129,24 +120,13 @@ std::optional<MouseReadout> ComputeMouseReadout(const ChartGeometry& geometry, i
     out.status[1] = Format("Y=%d:%5.2f", {Y, c.v});
     out.status[2] = Format("R=%5.2f", {magnitude});
 
-    const ReflectionFigures f = Reflection(c.Rohm, c.Xohm, Zo);
-    out.status[4] = Format("电压反射系数%5.4f:%5.4f>衰减(插损)%5.4fdb>电压驻波比%5.4f>功率反射系数>%5.4f",
-                           {f.gamma.re, f.gamma.im, f.mismatchDb, f.vswr, 100 * f.powerRatio}) +
-                    "%" + Format(">功率反射衰减%5.4fdb", {f.reflectedDb});
-    out.reflectionLines = {
-        Format("电压反射系数=%5.4f:%5.4f", {f.gamma.re, f.gamma.im}),
-        Format("衰                减=%5.4f", {f.mismatchDb}),
-        Format("电 压 驻 波 比=%5.4f", {f.vswr}),
-        Format("功率反射系数=%5.4f", {100 * f.powerRatio}) + "%",
-        Format("功率反射衰减=%5.4fdb", {f.reflectedDb}),
-    };
+    out.figures = Reflection(c.Rohm, c.Xohm, Zo);
 
     const Real power = magnitude * magnitude;
     out.voltageReflection = Format("VRT=%3.4f", {magnitude});
     out.powerReflection = Format("WRT=%3.4f", {power});
     out.returnLossRatio = Format("RLoss=%3.4f", {power == 0 ? Infinity : 1 / power});
     out.vswr = Format("VSWR=%3.4f", {GammaToResistance(magnitude, 0)});
-    out.status[3] = Format("接入元件%d", {nodeCount});
     return out;
 }
 

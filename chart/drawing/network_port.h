@@ -4,6 +4,7 @@
 #include "chart/drawing/surface.h"
 #include "core/settings/program_state.h"
 
+#include <QCoreApplication>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,7 +43,9 @@ public:
     virtual std::string saveTo(const std::string& path) = 0;
     // Replaces the network with a network file: an empty text, or why it was not read (nothing
     // changes), or the element its chain stops at (the file is loaded all the same).
-    virtual std::string openFrom(const std::string& /*path*/) { return "无法打开"; }
+    virtual std::string openFrom(const std::string& /*path*/) {
+        return QCoreApplication::translate("qv::NetworkPort", "无法打开").toStdString();
+    }
     // "撤销" and "重做" (Ctrl+Z, Ctrl+Shift+Z): take back the last change of the network, its
     // ends, Fo, Zo or modes, or make an undone one again; false when there is none.
     virtual bool undo() { return false; }

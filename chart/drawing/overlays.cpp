@@ -40,8 +40,7 @@ ReadoutPoint PointReadout(const Surface& surface, int X, int Y, ProgramState& st
     state.geometry = GeometryForHeight(surface.height());
     const Complex gamma = PixelToGamma(state.geometry, X, Y);
     const ReadoutPoint point{GammaToResistance(gamma.re, gamma.im), GammaToReactance(gamma.re, gamma.im)};
-    const std::optional<MouseReadout> mouse =
-        ComputeMouseReadout(state.geometry, X, Y, state.Fo, state.Zo, state.NodeCount);
+    const std::optional<MouseReadout> mouse = ComputeMouseReadout(state.geometry, X, Y, state.Fo, state.Zo);
     if (!mouse)
         return point;
     const CursorReadout& c = mouse->cursor;

@@ -3,6 +3,8 @@
 #include "chart/analysis/chart_constants.h"
 #include "chart/analysis/chart_geometry.h"
 
+#include <QCoreApplication>
+#include <QString>
 #include <cmath>
 
 namespace qv {
@@ -37,9 +39,14 @@ void Hatch(Surface& surface, const ChartGeometry& geometry, const PixelCircle& c
     }
 }
 
-void Legend(Surface& surface, int y, int colour, const char* text) {
+// The legends are worded in the interface's language; the chart itself never changes with it.
+struct StabilityLegend {
+    Q_DECLARE_TR_FUNCTIONS(StabilityLegend)
+};
+
+void Legend(Surface& surface, int y, int colour, const QString& text) {
     surface.font.colour = colour;
-    surface.textOut(10, y, text);
+    surface.textOut(10, y, text.toStdString());
 }
 
 } // namespace
@@ -60,8 +67,8 @@ void DrawStabilityCircles(Surface& surface, const ChartGeometry& geometry, const
     surface.brush.solid = false;
     surface.font.size = 10;
     surface.font.height = 0;
-    Legend(surface, 10, ChartRed, "---输入稳定圆");
-    Legend(surface, 30, ChartBlue, "---输出稳定圆");
+    Legend(surface, 10, ChartRed, StabilityLegend::tr("---输入稳定圆"));
+    Legend(surface, 30, ChartBlue, StabilityLegend::tr("---输出稳定圆"));
 }
 
 } // namespace qv

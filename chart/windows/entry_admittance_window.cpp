@@ -6,6 +6,7 @@
 #include "chart/windows/entry_canvas.h"
 #include "core/rf/conversions.h"
 #include "core/settings/program_state.h"
+#include "ui/text_fit.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -14,15 +15,16 @@
 namespace qv {
 
 Tfgb::Tfgb(ProgramState& state, ChartCanvas& canvas, Prompter& prompter, QWidget* parent)
-    : ChartEntryWindow("Tfgb", "导纳圆", 370, 154, WindowSkyBlue, state, canvas, prompter, parent) {
-    addLabel("Label1", "G(实部)", 16, 18, 60);
+    : ChartEntryWindow("Tfgb", tr("导纳圆"), 370, 154, WindowSkyBlue, state, canvas, prompter, parent) {
+    addLabel("Label1", tr("G(实部)"), 16, 18, 60);
     edit1_ = addEdit("Edit1", 78, 17, 100);
-    addLabel("Label2", "B (虚部)", 192, 18, 62);
+    addLabel("Label2", tr("B (虚部)"), 192, 18, 62);
     edit2_ = addEdit("Edit2", 256, 17, 100);
-    checkBox1_ = addCheckBox("CheckBox1", "归一化输入", 16, 60, 120);
-    checkBox2_ = addCheckBox("CheckBox2", "标注", 160, 60, 80);
-    panel1_ = addColourBox(" 色盒", Navy, prompter_, 16, 106, 96);
+    checkBox1_ = addCheckBox("CheckBox1", tr("归一化输入"), 16, 60, 120);
+    checkBox2_ = addCheckBox("CheckBox2", tr("标注"), 160, 60, 80);
+    panel1_ = addColourBox(tr(" 色盒"), Navy, prompter_, 16, 106, 96);
     connect(addButton("BitBtn1", "&All", 270, 106, 86), &QPushButton::clicked, this, &Tfgb::BitBtn1Click);
+    FitControlsToTexts(*this);
 }
 
 void Tfgb::BitBtn1Click() {

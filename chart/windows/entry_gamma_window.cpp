@@ -8,6 +8,7 @@
 #include "core/settings/program_state.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
+#include "ui/text_fit.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -16,17 +17,18 @@
 namespace qv {
 
 Tfinhro::Tfinhro(ProgramState& state, ChartCanvas& canvas, Prompter& prompter, QWidget* parent)
-    : ChartEntryWindow("Tfinhro", "输入Rho", 431, 167, WindowWhite, state, canvas, prompter, parent) {
+    : ChartEntryWindow("Tfinhro", tr("输入Rho"), 431, 167, WindowWhite, state, canvas, prompter, parent) {
     addLabel("Label1", "Magnitude<=1                       Angle  (degrees) ", 16, 8, 400);
     edit1_ = addEdit("Edit1", 16, 32, 150);
     edit2_ = addEdit("Edit2", 200, 32, 150);
-    checkBox1_ = addCheckBox("CheckBox1", "对数输入", 16, 62, 100);
-    checkBox2_ = addCheckBox("CheckBox2", "画出等阻圆和等抗圆", 130, 62, 200);
-    addLabel("Label2", "极坐标输入时，是归一化后的值。勾上\"对数输入\"按对数计算", 16, 88, 400);
-    addLabel("Label3", "显示标注输入", 16, 128, 90);
+    checkBox1_ = addCheckBox("CheckBox1", tr("对数输入"), 16, 62, 100);
+    checkBox2_ = addCheckBox("CheckBox2", tr("画出等阻圆和等抗圆"), 130, 62, 200);
+    addLabel("Label2", tr("极坐标输入时，是归一化后的值。勾上\"对数输入\"按对数计算"), 16, 88, 400);
+    addLabel("Label3", tr("显示标注输入"), 16, 128, 90);
     edit3_ = addEdit("Edit3", 106, 127, 120);
-    panel1_ = addColourBox("选择画点色", Navy, prompter_, 236, 125, 96);
+    panel1_ = addColourBox(tr("选择画点色"), Navy, prompter_, 236, 125, 96);
     connect(addButton("BitBtn1", "&All", 342, 125, 76), &QPushButton::clicked, this, &Tfinhro::BitBtn1Click);
+    FitControlsToTexts(*this);
 }
 
 void Tfinhro::showEvent(QShowEvent* event) {
@@ -42,7 +44,7 @@ void Tfinhro::BitBtn1Click() {
     const Real angle = entered->second;
     // A passive load reflects at most what arrives.
     if (!(EnteredMagnitude(magnitude, checkBox1_->isChecked()) <= 1)) {
-        prompter_.showMessage(QStringLiteral("输入错误！反射系数的模不能大于1"));
+        prompter_.showMessage(tr("输入错误！反射系数的模不能大于1"));
         return;
     }
     const Complex gamma = EnteredReflection(magnitude, angle, checkBox1_->isChecked());

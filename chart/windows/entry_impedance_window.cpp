@@ -8,6 +8,7 @@
 #include "core/rf/conversions.h"
 #include "core/settings/program_state.h"
 #include "ui/qt_text.h"
+#include "ui/text_fit.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -16,18 +17,19 @@
 namespace qv {
 
 Tfinrx::Tfinrx(ProgramState& state, ChartCanvas& canvas, Prompter& prompter, QWidget* parent)
-    : ChartEntryWindow("Tfinrx", "请输入R+JX", 346, 173, WindowSkyBlue, state, canvas, prompter, parent) {
-    checkBox1_ = addCheckBox("CheckBox1", "归一化输入", 16, 8, 120);
-    checkBox2_ = addCheckBox("CheckBox2", "画出等阻等抗图图", 150, 8, 180);
+    : ChartEntryWindow("Tfinrx", tr("请输入R+JX"), 346, 173, WindowSkyBlue, state, canvas, prompter, parent) {
+    checkBox1_ = addCheckBox("CheckBox1", tr("归一化输入"), 16, 8, 120);
+    checkBox2_ = addCheckBox("CheckBox2", tr("画出等阻等抗图图"), 150, 8, 180);
     addLabel("Label2", "R", 16, 40, 16);
     edit1_ = addEdit("Edit1", 34, 39, 120);
     addLabel("Label3", "JX", 170, 40, 22);
     edit2_ = addEdit("Edit2", 196, 39, 130);
-    addLabel("Label1", "输入归一化的值请勾上选择相", 16, 70, 300);
-    addLabel("Label4", "显示标注输入", 16, 100, 90);
+    addLabel("Label1", tr("输入归一化的值请勾上选择相"), 16, 70, 300);
+    addLabel("Label4", tr("显示标注输入"), 16, 100, 90);
     edit3_ = addEdit("Edit3", 106, 99, 150);
-    panel1_ = addColourBox("设置画点色", PureRed, prompter_, 16, 136, 100);
+    panel1_ = addColourBox(tr("设置画点色"), PureRed, prompter_, 16, 136, 100);
     connect(addButton("BitBtn1", "&All", 246, 136, 80), &QPushButton::clicked, this, &Tfinrx::BitBtn1Click);
+    FitControlsToTexts(*this);
 }
 
 void Tfinrx::showEvent(QShowEvent* event) {

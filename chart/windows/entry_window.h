@@ -16,7 +16,7 @@ struct ProgramState;
 // A small window that puts an entered point or curve on the chart: what every one of them works with.
 class ChartEntryWindow : public FixedDialog {
 public:
-    ChartEntryWindow(const char* objectName, const char* caption, int width, int height, int colour,
+    ChartEntryWindow(const char* objectName, const QString& caption, int width, int height, int colour,
                      ProgramState& state, ChartCanvas& canvas, Prompter& prompter, QWidget* parent)
         : FixedDialog(objectName, caption, width, height, colour, parent), state_(state), canvas_(canvas),
           prompter_(prompter) {}

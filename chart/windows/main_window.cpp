@@ -7,6 +7,7 @@
 #include "chart/drawing/network_port.h"
 #include "chart/drawing/overlay_layers.h"
 #include "chart/drawing/point_label.h"
+#include "chart/drawing/readout_texts.h"
 #include "chart/drawing/vector_picture.h"
 #include "chart/windows/chart_print.h"
 #include "chart/windows/tool_docks.h"
@@ -24,6 +25,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -39,6 +41,7 @@
 #include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <numeric>
 
 namespace qv {
 
@@ -67,18 +70,22 @@ const std::array<LabelPlace, 16> LabelPlaces = {{
     {27, 170, "Z0=50", DarkGreen, ""},
     {44, 170, "Z=1+j1", DarkGreen, ""},
     {61, 170, "C=1p", DarkGreen, ""},
-    {78, 170, "Rho=", DarkGreen, "归一化后的极坐标(S11，反射系数)"},
-    {95, 170, "So=", DarkGreen, "归一化后的电抗"},
-    {112, 170, "Yo=", DarkGreen, "归一化后的导抗"},
-    {129, 170, "Y=", DarkGreen, "没有归一化导抗"},
+    {78, 170, "Rho=", DarkGreen, QT_TRANSLATE_NOOP("qv::TForm2", "归一化后的极坐标(S11，反射系数)")},
+    {95, 170, "So=", DarkGreen, QT_TRANSLATE_NOOP("qv::TForm2", "归一化后的电抗")},
+    {112, 170, "Yo=", DarkGreen, QT_TRANSLATE_NOOP("qv::TForm2", "归一化后的导抗")},
+    {129, 170, "Y=", DarkGreen, QT_TRANSLATE_NOOP("qv::TForm2", "没有归一化导抗")},
     {146, 170, "Q=", DarkGreen, ""},
     {-37, 170, "VSWR=", DarkGreen, ""},
-    {-54, 170, "VRT=", DarkGreen, "电压反射系数=（反射电压） Vr/（入射电压）Vi"},
-    {-71, 170, "WRT=", DarkGreen, "功率反射系数Pr/Pi , (Vr/Vi)^2"},
+    {-54, 170, "VRT=", DarkGreen,
+     QT_TRANSLATE_NOOP("qv::TForm2", "电压反射系数=（反射电压） Vr/（入射电压）Vi")},
+    {-71, 170, "WRT=", DarkGreen, QT_TRANSLATE_NOOP("qv::TForm2", "功率反射系数Pr/Pi , (Vr/Vi)^2")},
     {-88, 170, "RLOSS=", DarkGreen,
-     "反馈损耗(回波损耗)Return Loss  (入射功率)Pi/(反射功率)Pr   取对数＊10就是功率反射衰减RL"},
-    {-105, 510, "RLmatch=", DarkGreen, "由于电路不全匹配时产生的回波损耗(db)"},
-    {-122, 510, "IVmatch=", DarkGreen, "由于电路不全匹配时插入损耗(db)"},
+     QT_TRANSLATE_NOOP(
+         "qv::TForm2",
+         "反馈损耗(回波损耗)Return Loss  (入射功率)Pi/(反射功率)Pr   取对数＊10就是功率反射衰减RL")},
+    {-105, 510, "RLmatch=", DarkGreen,
+     QT_TRANSLATE_NOOP("qv::TForm2", "由于电路不全匹配时产生的回波损耗(db)")},
+    {-122, 510, "IVmatch=", DarkGreen, QT_TRANSLATE_NOOP("qv::TForm2", "由于电路不全匹配时插入损耗(db)")},
     {-139, 510, "ILmatch=", DarkGreen, ""},
 }};
 
@@ -89,12 +96,59 @@ struct LayerClearAction {
 };
 
 const std::array<LayerClearAction, 5> LayerClearActions = {{
-    {OverlayLayer::StabilityCircles, "ClearStabilityCircles", "清除稳定圆"},
-    {OverlayLayer::DesignCircles, "ClearDesignCircles", "清除增益圆和噪声圆"},
-    {OverlayLayer::PointPlot, "ClearPointPlot", "清除S参数点"},
-    {OverlayLayer::ResponseLocus, "ClearResponseLocus", "清除频率响应轨迹"},
-    {OverlayLayer::Marks, "ClearMarks", "清除标注点"},
+    {OverlayLayer::StabilityCircles, "ClearStabilityCircles", QT_TRANSLATE_NOOP("qv::TForm2", "清除稳定圆")},
+    {OverlayLayer::DesignCircles, "ClearDesignCircles",
+     QT_TRANSLATE_NOOP("qv::TForm2", "清除增益圆和噪声圆")},
+    {OverlayLayer::PointPlot, "ClearPointPlot", QT_TRANSLATE_NOOP("qv::TForm2", "清除S参数点")},
+    {OverlayLayer::ResponseLocus, "ClearResponseLocus", QT_TRANSLATE_NOOP("qv::TForm2", "清除频率响应轨迹")},
+    {OverlayLayer::Marks, "ClearMarks", QT_TRANSLATE_NOOP("qv::TForm2", "清除标注点")},
 }};
+
+// The panel keeps its design width unless a caption needs more room (a translated caption): a
+// push button needs its text and its frame, a radio button or check box its size in the group.
+int ToolPanelWidthFor(const QWidget& panel) {
+    int widest = 0;
+    for (const QAbstractButton* button : panel.findChildren<QAbstractButton*>()) {
+        const int room = qobject_cast<const QPushButton*>(button)
+                             ? button->fontMetrics().horizontalAdvance(button->text()) + 16
+                             : button->sizeHint().width() + 12;
+        widest = std::max(widest, room + 4);
+    }
+    return std::max(ToolPanelWidth, widest);
+}
+
+// A Chinese caption needs a taller line than a Latin one. Every control of the panel with a
+// translated caption takes the height it has with a Chinese caption, so the panel, and with it
+// the chart, keeps one size in every language. Captions made of symbols are the same in every
+// language and keep their own height.
+constexpr std::array<const char*, 5> SymbolCaptioned = {"BitBtn3", "BitBtn4", "BitBtn10", "BitBtn12",
+                                                        "RadioButton6"};
+
+template <typename Control> void TakeChineseLineHeight(Control& control) {
+    if (std::find(SymbolCaptioned.begin(), SymbolCaptioned.end(), control.objectName()) !=
+        SymbolCaptioned.end())
+        return;
+    Control probe(QStringLiteral("电压驻波比"));
+    probe.setFont(control.font());
+    probe.setStyleSheet(control.styleSheet());
+    control.setFixedHeight(std::max(control.sizeHint().height(), probe.sizeHint().height()));
+}
+
+void KeepLineHeights(QWidget& panel) {
+    for (QPushButton* button : panel.findChildren<QPushButton*>())
+        TakeChineseLineHeight(*button);
+    for (QRadioButton* button : panel.findChildren<QRadioButton*>())
+        TakeChineseLineHeight(*button);
+    for (QCheckBox* box : panel.findChildren<QCheckBox*>())
+        TakeChineseLineHeight(*box);
+    for (QGroupBox* group : panel.findChildren<QGroupBox*>()) {
+        const QString title = group->title();
+        group->setTitle(QStringLiteral("电压驻波比"));
+        const int chineseHeight = group->minimumSizeHint().height();
+        group->setTitle(title);
+        group->setMinimumHeight(std::max(group->minimumSizeHint().height(), chineseHeight));
+    }
+}
 
 QString ColourStyle(int background, int text) {
     return QStringLiteral("QPushButton { background-color: %1; color: %2; border: 1px solid gray; }")
@@ -107,7 +161,7 @@ TForm2::TForm2(ProgramState& state, MessageHub& hub, Prompter& prompter, QWidget
     : QMainWindow(parent), state_(state), hub_(hub), prompter_(prompter),
       chartBitmap_(MakeChartImage(LaidOutChartWidth, LaidOutChartHeight)), bitmapSurface_(chartBitmap_) {
     setObjectName(QStringLiteral("TForm2"));
-    setWindowTitle(QStringLiteral("圆图"));
+    setWindowTitle(tr("圆图"));
     resize(934, 723);
 
     auto* central = new QWidget(this);
@@ -139,6 +193,8 @@ TForm2::TForm2(ProgramState& state, MessageHub& hub, Prompter& prompter, QWidget
     paintBox1_->setGeometry(0, 0, LaidOutChartWidth, LaidOutChartHeight);
     buildReadoutLabels();
     buildToolPanel();
+    panel1_->setFixedWidth(ToolPanelWidthFor(*panel1_));
+    KeepLineHeights(*panel1_);
 
     auto* bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("StatusBar1"));
@@ -161,6 +217,16 @@ TForm2::TForm2(ProgramState& state, MessageHub& hub, Prompter& prompter, QWidget
     bar->setFixedHeight(
         std::max(metrics.height(), metrics.boundingRect(QStringLiteral("电压驻波比")).height()) + 8);
     setStatusBar(bar);
+    // The window starts wide enough for the reflection panel to show a typical text whole.
+    ReflectionFigures typical;
+    typical.gamma = {-0.4321L, -0.4321L};
+    typical.mismatchDb = 12.3456L;
+    typical.vswr = 12.3456L;
+    typical.powerRatio = 0.123456L;
+    typical.reflectedDb = -12.3456L;
+    const int fixedPanels = std::accumulate(widths.begin(), widths.end() - 1, 0);
+    resize(std::max(width(), fixedPanels + metrics.horizontalAdvance(ReflectionStatusText(typical)) + 48),
+           height());
 
     connect(&hub_, &MessageHub::stabilityBlock, this, &TForm2::WmCopyData, Qt::DirectConnection);
 
@@ -192,7 +258,7 @@ void TForm2::buildReadoutLabels() {
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, ToQColor(place.colour));
         label->setPalette(palette);
-        label->setToolTip(QString::fromUtf8(place.hint));
+        label->setToolTip(QCoreApplication::translate("qv::TForm2", place.hint));
     }
     QPalette palette = labels_[MoveLabel]->palette();
     palette.setColor(QPalette::WindowText, ToQColor(DarkGreen));
@@ -200,16 +266,16 @@ void TForm2::buildReadoutLabels() {
     labels_[FrequencyLabel]->installEventFilter(this);
 }
 
-QPushButton* TForm2::addToolButton(const char* name, const char* caption, const char* statusText,
-                                   const char* hint) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), panel1_);
+QPushButton* TForm2::addToolButton(const char* name, const QString& caption, const QString& statusText,
+                                   const QString& hint) {
+    auto* button = new QPushButton(caption, panel1_);
     button->setObjectName(QString::fromUtf8(name));
-    if (*statusText) {
-        button->setProperty(StatusTextProperty, QString::fromUtf8(statusText));
+    if (!statusText.isEmpty()) {
+        button->setProperty(StatusTextProperty, statusText);
         button->installEventFilter(this);
     }
-    if (*hint)
-        button->setToolTip(QString::fromUtf8(hint));
+    if (!hint.isEmpty())
+        button->setToolTip(hint);
     panel1_->layout()->addWidget(button);
     return button;
 }
@@ -222,7 +288,7 @@ void TForm2::buildToolPanel() {
         return [this, slot] { showTool(tools_.*slot); };
     };
 
-    QPushButton* clearAll = addToolButton("BitBtn1", "清除", "", "");
+    QPushButton* clearAll = addToolButton("BitBtn1", tr("清除"), {}, {});
     connect(clearAll, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
     column->removeWidget(clearAll);
     auto* clearRow = new QWidget(panel1_);
@@ -233,53 +299,58 @@ void TForm2::buildToolPanel() {
     clearLayout->addWidget(clearAll, 1);
     buildClearControls(clearRow);
     column->insertWidget(0, clearRow);
-    connect(addToolButton("BitBtn2", "设置", "", ""), &QPushButton::clicked, this,
+    connect(addToolButton("BitBtn2", tr("设置"), {}, {}), &QPushButton::clicked, this,
             show(&ToolWindows::settings));
-    connect(addToolButton("BitBtn3", "Rho", "", ""), &QPushButton::clicked, this,
+    connect(addToolButton("BitBtn3", "Rho", {}, {}), &QPushButton::clicked, this,
             show(&ToolWindows::gammaEntry));
-    connect(addToolButton("BitBtn4", "R+JX", "", ""), &QPushButton::clicked, this,
+    connect(addToolButton("BitBtn4", "R+JX", {}, {}), &QPushButton::clicked, this,
             show(&ToolWindows::impedanceEntry));
-    connect(addToolButton("BitBtn9", "等Q圆", "", ""), &QPushButton::clicked, this,
+    connect(addToolButton("BitBtn9", tr("等Q圆"), {}, {}), &QPushButton::clicked, this,
             show(&ToolWindows::constantQ));
-    connect(addToolButton("BitBtn10", "VSWR", "", ""), &QPushButton::clicked, this,
+    connect(addToolButton("BitBtn10", "VSWR", {}, {}), &QPushButton::clicked, this,
             show(&ToolWindows::constantVswr));
-    connect(addToolButton("BitBtn12", "Y+BX ", "", ""), &QPushButton::clicked, this,
+    connect(addToolButton("BitBtn12", "Y+BX ", {}, {}), &QPushButton::clicked, this,
             show(&ToolWindows::admittanceEntry));
-    panel2_ = addToolButton("Panel2", "色盒", "", "");
+    panel2_ = addToolButton("Panel2", tr("色盒"), {}, {});
     panel2_->setFlat(true);
     setColourBox(ColourBoxStartColour, ColourBoxStartTextColour);
     connect(panel2_, &QPushButton::clicked, this, &TForm2::Panel2Click);
-    connect(addToolButton("BitBtn5", "工具", "", ""), &QPushButton::clicked, this,
+    connect(addToolButton("BitBtn5", tr("工具"), {}, {}), &QPushButton::clicked, this,
             show(&ToolWindows::calculator));
-    connect(addToolButton("BitBtn13", "匹配设置", "设置要匹配电路的负载、源点，匹配总是从负载向源方向进行。",
-                          "匹配总是从负载向源的方向匹配,所以需要先设置好要匹配的 "
-                          "负载和源，在按“增加元件”钮接入元件逐渐匹配"),
+    connect(addToolButton("BitBtn13", tr("匹配设置"),
+                          tr("设置要匹配电路的负载、源点，匹配总是从负载向源方向进行。"),
+                          tr("匹配总是从负载向源的方向匹配,所以需要先设置好要匹配的 "
+                             "负载和源，在按“增加元件”钮接入元件逐渐匹配")),
             &QPushButton::clicked, this, show(&ToolWindows::matchingSetup));
-    connect(addToolButton("BitBtn14", "增加元件", "增加匹配元件，比如并电容等操作",
-                          "先通过“匹配设置”钮设置好待匹配电路的“负载”，及匹配到的“源点”"),
+    connect(addToolButton("BitBtn14", tr("增加元件"), tr("增加匹配元件，比如并电容等操作"),
+                          tr("先通过“匹配设置”钮设置好待匹配电路的“负载”，及匹配到的“源点”")),
             &QPushButton::clicked, this, show(&ToolWindows::elementInsertion));
-    connect(addToolButton("BitBtn15", "删除元件", "删除最后接入的元件", "删除最后接入匹配电路的元件"),
-            &QPushButton::clicked, this, &TForm2::BitBtn15Click);
-    connect(addToolButton("BitBtn16", "重新计算", "在圆图上重画匹配节点", "从新在圆图上画出匹配的所有元件"),
+    connect(
+        addToolButton("BitBtn15", tr("删除元件"), tr("删除最后接入的元件"), tr("删除最后接入匹配电路的元件")),
+        &QPushButton::clicked, this, &TForm2::BitBtn15Click);
+    connect(addToolButton("BitBtn16", tr("重新计算"), tr("在圆图上重画匹配节点"),
+                          tr("从新在圆图上画出匹配的所有元件")),
             &QPushButton::clicked, this, &TForm2::BitBtn16Click);
-    connect(addToolButton("BitBtn17", "频率响应", "匹配电路的回波损耗、驻波比随频率的变化及带宽", ""),
+    connect(addToolButton("BitBtn17", tr("频率响应"), tr("匹配电路的回波损耗、驻波比随频率的变化及带宽"), {}),
             &QPushButton::clicked, this, show(&ToolWindows::frequencyResponse));
-    connect(addToolButton("ButtonAutoMatch", "自动匹配",
-                          "列出负载到源的L、Pi、T和单支节匹配方案，并接入其中之一", ""),
+    connect(addToolButton("ButtonAutoMatch", tr("自动匹配"),
+                          tr("列出负载到源的L、Pi、T和单支节匹配方案，并接入其中之一"), {}),
             &QPushButton::clicked, this, show(&ToolWindows::autoMatch));
-    connect(addToolButton("ButtonAmplifier", "放大器",
-                          "输入网络、晶体管文件和输出网络级联：增益、回波损耗、mu 和稳定性随频率的变化", ""),
+    connect(addToolButton("ButtonAmplifier", tr("放大器"),
+                          tr("输入网络、晶体管文件和输出网络级联：增益、回波损耗、mu 和稳定性随频率的变化"),
+                          {}),
             &QPushButton::clicked, this, show(&ToolWindows::amplifierStage));
-    undoButton_ = addToolButton("ButtonUndo", "撤销", "撤销对匹配电路的上一步修改 (Ctrl+Z)", "Ctrl+Z");
-    redoButton_ =
-        addToolButton("ButtonRedo", "重做", "重做撤销的修改 (Ctrl+Shift+Z 或 Ctrl+Y)", "Ctrl+Shift+Z");
+    undoButton_ =
+        addToolButton("ButtonUndo", tr("撤销"), tr("撤销对匹配电路的上一步修改 (Ctrl+Z)"), "Ctrl+Z");
+    redoButton_ = addToolButton("ButtonRedo", tr("重做"), tr("重做撤销的修改 (Ctrl+Shift+Z 或 Ctrl+Y)"),
+                                "Ctrl+Shift+Z");
     undoButton_->setEnabled(false);
     redoButton_->setEnabled(false);
     connect(undoButton_, &QPushButton::clicked, this, &TForm2::undoClick);
     connect(redoButton_, &QPushButton::clicked, this, &TForm2::redoClick);
-    connect(addToolButton("ButtonOpen", "打开", "打开匹配网络文件 (Ctrl+O)", "Ctrl+O"), &QPushButton::clicked,
-            this, &TForm2::openClick);
-    connect(addToolButton("ButtonSave", "保存", "把匹配网络保存为文件 (Ctrl+S)", "Ctrl+S"),
+    connect(addToolButton("ButtonOpen", tr("打开"), tr("打开匹配网络文件 (Ctrl+O)"), "Ctrl+O"),
+            &QPushButton::clicked, this, &TForm2::openClick);
+    connect(addToolButton("ButtonSave", tr("保存"), tr("把匹配网络保存为文件 (Ctrl+S)"), "Ctrl+S"),
             &QPushButton::clicked, this, &TForm2::saveClick);
     // From every window of the program; a text field's own undo comes first while it has focus.
     const auto everywhere = [this](QKeySequence keys, void (TForm2::*handler)()) {
@@ -292,47 +363,47 @@ void TForm2::buildToolPanel() {
     everywhere(QKeySequence(Qt::CTRL | Qt::Key_Y), &TForm2::redoClick);
     everywhere(QKeySequence(Qt::CTRL | Qt::Key_O), &TForm2::openClick);
     everywhere(QKeySequence(Qt::CTRL | Qt::Key_S), &TForm2::saveClick);
-    connect(addToolButton("BitBtn6", "参数计算", "S参数 计算稳定性、理论增益，及复数计算", ""),
+    connect(addToolButton("BitBtn6", tr("参数计算"), tr("S参数 计算稳定性、理论增益，及复数计算"), {}),
             &QPushButton::clicked, this, show(&ToolWindows::twoPortCalculator));
-    connect(addToolButton("BitBtn7", "微带计算", "微带线特征阻抗、接入到电路后的阻抗等计算，", ""),
+    connect(addToolButton("BitBtn7", tr("微带计算"), tr("微带线特征阻抗、接入到电路后的阻抗等计算，"), {}),
             &QPushButton::clicked, this, show(&ToolWindows::microstripCalculator));
-    connect(addToolButton("BitBtn11", "保存圆图", "保存圆图到图片", ""), &QPushButton::clicked, this,
+    connect(addToolButton("BitBtn11", tr("保存圆图"), tr("保存圆图到图片"), {}), &QPushButton::clicked, this,
             &TForm2::BitBtn11Click);
-    connect(addToolButton("ButtonPrint", "打印圆图", "打印圆图（先预览）", ""), &QPushButton::clicked, this,
-            &TForm2::printClick);
-    connect(addToolButton("ButtonResetLayout", "默认布局", "关闭所有停靠的工具窗口并把它们放回默认位置", ""),
+    connect(addToolButton("ButtonPrint", tr("打印圆图"), tr("打印圆图（先预览）"), {}), &QPushButton::clicked,
+            this, &TForm2::printClick);
+    connect(addToolButton("ButtonResetLayout", tr("默认布局"),
+                          tr("关闭所有停靠的工具窗口并把它们放回默认位置"), {}),
             &QPushButton::clicked, this, &TForm2::resetLayout);
     QPushButton* button2 =
-        addToolButton("Button2", "", "以命令的方式操作,命令多是小写。 帮助输入?后回车。软件简要说明help",
-                      "可以通过命令的方式查看、修改各种数据，包括匹配操作");
+        addToolButton("Button2", {}, tr("以命令的方式操作,命令多是小写。 帮助输入?后回车。软件简要说明help"),
+                      tr("可以通过命令的方式查看、修改各种数据，包括匹配操作"));
     connect(button2, &QPushButton::clicked, this, show(&ToolWindows::console));
-    connect(addToolButton("BitBtn8", "S参数输入",
-                          "读S参数文件，并可以将数据显示在圆图上。在数据格栅上按右鼠标键可以将数据发送给 "
-                          "S参数计算界面相应的输入框",
-                          ""),
+    connect(addToolButton("BitBtn8", tr("S参数输入"),
+                          tr("读S参数文件，并可以将数据显示在圆图上。在数据格栅上按右鼠标键可以将数据发送给 "
+                             "S参数计算界面相应的输入框"),
+                          {}),
             &QPushButton::clicked, this, show(&ToolWindows::sparameterTable));
-    QPushButton* button1 = addToolButton("Button1", "", "", "");
+    QPushButton* button1 = addToolButton("Button1", {}, {}, {});
     connect(button1, &QPushButton::clicked, this, show(&ToolWindows::about));
-    button1->setText(QStringLiteral("显示元件"));
-    button1->setText(QStringLiteral("关于"));
-    button2->setText(QStringLiteral("命令输入"));
+    button1->setText(tr("关于"));
+    button2->setText(tr("命令输入"));
 
-    auto* group = new QGroupBox(QStringLiteral("标注"), panel1_);
+    auto* group = new QGroupBox(tr("标注"), panel1_);
     group->setObjectName(QStringLiteral("GroupBox1"));
     auto* radios = new QVBoxLayout(group);
     radios->setContentsMargins(4, 2, 2, 2);
     radios->setSpacing(0);
-    const std::array<const char*, 7> captions = {"阻抗Z",    "元件值", "模值", "归一阻抗",
-                                                 "归一导纳", "VSWR",   "反射"};
+    const std::array<QString, 7> captions = {tr("阻抗Z"),    tr("元件值"), tr("模值"), tr("归一阻抗"),
+                                             tr("归一导纳"), tr("VSWR"),   tr("反射")};
     for (std::size_t i = 0; i < captions.size(); ++i) {
-        auto* radio = new QRadioButton(QString::fromUtf8(captions[i]), group);
+        auto* radio = new QRadioButton(captions[i], group);
         radio->setObjectName(QStringLiteral("RadioButton%1").arg(i + 1));
         radios->addWidget(radio);
         radioButtons_[i + 1] = radio;
     }
     radioButtons_[1]->setChecked(true);
     column->addWidget(group);
-    checkBox1_ = new QCheckBox(QStringLiteral("光标显示"), panel1_);
+    checkBox1_ = new QCheckBox(tr("光标显示"), panel1_);
     checkBox1_->setObjectName(QStringLiteral("CheckBox1"));
     column->addWidget(checkBox1_);
     column->addStretch(1);
@@ -383,12 +454,12 @@ void TForm2::buildClearControls(QWidget* row) {
     auto* button = new QToolButton(row);
     button->setObjectName(QStringLiteral("BitBtn1Layers"));
     button->setText(QStringLiteral("▾"));
-    button->setToolTip(QStringLiteral("只清除一层：稳定圆、增益圆和噪声圆、S参数点、频率响应轨迹或标注点"));
+    button->setToolTip(tr("只清除一层：稳定圆、增益圆和噪声圆、S参数点、频率响应轨迹或标注点"));
     button->setPopupMode(QToolButton::InstantPopup);
     auto* menu = new QMenu(button);
     menu->setObjectName(QStringLiteral("BitBtn1Menu"));
     for (const LayerClearAction& entry : LayerClearActions) {
-        QAction* action = menu->addAction(QString::fromUtf8(entry.caption));
+        QAction* action = menu->addAction(QCoreApplication::translate("qv::TForm2", entry.caption));
         action->setObjectName(QString::fromUtf8(entry.name));
         connect(action, &QAction::triggered, this, [this, layer = entry.layer] { clearOverlay(layer); });
     }
@@ -439,7 +510,7 @@ void TForm2::closeEvent(QCloseEvent* event) {
 bool TForm2::offerToSave() {
     if (!network_ || !network_->unsavedChanges())
         return true;
-    switch (prompter_.ask(QStringLiteral("匹配网络已经改变,保存吗？"), true)) {
+    switch (prompter_.ask(tr("匹配网络已经改变,保存吗？"), true)) {
     case Prompter::Answer::No:
         return true;
     case Prompter::Answer::Cancel:
@@ -453,15 +524,15 @@ bool TForm2::offerToSave() {
 bool TForm2::saveNetworkAs() {
     if (!network_)
         return false;
-    const std::optional<QString> chosen = prompter_.saveFileName(
-        QStringLiteral("保存匹配网络"), Q(state_.programDir), QStringLiteral("smh files (*.smh)"));
+    const std::optional<QString> chosen =
+        prompter_.saveFileName(tr("保存匹配网络"), Q(state_.programDir), tr("smh files (*.smh)"));
     if (!chosen)
         return false;
     QString path = *chosen;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".smh");
     if (QFileInfo::exists(path) &&
-        prompter_.ask(QStringLiteral("文件存在是否覆盖 ") + path) != Prompter::Answer::Yes)
+        prompter_.ask(tr("文件存在是否覆盖 %1").arg(path)) != Prompter::Answer::Yes)
         return false;
     const std::string failure = network_->saveTo(U8(path));
     if (!failure.empty()) {
@@ -478,9 +549,8 @@ void TForm2::saveClick() {
 void TForm2::openClick() {
     if (!network_ || !offerToSave())
         return;
-    const std::optional<QString> chosen =
-        prompter_.openFileName(QStringLiteral("打开匹配网络"), Q(state_.programDir),
-                               QStringLiteral("smh files (*.smh);;所有文件 (*)"));
+    const std::optional<QString> chosen = prompter_.openFileName(tr("打开匹配网络"), Q(state_.programDir),
+                                                                 tr("smh files (*.smh);;所有文件 (*)"));
     if (!chosen)
         return;
     const std::string problem = network_->openFrom(U8(*chosen));
@@ -587,7 +657,7 @@ void TForm2::PaintBox1MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers 
     followCursorWithDisplay(X, Y);
     setGeometryFromDrawingArea();
     const std::optional<MouseReadout> readout =
-        ComputeMouseReadout(state_.geometry, X, Y, state_.Fo, state_.Zo, state_.NodeCount);
+        ComputeMouseReadout(state_.geometry, X, Y, state_.Fo, state_.Zo);
     QWidget* display = tools_.parameterDisplay;
     if (!readout) {
         if (display)
@@ -622,8 +692,10 @@ void TForm2::applyReadout(const MouseReadout& r) {
         &r.vswr,       &r.voltageReflection,   &r.powerReflection,    &r.returnLossRatio};
     for (std::size_t i = 1; i < texts.size(); ++i)
         labels_[i]->setText(Q(*texts[i]));
-    for (std::size_t i = 0; i < statusPanels_.size(); ++i)
+    for (std::size_t i = 0; i < r.status.size(); ++i)
         statusPanels_[i]->setText(Q(r.status[i]));
+    statusPanels_[3]->setText(ElementCountText(state_.NodeCount));
+    statusPanels_[4]->setText(ReflectionStatusText(r.figures));
 }
 
 void TForm2::sendReadoutMessage(const MouseReadout& readout) {
@@ -631,8 +703,13 @@ void TForm2::sendReadoutMessage(const MouseReadout& readout) {
     message.lineCount = ReflectionLineCount;
     message.width = 200;
     message.height = 120;
-    for (int i = 0; i < ReflectionLineCount; ++i)
-        message.lines[i] = Utf8ToGbk(readout.reflectionLines[i]);
+    const std::array<QString, ReflectionLineCount> lines = ReflectionLines(readout.figures);
+    for (int i = 0; i < ReflectionLineCount; ++i) {
+        message.lines[i] = Utf8ToGbk(U8(lines[i]));
+        // The display takes the width asked for: more when a line needs it (a translated one).
+        if (const QWidget* display = tools_.parameterDisplay)
+            message.width = std::max(message.width, display->fontMetrics().horizontalAdvance(lines[i]) + 10);
+    }
     const std::string bytes = EncodeReadoutMessage(message);
     readoutBlock_ = QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()));
     emit hub_.readoutBlock(readoutBlock_);
@@ -715,16 +792,15 @@ void TForm2::Panel2Click() {
 void TForm2::BitBtn11Click() {
     const QString start = Q(state_.programDir) + QStringLiteral("/S1.bmp");
     const std::optional<QString> path =
-        prompter_.saveFileName(QStringLiteral("保存圆图"), start,
-                               QStringLiteral("bmp files (*.bmp);;jpg files (*.bmp);;png files (*.png);;"
-                                              "svg files (*.svg);;pdf files (*.pdf)"));
+        prompter_.saveFileName(tr("保存圆图"), start,
+                               tr("bmp files (*.bmp);;jpg files (*.bmp);;png files (*.png);;"
+                                  "svg files (*.svg);;pdf files (*.pdf)"));
     if (!path)
         return;
-    if (QFileInfo::exists(*path) &&
-        prompter_.ask(QStringLiteral("文件已经存在,覆盖吗？")) != Prompter::Answer::Yes)
+    if (QFileInfo::exists(*path) && prompter_.ask(tr("文件已经存在,覆盖吗？")) != Prompter::Answer::Yes)
         return;
     if (!savePicture(U8(*path)))
-        prompter_.showMessage(QStringLiteral("圆图没有保存: ") + *path);
+        prompter_.showMessage(tr("圆图没有保存: %1").arg(*path));
 }
 
 void TForm2::drawPicture(Surface& surface) {
@@ -815,7 +891,7 @@ void TForm2::refreshMatchFigures(const char* numberFormat) {
 }
 
 void TForm2::showNodeCount() {
-    statusPanels_[3]->setText(Q(Format("接入元件%d", {network_ ? network_->nodeCount() : state_.NodeCount})));
+    statusPanels_[3]->setText(ElementCountText(network_ ? network_->nodeCount() : state_.NodeCount));
 }
 
 void TForm2::showFrequencyAndImpedance() {

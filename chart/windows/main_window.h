@@ -120,8 +120,8 @@ private:
 
     void buildToolPanel();
     void buildReadoutLabels();
-    QPushButton* addToolButton(const char* name, const char* caption, const char* statusText,
-                               const char* hint);
+    QPushButton* addToolButton(const char* name, const QString& caption, const QString& statusText,
+                               const QString& hint);
     void showTool(QWidget* window);
     void keepClearOfReadouts(QWidget& window);
     void layoutLabels();

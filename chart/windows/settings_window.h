@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -15,7 +16,7 @@ class NetworkPort;
 class Prompter;
 struct ProgramState;
 
-// "参数设置": the operating frequency Fo and the reference impedance Zo.
+// "参数设置": the operating frequency Fo, the reference impedance Zo and the interface language.
 class TForm4 final : public QWidget {
     Q_OBJECT
 public:
@@ -24,7 +25,8 @@ public:
     void setNetwork(NetworkPort* network) { network_ = network; }
 
     // Takes both fields when each is a positive value; otherwise says "输入错误！" and changes
-    // nothing. Sets Fo and Zo through the network and stores the fields in para.ini as typed.
+    // nothing. Sets Fo and Zo through the network and stores the fields in para.ini as typed,
+    // with the chosen language ("zh" or "en").
     void BitBtn1Click();
 
 protected:
@@ -43,6 +45,7 @@ private:
     Prompter& prompter_;
     QLineEdit* edit1_ = nullptr;
     QLineEdit* edit2_ = nullptr;
+    QComboBox* language_ = nullptr; // stored with the fields, used from the next start
 };
 
 } // namespace qv

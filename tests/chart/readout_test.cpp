@@ -1,5 +1,7 @@
 #include "chart/analysis/chart_geometry.h"
 #include "chart/analysis/cursor_readout.h"
+#include "chart/drawing/readout_texts.h"
+#include "ui/qt_text.h"
 
 #include <cmath>
 #include <complex>
@@ -12,7 +14,7 @@ constexpr Real Fo = 554e6L;
 constexpr Real Zo = 50;
 
 MouseReadout At(int height, int X, int Y, Real zo = Zo) {
-    const std::optional<MouseReadout> r = ComputeMouseReadout(GeometryForHeight(height), X, Y, Fo, zo, 3);
+    const std::optional<MouseReadout> r = ComputeMouseReadout(GeometryForHeight(height), X, Y, Fo, zo);
     if (!r)
         ADD_FAILURE() << "pixel " << X << "," << Y << " should be inside";
     return r.value_or(MouseReadout{});
@@ -38,15 +40,16 @@ TEST(MouseReadout, AboveTheAxisShowsAnInductivePoint) {
     EXPECT_EQ(r.status[0], "X=100: 0.00");
     EXPECT_EQ(r.status[1], "Y=50: 0.50");
     EXPECT_EQ(r.status[2], "R= 0.50");
-    EXPECT_EQ(r.status[3], "接入元件3");
+    EXPECT_EQ(U8(ElementCountText(3)), "接入元件3");
     // 10 log10(1/0.75) = 1.2494 dB; VSWR (1 + 0.5)/(1 - 0.5) = 3; 10 log10(0.25) = -6.0206 dB.
-    EXPECT_EQ(r.status[4], "电压反射系数0.0000:0.5000>衰减(插损)1.2494db>电压驻波比3.0000>"
-                           "功率反射系数>25.0000%>功率反射衰减-6.0206db");
-    EXPECT_EQ(r.reflectionLines[0], "电压反射系数=0.0000:0.5000");
-    EXPECT_EQ(r.reflectionLines[1], "衰                减=1.2494");
-    EXPECT_EQ(r.reflectionLines[2], "电 压 驻 波 比=3.0000");
-    EXPECT_EQ(r.reflectionLines[3], "功率反射系数=25.0000%");
-    EXPECT_EQ(r.reflectionLines[4], "功率反射衰减=-6.0206db");
+    EXPECT_EQ(U8(ReflectionStatusText(r.figures)),
+              "电压反射系数0.0000:0.5000>衰减(插损)1.2494db>电压驻波比3.0000>"
+              "功率反射系数>25.0000%>功率反射衰减-6.0206db");
+    EXPECT_EQ(U8(ReflectionLines(r.figures)[0]), "电压反射系数=0.0000:0.5000");
+    EXPECT_EQ(U8(ReflectionLines(r.figures)[1]), "衰                减=1.2494");
+    EXPECT_EQ(U8(ReflectionLines(r.figures)[2]), "电 压 驻 波 比=3.0000");
+    EXPECT_EQ(U8(ReflectionLines(r.figures)[3]), "功率反射系数=25.0000%");
+    EXPECT_EQ(U8(ReflectionLines(r.figures)[4]), "功率反射衰减=-6.0206db");
 
     const CursorReadout& c = r.cursor;
     EXPECT_NEAR(c.Rohm, 30, 1e-12);
@@ -72,8 +75,9 @@ TEST(MouseReadout, BelowTheAxisShowsTheCapacitiveMirror) {
     EXPECT_EQ(r.admittance, "Y=0.600000+j0.800000");
     EXPECT_EQ(r.admittanceSiemens, "G=0.012000+j0.016000");
     EXPECT_EQ(r.status[1], "Y=150:-0.50");
-    EXPECT_EQ(r.status[4], "电压反射系数0.0000:-0.5000>衰减(插损)1.2494db>电压驻波比3.0000>"
-                           "功率反射系数>25.0000%>功率反射衰减-6.0206db");
+    EXPECT_EQ(U8(ReflectionStatusText(r.figures)),
+              "电压反射系数0.0000:-0.5000>衰减(插损)1.2494db>电压驻波比3.0000>"
+              "功率反射系数>25.0000%>功率反射衰减-6.0206db");
     const CursorReadout& c = r.cursor;
     EXPECT_NEAR(c.Xohm, -40, 1e-12);
     EXPECT_NEAR(c.x, -0.8L, 1e-15);
@@ -132,9 +136,9 @@ TEST(MouseReadout, UnnormalisedAdmittanceDividesByZo) {
 
 TEST(MouseReadout, OutsideTheChartThereIsNoReadout) {
     const ChartGeometry g = GeometryForHeight(633);
-    EXPECT_FALSE(ComputeMouseReadout(g, 700, 316, Fo, Zo, 1));
-    EXPECT_FALSE(ComputeMouseReadout(g, 10, 10, Fo, Zo, 1));
-    EXPECT_FALSE(ComputeMouseReadout(GeometryForHeight(0), 0, 0, Fo, Zo, 1));
+    EXPECT_FALSE(ComputeMouseReadout(g, 700, 316, Fo, Zo));
+    EXPECT_FALSE(ComputeMouseReadout(g, 10, 10, Fo, Zo));
+    EXPECT_FALSE(ComputeMouseReadout(GeometryForHeight(0), 0, 0, Fo, Zo));
 }
 
 TEST(MouseReadout, TheExactCentreHasDefinedValues) {
@@ -143,7 +147,7 @@ TEST(MouseReadout, TheExactCentreHasDefinedValues) {
     EXPECT_EQ(r.impedance, "Z=50.0000+j0.0000");
     EXPECT_EQ(r.returnLossRatio, "RLoss=INF");
     EXPECT_EQ(r.vswr, "VSWR=1.0000");
-    EXPECT_EQ(r.reflectionLines[4], "功率反射衰减= -INFdb");
+    EXPECT_EQ(U8(ReflectionLines(r.figures)[4]), "功率反射衰减= -INFdb");
     EXPECT_EQ(r.cursor.GammaAngle, 0);
 }
 
@@ -153,8 +157,8 @@ TEST(MouseReadout, TheRimHasDefinedValues) {
     EXPECT_EQ(top.cursor.r, 0);
     EXPECT_EQ(top.quality, "Q=1000000.00"); // Q of r = 0 is the sentinel 999999.999
     EXPECT_EQ(top.vswr, "VSWR=999999.9990");
-    EXPECT_EQ(top.reflectionLines[1], "衰                减=  INF");
-    EXPECT_EQ(top.reflectionLines[2], "电 压 驻 波 比=999999.9990");
+    EXPECT_EQ(U8(ReflectionLines(top.figures)[1]), "衰                减=  INF");
+    EXPECT_EQ(U8(ReflectionLines(top.figures)[2]), "电 压 驻 波 比=999999.9990");
     // The short circuit on the centre row: g is the conductance sentinel, b is taken as 0.
     const MouseReadout shortCircuit = At(200, 0, 100);
     EXPECT_EQ(shortCircuit.cursor.g, 1000);

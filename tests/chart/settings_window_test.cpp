@@ -4,10 +4,12 @@
 #include "chart/windows/settings_window.h"
 #include "core/settings/atomic_file.h"
 #include "core/settings/settings_store.h"
+#include "ui/language.h"
 
 #include <filesystem>
 #include <tuple>
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -115,6 +117,24 @@ TEST_F(SettingsWindowTest, RejectedOrNonPositiveEntriesChangeNothing) {
         EXPECT_EQ(network.changes, 0);
         EXPECT_TRUE(settings->isVisible());
     }
+}
+
+// The language is stored with Fo and Zo and chosen at the next start; the window shows it again.
+TEST_F(SettingsWindowTest, StoresTheChosenLanguageForTheNextStart) {
+    auto* language = settings->findChild<QComboBox*>(QStringLiteral("ComboLanguage"));
+    ASSERT_NE(language, nullptr);
+    EXPECT_EQ(language->currentText(), QStringLiteral("中文"));
+    QTest::keyClick(language, Qt::Key_Down);
+    EXPECT_EQ(language->currentText(), QStringLiteral("English"));
+    QTest::mouseClick(confirm, Qt::LeftButton);
+    const std::string stored = state.para.ReadParaString(LanguageSettingKey, "");
+    EXPECT_EQ(stored, "en");
+    EXPECT_EQ(ChooseLanguage(std::nullopt, nullptr, stored), Language::English);
+    EXPECT_EQ(ChooseLanguage(Language::Chinese, nullptr, stored), Language::Chinese);
+    TForm4 again(state, prompter);
+    again.show();
+    EXPECT_EQ(again.findChild<QComboBox*>(QStringLiteral("ComboLanguage"))->currentText(),
+              QStringLiteral("English"));
 }
 
 // A para.ini that cannot be written is said once; the values still hold for this session.
