@@ -405,12 +405,12 @@
     <message>
         <location line="+2"/>
         <source>此线宽的Z0 (本程序)</source>
-        <translation>Zo of this width (this program)</translation>
+        <translation>Z0 of this width (this program)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>左侧线宽的Z0 (通用)</source>
-        <translation>Zo of the left width (standard)</translation>
+        <translation>Z0 of the left width (standard)</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -540,7 +540,7 @@
         <translation>Free-space loss=32.45+20lgd(km)+20lgf(Mhz)-Gt-Gr</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>频率(Mhz)</source>
         <translation>Frequency (MHz)</translation>
     </message>
@@ -550,7 +550,13 @@
         <translation>Distance (km)</translation>
     </message>
     <message>
+        <location line="+0"/>
         <location line="+1"/>
+        <source>－</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <location line="+0"/>
         <source>发射Gt(dB)</source>
         <translation>Transmit Gt (dB)</translation>
     </message>
@@ -563,6 +569,11 @@
         <location line="+13"/>
         <source>最大传输距离Km=4.12x(√发射天线高度＋√接收天线高度)</source>
         <translation>Maximum range km=4.12x(√transmit antenna height+√receive antenna height)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>＋</source>
+        <translation>+</translation>
     </message>
 </context>
 </TS>

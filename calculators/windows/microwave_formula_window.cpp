@@ -77,14 +77,15 @@ TfrmMirco1::TfrmMirco1(QWidget* parent) : QDialog(parent) {
         const char* operatorName;
         const char* operatorText;
     };
+    // The full-width minus signs are the Chinese typography of the formula; English gets ASCII.
     const Column columns[] = {{"Edit1", QT_TR_NOOP("频率(Mhz)"), "474", "Label7", "+"},
-                              {"Edit2", QT_TR_NOOP("距离(Km)"), "10", "Label8", "－"},
-                              {"Edit4", QT_TR_NOOP("发射Gt(dB)"), "5.5", "Label9", "－"},
+                              {"Edit2", QT_TR_NOOP("距离(Km)"), "10", "Label8", QT_TR_NOOP("－")},
+                              {"Edit4", QT_TR_NOOP("发射Gt(dB)"), "5.5", "Label9", QT_TR_NOOP("－")},
                               {"Edit5", QT_TR_NOOP("接收Gr(dB)"), "10.2", "Label2", "="}};
     for (const Column& c : columns) {
         AddLabel(loss, "", qUtf8Printable(tr(c.heading)), x, columnY, 80);
         AddEdit(loss, c.edit, c.initial, x, editY);
-        AddLabel(loss, c.operatorName, c.operatorText, x + EditWidth + 6, editY, 18)
+        AddLabel(loss, c.operatorName, qUtf8Printable(tr(c.operatorText)), x + EditWidth + 6, editY, 18)
             ->setAlignment(Qt::AlignCenter);
         x += EditWidth + 30;
     }
@@ -96,7 +97,7 @@ TfrmMirco1::TfrmMirco1(QWidget* parent) : QDialog(parent) {
     AddLabel(range, "Label11", qUtf8Printable(tr("最大传输距离Km=4.12x(√发射天线高度＋√接收天线高度)")), 10,
              8, 500);
     AddEdit(range, "Edit6", "10", 10, editY - 22);
-    AddLabel(range, "Label13", "＋", 10 + EditWidth + 6, editY - 22, 18)->setAlignment(Qt::AlignCenter);
+    AddLabel(range, "Label13", qUtf8Printable(tr("＋")), 10 + EditWidth + 6, editY - 22, 18)->setAlignment(Qt::AlignCenter);
     AddEdit(range, "Edit7", "10", 10 + EditWidth + 30, editY - 22);
     AddLabel(range, "Label12", "=", 10 + 2 * EditWidth + 36, editY - 22, 18)->setAlignment(Qt::AlignCenter);
     AddEdit(range, "Edit8", "", 10 + 2 * EditWidth + 60, editY - 22)->setFixedWidth(90);
