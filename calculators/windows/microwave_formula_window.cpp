@@ -97,7 +97,8 @@ TfrmMirco1::TfrmMirco1(QWidget* parent) : QDialog(parent) {
     AddLabel(range, "Label11", qUtf8Printable(tr("最大传输距离Km=4.12x(√发射天线高度＋√接收天线高度)")), 10,
              8, 500);
     AddEdit(range, "Edit6", "10", 10, editY - 22);
-    AddLabel(range, "Label13", qUtf8Printable(tr("＋")), 10 + EditWidth + 6, editY - 22, 18)->setAlignment(Qt::AlignCenter);
+    AddLabel(range, "Label13", qUtf8Printable(tr("＋")), 10 + EditWidth + 6, editY - 22, 18)
+        ->setAlignment(Qt::AlignCenter);
     AddEdit(range, "Edit7", "10", 10 + EditWidth + 30, editY - 22);
     AddLabel(range, "Label12", "=", 10 + 2 * EditWidth + 36, editY - 22, 18)->setAlignment(Qt::AlignCenter);
     AddEdit(range, "Edit8", "", 10 + 2 * EditWidth + 60, editY - 22)->setFixedWidth(90);

@@ -6,12 +6,14 @@
 #include <QLayout>
 #include <QMainWindow>
 #include <QScreen>
+#include <QTabBar>
 #include <algorithm>
 
 namespace qv {
 
 ToolDocks::ToolDocks(QMainWindow& main) : QObject(&main), main_(main) {
     main_.setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
+    main_.installEventFilter(this);
 }
 
 void ToolDocks::dock(QWidget& window, const char* objectName, Qt::DockWidgetArea side) {
@@ -102,6 +104,14 @@ void ToolDocks::resetLayout() {
 }
 
 bool ToolDocks::eventFilter(QObject* watched, QEvent* event) {
+    // The tabs of tabbed docks show their windows' titles whole, scrolling when they do not all fit.
+    if (watched == &main_ && event->type() == QEvent::ChildPolished) {
+        if (auto* tabs = qobject_cast<QTabBar*>(static_cast<QChildEvent*>(event)->child())) {
+            tabs->setElideMode(Qt::ElideNone);
+            tabs->setUsesScrollButtons(true);
+        }
+        return QObject::eventFilter(watched, event);
+    }
     auto* window = qobject_cast<QWidget*>(watched);
     QDockWidget* dock = window ? dockOf(*window) : nullptr;
     if (dock && event->type() == QEvent::ShowToParent && dock->isHidden())

@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -116,10 +117,17 @@ QStringList Numbers(const QStringList& texts) {
 // Every window of the program, shown and painted the way the user meets it, after the cursor
 // has crossed the chart so that the readouts hold numbers. Windows are taken in the order of
 // their names, so that the same window is compared in both languages.
+// The docked windows are part of the main window once their docks are open.
+void OpenEveryDock(QWidget& main) {
+    for (QDockWidget* dock : main.findChildren<QDockWidget*>())
+        dock->show();
+}
+
 std::vector<WindowTexts> ShowEveryWindow(ApplicationWindows& windows) {
     windows.main.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&windows.main));
     windows.main.PaintBox1MouseMove(Qt::NoButton, Qt::NoModifier, 250, 200);
+    OpenEveryDock(windows.main);
     QList<QWidget*> all;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->windowType() == Qt::Window || w->windowType() == Qt::Dialog || w->windowType() == Qt::Tool)
@@ -204,6 +212,7 @@ QStringList TextsThatDoNotFit() {
     auto& [dir, state, hub, prompter, windows] = app;
     windows.main.show();
     windows.main.PaintBox1MouseMove(Qt::NoButton, Qt::NoModifier, 250, 200);
+    OpenEveryDock(windows.main);
     QStringList cut;
     const auto report = [&](const QWidget& w, const QString& text, int need, int have) {
         cut << QStringLiteral("%1/%2: \"%3\" needs %4 px, has %5")
