@@ -6,6 +6,7 @@
 #include "core/numbers/text_format.h"
 #include "matching/drawing/element_path.h"
 #include "matching/model/auto_match_network.h"
+#include "matching/model/auto_match_texts.h"
 #include "matching/model/network_model.h"
 #include "ui/field_reader.h"
 #include "ui/interface_text.h"
@@ -197,8 +198,8 @@ void AutoMatchWindow::showSolutions() {
         table_->selectRow(0);
     std::string text = Format("Q=%.3f（L网络最小Q=%.3f），按回波损耗不低于%.0fdB的带宽由宽到窄排列。",
                               {result_.Q, result_.minimumQ, request_.bandThresholdDb});
-    for (const std::string& reason : result_.refusals)
-        text += reason + "。";
+    for (const AutoMatchRefusal& refusal : result_.refusals)
+        text += AutoMatchRefusalText(refusal).toStdString() + "。";
     reasons_->setText(Q(text));
 }
 

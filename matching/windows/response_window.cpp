@@ -6,6 +6,7 @@
 #include "core/numbers/sentinels.h"
 #include "matching/analysis/response_plot.h"
 #include "matching/drawing/response_locus.h"
+#include "matching/model/sweep_texts.h"
 #include "matching/windows/response_chart.h"
 #include "ui/field_reader.h"
 #include "ui/fixed_dialog.h"
@@ -178,7 +179,7 @@ bool Tfresp::readLoadChoice(std::optional<LoadTable>& chosen) {
     }
     LoadFileRead read = readLoad_(loadFile_, port, state_.Zo);
     if (!read.table) {
-        prompter_.showMessage(Q(read.error));
+        prompter_.showMessage(LoadReadText(read));
         return false;
     }
     chosen = std::move(read.table);
@@ -230,8 +231,9 @@ void Tfresp::BitBtn1Click() {
     if (!readLoadChoice(chosen))
         return;
     const SweepRange range{in->startHz, in->stopHz, in->points};
-    if (const std::optional<std::string> problem = SweepRangeProblem(range, chosen ? &*chosen : nullptr)) {
-        prompter_.showMessage(Q(*problem));
+    if (const std::optional<SweepRangeProblem> problem =
+            FindSweepRangeProblem(range, chosen ? &*chosen : nullptr)) {
+        prompter_.showMessage(SweepRangeText(*problem));
         return;
     }
     session_.load = std::move(chosen);
@@ -309,8 +311,8 @@ void Tfresp::BitBtn3Click() {
     YieldRequest request = *read;
     request.network = SweepNetworkOf(state_);
     const LoadTable* table = load();
-    if (const std::optional<std::string> problem = YieldRequestProblem(request, table)) {
-        prompter_.showMessage(Q(*problem));
+    if (const std::optional<YieldRefusal> problem = YieldRequestProblem(request, table)) {
+        prompter_.showMessage(YieldRefusalText(*problem));
         return;
     }
     clearYield();
@@ -351,7 +353,7 @@ void Tfresp::BitBtn3Click() {
 
 void Tfresp::recompute() {
     locus_.clear();
-    if (!session_.lastRange || SweepRangeProblem(*session_.lastRange, load()))
+    if (!session_.lastRange || FindSweepRangeProblem(*session_.lastRange, load()))
         return;
     if (state_.NodeCount < 1) {
         chart_->clearCurves();
@@ -365,11 +367,12 @@ void Tfresp::recompute() {
     const MatchNode& ends = state_.network[1];
     const BodeFanoLimit limit =
         BodeFanoBandwidth({ends.nodeR * state_.Zo, ends.nodeX * state_.Zo}, state_.Fo, session_.thresholdDb);
-    const std::string limitText = LimitText(limit, plot.band);
-    Label1->setText(Q(limitText.empty() ? plot.bandText : plot.bandText + "；" + limitText));
-    const QString loadText = Q(load() ? "负载：" + load()->description : "负载：匹配设置的负载（恒定）");
-    Label2->setText(plot.failureText.empty() ? loadText
-                                             : loadText + QStringLiteral("\n") + Q(plot.failureText));
+    const QString limitText = LimitText(limit, plot.band);
+    Label1->setText(limitText.isEmpty() ? BandText(plot) : BandText(plot) + Q("；") + limitText);
+    const QString loadText =
+        load() ? Q("负载：") + LoadDescription(*load()) : Q("负载：匹配设置的负载（恒定）");
+    const QString failureText = PlotFailureText(plot);
+    Label2->setText(failureText.isEmpty() ? loadText : loadText + QStringLiteral("\n") + failureText);
 }
 
 std::optional<ResponseLocus> Tfresp::locus() const {
