@@ -315,7 +315,7 @@ ConsoleResult Redo(const ConsoleCall& c) {
 
 const std::vector<ConsoleCommand>& ConsoleCommands() {
     static const std::vector<ConsoleCommand> table = {
-        {{QT_TRANSLATE_NOOP("ConsoleText", "?")}, "", {}, ListCommands},
+        {{"?"}, "", {}, ListCommands},
         {{"disp"},
          "[x]",
          {QT_TRANSLATE_NOOP("ConsoleText", ">disp  x -->查看匹配接点"),
@@ -447,9 +447,10 @@ const std::vector<ConsoleCommand>& ConsoleCommands() {
          Parts},
         {{"twoport"},
          "FILE F",
-         {">twoport s.s2p 2g  " QT_TRANSLATE_NOOP(
-             "ConsoleText",
-             "读入晶体管文件在该频率的数据（并设为工作频率）：稳定性、最大增益、同时共轭匹配、噪声参数")},
+         {QT_TRANSLATE_NOOP("ConsoleText",
+                            ">twoport s.s2p 2g  "
+                            "读入晶体管文件在该频率的数据（并设为工作频率）：稳定性、最大增益、"
+                            "同时共轭匹配、噪声参数")},
          DeviceDesign},
         {{"circle"},
          "ga|gp|nf DB",
