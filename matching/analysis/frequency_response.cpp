@@ -34,16 +34,6 @@ Real Crossing(const ResponsePoint& a, const ResponsePoint& b, Real thresholdDb) 
     return a.frequencyHz + t * (b.frequencyHz - a.frequencyHz);
 }
 
-SweepRangeProblem RangeProblem(SweepRangeProblem::Kind kind, int points = 0, Real lowHz = 0,
-                               Real highHz = 0) {
-    SweepRangeProblem problem;
-    problem.kind = kind;
-    problem.points = points;
-    problem.lowHz = lowHz;
-    problem.highHz = highHz;
-    return problem;
-}
-
 } // namespace
 
 namespace {

@@ -33,6 +33,16 @@ struct SweepRangeProblem {
     Real highHz = 0;
 };
 
+inline SweepRangeProblem RangeProblem(SweepRangeProblem::Kind kind, int points = 0, Real low = 0,
+                                      Real high = 0) {
+    SweepRangeProblem problem;
+    problem.kind = kind;
+    problem.points = points;
+    problem.lowHz = low;
+    problem.highHz = high;
+    return problem;
+}
+
 // What an export did: the rows written and skipped, or why nothing was written.
 struct ExportOutcome {
     enum class Result { Written, WrongName, NothingToWrite, WriteFailed };
