@@ -472,7 +472,7 @@
 <context>
     <name>qv::TForm4</name>
     <message>
-        <location filename="../windows/settings_window.cpp" line="+45"/>
+        <location filename="../windows/settings_window.cpp" line="+46"/>
         <source>参数设置</source>
         <translation>Settings</translation>
     </message>

@@ -8,6 +8,7 @@
 #include "core/numbers/text_format.h"
 #include "core/settings/program_state.h"
 #include "ui/field_reader.h"
+#include "ui/file_failure_text.h"
 #include "ui/fixed_dialog.h"
 #include "ui/language.h"
 #include "ui/prompter.h"
@@ -112,8 +113,8 @@ void TForm4::BitBtn1Click() {
     state_.para.WriteParaString("Zo", Trim(U8(edit2_->text())));
     state_.para.WriteParaString(LanguageSettingKey, U8(language_->currentData().toString()));
     // Both fields go through even when para.ini cannot be written; that is said once.
-    if (const std::optional<std::string> failure = state_.para.TakeWriteFailure())
-        prompter_.showMessage(Q(*failure));
+    if (state_.para.TakeWriteFailure())
+        prompter_.showMessage(SettingsNotSavedLine(state_.para.path()));
     close();
 }
 

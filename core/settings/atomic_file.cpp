@@ -64,9 +64,10 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-void SetFailure(std::string* failure, std::string text) {
+void SetFailure(FileFailure* failure, FileProblem problem, const std::string& path,
+                std::string systemReason = {}, std::size_t limitMiB = 0) {
     if (failure)
-        *failure = std::move(text);
+        *failure = {problem, path, std::move(systemReason), limitMiB};
 }
 
 std::string SystemReason() {
@@ -133,21 +134,21 @@ void SyncDirectory(const std::string& directory) {
 } // namespace
 
 std::optional<std::string> ReadFilePrefix(const std::string& path, std::size_t maxBytes,
-                                          std::string* failure) {
+                                          FileFailure* failure) {
     // A named pipe would block the open until a writer comes: only regular files are opened, and
     // without waiting.
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) {
-        SetFailure(failure, (errno == ENOENT ? "文件不存在: " : "文件不能读: ") + path);
+        SetFailure(failure, errno == ENOENT ? FileProblem::Missing : FileProblem::Unreadable, path);
         return std::nullopt;
     }
     if (!S_ISREG(info.st_mode)) {
-        SetFailure(failure, "不是普通文件(目录、管道或设备),不能读: " + path);
+        SetFailure(failure, FileProblem::NotRegularToRead, path);
         return std::nullopt;
     }
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        SetFailure(failure, "文件不能读: " + path);
+        SetFailure(failure, FileProblem::Unreadable, path);
         return std::nullopt;
     }
 
@@ -161,7 +162,7 @@ std::optional<std::string> ReadFilePrefix(const std::string& path, std::size_t m
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            SetFailure(failure, "文件不能读: " + path + " (" + SystemReason() + ")");
+            SetFailure(failure, FileProblem::Unreadable, path, SystemReason());
             return std::nullopt;
         }
         if (got == 0)
@@ -171,43 +172,43 @@ std::optional<std::string> ReadFilePrefix(const std::string& path, std::size_t m
     return bytes;
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path, std::string* failure,
+std::optional<std::string> ReadWholeFile(const std::string& path, FileFailure* failure,
                                          std::size_t maxBytes) {
     struct stat info {};
     if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
         static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
-        SetFailure(failure, "文件太大(超过" + std::to_string(maxBytes >> 20) + " MiB),没有读: " + path);
+        SetFailure(failure, FileProblem::TooLarge, path, {}, maxBytes >> 20);
         return std::nullopt;
     }
     // One byte more than the limit tells a file that grew after the check.
     std::optional<std::string> bytes = ReadFilePrefix(path, maxBytes + 1, failure);
     if (bytes && bytes->size() > maxBytes) {
-        SetFailure(failure, "文件太大(超过" + std::to_string(maxBytes >> 20) + " MiB),没有读: " + path);
+        SetFailure(failure, FileProblem::TooLarge, path, {}, maxBytes >> 20);
         return std::nullopt;
     }
     return bytes;
 }
 
-bool WriteFileAtomically(const std::string& requestedPath, std::string_view bytes, std::string* failure) {
+bool WriteFileAtomically(const std::string& requestedPath, std::string_view bytes, FileFailure* failure) {
     if (requestedPath.empty() || requestedPath.back() == '/') {
-        SetFailure(failure, "没有文件名");
+        SetFailure(failure, FileProblem::NoFileName, requestedPath);
         return false;
     }
     const std::optional<std::string> resolved = FollowLinks(requestedPath);
     if (!resolved) {
-        SetFailure(failure, "符号链接不能解析: " + requestedPath);
+        SetFailure(failure, FileProblem::UnresolvableLink, requestedPath);
         return false;
     }
     const std::string& path = *resolved;
     struct stat old {};
     if (::stat(path.c_str(), &old) == 0) {
         if (!S_ISREG(old.st_mode)) {
-            SetFailure(failure, "不是普通文件,没有覆盖: " + requestedPath);
+            SetFailure(failure, FileProblem::NotRegularToWrite, requestedPath);
             return false;
         }
         // The permission bits are checked as well, since a privileged user passes access().
         if ((old.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0) {
-            SetFailure(failure, "文件是只读的,没有覆盖: " + requestedPath);
+            SetFailure(failure, FileProblem::ReadOnly, requestedPath);
             return false;
         }
     }
@@ -216,7 +217,7 @@ bool WriteFileAtomically(const std::string& requestedPath, std::string_view byte
     std::string tempPath = directory + "/." + NameOf(path) + ".XXXXXX";
     FileDescriptor temp(::mkostemp(tempPath.data(), O_CLOEXEC));
     if (temp.get() < 0) {
-        SetFailure(failure, "文件写入失败: " + requestedPath + " (" + SystemReason() + ")");
+        SetFailure(failure, FileProblem::WriteFailed, requestedPath, SystemReason());
         return false;
     }
 
@@ -226,9 +227,10 @@ bool WriteFileAtomically(const std::string& requestedPath, std::string_view byte
     if (!temp.close() || !written || ::rename(tempPath.c_str(), path.c_str()) != 0) {
         const int error = written ? errno : writeError;
         ::unlink(tempPath.c_str());
-        SetFailure(failure, error == EFBIG
-                                ? "超过文件大小限制,没有保存: " + requestedPath
-                                : "文件写入失败: " + requestedPath + " (" + std::strerror(error) + ")");
+        if (error == EFBIG)
+            SetFailure(failure, FileProblem::SizeLimitExceeded, requestedPath);
+        else
+            SetFailure(failure, FileProblem::WriteFailed, requestedPath, std::strerror(error));
         return false;
     }
     SyncDirectory(directory);

@@ -52,15 +52,10 @@ bool ParaIni::WriteParaString(std::string_view key, std::string_view text) const
     return written;
 }
 
-std::optional<std::string> ParaIni::TakeWriteFailure() const {
-    if (!writeFailed_)
-        return std::nullopt;
+bool ParaIni::TakeWriteFailure() const {
+    const bool failed = writeFailed_;
     writeFailed_ = false;
-    return WriteFailureText();
-}
-
-std::string ParaIni::WriteFailureText() const {
-    return "设置没有保存：不能写入 " + path_;
+    return failed;
 }
 
 int ParaIni::ReadColour(std::string_view key, int defaultColour) const {

@@ -34,12 +34,11 @@ public:
     // The same with the table's default.
     std::string ReadParaString(std::string_view key) const;
     // False when para.ini could not be written (full disk, no permission); the file is then as it
-    // was, and TakeWriteFailure gives the line to show the user.
+    // was, and TakeWriteFailure tells that it happened.
     bool WriteParaString(std::string_view key, std::string_view text) const;
-    std::string WriteFailureText() const;
-    // WriteFailureText once after any number of failed writes since the last call; nothing when
-    // every write went through. Whoever made the change shows it, so it is said once.
-    std::optional<std::string> TakeWriteFailure() const;
+    // True once after any number of failed writes since the last call; false when every write went
+    // through. Whoever made the change says so (with path()), so it is said once.
+    bool TakeWriteFailure() const;
 
     // The key's integer in section "Color"; a missing or non-integer value (or -65535) is written
     // with the default and the default is returned.

@@ -72,19 +72,35 @@ SMatrix Renormalised(const SMatrix& s, Real fromOhms, Real toOhms) {
     return out;
 }
 
-std::optional<std::string> StageProblem(const StageNetworks& networks, const DeviceData& device,
-                                        const SweepRange& range) {
-    if (const auto problem = SweepRangeProblem(range, nullptr))
-        return problem;
-    if (networks.input.Zo != networks.output.Zo)
-        return Format("输入网络和输出网络的特征阻抗不同（%s 欧和 %s 欧）",
-                      {FormatGeneral(networks.input.Zo), FormatGeneral(networks.output.Zo)});
+std::optional<StageRefusal> StageProblem(const StageNetworks& networks, const DeviceData& device,
+                                         const SweepRange& range) {
+    using Kind = StageRefusal::Kind;
+    const auto refuse = [](Kind kind) {
+        StageRefusal refusal;
+        refusal.kind = kind;
+        return refusal;
+    };
+    if (const std::optional<SweepRangeProblem> problem = FindSweepRangeProblem(range, nullptr)) {
+        StageRefusal refusal = refuse(Kind::Range);
+        refusal.range = *problem;
+        return refusal;
+    }
+    if (networks.input.Zo != networks.output.Zo) {
+        StageRefusal refusal = refuse(Kind::DifferentZo);
+        refusal.inputZo = networks.input.Zo;
+        refusal.outputZo = networks.output.Zo;
+        return refusal;
+    }
     if (device.rows.empty())
-        return "晶体管文件没有S参数";
-    if (!DeviceAt(device, range.startHz) || !DeviceAt(device, range.stopHz))
-        return Format("频率范围 %.6f - %.6f MHz 超出晶体管文件的 %.6f - %.6f MHz",
-                      {range.startHz / 1e6L, range.stopHz / 1e6L, device.rows.front().frequencyHz / 1e6L,
-                       device.rows.back().frequencyHz / 1e6L});
+        return refuse(Kind::NoSParameters);
+    if (!DeviceAt(device, range.startHz) || !DeviceAt(device, range.stopHz)) {
+        StageRefusal refusal = refuse(Kind::BeyondDevice);
+        refusal.range.lowHz = range.startHz;
+        refusal.range.highHz = range.stopHz;
+        refusal.deviceLowHz = device.rows.front().frequencyHz;
+        refusal.deviceHighHz = device.rows.back().frequencyHz;
+        return refusal;
+    }
     return std::nullopt;
 }
 
@@ -93,7 +109,7 @@ StagePoint StageAt(const StageNetworks& networks, const DeviceData& device, Real
     point.frequencyHz = frequencyHz;
     const std::optional<DevicePoint> transistor = DeviceAt(device, frequencyHz);
     if (!transistor) {
-        point.failure = "不在晶体管文件的频率范围内";
+        point.outsideDevice = true;
         return point;
     }
     const Real Zo = networks.input.Zo;
@@ -175,12 +191,9 @@ std::array<BandResistance, 4> StageStabilisingResistors(const DeviceData& device
     return result;
 }
 
-std::string FormatStageLine(const StagePoint& point) {
-    const std::string mhz = Format("%.6f", {point.frequencyHz / 1e6L});
-    if (!point.ok)
-        return mhz + " 计算失败：" + point.failure;
-    return mhz + Format(" %.3f %.3f %.3f %.4f",
-                        {point.gainDb, point.inputReturnLossDb, point.outputReturnLossDb, point.mu});
+std::string FormatStageNumbers(const StagePoint& point) {
+    return Format("%.6f %.3f %.3f %.3f %.4f", {point.frequencyHz / 1e6L, point.gainDb,
+                                               point.inputReturnLossDb, point.outputReturnLossDb, point.mu});
 }
 
 std::string FormatStageVerdict(const StageVerdict& v) {
@@ -207,19 +220,10 @@ TouchstoneText EncodeStageTouchstone(const StageResult& stage, Real Zo) {
     return out;
 }
 
-std::string ExportStageTouchstone(const std::string& fileName, const StageResult& stage, Real Zo) {
+ExportOutcome ExportStageTouchstone(const std::string& fileName, const StageResult& stage, Real Zo) {
     if (TouchstonePortCount(fileName) != 2)
-        return ">export 放大器的S参数须导出为 .s2p 文件";
-    const TouchstoneText file = EncodeStageTouchstone(stage, Zo);
-    if (file.rows == 0)
-        return ">export 没有可写的频率点，文件未写入";
-    std::string failure;
-    if (!WriteFileAtomically(fileName, file.text, &failure))
-        return ">export 导出失败: " + failure;
-    std::string answer = Format(">已导出放大器%d个频率点到 %s", {file.rows, fileName});
-    if (file.skipped > 0)
-        answer += Format("（%d个无法计算的频率点未写入）", {file.skipped});
-    return answer;
+        return WrongExportName();
+    return WriteTouchstone(fileName, EncodeStageTouchstone(stage, Zo));
 }
 
 } // namespace qv

@@ -4,6 +4,7 @@
 #include "core/numbers/real.h"
 #include "matching/analysis/frequency_response.h"
 #include "matching/analysis/network_two_port.h"
+#include "matching/analysis/outcomes/refusal_codes.h"
 #include "matching/analysis/touchstone_export.h"
 #include "sparams/analysis/device_data.h"
 #include "sparams/analysis/stabilising_resistor.h"
@@ -29,9 +30,10 @@ struct StageNetworks {
 struct StagePoint {
     Real frequencyHz = 0;
     bool ok = false;
-    std::string failure; // when not ok: why this frequency could not be computed
-    SParameters stage;   // referenced to Zo
-    Real gainDb = 0;     // transducer gain 10 lg |S21|^2
+    bool outsideDevice = false; // when not ok: beyond the transistor file's frequencies,
+    std::string failure;        // or else the arithmetic failure's own text
+    SParameters stage;          // referenced to Zo
+    Real gainDb = 0;            // transducer gain 10 lg |S21|^2
     Real inputReturnLossDb = 0;
     Real outputReturnLossDb = 0;
     Real mu = 0;               // of the transistor alone
@@ -57,10 +59,9 @@ struct StageResult {
     StageVerdict verdict;
 };
 
-// Why the stage cannot be computed over the range: the range itself, the two networks referenced
-// to different Zo, or a frequency outside the transistor's rows (no extrapolation). UTF-8.
-std::optional<std::string> StageProblem(const StageNetworks& networks, const DeviceData& device,
-                                        const SweepRange& range);
+// Nothing when the stage can be computed over the range (no extrapolation).
+std::optional<StageRefusal> StageProblem(const StageNetworks& networks, const DeviceData& device,
+                                         const SweepRange& range);
 
 // The transistor's S-parameters moved from its file's reference to toOhms:
 // S' = (S - r I)(I - r S)^-1, r = (toOhms - fromOhms)/(toOhms + fromOhms).
@@ -78,15 +79,16 @@ StageResult AnalyseStage(const StageNetworks& networks, const DeviceData& device
 std::array<BandResistance, 4> StageStabilisingResistors(const DeviceData& device, const SweepRange& range,
                                                         Real Zo);
 
-// "stage" lines: one per frequency (MHz, G_T, input and output return loss, mu), then the verdict.
-std::string FormatStageLine(const StagePoint& point);
+// "stage" lines: the numbers of a computed frequency (MHz, G_T, input and output return loss, mu),
+// then the verdict.
+std::string FormatStageNumbers(const StagePoint& point);
 std::string FormatStageVerdict(const StageVerdict& verdict);
 
 // The stage as Touchstone 1.1 ("# MHZ S RI R <Zo>", rows S11 S21 S12 S22), port 1 at the
 // generator; frequencies that could not be computed are left out.
 TouchstoneText EncodeStageTouchstone(const StageResult& stage, Real Zo);
 
-// Writes a ".s2p" file atomically. The console's answer: what was written, or why nothing was.
-std::string ExportStageTouchstone(const std::string& fileName, const StageResult& stage, Real Zo);
+// Writes a ".s2p" file atomically (WrongName for any other name).
+ExportOutcome ExportStageTouchstone(const std::string& fileName, const StageResult& stage, Real Zo);
 
 } // namespace qv

@@ -14,6 +14,14 @@ namespace qv {
 
 namespace {
 
+AutoMatchRefusal Refusal(AutoMatchRefusal::Kind kind, Real Q = 0, Real minimum = 0) {
+    AutoMatchRefusal refusal;
+    refusal.kind = kind;
+    refusal.Q = Q;
+    refusal.minimum = minimum;
+    return refusal;
+}
+
 // An exact solution must give at least this return loss at Fo.
 constexpr Real RequiredReturnLossDb = 60;
 // An element whose reactance or susceptance is this small against the node it acts on is no part
@@ -216,8 +224,7 @@ void AddStubMatches(const AutoMatchRequest& request, Collector& collector, AutoM
         guided = GuidedWavelength(request.Fo, line.EpsEff);
         lambda = request.effflag == 1 ? guided : SpeedOfLight / request.Fo;
     } catch (const FloatingPointError&) {
-        result.refusals.push_back(
-            "单支节：基板参数无效（线宽、板厚、铜厚须大于0，板厚大于两倍铜厚，介电常数大于1）");
+        result.refusals.push_back(Refusal(AutoMatchRefusal::Kind::StubBadSubstrate));
         return;
     }
     const Complex zl = request.load;
@@ -236,7 +243,9 @@ void AddStubMatches(const AutoMatchRequest& request, Collector& collector, AutoM
     } else {
         const Real disc = b * b - 4 * a * c;
         if (!(disc >= -DoubleRootShare * (b * b + std::fabs(4 * a * c)))) {
-            result.refusals.push_back(Format("单支节：特性阻抗%.2f欧的线在此基板上无解，请换线宽", {z0}));
+            AutoMatchRefusal refusal = Refusal(AutoMatchRefusal::Kind::StubNoSolution);
+            refusal.lineOhms = z0;
+            result.refusals.push_back(refusal);
             return;
         }
         const Real root = std::sqrt(std::max<Real>(disc, 0));
@@ -342,20 +351,20 @@ Real ChainReturnLoss(const AutoMatchRequest& request, const std::vector<ElementS
 AutoMatchResult SynthesiseMatches(const AutoMatchRequest& request) {
     AutoMatchResult result;
     if (!(IsUsablePositive(request.Fo) && IsUsablePositive(request.Zo))) {
-        result.refusals.push_back("频率和系统阻抗须为大于0的数");
+        result.refusals.push_back(Refusal(AutoMatchRefusal::Kind::BadFrequencyOrZo));
         return result;
     }
     const Complex zl = request.load;
     const Complex zt = Target(request);
     if (!(std::isfinite(zl.re) && std::isfinite(zl.im) && zl.re > 0))
-        result.refusals.push_back("负载电阻须大于0：纯电抗或负电阻的负载无法用无损网络匹配");
+        result.refusals.push_back(Refusal(AutoMatchRefusal::Kind::LoadNotResistive));
     if (!(std::isfinite(zt.re) && std::isfinite(zt.im) && zt.re > 0))
-        result.refusals.push_back("源电阻须大于0：纯电抗或负电阻的源无法用无损网络匹配");
+        result.refusals.push_back(Refusal(AutoMatchRefusal::Kind::SourceNotResistive));
     if (!result.refusals.empty())
         return result;
     try {
         if (ChainReturnLoss(request, {}) >= RequiredReturnLossDb) {
-            result.refusals.push_back("负载已与源匹配，无需匹配网络");
+            result.refusals.push_back(Refusal(AutoMatchRefusal::Kind::AlreadyMatched));
             return result;
         }
     } catch (const FloatingPointError&) {
@@ -383,7 +392,7 @@ AutoMatchResult SynthesiseMatches(const AutoMatchRequest& request) {
         const Real bottom = std::min(loadParallel, targetParallel);
         const Real piMinimum = std::sqrt(top / bottom - 1);
         if (Q < piMinimum * (1 - 1e-12L)) {
-            result.refusals.push_back(Format("Pi网络：Q=%.3f 低于最小值 %.3f", {Q, piMinimum}));
+            result.refusals.push_back(Refusal(AutoMatchRefusal::Kind::PiQBelowMinimum, Q, piMinimum));
         } else {
             const Complex virtualR{std::min(top / (1 + Q * Q), bottom), 0};
             for (const Chain& first : ShuntThenSeries(zl, virtualR))
@@ -393,7 +402,7 @@ AutoMatchResult SynthesiseMatches(const AutoMatchRequest& request) {
     }
     if (request.t) {
         if (Q < result.minimumQ * (1 - 1e-12L)) {
-            result.refusals.push_back(Format("T网络：Q=%.3f 低于最小值 %.3f", {Q, result.minimumQ}));
+            result.refusals.push_back(Refusal(AutoMatchRefusal::Kind::TQBelowMinimum, Q, result.minimumQ));
         } else {
             const Complex virtualR{std::max(low * (1 + Q * Q), high), 0};
             for (const Chain& first : SeriesThenShunt(zl, virtualR))
@@ -414,13 +423,8 @@ AutoMatchResult SynthesiseMatches(const AutoMatchRequest& request) {
                          return a.loadedQ < b.loadedQ;
                      });
     if (result.solutions.empty() && result.refusals.empty())
-        result.refusals.push_back("所选的网络形式没有解");
+        result.refusals.push_back(Refusal(AutoMatchRefusal::Kind::NoSolution));
     return result;
-}
-
-std::string TopologyName(MatchTopology topology) {
-    static constexpr const char* Names[] = {"L", "Pi", "T", "单支节"}; // in the enum's order
-    return Names[static_cast<int>(topology)];
 }
 
 std::string ElementLabel(const ElementSpec& e) {
@@ -434,42 +438,6 @@ std::string ElementLabel(const ElementSpec& e) {
     default:
         return Format("L:%.2f/W:%.2f", {e.strip.Len * 1000, e.strip.W * 1000});
     }
-}
-
-std::string ElementsText(const std::vector<ElementSpec>& elements) {
-    std::string text;
-    for (const ElementSpec& e : elements) {
-        if (!text.empty())
-            text += ' ';
-        switch (e.kind) {
-        case SeriesCapacitor:
-            text += "串C ";
-            break;
-        case ShuntCapacitor:
-            text += "并C ";
-            break;
-        case SeriesInductor:
-            text += "串L ";
-            break;
-        case ShuntInductor:
-            text += "并L ";
-            break;
-        case SeriesMicrostripLine:
-            text += "串微带 ";
-            break;
-        case ShuntShortedStub:
-            text += "并短路支节 ";
-            break;
-        default:
-            text += "并开路支节 ";
-            break;
-        }
-        // A line's label in the network has no units; here it stands among values that do.
-        const bool line = e.kind != SeriesCapacitor && e.kind != ShuntCapacitor && e.kind != SeriesInductor &&
-                          e.kind != ShuntInductor;
-        text += line ? Format("L=%.2fmm W=%.2fmm", {e.strip.Len * 1000, e.strip.W * 1000}) : ElementLabel(e);
-    }
-    return text;
 }
 
 } // namespace qv

@@ -5,6 +5,7 @@
 #include "core/rf/match_network.h"
 #include "matching/analysis/bode_fano.h"
 #include "matching/analysis/node_calculation.h"
+#include "matching/analysis/outcomes/refusal_codes.h"
 #include "matching/analysis/standard_values.h"
 
 #include <string>
@@ -49,11 +50,11 @@ struct MatchSolution {
 };
 
 struct AutoMatchResult {
-    std::vector<MatchSolution> solutions; // widest band first, then lowest loaded Q
-    std::vector<std::string> refusals;    // why a chosen topology gave nothing (UTF-8)
-    Real Q = 0;                           // the Q the Pi and T networks were built for
-    Real minimumQ = 0;                    // of the L networks
-    BodeFanoLimit limit;                  // of the load at Fo, for the band threshold
+    std::vector<MatchSolution> solutions;   // widest band first, then lowest loaded Q
+    std::vector<AutoMatchRefusal> refusals; // why a chosen topology gave nothing
+    Real Q = 0;                             // the Q the Pi and T networks were built for
+    Real minimumQ = 0;                      // of the L networks
+    BodeFanoLimit limit;                    // of the load at Fo, for the band threshold
 };
 
 // Every solution the request asks for. Never throws: an impossible case gives a refusal instead.
@@ -63,10 +64,7 @@ AutoMatchResult SynthesiseMatches(const AutoMatchRequest& request);
 // Throws FloatingPointError when an element cannot be computed.
 Real ChainReturnLoss(const AutoMatchRequest& request, const std::vector<ElementSpec>& elements);
 
-std::string TopologyName(MatchTopology topology);
-// "串L 12.35nH 并C 3.40pF", microstrip lengths and widths in millimetres.
-std::string ElementsText(const std::vector<ElementSpec>& elements);
-// The label an applied element gets in the network.
+// The label an applied element gets in the network (stored data: never translated).
 std::string ElementLabel(const ElementSpec& element);
 
 } // namespace qv

@@ -15,11 +15,12 @@ bool IsFinite(Complex z) {
     return std::isfinite(z.re) && std::isfinite(z.im);
 }
 
-// The load seen at frequencyHz, normalised to Zo: Z = Zref (1 + G)/(1 - G).
-Complex TabulatedLoad(const LoadTable& table, Real frequencyHz, Real Zo) {
+// The load seen at frequencyHz, normalised to Zo: Z = Zref (1 + G)/(1 - G); nothing outside the
+// table.
+std::optional<Complex> TabulatedLoad(const LoadTable& table, Real frequencyHz, Real Zo) {
     const std::optional<Complex> g = InterpolateReflection(table, frequencyHz);
     if (!g)
-        throw FloatingPointError(Format("%.6f MHz 不在负载文件的频率范围内", {frequencyHz / 1e6L}));
+        return std::nullopt;
     return ReflectionToImpedance(*g, table.referenceOhms / Zo);
 }
 
@@ -67,17 +68,17 @@ SweepNetwork SweepNetworkOf(const NetworkState& state) {
     return NetworkOf(state);
 }
 
-std::optional<std::string> LoadTableProblem(const LoadTable& table) {
+std::optional<LoadTableProblem> FindLoadTableProblem(const LoadTable& table) {
     if (table.samples.size() < 2)
-        return "负载文件至少需要两个频率点";
+        return LoadTableProblem::TooFewPoints;
     if (!(std::isfinite(table.referenceOhms) && table.referenceOhms > 0))
-        return "负载文件的参考阻抗无效";
+        return LoadTableProblem::BadReference;
     Real previous = 0;
     for (const LoadSample& s : table.samples) {
         if (!std::isfinite(s.frequencyHz) || s.frequencyHz <= previous)
-            return "负载文件的频率必须为正且严格递增";
+            return LoadTableProblem::FrequenciesNotRising;
         if (!IsFinite(s.reflection))
-            return "负载文件含有无效的反射系数";
+            return LoadTableProblem::BadReflection;
         previous = s.frequencyHz;
     }
     return std::nullopt;
@@ -99,13 +100,14 @@ std::optional<Complex> InterpolateReflection(const LoadTable& table, Real freque
                    a.reflection.im + t * (b.reflection.im - a.reflection.im)};
 }
 
-std::optional<std::string> SweepRangeProblem(const SweepRange& range, const LoadTable* table) {
+std::optional<SweepRangeProblem> FindSweepRangeProblem(const SweepRange& range, const LoadTable* table) {
+    using Kind = SweepRangeProblem::Kind;
     if (!(std::isfinite(range.startHz) && std::isfinite(range.stopHz) && range.startHz > 0))
-        return "起止频率必须为正数";
+        return RangeProblem(Kind::NotPositive);
     if (range.startHz >= range.stopHz)
-        return "起始频率必须低于终止频率";
+        return RangeProblem(Kind::StartNotBelowStop);
     if (range.points < MinSweepPoints || range.points > MaxSweepPoints)
-        return Format("点数必须在%d到%d之间", {MinSweepPoints, MaxSweepPoints});
+        return RangeProblem(Kind::PointCount, range.points);
     // Every point must keep its own frequency in an exported file, which writes MHz with 15
     // significant digits: a range narrower than that resolution would repeat a frequency. Points
     // two units of the 15th digit apart always differ; closer ones are compared as written.
@@ -116,15 +118,15 @@ std::optional<std::string> SweepRangeProblem(const SweepRange& range, const Load
         for (int i = 0; i < range.points; ++i) {
             std::string written = FormatGeneral(SweepFrequency(range, i) / 1e6L);
             if (written == previous)
-                return Format("频率范围太窄：%d个点在15位有效数字下不能互相区分", {range.points});
+                return RangeProblem(Kind::TooNarrow, range.points);
             previous = std::move(written);
         }
     }
     if (table && !table->samples.empty() &&
         (range.startHz < table->samples.front().frequencyHz ||
          range.stopHz > table->samples.back().frequencyHz))
-        return Format("负载文件只覆盖%.6f到%.6f MHz",
-                      {table->samples.front().frequencyHz / 1e6L, table->samples.back().frequencyHz / 1e6L});
+        return RangeProblem(Kind::BeyondLoadTable, range.points, table->samples.front().frequencyHz,
+                            table->samples.back().frequencyHz);
     return std::nullopt;
 }
 
@@ -169,7 +171,13 @@ ResponsePoint Respond(const SweepNetwork& network, const PreparedChain& chain, c
     ResponsePoint point;
     point.frequencyHz = frequencyHz;
     try {
-        const Complex load = table ? TabulatedLoad(*table, frequencyHz, network.Zo) : network.load;
+        const std::optional<Complex> tabulated =
+            table ? TabulatedLoad(*table, frequencyHz, network.Zo) : std::optional(network.load);
+        if (!tabulated) {
+            point.outsideLoadTable = true;
+            return point;
+        }
+        const Complex load = *tabulated;
         const NodeConditions conditions{frequencyHz, network.Zo, network.effflag, LossesOf(network.parts)};
         std::optional<Complex> z;
         if (chain.analysed)
@@ -252,12 +260,10 @@ Band FindBand(const std::vector<ResponsePoint>& sweep, const ResponsePoint& atDe
     return band;
 }
 
-std::string FormatSweepLine(const ResponsePoint& point, Real Zo) {
-    const std::string mhz = Format("%.6f", {point.frequencyHz / 1e6L});
-    if (!point.ok)
-        return mhz + " 计算失败：" + point.failure;
-    return mhz + Format(" %.3f %.3f %.2f %.3f", {point.sourceEnd.re * Zo, point.sourceEnd.im * Zo,
-                                                 point.figures.returnLossDb, point.figures.vswr});
+std::string FormatSweepNumbers(const ResponsePoint& point, Real Zo) {
+    return Format("%.6f %.3f %.3f %.2f %.3f",
+                  {point.frequencyHz / 1e6L, point.sourceEnd.re * Zo, point.sourceEnd.im * Zo,
+                   point.figures.returnLossDb, point.figures.vswr});
 }
 
 } // namespace qv

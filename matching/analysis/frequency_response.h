@@ -3,8 +3,10 @@
 #include "core/numbers/complex.h"
 #include "core/numbers/real.h"
 #include "core/rf/conversions.h"
+#include "core/settings/atomic_file.h"
 #include "core/settings/program_state.h"
 #include "matching/analysis/node_calculation.h"
+#include "matching/analysis/outcomes/refusal_codes.h"
 #include "sparams/analysis/sparameter_error.h"
 
 #include <optional>
@@ -45,19 +47,23 @@ struct LoadSample {
 struct LoadTable {
     std::vector<LoadSample> samples;
     Real referenceOhms = 50;
-    std::string description; // what the user chose, e.g. the file and port
+    std::string path; // what the user chose: the file and its port
+    int port = 0;
 };
 
 // A load table read from a file, or why there is none.
 struct LoadFileRead {
+    enum class Problem { None, FileUnreadable, NotParsed, NoReflection, BadTable };
     std::optional<LoadTable> table;
-    std::string error;           // UTF-8, when there is no table
-    SParameterError fileError{}; // instead of error when the S-parameter file itself is refused
+    Problem problem = Problem::None;
+    FileFailure file;                // FileUnreadable
+    SParameterError parseError{};    // NotParsed: why the S-parameter file was refused
+    int port = 0;                    // NoReflection: the port without S11 or S22
+    LoadTableProblem tableProblem{}; // BadTable
 };
 
-// Why a table cannot serve as a load (fewer than two samples, frequencies not positive, finite and
-// strictly ascending, a reflection not finite, a reference not positive); nothing when it can.
-std::optional<std::string> LoadTableProblem(const LoadTable& table);
+// Why a table cannot serve as a load; nothing when it can.
+std::optional<LoadTableProblem> FindLoadTableProblem(const LoadTable& table);
 
 // The table's reflection at frequencyHz, interpolated; nothing outside the table's range.
 std::optional<Complex> InterpolateReflection(const LoadTable& table, Real frequencyHz);
@@ -72,8 +78,8 @@ inline constexpr int MinSweepPoints = 2;
 inline constexpr int MaxSweepPoints = 10001;
 
 // Why the range cannot be swept (bounds, point count, beyond a tabulated load's frequencies);
-// nothing when it can. UTF-8 text for a console line or a message box.
-std::optional<std::string> SweepRangeProblem(const SweepRange& range, const LoadTable* table);
+// nothing when it can.
+std::optional<SweepRangeProblem> FindSweepRangeProblem(const SweepRange& range, const LoadTable* table);
 
 // The i-th of the range's evenly spaced frequencies; the last one is stopHz exactly.
 Real SweepFrequency(const SweepRange& range, int i);
@@ -81,16 +87,17 @@ Real SweepFrequency(const SweepRange& range, int i);
 struct ResponsePoint {
     Real frequencyHz = 0;
     bool ok = false;
-    Complex sourceEnd;    // normalised impedance looking into the network from the source
-    MatchFigures figures; // against the source, in the match mode
-    std::string failure;  // when not ok: why this frequency could not be computed
+    Complex sourceEnd;             // normalised impedance looking into the network from the source
+    MatchFigures figures;          // against the source, in the match mode
+    bool outsideLoadTable = false; // when not ok: the tabulated load does not reach this frequency,
+    std::string failure;           // or else the arithmetic failure's own text
 };
 
 // The response at one frequency, with the constant load of the network or, when given, the table.
 // Never throws for a failing element: the point then says why.
 ResponsePoint ResponseAt(const SweepNetwork& network, const LoadTable* table, Real frequencyHz);
 
-// Every frequency of a range that SweepRangeProblem accepted.
+// Every frequency of a range that FindSweepRangeProblem accepted.
 std::vector<ResponsePoint> SweepResponse(const SweepNetwork& network, const LoadTable* table,
                                          const SweepRange& range);
 
@@ -122,8 +129,8 @@ struct Band {
 // first outside. Failed points are skipped.
 Band FindBand(const std::vector<ResponsePoint>& sweep, const ResponsePoint& atDesign, Real thresholdDb);
 
-// "sweep" line: MHz with 6 decimals, R and X of the source end in ohms with 3, return loss in dB
-// with 2 and VSWR with 3; a failed frequency gives its MHz and the reason.
-std::string FormatSweepLine(const ResponsePoint& point, Real Zo);
+// The numbers of a "sweep" line of a computed point: MHz with 6 decimals, R and X of the source
+// end in ohms with 3, return loss in dB with 2 and VSWR with 3.
+std::string FormatSweepNumbers(const ResponsePoint& point, Real Zo);
 
 } // namespace qv

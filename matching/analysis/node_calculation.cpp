@@ -143,24 +143,24 @@ Complex InductorImpedance(Real omega, Real henries, Real Q) {
     return {Q > 0 ? x / Q : 0, x};
 }
 
-std::string ImplausibleElementText(const ElementSpec& e) {
+ElementProblem ImplausibleElement(const ElementSpec& e) {
     // Written so that a NaN fails the test as well.
     const auto positive = [](Real v) { return v > 0; };
     switch (e.kind) {
     case SeriesCapacitor:
     case ShuntCapacitor:
-        return positive(e.value) ? "" : "电容值必须大于0";
+        return positive(e.value) ? ElementProblem::None : ElementProblem::Capacitance;
     case SeriesInductor:
     case ShuntInductor:
-        return positive(e.value) ? "" : "电感值必须大于0";
+        return positive(e.value) ? ElementProblem::None : ElementProblem::Inductance;
     case SeriesMicrostripLine:
     case ShuntMicrostripStub:
     case ShuntShortedStub:
         if (!positive(e.strip.W) || !positive(e.strip.H) || !positive(e.strip.Len) || !positive(e.strip.Er))
-            return "微带的线宽、板厚、长度和介电常数必须大于0";
-        return "";
+            return ElementProblem::Microstrip;
+        return ElementProblem::None;
     default:
-        return "";
+        return ElementProblem::None;
     }
 }
 

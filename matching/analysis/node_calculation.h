@@ -5,6 +5,7 @@
 #include "core/rf/match_network.h"
 #include "core/rf/microstrip.h"
 #include "core/settings/parts_model.h"
+#include "matching/analysis/outcomes/refusal_codes.h"
 
 #include <optional>
 #include <span>
@@ -58,8 +59,8 @@ bool IsElementKind(int kind);
 
 // Why an element that is about to be inserted makes no physical sense: a capacitance or an
 // inductance of 0 or below, or a microstrip whose width, board height, length or permittivity is
-// 0 or below. Empty when it is fine (kinds 7 and 8 take any resistance and reactance).
-std::string ImplausibleElementText(const ElementSpec& element);
+// 0 or below. None when it is fine (kinds 7 and 8 take any resistance and reactance).
+ElementProblem ImplausibleElement(const ElementSpec& element);
 
 // The next node and the path from `node` (normalised). Nothing for a kind outside 1..9. Throws
 // FloatingPointError where the arithmetic fails: a capacitance of 0, a shunt inductance of 0, a

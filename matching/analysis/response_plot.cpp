@@ -42,50 +42,19 @@ ResponsePlot BuildResponsePlot(const std::vector<ResponsePoint>& sweep, const Re
         plot.vswr.push_back({mhz, std::min(static_cast<double>(p.figures.vswr), VswrAxisTop * 2)});
     }
     plot.returnLossTop = std::min(MaxReturnLossTop, std::ceil(best / 5 + 0.01) * 5);
-    if (failed > 0)
-        plot.failureText = Format("%d个频率点无法计算（未画出），如 %.6f MHz：%s",
-                                  {failed, firstFailure->frequencyHz / 1e6L, firstFailure->failure});
+    plot.failedPoints = failed;
+    if (firstFailure)
+        plot.firstFailure = *firstFailure;
 
-    const Band band = FindBand(sweep, atDesign, thresholdDb);
-    switch (band.outcome) {
-    case Band::Outcome::DesignOutsideSweep:
-        plot.bandText = "工作频率不在扫描范围内";
-        break;
-    case Band::Outcome::DesignFails:
-        plot.bandText = "工作频率处无法计算：" + atDesign.failure;
-        break;
-    case Band::Outcome::NotReached:
-        plot.bandText =
-            Format("匹配达不到 %.2fdB：工作频率处回波损耗为 %.2fdB", {thresholdDb, band.designReturnLossDb});
-        break;
-    case Band::Outcome::Found:
+    plot.bandFound = FindBand(sweep, atDesign, thresholdDb);
+    plot.thresholdDb = thresholdDb;
+    plot.edgeDecimals = EdgeDecimals(range);
+    plot.atDesign = atDesign;
+    const Band& band = plot.bandFound;
+    if (band.outcome == Band::Outcome::Found)
         plot.band =
             PlotPoint{static_cast<double>(band.lowerHz / 1e6L), static_cast<double>(band.upperHz / 1e6L)};
-        const std::string edge = "%." + std::to_string(EdgeDecimals(range)) + "f";
-        plot.bandText =
-            Format("回波损耗≥%.2fdB：" + edge + " - " + edge + " MHz，相对带宽 %.2f%%",
-                   {thresholdDb, band.lowerHz / 1e6L, band.upperHz / 1e6L, band.fractionalPercent});
-        if (band.lowerOpen || band.upperOpen)
-            plot.bandText += "（频带超出扫描范围）";
-        break;
-    }
     return plot;
-}
-
-std::string LimitText(const BodeFanoLimit& limit, const std::optional<PlotPoint>& band) {
-    switch (limit.outcome) {
-    case BodeFanoLimit::Outcome::RealLoad: // no limit to show
-    case BodeFanoLimit::Outcome::NoResistance:
-        return {};
-    case BodeFanoLimit::Outcome::Limited:
-        break;
-    }
-    std::string text =
-        Format("Bode-Fano极限 %.3f MHz（%.2f%%）", {limit.bandwidthHz / 1e6L, limit.fraction * 100});
-    if (band)
-        text += Format("，本设计为极限的 %.1f%%",
-                       {ShareOfLimit(limit, static_cast<Real>(band->y - band->x) * 1e6L)});
-    return text;
 }
 
 std::vector<PlotPoint> ReturnLossCurve(const std::vector<Real>& frequenciesHz,

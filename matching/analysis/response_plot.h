@@ -23,9 +23,13 @@ struct ResponsePlot {
     double designMHz = 0;
     double returnLossTop = 0;      // the axis ends here: the best return loss rounded up to 5 dB, at most 60
     std::optional<PlotPoint> band; // lower and upper edge, MHz (x = lower, y = upper)
-    std::string bandText;          // the band and the fractional bandwidth, or why there is none; the
-                                   // edges to a tenth of the sweep's step
-    std::string failureText;       // how many frequencies failed and the first reason; empty if none
+    // What the band line tells: the band and the fractional bandwidth, or why there is none.
+    Band bandFound;
+    Real thresholdDb = 0;
+    int edgeDecimals = 6;   // the edges' MHz to a tenth of the sweep's step
+    ResponsePoint atDesign; // for the reason the design frequency failed
+    int failedPoints = 0;   // frequencies that could not be computed, and the first of them
+    ResponsePoint firstFailure;
 };
 
 inline constexpr double VswrAxisTop = 10;
@@ -33,10 +37,6 @@ inline constexpr double MaxReturnLossTop = 60; // dB
 
 ResponsePlot BuildResponsePlot(const std::vector<ResponsePoint>& sweep, const ResponsePoint& atDesign,
                                const SweepRange& range, Real thresholdDb);
-
-// The Bode-Fano limit beside the measured band (lower and upper edge in MHz, as in the plot); empty
-// for a load without a limit.
-std::string LimitText(const BodeFanoLimit& limit, const std::optional<PlotPoint>& band);
 
 // A curve of return losses (dB) over frequency (Hz), held at `top` where it would leave the plot.
 std::vector<PlotPoint> ReturnLossCurve(const std::vector<Real>& frequenciesHz,

@@ -76,21 +76,29 @@ TouchstoneText EncodeTouchstone(const SweepNetwork& network, const std::vector<R
     return out;
 }
 
-std::string ExportTouchstone(const std::string& fileName, const SweepNetwork& network,
-                             const std::vector<ResponsePoint>& sweep) {
+ExportOutcome WrongExportName() {
+    ExportOutcome outcome;
+    outcome.result = ExportOutcome::Result::WrongName;
+    return outcome;
+}
+
+ExportOutcome WriteTouchstone(const std::string& fileName, const TouchstoneText& file) {
+    ExportOutcome outcome;
+    outcome.rows = file.rows;
+    outcome.skipped = file.skipped;
+    if (file.rows == 0)
+        outcome.result = ExportOutcome::Result::NothingToWrite;
+    else if (!WriteFileAtomically(fileName, file.text, &outcome.failure))
+        outcome.result = ExportOutcome::Result::WriteFailed;
+    return outcome;
+}
+
+ExportOutcome ExportTouchstone(const std::string& fileName, const SweepNetwork& network,
+                               const std::vector<ResponsePoint>& sweep) {
     const std::optional<int> ports = TouchstonePortCount(fileName);
     if (!ports)
-        return ">export 文件名须以 .s1p 或 .s2p 结尾";
-    const TouchstoneText file = EncodeTouchstone(network, sweep, *ports);
-    if (file.rows == 0)
-        return ">export 没有可写的频率点，文件未写入";
-    std::string failure;
-    if (!WriteFileAtomically(fileName, file.text, &failure))
-        return ">export 导出失败: " + failure;
-    std::string answer = Format(">已导出%d个频率点到 %s", {file.rows, fileName});
-    if (file.skipped > 0)
-        answer += Format("（%d个无法计算的频率点未写入）", {file.skipped});
-    return answer;
+        return WrongExportName();
+    return WriteTouchstone(fileName, EncodeTouchstone(network, sweep, *ports));
 }
 
 } // namespace qv

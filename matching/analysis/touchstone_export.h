@@ -1,6 +1,7 @@
 #pragma once
 
 #include "matching/analysis/frequency_response.h"
+#include "matching/analysis/outcomes/refusal_codes.h"
 
 #include <optional>
 #include <string>
@@ -24,8 +25,13 @@ struct TouchstoneText {
 TouchstoneText EncodeTouchstone(const SweepNetwork& network, const std::vector<ResponsePoint>& sweep,
                                 int portCount);
 
-// Writes the file atomically. The console's answer: what was written, or why nothing was.
-std::string ExportTouchstone(const std::string& fileName, const SweepNetwork& network,
-                             const std::vector<ResponsePoint>& sweep);
+// Writes the file (".s1p" or ".s2p") atomically.
+ExportOutcome ExportTouchstone(const std::string& fileName, const SweepNetwork& network,
+                               const std::vector<ResponsePoint>& sweep);
+
+ExportOutcome WrongExportName();
+
+// Writes an encoded file atomically; nothing is written when it has no rows.
+ExportOutcome WriteTouchstone(const std::string& fileName, const TouchstoneText& file);
 
 } // namespace qv

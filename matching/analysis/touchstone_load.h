@@ -13,7 +13,7 @@ namespace qv {
 
 // onePort: the bytes are an ".s1p", whose rows hold S11 alone.
 LoadFileRead LoadFromTouchstone(std::string_view bytes, bool onePort, int port, Real Zo,
-                                const std::string& description);
+                                const std::string& path);
 
 // The file read whole, as a one-port when its name ends in ".s1p"; a missing or unreadable file is
 // an error like a malformed one.

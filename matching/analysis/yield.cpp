@@ -308,18 +308,27 @@ ProportionEstimate WilsonInterval(int passes, int trials) {
     return {phat * 100, std::max<Real>(0, centre - half) * 100, std::min<Real>(1, centre + half) * 100};
 }
 
-std::optional<std::string> YieldRequestProblem(const YieldRequest& r, const LoadTable* table) {
+std::optional<YieldRefusal> YieldRequestProblem(const YieldRequest& r, const LoadTable* table) {
+    using Kind = YieldRefusal::Kind;
+    YieldRefusal refusal;
     if (!(std::isfinite(r.returnLossDb) && r.returnLossDb > 0))
-        return "RL 须为正的回波损耗门限（dB）";
+        return refusal; // Kind::Threshold
+    refusal.kind = Kind::BuildCount;
     if (r.builds < 1 || r.builds > MaxYieldBuilds)
-        return Format("N 须在1到%d之间", {MaxYieldBuilds});
+        return refusal;
     const SweepRange range{r.startHz, r.stopHz, YieldFrequencies};
-    if (const auto problem = SweepRangeProblem(range, table))
-        return problem;
+    refusal.kind = Kind::Range;
+    if (const std::optional<SweepRangeProblem> problem = FindSweepRangeProblem(range, table)) {
+        refusal.range = *problem;
+        return refusal;
+    }
     // The network as designed must be computable everywhere in the band.
+    refusal.kind = Kind::DesignFails;
     for (const ResponsePoint& point : SweepResponse(r.network, table, range))
-        if (!point.ok)
-            return Format("%.6f MHz 处无法计算：", {point.frequencyHz / 1e6L}) + point.failure;
+        if (!point.ok) {
+            refusal.failedPoint = point;
+            return refusal;
+        }
     return std::nullopt;
 }
 

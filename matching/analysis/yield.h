@@ -54,10 +54,22 @@ struct YieldResult {
     std::vector<Real> bestReturnLossDb;
 };
 
-// Why the request cannot run (no network ends, bad band, threshold or build count, a network that
-// cannot be computed in the band as designed); nothing when it can. UTF-8 for a console line or a
-// message box. `table`, when given, is the load measured over frequency instead of slot 1's.
-std::optional<std::string> YieldRequestProblem(const YieldRequest& request, const LoadTable* table);
+// Why a request cannot run, with what the refusal names.
+struct YieldRefusal {
+    enum class Kind {
+        Threshold,   // the return loss threshold is not positive
+        BuildCount,  // outside 1..MaxYieldBuilds
+        Range,       // the band: see `range`
+        DesignFails, // the network as designed cannot be computed at `failedPoint`
+    };
+    Kind kind = Kind::Threshold;
+    SweepRangeProblem range;
+    ResponsePoint failedPoint;
+};
+
+// Why the request cannot run; nothing when it can. `table`, when given, is the load measured over
+// frequency instead of slot 1's.
+std::optional<YieldRefusal> YieldRequestProblem(const YieldRequest& request, const LoadTable* table);
 
 // Runs a request that YieldRequestProblem accepted, on `threads` threads (0: every core).
 YieldResult RunYield(const YieldRequest& request, const LoadTable* table, YieldProgress* progress = nullptr,

@@ -12,10 +12,12 @@
 #include "matching/console/console_parts.h"
 #include "matching/console/console_stage.h"
 #include "matching/console/console_sweep.h"
+#include "matching/console/console_text.h"
 #include "matching/console/console_texts.h"
 #include "matching/console/console_twoport.h"
 #include "matching/model/console_labels.h"
 #include "matching/model/network_model.h"
+#include "matching/model/network_texts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -113,7 +115,7 @@ ConsoleResult Save(const ConsoleCall& c) {
         return {{}, unsaved};
     const std::optional<std::string> failure = WriteNetworkForConsole(c.network, *name);
     if (failure)
-        return {">保存失败: " + *failure, unsaved};
+        return {Utf8(ConsoleText::tr(">保存失败: %1").arg(FromUtf8(*failure))), unsaved};
     return {"save", Code::Saved};
 }
 
@@ -122,9 +124,9 @@ ConsoleResult SetModeOnChain(const ConsoleCall& c, Code code, const std::functio
     try {
         change();
     } catch (const FloatingPointError& error) {
-        return {
-            Format(">第%d个元件无法计算: %s", {c.network.computedNodeCount() + 1, std::string(error.what())}),
-            code};
+        return {Utf8(ConsoleText::tr(">第%1个元件无法计算: %2")
+                         .arg(QString::number(c.network.computedNodeCount() + 1), FromUtf8(error.what()))),
+                code};
     }
     return {{}, code};
 }
@@ -183,9 +185,10 @@ ConsoleResult Add(const ConsoleCall& c) {
         block.Er = TypedToFloat(t[6]);
         block.T = TypedToFloat(t[7]);
     }
-    const std::string implausible = ImplausibleElementText({m[0] - '0', block, 0, value});
+    const std::string implausible =
+        Utf8(ElementProblemText(ImplausibleElement({m[0] - '0', block, 0, value})));
     if (!implausible.empty())
-        return {">addc 参数错误：" + implausible, Code::None};
+        return {Utf8(ConsoleText::tr(">addc 参数错误：%1").arg(FromUtf8(implausible))), Code::None};
 
     MatchNode node = state.network[k];
     node.kind = m[0] - '0';
@@ -220,13 +223,15 @@ ConsoleResult ShowFrequency(const ConsoleCall&) {
 ConsoleResult SetFrequency(const ConsoleCall& c) {
     if (c.network.setFrequency(TryParseEngineering(c.t[1]).value_or(RejectedEngineeringValue)))
         return {{}, Code::FrequencySet};
-    return {">setfre 参数错误：频率须为大于0的数，例如 setfre 600m", Code::FrequencySet};
+    return {Utf8(ConsoleText::tr(">setfre 参数错误：频率须为大于0的数，例如 setfre 600m")),
+            Code::FrequencySet};
 }
 
 ConsoleResult SetReferenceImpedance(const ConsoleCall& c) {
     if (c.network.setReferenceImpedance(TryParseEngineering(c.t[1]).value_or(RejectedEngineeringValue)))
         return {{}, Code::ImpedanceSet};
-    return {">setzo 参数错误：系统阻抗须为大于0的数，例如 setzo 50", Code::ImpedanceSet};
+    return {Utf8(ConsoleText::tr(">setzo 参数错误：系统阻抗须为大于0的数，例如 setzo 50")),
+            Code::ImpedanceSet};
 }
 
 ConsoleResult SParameterTable(const ConsoleCall&) {
@@ -243,12 +248,15 @@ ConsoleResult SetEnd(const ConsoleCall& c, bool load) {
     Real r = 0;
     Real x = 0;
     if (t.count < 3 || !TryTypedToFloat(t[1], r) || !TryTypedToFloat(t[2], x) || r < 0)
-        return {Format(">%s R X  参数错误：R（不小于0）和 X 为欧姆值", {t[0]}), Code::None};
+        return {Utf8(ConsoleText::tr(">%1 R X  参数错误：R（不小于0）和 X 为欧姆值").arg(FromUtf8(t[0]))),
+                Code::None};
     if (load)
         c.network.setLoad({r, x});
     else
         c.network.setSource({r, x});
-    return {FormatSignedPair(load ? ">负载阻抗:=" : ">源阻抗:=", "%4.3f", r, x) + "欧",
+    const QString value = FromUtf8(FormatSignedPair("", "%4.3f", r, x));
+    return {Utf8(load ? ConsoleText::tr(">负载阻抗:=%1欧").arg(value)
+                      : ConsoleText::tr(">源阻抗:=%1欧").arg(value)),
             load ? Code::LoadSet : Code::SourceSet};
 }
 
@@ -263,9 +271,10 @@ ConsoleResult SetSource(const ConsoleCall& c) {
 // The main window's match figures of the last node against the source, on one line.
 ConsoleResult ShowMatchFigures(const ConsoleCall& c) {
     if (c.state.NodeCount < 1)
-        return {">getmatch  没有设置负载和源阻抗"};
+        return {Utf8(ConsoleText::tr(">getmatch  没有设置负载和源阻抗"))};
     if (c.network.computedNodeCount() < c.state.NodeCount)
-        return {Format(">getmatch  第%d个元件无法计算，没有匹配结果", {c.network.computedNodeCount() + 1})};
+        return {Utf8(ConsoleText::tr(">getmatch  第%1个元件无法计算，没有匹配结果")
+                         .arg(c.network.computedNodeCount() + 1))};
     const MatchFigureTexts figures = FormatMatchFigures(c.state, "%4.2f");
     return {">" + figures.returnLoss + " " + figures.vswr + " " + figures.mismatchLoss};
 }
@@ -295,11 +304,11 @@ ConsoleResult Parts(const ConsoleCall& c) {
 }
 
 ConsoleResult Undo(const ConsoleCall& c) {
-    return {c.network.undo() ? ">已撤销" : ">没有可撤销的操作"};
+    return {Utf8(c.network.undo() ? ConsoleText::tr(">已撤销") : ConsoleText::tr(">没有可撤销的操作"))};
 }
 
 ConsoleResult Redo(const ConsoleCall& c) {
-    return {c.network.redo() ? ">已重做" : ">没有可重做的操作"};
+    return {Utf8(c.network.redo() ? ConsoleText::tr(">已重做") : ConsoleText::tr(">没有可重做的操作"))};
 }
 
 } // namespace
@@ -309,86 +318,163 @@ const std::vector<ConsoleCommand>& ConsoleCommands() {
         {{"?"}, "", {}, ListCommands},
         {{"disp"},
          "[x]",
-         {">disp  x -->查看匹配接点", ">      x -->接点号 0-是系统阻抗，1-是源阻抗这两个不显示"},
+         {QT_TRANSLATE_NOOP("ConsoleText", ">disp  x -->查看匹配接点"),
+          QT_TRANSLATE_NOOP("ConsoleText", ">      x -->接点号 0-是系统阻抗，1-是源阻抗这两个不显示")},
          Display},
-        {{"exit"}, "", {">exit 关闭窗口"}, Exit},
-        {{"setal"}, "key alpha", {">setal 1 150 设置窗口是否透明 150透明程度 255不透明"}, SetOpacity},
-        {{"settop"}, "1|0", {">settop 1 设置窗口置顶", ">settop 0 设置窗口正常"}, StayOnTop},
-        {{"clr"}, "", {">clr      清除窗口内容"}, Clear},
-        {{"modify", "m"}, "n x y", {">m 或modify    修改元件值，直接键入m或modify是具体帮助"}, Modify},
-        {{"getcurr"}, "", {">getcurr  查看接入元件数目"}, ElementCount},
+        {{"exit"}, "", {QT_TRANSLATE_NOOP("ConsoleText", ">exit 关闭窗口")}, Exit},
+        {{"setal"},
+         "key alpha",
+         {QT_TRANSLATE_NOOP("ConsoleText", ">setal 1 150 设置窗口是否透明 150透明程度 255不透明")},
+         SetOpacity},
+        {{"settop"},
+         "1|0",
+         {QT_TRANSLATE_NOOP("ConsoleText", ">settop 1 设置窗口置顶"),
+          QT_TRANSLATE_NOOP("ConsoleText", ">settop 0 设置窗口正常")},
+         StayOnTop},
+        {{"clr"}, "", {QT_TRANSLATE_NOOP("ConsoleText", ">clr      清除窗口内容")}, Clear},
+        {{"modify", "m"},
+         "n x y",
+         {QT_TRANSLATE_NOOP("ConsoleText", ">m 或modify    修改元件值，直接键入m或modify是具体帮助")},
+         Modify},
+        {{"getcurr"}, "", {QT_TRANSLATE_NOOP("ConsoleText", ">getcurr  查看接入元件数目")}, ElementCount},
         {{"save"},
          "[FILE]",
-         {">save  c:\\000  保存圆图上接入的元件到二进制文件 不输入文件名时会有文件对话框弹出"},
+         {QT_TRANSLATE_NOOP(
+             "ConsoleText",
+             ">save  c:\\000  保存圆图上接入的元件到二进制文件 不输入文件名时会有文件对话框弹出")},
          Save},
-        {{"rdf"}, "[FILE]", {">rdf  c:\\000  装入保存的接入元件 可以不输入文件名"}, ReadFile},
+        {{"rdf"},
+         "[FILE]",
+         {QT_TRANSLATE_NOOP("ConsoleText", ">rdf  c:\\000  装入保存的接入元件 可以不输入文件名")},
+         ReadFile},
         {{"mtr"},
          "1|0",
-         {">mtr 0   在计算微带接入时不用有效波长计算", ">mtr 1   在计算微带接入时用有效波长计算"},
+         {QT_TRANSLATE_NOOP("ConsoleText", ">mtr 0   在计算微带接入时不用有效波长计算"),
+          QT_TRANSLATE_NOOP("ConsoleText", ">mtr 1   在计算微带接入时用有效波长计算")},
          WavelengthMode},
-        {{"rdtr"}, "", {">rdtr    读出在计算微带接入时是否用有效波长计算"}, ShowWavelengthMode},
-        {{"addc"}, "n m c|l VALUE | n m w h l tr t", {">addc    插入元件"}, Add},
-        {{"delc"}, "n", {">delc n   删除第n个元件,n 从2开始"}, Delete},
-        {{"setm"}, "1|0", {">setm 1   ＝0共扼匹配 ＝1阻抗匹配"}, SetMatchMode},
-        {{"getm"}, "", {">getm     ＝0共扼匹配 ＝1阻抗匹配"}, ShowMatchMode},
-        {{"setfre"}, "F", {">setfre  600m   设置频率"}, SetFrequency},
-        {{"setzo"}, "Z", {">setzo   50     设置系统阻抗"}, SetReferenceImpedance},
-        {{"sp", "SP", "sP", "Sp"}, "", {">sp   S参数表操作"}, SParameterTable},
-        {{"help"}, "", {">help  软件帮助"}, ProgramHelp},
-        {{"setload"}, "R X", {">setload 25 -10  设置负载阻抗 R X（欧姆）"}, SetLoad},
-        {{"setsrc"}, "R X", {">setsrc  50 0    设置源阻抗 R X（欧姆）"}, SetSource},
-        {{"getmatch"}, "", {">getmatch  查看匹配结果 RLmatch IVmatch ILmatch"}, ShowMatchFigures},
-        {{"sweep"}, "F1 F2 N", {">sweep 400m 700m 301  频率响应：频率MHz R X(欧) 回波损耗dB 驻波比"}, Sweep},
-        {{"bw"}, "[RL]", {">bw 10     回波损耗不低于10dB的频带：下沿MHz 上沿MHz 相对带宽%"}, Sweep},
+        {{"rdtr"},
+         "",
+         {QT_TRANSLATE_NOOP("ConsoleText", ">rdtr    读出在计算微带接入时是否用有效波长计算")},
+         ShowWavelengthMode},
+        {{"addc"},
+         "n m c|l VALUE | n m w h l tr t",
+         {QT_TRANSLATE_NOOP("ConsoleText", ">addc    插入元件")},
+         Add},
+        {{"delc"}, "n", {QT_TRANSLATE_NOOP("ConsoleText", ">delc n   删除第n个元件,n 从2开始")}, Delete},
+        {{"setm"},
+         "1|0",
+         {QT_TRANSLATE_NOOP("ConsoleText", ">setm 1   ＝0共扼匹配 ＝1阻抗匹配")},
+         SetMatchMode},
+        {{"getm"},
+         "",
+         {QT_TRANSLATE_NOOP("ConsoleText", ">getm     ＝0共扼匹配 ＝1阻抗匹配")},
+         ShowMatchMode},
+        {{"setfre"}, "F", {QT_TRANSLATE_NOOP("ConsoleText", ">setfre  600m   设置频率")}, SetFrequency},
+        {{"setzo"},
+         "Z",
+         {QT_TRANSLATE_NOOP("ConsoleText", ">setzo   50     设置系统阻抗")},
+         SetReferenceImpedance},
+        {{"sp", "SP", "sP", "Sp"},
+         "",
+         {QT_TRANSLATE_NOOP("ConsoleText", ">sp   S参数表操作")},
+         SParameterTable},
+        {{"help"}, "", {QT_TRANSLATE_NOOP("ConsoleText", ">help  软件帮助")}, ProgramHelp},
+        {{"setload"},
+         "R X",
+         {QT_TRANSLATE_NOOP("ConsoleText", ">setload 25 -10  设置负载阻抗 R X（欧姆）")},
+         SetLoad},
+        {{"setsrc"},
+         "R X",
+         {QT_TRANSLATE_NOOP("ConsoleText", ">setsrc  50 0    设置源阻抗 R X（欧姆）")},
+         SetSource},
+        {{"getmatch"},
+         "",
+         {QT_TRANSLATE_NOOP("ConsoleText", ">getmatch  查看匹配结果 RLmatch IVmatch ILmatch")},
+         ShowMatchFigures},
+        {{"sweep"},
+         "F1 F2 N",
+         {QT_TRANSLATE_NOOP("ConsoleText",
+                            ">sweep 400m 700m 301  频率响应：频率MHz R X(欧) 回波损耗dB 驻波比")},
+         Sweep},
+        {{"bw"},
+         "[RL]",
+         {QT_TRANSLATE_NOOP("ConsoleText", ">bw 10     回波损耗不低于10dB的频带：下沿MHz 上沿MHz 相对带宽%")},
+         Sweep},
         {{"sweepload"},
          "[FILE [PORT]]",
-         {">sweepload s.s2p 1  扫描用的负载取自S参数文件端口1或2；不带文件名恢复恒定负载"},
+         {QT_TRANSLATE_NOOP("ConsoleText",
+                            ">sweepload s.s2p 1  扫描用的负载取自S参数文件端口1或2；不带文件名恢复恒定负载")},
          Sweep},
         {{"export"},
          "FILE",
-         {">export m.s2p  最近一次扫描导出为Touchstone文件（.s1p 输入反射，.s2p 匹配网络）"},
+         {QT_TRANSLATE_NOOP(
+             "ConsoleText",
+             ">export m.s2p  最近一次扫描导出为Touchstone文件（.s1p 输入反射，.s2p 匹配网络）")},
          Sweep},
         {{"plot"},
          "FILE",
-         {">plot resp.png  最近一次扫描的频率响应图（.png .svg .pdf），或其数据（.csv）"},
+         {QT_TRANSLATE_NOOP("ConsoleText",
+                            ">plot resp.png  最近一次扫描的频率响应图（.png .svg .pdf），或其数据（.csv）")},
          Sweep},
         {{"autom"},
          "[Q] [short]",
-         {">autom [Q] [short]  列出L、Pi、T和单支节自动匹配方案，Q为Pi和T网络的有载Q，short用短路支节"},
+         {QT_TRANSLATE_NOOP(
+             "ConsoleText",
+             ">autom [Q] [short]  列出L、Pi、T和单支节自动匹配方案，Q为Pi和T网络的有载Q，short用短路支节")},
          AutoMatch},
-        {{"apply"}, "N [E24]", {">apply N [E24]  接入第N个方案，可选E12 E24 E48 E96标称值"}, Apply},
-        {{"undo"}, "", {">undo     撤销上一步对网络的修改"}, Undo},
-        {{"redo"}, "", {">redo     重做撤销的修改"}, Redo},
+        {{"apply"},
+         "N [E24]",
+         {QT_TRANSLATE_NOOP("ConsoleText", ">apply N [E24]  接入第N个方案，可选E12 E24 E48 E96标称值")},
+         Apply},
+        {{"undo"}, "", {QT_TRANSLATE_NOOP("ConsoleText", ">undo     撤销上一步对网络的修改")}, Undo},
+        {{"redo"}, "", {QT_TRANSLATE_NOOP("ConsoleText", ">redo     重做撤销的修改")}, Redo},
         {{"parts"},
          "QL QC TL TC",
-         {">parts 30 200 2 5  元件模型：电感Q 电容Q（0为理想） 电感容差% 电容容差%，不带参数时显示"},
+         {QT_TRANSLATE_NOOP(
+             "ConsoleText",
+             ">parts 30 200 2 5  元件模型：电感Q 电容Q（0为理想） 电感容差% 电容容差%，不带参数时显示")},
          Parts},
         {{"yield"},
          "F1 F2 RL N [SEED]",
-         {">yield 400m 700m 10 1000 [7]  成品率：频带内回波损耗不低于10dB的比例，1000次，可选随机种子"},
+         {QT_TRANSLATE_NOOP(
+             "ConsoleText",
+             ">yield 400m 700m 10 1000 [7]  成品率：频带内回波损耗不低于10dB的比例，1000次，可选随机种子")},
          Parts},
-        {{"bodefano"}, "[RL]", {">bodefano [10]  Bode-Fano极限：任何无损网络对此负载可达的最大带宽"}, Parts},
+        {{"bodefano"},
+         "[RL]",
+         {QT_TRANSLATE_NOOP("ConsoleText",
+                            ">bodefano [10]  Bode-Fano极限：任何无损网络对此负载可达的最大带宽")},
+         Parts},
         {{"twoport"},
          "FILE F",
-         {">twoport s.s2p 2g  "
-          "读入晶体管文件在该频率的数据（并设为工作频率）：稳定性、最大增益、同时共轭匹配、噪声参数"},
+         {QT_TRANSLATE_NOOP("ConsoleText",
+                            ">twoport s.s2p 2g  "
+                            "读入晶体管文件在该频率的数据（并设为工作频率）：稳定性、最大增益、"
+                            "同时共轭匹配、噪声参数")},
          DeviceDesign},
         {{"circle"},
          "ga|gp|nf DB",
-         {">circle ga 12  画可用增益圆（ga）、工作增益圆（gp）或噪声圆（nf，dB）"},
+         {QT_TRANSLATE_NOOP("ConsoleText",
+                            ">circle ga 12  画可用增益圆（ga）、工作增益圆（gp）或噪声圆（nf，dB）")},
          DeviceDesign},
         {{"ampin"},
          "[opt]",
-         {">ampin [opt]  负载设为晶体管输入阻抗（同时共轭匹配；opt：最佳噪声），源为Zo，用于设计输入网络"},
+         {QT_TRANSLATE_NOOP(
+             "ConsoleText",
+             ">ampin [opt]  "
+             "负载设为晶体管输入阻抗（同时共轭匹配；opt：最佳噪声），源为Zo，用于设计输入网络")},
          DeviceDesign},
         {{"ampout"},
          "",
-         {">ampout   负载设为晶体管输出阻抗（同时共轭匹配），源为Zo，用于设计输出网络"},
+         {QT_TRANSLATE_NOOP("ConsoleText",
+                            ">ampout   负载设为晶体管输出阻抗（同时共轭匹配），源为Zo，用于设计输出网络")},
          DeviceDesign},
         {{"stage"},
          "IN.smh FILE OUT.smh F1 F2 N",
-         {">stage in.smh t.s2p out.smh 1g 3g 201  放大器：输入网络、晶体管文件、输出网络级联，"
-          "每个频率 MHz GT(dB) 输入回波损耗 输出回波损耗 mu，及稳定性结论；之后 export x.s2p 导出"},
+         {QT_TRANSLATE_NOOP(
+             "ConsoleText",
+             ">stage in.smh t.s2p out.smh 1g 3g 201  放大器：输入网络、晶体管文件、输出网络级联，"
+             "每个频率 MHz GT(dB) 输入回波损耗 输出回波损耗 mu，及稳定性结论；之后 export x.s2p 导出")},
          Stage},
         // Not in the list: a fixed test transistor's S-parameters, and the frequency in force.
         {{"t"}, "", {}, SampleSParameters},
@@ -404,10 +490,11 @@ const ConsoleCommand* FindConsoleCommand(std::string_view word) {
     return nullptr;
 }
 
-std::vector<std::string_view> ConsoleCommandListLines() {
-    std::vector<std::string_view> lines = {"--------帮助--------"};
+std::vector<std::string> ConsoleCommandListLines() {
+    std::vector<std::string> lines = {Utf8(ConsoleText::tr("--------帮助--------"))};
     for (const ConsoleCommand& command : ConsoleCommands())
-        lines.insert(lines.end(), command.help.begin(), command.help.end());
+        for (std::string_view help : command.help)
+            lines.push_back(TranslatedConsoleLine(help));
     return lines;
 }
 

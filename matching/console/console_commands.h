@@ -27,7 +27,8 @@ struct ConsoleCall {
 struct ConsoleCommand {
     std::vector<std::string_view> names; // the first is the command's own; all are matched exactly
     std::string_view arguments;          // how its arguments are written, as in its refusals
-    std::vector<std::string_view> help;  // its lines in the "?" list; none for a hidden command
+    std::vector<std::string_view> help;  // its lines in the "?" list (marked for translation); none for
+                                         // a hidden command
     ConsoleResult (*run)(const ConsoleCall& call);
 };
 
@@ -37,6 +38,6 @@ const std::vector<ConsoleCommand>& ConsoleCommands();
 const ConsoleCommand* FindConsoleCommand(std::string_view word);
 
 // The "?" list: a heading, then every command's help lines in the table's order.
-std::vector<std::string_view> ConsoleCommandListLines();
+std::vector<std::string> ConsoleCommandListLines();
 
 } // namespace qv

@@ -7,9 +7,12 @@
 #include "core/numbers/tokens.h"
 #include "matching/analysis/node_calculation.h"
 #include "matching/console/console_commands.h"
+#include "matching/console/console_text.h"
 #include "matching/console/console_texts.h"
 #include "matching/model/console_labels.h"
 #include "matching/model/network_model.h"
+#include "matching/model/network_texts.h"
+#include "ui/file_failure_text.h"
 
 #include <cmath>
 
@@ -22,7 +25,8 @@ constexpr std::string_view LineBreak = "\r\n";
 constexpr std::size_t ShownLabelBytes = 21;
 
 std::string NodePart(const MatchNode& node) {
-    return FormatSignedPair("节点阻抗:=", "%4.3f", node.nodeR, node.nodeX);
+    return Utf8(
+        ConsoleText::tr("节点阻抗:=%1").arg(FromUtf8(FormatSignedPair("", "%4.3f", node.nodeR, node.nodeX))));
 }
 
 } // namespace
@@ -38,8 +42,10 @@ std::string FormatElementLine(const ProgramState& state, std::string_view indexT
     case ShuntCapacitor:
     case SeriesInductor:
     case ShuntInductor: {
-        static constexpr std::string_view Names[] = {"串联电容", "并联电容", "串联电感", "并联电感"};
-        text += Names[node.kind - 1];
+        static constexpr const char* Names[] = {
+            QT_TRANSLATE_NOOP("ConsoleText", "串联电容"), QT_TRANSLATE_NOOP("ConsoleText", "并联电容"),
+            QT_TRANSLATE_NOOP("ConsoleText", "串联电感"), QT_TRANSLATE_NOOP("ConsoleText", "并联电感")};
+        text += Utf8(QCoreApplication::translate("ConsoleText", Names[node.kind - 1]));
         text += LabelText(node, ShownLabelBytes);
         text += LineBreak;
         text += NodePart(node);
@@ -48,20 +54,23 @@ std::string FormatElementLine(const ProgramState& state, std::string_view indexT
     case SeriesMicrostripLine:
     case ShuntMicrostripStub:
     case ShuntShortedStub:
-        text += node.kind == SeriesMicrostripLine  ? "串联微带"
-                : node.kind == ShuntMicrostripStub ? "并联微带"
-                                                   : "并联短路微带";
+        text += Utf8(node.kind == SeriesMicrostripLine  ? ConsoleText::tr("串联微带")
+                     : node.kind == ShuntMicrostripStub ? ConsoleText::tr("并联微带")
+                                                        : ConsoleText::tr("并联短路微带"));
         text += LabelText(node, ShownLabelBytes);
         text += LineBreak;
         text += NodePart(node);
         text += LineBreak;
-        text += "频率:" + FormatFrequency(node.strip.frequency) + "微带长度:" + FormatLength(node.strip.Len) +
-                "宽度:" + FormatLength(node.strip.W);
+        text += Utf8(ConsoleText::tr("频率:%1微带长度:%2宽度:%3")
+                         .arg(FromUtf8(FormatFrequency(node.strip.frequency)),
+                              FromUtf8(FormatLength(node.strip.Len)), FromUtf8(FormatLength(node.strip.W))));
         break;
     case SeriesImpedance:
     case ShuntImpedance:
-        text += node.kind == SeriesImpedance ? "串联阻抗" : "并联阻抗";
-        text += Format("->阻抗:%f,电抗:%f", {node.R, node.value});
+        text +=
+            Utf8(node.kind == SeriesImpedance ? ConsoleText::tr("串联阻抗") : ConsoleText::tr("并联阻抗"));
+        text += Utf8(
+            ConsoleText::tr("->阻抗:%1,电抗:%2").arg(NumberText("%f", node.R), NumberText("%f", node.value)));
         text += LineBreak;
         text += NodePart(node);
         text += LineBreak;
@@ -69,7 +78,8 @@ std::string FormatElementLine(const ProgramState& state, std::string_view indexT
     default:
         text += NodePart(node);
         text += LineBreak;
-        text += FormatSignedPair("输入阻抗:=", "%4.3f", node.sourceR, node.sourceX);
+        text += Utf8(ConsoleText::tr("输入阻抗:=%1")
+                         .arg(FromUtf8(FormatSignedPair("", "%4.3f", node.sourceR, node.sourceX))));
         break;
     }
     return text;
@@ -79,7 +89,7 @@ std::optional<MatchNode> ModifiedElement(const ProgramState& state, int n, std::
                                          std::string_view valueText, std::string* refusal) {
     const auto refuse = [refusal](std::string line) {
         if (refusal)
-            *refusal = ">modify 参数错误：" + std::move(line);
+            *refusal = Utf8(ConsoleText::tr(">modify 参数错误：%1").arg(FromUtf8(line)));
         return std::nullopt;
     };
     if (n < 2 || n > state.NodeCount)
@@ -93,9 +103,8 @@ std::optional<MatchNode> ModifiedElement(const ProgramState& state, int n, std::
     case ShuntInductor: {
         const Real value = ParseEngineering(valueText);
         if (IsRejectedEngineering(value)) {
-            std::string quoted = "'"; // appended: see the -Wrestrict note in console_sweep.cpp
-            quoted += valueText;
-            return refuse(quoted + "' 不是有效的元件值，例如 20p、10n");
+            return refuse(Utf8(ConsoleText::tr("'%1' 不是有效的元件值，例如 20p、10n")
+                                   .arg(FromUtf8(std::string(valueText)))));
         }
         StoreLabel(node, valueText);
         node.value = value;
@@ -110,7 +119,7 @@ std::optional<MatchNode> ModifiedElement(const ProgramState& state, int n, std::
         const bool height = x == "h" || x == "H";
         const bool thickness = x == "t" || x == "T";
         if (!(width || length || permittivity || height || thickness))
-            return refuse("微带元件可改 w、l、tr、h、t");
+            return refuse(Utf8(ConsoleText::tr("微带元件可改 w、l、tr、h、t")));
         // Typed in millimetres (the permittivity has no unit); stored in metres.
         const Real typed = TypedToFloat(valueText);
         if (width) {
@@ -135,12 +144,13 @@ std::optional<MatchNode> ModifiedElement(const ProgramState& state, int n, std::
         else if (x == "j" || x == "J")
             node.value = TypedToFloat(valueText);
         else
-            return refuse("阻抗元件可改 r、j");
+            return refuse(Utf8(ConsoleText::tr("阻抗元件可改 r、j")));
         break;
     default:
         return std::nullopt;
     }
-    const std::string implausible = ImplausibleElementText({node.kind, node.strip, node.R, node.value});
+    const std::string implausible =
+        Utf8(ElementProblemText(ImplausibleElement({node.kind, node.strip, node.R, node.value})));
     if (!implausible.empty())
         return refuse(implausible);
     return node;
@@ -156,10 +166,11 @@ ConsoleResult InterpretCommand(NetworkModel& network, ConsoleHost& host, std::st
     if (const ConsoleCommand* command = FindConsoleCommand(t[0]))
         result = command->run({network, host, state, t});
     else
-        result.text = ">" + t[0] + " 不是命令（命令区分大小写），输入 ? 查看命令列表";
+        result.text =
+            Utf8(ConsoleText::tr(">%1 不是命令（命令区分大小写），输入 ? 查看命令列表").arg(FromUtf8(t[0])));
     // A setting the command could not store is said once, after its answer.
-    if (const std::optional<std::string> failure = state.para.TakeWriteFailure())
-        result.text += (result.text.empty() ? ">" : "\r\n>") + *failure;
+    if (state.para.TakeWriteFailure())
+        result.text += (result.text.empty() ? ">" : "\r\n>") + Utf8(SettingsNotSavedLine(state.para.path()));
     return result;
 }
 

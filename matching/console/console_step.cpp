@@ -5,6 +5,7 @@
 #include "core/numbers/real.h"
 #include "core/numbers/text_format.h"
 #include "matching/console/console_commands.h"
+#include "matching/console/console_text.h"
 #include "matching/console/console_texts.h"
 
 #include <cmath>
@@ -25,9 +26,10 @@ private:
     ConsoleView& view_;
 };
 
+// Lines of the fixed help tables, each in the interface's language.
 void AppendAll(ConsoleView& view, std::span<const std::string_view> lines, const ConsoleTextStyle& style) {
     for (std::string_view line : lines)
-        view.appendLine(std::string(line), style);
+        view.appendLine(TranslatedConsoleLine(line), style);
 }
 
 // A fixed test transistor's S-parameters, magnitude and angle, shown in rectangular form.
@@ -49,8 +51,10 @@ void AppendSampleSParameters(ConsoleView& view, const ConsoleTextStyle& style) {
     }
 }
 
-constexpr std::string_view EffectiveOnLine = ">在计算微带接入时用有效波长计算";
-constexpr std::string_view EffectiveOffLine = ">在计算微带接入时不用有效波长计算";
+std::string EffectiveLine(bool on) {
+    return Utf8(on ? ConsoleText::tr(">在计算微带接入时用有效波长计算")
+                   : ConsoleText::tr(">在计算微带接入时不用有效波长计算"));
+}
 
 } // namespace
 
@@ -85,7 +89,8 @@ void RunConsoleLine(NetworkModel& network, ConsoleHost& host, ConsoleView& view,
         view.clearText();
         return;
     case Code::CommandList:
-        AppendAll(view, ConsoleCommandListLines(), ResultStyle);
+        for (const std::string& listed : ConsoleCommandListLines())
+            view.appendLine(listed, ResultStyle);
         return;
     case Code::SampleSParameters:
         AppendSampleSParameters(view, NoticeStyle);
@@ -94,28 +99,33 @@ void RunConsoleLine(NetworkModel& network, ConsoleHost& host, ConsoleView& view,
         view.appendLine(Format("%d", {state.NodeCount}), NoticeStyle);
         return;
     case Code::Saved:
-        view.appendLine("保存成功", NoticeStyle);
+        view.appendLine(Utf8(ConsoleText::tr("保存成功")), NoticeStyle);
         return;
     case Code::EffectiveOn:
-        view.appendLine(std::string(EffectiveOnLine), ResultStyle);
+        view.appendLine(EffectiveLine(true), ResultStyle);
         break;
     case Code::EffectiveOff:
-        view.appendLine(std::string(EffectiveOffLine), ResultStyle);
+        view.appendLine(EffectiveLine(false), ResultStyle);
         break;
     case Code::EffectiveShown:
-        view.appendLine(std::string(state.effflag == 1 ? EffectiveOnLine : EffectiveOffLine), ResultStyle);
+        view.appendLine(EffectiveLine(state.effflag == 1), ResultStyle);
         break;
     case Code::AddHelp:
         AppendAll(view, ConsoleAddcHelp, ResultStyle);
         break;
     case Code::MatchModeSet:
-        view.appendLine(state.matchflag == 0 ? ">设置共扼匹配" : ">设置阻抗匹配", ResultStyle);
+        view.appendLine(
+            Utf8(state.matchflag == 0 ? ConsoleText::tr(">设置共扼匹配") : ConsoleText::tr(">设置阻抗匹配")),
+            ResultStyle);
         break;
     case Code::MatchModeShown:
-        view.appendLine(state.matchflag == 0 ? ">系统设置为共扼匹配" : ">系统设置为阻抗匹配", ResultStyle);
+        view.appendLine(Utf8(state.matchflag == 0 ? ConsoleText::tr(">系统设置为共扼匹配")
+                                                  : ConsoleText::tr(">系统设置为阻抗匹配")),
+                        ResultStyle);
         break;
     case Code::FrequencyShown:
-        view.appendLine(">当前频率为" + FormatFrequency(state.Fo), ResultStyle);
+        view.appendLine(Utf8(ConsoleText::tr(">当前频率为%1").arg(FromUtf8(FormatFrequency(state.Fo)))),
+                        ResultStyle);
         break;
     case Code::SParameterTable:
         view.showSParameterTable();

@@ -8,7 +8,11 @@
 #include "core/settings/atomic_file.h"
 #include "matching/analysis/touchstone_export.h"
 #include "matching/analysis/touchstone_load.h"
+#include "matching/console/console_text.h"
+#include "matching/model/network_texts.h"
+#include "matching/model/sweep_texts.h"
 #include "sparams/model/sparameter_file_texts.h"
+#include "ui/file_failure_text.h"
 
 #include <cctype>
 #include <cmath>
@@ -25,7 +29,7 @@ const LoadTable* LoadOf(const SweepSession& session) {
 
 std::optional<std::string> NetworkProblem(const ProgramState& state) {
     if (state.NodeCount < 1)
-        return "没有设置负载和源阻抗";
+        return Utf8(ConsoleText::tr("没有设置负载和源阻抗"));
     return std::nullopt;
 }
 
@@ -37,10 +41,10 @@ std::string Sweep(const ProgramState& state, SweepSession& session, const Tokens
     const std::optional<Real> stop = TryParseEngineering(t[2]);
     int points = 0;
     if (t.count < 4 || !start || !stop || !TryStrToInt(t[3], points))
-        return std::string(Usage) + "参数错误：起止频率（可带单位，如 400m）和点数";
+        return std::string(Usage) + Utf8(ConsoleText::tr("参数错误：起止频率（可带单位，如 400m）和点数"));
     const SweepRange range{*start, *stop, points};
-    if (const auto problem = SweepRangeProblem(range, LoadOf(session)))
-        return std::string(Usage) + *problem;
+    if (const auto problem = FindSweepRangeProblem(range, LoadOf(session)))
+        return std::string(Usage) + Utf8(SweepRangeText(*problem));
     session.lastRange = range;
     session.lastStage.reset();
     if (session.changed)
@@ -49,7 +53,7 @@ std::string Sweep(const ProgramState& state, SweepSession& session, const Tokens
     for (const ResponsePoint& point : SweepResponse(SweepNetworkOf(state), LoadOf(session), range)) {
         if (!text.empty())
             text += LineBreak;
-        text += FormatSweepLine(point, state.Zo);
+        text += Utf8(SweepLine(point, state.Zo));
     }
     return text;
 }
@@ -64,9 +68,9 @@ std::optional<std::string> LastRangeProblem(const ProgramState& state, const Swe
     if (const auto problem = NetworkProblem(state))
         return line + *problem;
     if (!session.lastRange)
-        return line + "请先用 sweep 扫描";
-    if (const auto problem = SweepRangeProblem(*session.lastRange, LoadOf(session)))
-        return line + *problem + "，请重新 sweep";
+        return line + Utf8(ConsoleText::tr("请先用 sweep 扫描"));
+    if (const auto problem = FindSweepRangeProblem(*session.lastRange, LoadOf(session)))
+        return line + Utf8(ConsoleText::tr("%1，请重新 sweep").arg(SweepRangeText(*problem)));
     return std::nullopt;
 }
 
@@ -75,25 +79,28 @@ std::string Bandwidth(const ProgramState& state, const SweepSession& session, co
         return *problem;
     Real threshold = DefaultBandThresholdDb;
     if (t.count >= 2 && !(TryStrToFloat(t[1], threshold) && threshold > 0))
-        return ">bw RL  参数错误：RL 为正的回波损耗门限（dB），缺省 10";
+        return Utf8(ConsoleText::tr(">bw RL  参数错误：RL 为正的回波损耗门限（dB），缺省 10"));
     const SweepNetwork network = SweepNetworkOf(state);
     const std::vector<ResponsePoint> sweep = SweepResponse(network, LoadOf(session), *session.lastRange);
     const Band band = FindBand(sweep, ResponseAt(network, LoadOf(session), state.Fo), threshold);
     switch (band.outcome) {
     case Band::Outcome::DesignOutsideSweep:
-        return ">bw 工作频率 " + FormatFrequency(state.Fo) + " 不在扫描范围内";
+        return Utf8(
+            ConsoleText::tr(">bw 工作频率 %1 不在扫描范围内").arg(FromUtf8(FormatFrequency(state.Fo))));
     case Band::Outcome::DesignFails:
-        return ">bw 工作频率处无法计算：" + ResponseAt(network, LoadOf(session), state.Fo).failure;
+        return Utf8(ConsoleText::tr(">bw 工作频率处无法计算：%1")
+                        .arg(PointFailureText(ResponseAt(network, LoadOf(session), state.Fo))));
     case Band::Outcome::NotReached:
-        return Format(">bw 匹配达不到 %.2fdB：工作频率处回波损耗为 %.2fdB",
-                      {threshold, band.designReturnLossDb});
+        return Utf8(ConsoleText::tr(">bw 匹配达不到 %1dB：工作频率处回波损耗为 %2dB")
+                        .arg(NumberText("%.2f", threshold), NumberText("%.2f", band.designReturnLossDb)));
     case Band::Outcome::Found:
         break;
     }
     std::string text =
         Format("%.6f %.6f %.2f", {band.lowerHz / 1e6L, band.upperHz / 1e6L, band.fractionalPercent});
     if (band.lowerOpen || band.upperOpen)
-        text += std::string(LineBreak) + ">bw 频带延伸到扫描范围之外，频带边沿只是扫描的端点，请加宽扫描";
+        text += std::string(LineBreak) +
+                Utf8(ConsoleText::tr(">bw 频带延伸到扫描范围之外，频带边沿只是扫描的端点，请加宽扫描"));
     return text;
 }
 
@@ -102,33 +109,33 @@ std::string SetLoad(const ProgramState& state, SweepSession& session, const Toke
         session.load.reset();
         if (session.changed)
             session.changed();
-        return ">扫描负载：起点设置的恒定负载";
+        return Utf8(ConsoleText::tr(">扫描负载：起点设置的恒定负载"));
     }
     int port = 1;
     if (t.count >= 3 && !(TryStrToInt(t[2], port) && (port == 1 || port == 2)))
-        return ">sweepload FILE [PORT]  参数错误：PORT 为 1 或 2";
+        return Utf8(ConsoleText::tr(">sweepload FILE [PORT]  参数错误：PORT 为 1 或 2"));
     const LoadFileRead read = ReadLoadFile(t[1], port, state.Zo);
     if (!read.table)
-        return ">sweepload " +
-               (read.fileError.failed() ? SParameterErrorText(read.fileError).toStdString() : read.error);
+        return ">sweepload " + Utf8(LoadReadText(read));
     const std::vector<LoadSample>& s = read.table->samples;
     session.load = *read.table;
     if (session.changed)
         session.changed();
-    return Format(">扫描负载：%s，%d个频率点，%.6f - %.6f MHz",
-                  {read.table->description, static_cast<int>(s.size()), s.front().frequencyHz / 1e6L,
-                   s.back().frequencyHz / 1e6L});
+    return Utf8(ConsoleText::tr(">扫描负载：%1，%2个频率点，%3 - %4 MHz")
+                    .arg(LoadDescription(*read.table), QString::number(s.size()),
+                         NumberText("%.6f", s.front().frequencyHz / 1e6L),
+                         NumberText("%.6f", s.back().frequencyHz / 1e6L)));
 }
 
 std::string Export(const ProgramState& state, const SweepSession& session, const Tokens& t) {
     if (t.count < 2)
-        return ">export FILE  文件名须以 .s1p 或 .s2p 结尾";
+        return Utf8(ConsoleText::tr(">export FILE  文件名须以 .s1p 或 .s2p 结尾"));
     return ExportSweepSession(state, session, t[1]);
 }
 
 std::string Plot(const ProgramState& state, const SweepSession& session, const Tokens& t) {
     if (t.count < 2)
-        return ">plot FILE  文件名须以 .png、.svg、.pdf 或 .csv 结尾";
+        return Utf8(ConsoleText::tr(">plot FILE  文件名须以 .png、.svg、.pdf 或 .csv 结尾"));
     return PlotSweepSession(state, session, t[1]);
 }
 
@@ -166,11 +173,14 @@ SessionSweep SweepSessionNow(const ProgramState& state, const SweepSession& sess
 std::string ExportSweepSession(const ProgramState& state, const SweepSession& session,
                                const std::string& path) {
     if (session.lastStage)
-        return ExportStageTouchstone(path, session.lastStage->result, session.lastStage->Zo);
+        return Utf8(ExportAnswer(
+            ExportStageTouchstone(path, session.lastStage->result, session.lastStage->Zo), path, true));
     if (const auto problem = LastRangeProblem(state, session, "export"))
         return *problem;
     const SweepNetwork network = SweepNetworkOf(state);
-    return ExportTouchstone(path, network, SweepResponse(network, LoadOf(session), *session.lastRange));
+    return Utf8(ExportAnswer(
+        ExportTouchstone(path, network, SweepResponse(network, LoadOf(session), *session.lastRange)), path,
+        false));
 }
 
 std::string PlotSweepSession(const ProgramState& state, const SweepSession& session,
@@ -178,18 +188,20 @@ std::string PlotSweepSession(const ProgramState& state, const SweepSession& sess
     const bool csv = EndsWithNoCase(path, ".csv");
     if (!csv && !EndsWithNoCase(path, ".png") && !EndsWithNoCase(path, ".svg") &&
         !EndsWithNoCase(path, ".pdf"))
-        return ">plot 文件名须以 .png、.svg、.pdf 或 .csv 结尾";
+        return Utf8(ConsoleText::tr(">plot 文件名须以 .png、.svg、.pdf 或 .csv 结尾"));
     if (const auto problem = LastRangeProblem(state, session, "plot"))
         return *problem;
     if (!csv && !session.writePlot)
-        return ">plot 这里没有频率响应图，只能写 .csv";
+        return Utf8(ConsoleText::tr(">plot 这里没有频率响应图，只能写 .csv"));
     const SessionSweep now = SweepSessionNow(state, session);
-    std::string failure;
+    FileFailure failure;
     const bool written = csv ? WriteFileAtomically(path, EncodeResponseCsv(now.points, state.Zo), &failure)
                              : session.writePlot(path, now.plot);
     if (!written)
-        return ">plot 导出失败: " + (failure.empty() ? path : failure);
-    return ">plot 已写入 " + path;
+        return Utf8(
+            ConsoleText::tr(">plot 导出失败: %1")
+                .arg(failure.problem == FileProblem::None ? FromUtf8(path) : FileFailureLine(failure)));
+    return Utf8(ConsoleText::tr(">plot 已写入 %1").arg(FromUtf8(path)));
 }
 
 bool IsSweepCommand(const std::string& word) {

@@ -8,7 +8,9 @@
 #include "core/numbers/text_format.h"
 #include "core/rf/conversions.h"
 #include "matching/console/console_interpreter.h"
+#include "matching/console/console_text.h"
 #include "matching/model/network_model.h"
+#include "matching/model/network_texts.h"
 #include "sparams/analysis/two_port_design.h"
 #include "sparams/model/sparameter_file_texts.h"
 
@@ -43,13 +45,13 @@ std::string PolarText(std::string_view name, Complex reflection) {
 std::string RefusalText(DesignRefusal refusal) {
     switch (refusal) {
     case DesignRefusal::NotUnconditionallyStable:
-        return "器件不是无条件稳定（K<=1 或 |D|>=1），没有同时共轭匹配";
+        return Utf8(ConsoleText::tr("器件不是无条件稳定（K<=1 或 |D|>=1），没有同时共轭匹配"));
     case DesignRefusal::GainOutOfReach:
-        return "没有反射系数能得到这个增益（高于最大增益）";
+        return Utf8(ConsoleText::tr("没有反射系数能得到这个增益（高于最大增益）"));
     case DesignRefusal::NoiseBelowMinimum:
-        return "噪声系数低于该频率的最小噪声系数NFmin";
+        return Utf8(ConsoleText::tr("噪声系数低于该频率的最小噪声系数NFmin"));
     case DesignRefusal::NoNoiseData:
-        return "文件在该频率没有噪声参数";
+        return Utf8(ConsoleText::tr("文件在该频率没有噪声参数"));
     case DesignRefusal::None:
         break;
     }
@@ -63,16 +65,17 @@ std::string ReadTwoPort(NetworkModel& network, TwoPortSession& session, const To
     const auto refuse = [&](const std::string& why) { return first + std::string(LineBreak) + ">" + why; };
     const std::optional<Real> frequency = t.count >= 3 ? TypedFrequency(t[2]) : std::nullopt;
     if (!frequency)
-        return refuse("用法：twoport FILE F，F 为频率（可带单位，如 2g、900m）");
+        return refuse(Utf8(ConsoleText::tr("用法：twoport FILE F，F 为频率（可带单位，如 2g、900m）")));
     const DeviceRead read = ReadDeviceFile(t[1]);
     if (!read.data)
         return refuse(DeviceErrorText(read.error).toStdString());
     const std::optional<DevicePoint> point = DeviceAt(*read.data, *frequency);
     if (!point) {
         const std::vector<DeviceRow>& rows = read.data->rows;
-        return refuse(
-            Format("频率 %.6fMHz 不在文件的频率范围 %.6f - %.6f MHz 内",
-                   {*frequency / 1e6L, rows.front().frequencyHz / 1e6L, rows.back().frequencyHz / 1e6L}));
+        return refuse(Utf8(ConsoleText::tr("频率 %1MHz 不在文件的频率范围 %2 - %3 MHz 内")
+                               .arg(NumberText("%.6f", *frequency / 1e6L),
+                                    NumberText("%.6f", rows.front().frequencyHz / 1e6L),
+                                    NumberText("%.6f", rows.back().frequencyHz / 1e6L))));
     }
     // Every figure first: a device the arithmetic cannot take changes nothing.
     std::string text = first;
@@ -108,7 +111,7 @@ std::string ReadTwoPort(NetworkModel& network, TwoPortSession& session, const To
                            {n.minimumDb, g.magnitude, g.angleDegrees, n.resistanceOhms});
         }
     } catch (const FloatingPointError& e) {
-        return refuse(std::string("无法计算：") + e.what());
+        return refuse(Utf8(ConsoleText::tr("无法计算：%1").arg(FromUtf8(e.what()))));
     }
     network.setFrequency(*frequency);
     session = {t[1], read.data->referenceOhms, point};
@@ -120,7 +123,7 @@ std::optional<std::string> NoDevice(const TwoPortSession& session, std::string_v
         return std::nullopt;
     std::string line = ">";
     line += command;
-    return line + " 请先用 twoport FILE F 读入器件";
+    return line + Utf8(ConsoleText::tr(" 请先用 twoport FILE F 读入器件"));
 }
 
 std::string Circle(ConsoleHost& host, const TwoPortSession& session, const Tokens& t) {
@@ -129,7 +132,8 @@ std::string Circle(ConsoleHost& host, const TwoPortSession& session, const Token
     const std::string& kind = t[1];
     Real db = 0;
     if (!(kind == "ga" || kind == "gp" || kind == "nf") || t.count < 3 || !TryStrToFloat(t[2], db))
-        return ">circle ga|gp|nf DB  参数错误：ga 可用增益圆，gp 工作增益圆，nf 噪声圆，DB 为 dB 值";
+        return Utf8(ConsoleText::tr(
+            ">circle ga|gp|nf DB  参数错误：ga 可用增益圆，gp 工作增益圆，nf 噪声圆，DB 为 dB 值"));
     const DevicePoint& point = *session.point;
     CircleResult result;
     if (kind == "nf") {
@@ -174,11 +178,12 @@ std::string AmplifierEnd(NetworkModel& network, const TwoPortSession& session, c
     try {
         load = MatchedLoadOhms(reflection, zo);
     } catch (const FloatingPointError& e) {
-        return ">" + command + " 无法计算：" + e.what();
+        return ">" + command + Utf8(ConsoleText::tr(" 无法计算：%1").arg(FromUtf8(e.what())));
     }
     network.setEnds({load.re / zo, load.im / zo}, {1, 0}, EndsRule::Restart);
-    return FormatSignedPair(">负载阻抗:=", "%4.3f", load.re, load.im) + "欧 " +
-           FormatSignedPair("源阻抗:=", "%4.3f", zo, 0) + "欧";
+    return Utf8(ConsoleText::tr(">负载阻抗:=%1欧 源阻抗:=%2欧")
+                    .arg(FromUtf8(FormatSignedPair("", "%4.3f", load.re, load.im)),
+                         FromUtf8(FormatSignedPair("", "%4.3f", zo, 0))));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "core/numbers/errors.h"
 #include "matching/model/network_model.h"
+#include "matching/model/network_texts.h"
 
 namespace qv {
 
@@ -38,9 +39,9 @@ bool RequestStillHolds(const AutoMatchRequest& request, const ProgramState& stat
 Refusable<> ApplyMatch(NetworkModel& network, const std::vector<ElementSpec>& elements) {
     const ProgramState& state = network.state();
     if (state.NodeCount < 1)
-        return Refusable<>::Refused("请先设置负载和源");
+        return Refusable<>::Refused(NetworkText::tr("请先设置负载和源").toStdString());
     if (elements.size() > static_cast<std::size_t>(LastMatchSlot - 1))
-        return Refusable<>::Refused("元件太多");
+        return Refusable<>::Refused(NetworkText::tr("元件太多").toStdString());
     const MatchNode& ends = state.network[1];
     // The ends restart and every element is appended as one step; a refusal puts it all back.
     NetworkChangeGuard guard(network);

@@ -4,6 +4,8 @@
 #include "core/numbers/extended_codec.h"
 #include "core/settings/atomic_file.h"
 #include "matching/model/match_node_codec.h"
+#include "matching/model/network_texts.h"
+#include "ui/file_failure_text.h"
 
 #include <cmath>
 #include <memory>
@@ -46,16 +48,16 @@ std::string EncodeNetworkFile(const MatchNetwork& network, int nodeCount, Real F
 
 NetworkDecode DecodeNetworkFile(std::string_view bytes) {
     if (bytes.size() < static_cast<std::size_t>(NetworkFileHeaderBytes))
-        return NetworkDecode::Refused("网络文件太短");
+        return NetworkDecode::Refused(NetworkText::tr("网络文件太短").toStdString());
     const std::uint8_t* in = Bytes(bytes);
     std::uint32_t count = 0;
     for (int i = 0; i < 4; ++i)
         count |= std::uint32_t{in[i]} << (8 * i);
     const auto n = static_cast<std::int32_t>(count);
     if (n < 0 || n > LastMatchSlot)
-        return NetworkDecode::Refused("网络文件的节点数不在0..500之间");
+        return NetworkDecode::Refused(NetworkText::tr("网络文件的节点数不在0..500之间").toStdString());
     if (static_cast<long long>(bytes.size()) < NetworkFileBytes(n))
-        return NetworkDecode::Refused("网络文件比它的节点数所需的短");
+        return NetworkDecode::Refused(NetworkText::tr("网络文件比它的节点数所需的短").toStdString());
 
     NetworkImage image;
     image.nodeCount = n;
@@ -67,30 +69,30 @@ NetworkDecode DecodeNetworkFile(std::string_view bytes) {
     image.Zo = DecodeExtended(in + end + 10);
     // setfre refuses the same values: every lumped reactance is taken at Fo.
     if (!IsUsablePositive(image.Fo))
-        return NetworkDecode::Refused("网络文件的频率不是可用的正数");
+        return NetworkDecode::Refused(NetworkText::tr("网络文件的频率不是可用的正数").toStdString());
     // Every normalisation divides by Zo.
     if (!IsUsablePositive(image.Zo))
-        return NetworkDecode::Refused("网络文件的特征阻抗不是可用的正数");
+        return NetworkDecode::Refused(NetworkText::tr("网络文件的特征阻抗不是可用的正数").toStdString());
     return image;
 }
 
 FileOutcome SaveNetworkFile(const ProgramState& state, const std::string& fileName) {
     if (state.NodeCount < 0 || state.NodeCount > LastMatchSlot)
-        return FileOutcome::Refused("节点数不在0..500之间,网络没有保存");
-    std::string failure;
+        return FileOutcome::Refused(NetworkText::tr("节点数不在0..500之间,网络没有保存").toStdString());
+    FileFailure failure;
     if (!WriteFileAtomically(fileName, EncodeNetworkFile(state.network, state.NodeCount, state.Fo, state.Zo),
                              &failure))
-        return FileOutcome::Refused(failure);
+        return FileOutcome::Refused(FileFailureLine(failure).toStdString());
     return {};
 }
 
 FileOutcome LoadNetworkFile(NetworkState& state, const std::string& fileName) {
     // What follows the largest network file is no part of the format, however long the file is.
-    std::string failure;
+    FileFailure failure;
     const std::optional<std::string> bytes =
         ReadFilePrefix(fileName, static_cast<std::size_t>(NetworkFileBytes(LastMatchSlot)), &failure);
     if (!bytes)
-        return FileOutcome::Refused(failure);
+        return FileOutcome::Refused(FileFailureLine(failure).toStdString());
     const NetworkDecode decoded = DecodeNetworkFile(*bytes);
     if (!decoded)
         return FileOutcome::Refused(decoded.reason());

@@ -4,6 +4,7 @@
 #include "core/numbers/engineering.h"
 #include "core/numbers/errors.h"
 #include "core/numbers/text_format.h"
+#include "matching/model/network_texts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,7 +13,9 @@ namespace qv {
 
 namespace {
 
-constexpr const char* NoSuchSlotText = "没有这个元件位置";
+std::string NoSuchSlotText() {
+    return NetworkText::tr("没有这个元件位置").toStdString();
+}
 
 // Steps kept for undo; older ones are forgotten.
 constexpr std::size_t UndoDepth = 200;
@@ -82,7 +85,7 @@ Refusable<> NetworkModel::insert(int k, const MatchNode& element) {
     if (const AppendRefusal refusal = AppendRefusalAt(element.kind, n); refusal != AppendRefusal::None)
         return Refusable<>::Refused(RefusalText(refusal));
     if (k < 2 || k > n + 1)
-        return Refusable<>::Refused(NoSuchSlotText);
+        return Refusable<>::Refused(NoSuchSlotText());
     remember();
     for (int i = n; i >= k; --i)
         state_.net_.network[i + 1] = state_.net_.network[i];
@@ -94,7 +97,7 @@ Refusable<> NetworkModel::insert(int k, const MatchNode& element) {
 
 Refusable<> NetworkModel::replace(int k, const MatchNode& element) {
     if (k < 2 || k > state_.net_.NodeCount)
-        return Refusable<>::Refused(NoSuchSlotText);
+        return Refusable<>::Refused(NoSuchSlotText());
     if (!IsElementKind(element.kind))
         return Refusable<>::Refused(RefusalText(AppendRefusal::UnknownKind));
     remember();
@@ -106,7 +109,7 @@ Refusable<> NetworkModel::replace(int k, const MatchNode& element) {
 Refusable<> NetworkModel::remove(int k) {
     const int n = state_.net_.NodeCount;
     if (k < 2 || k > n)
-        return Refusable<>::Refused(NoSuchSlotText);
+        return Refusable<>::Refused(NoSuchSlotText());
     remember();
     for (int i = k; i < n; ++i)
         state_.net_.network[i] = state_.net_.network[i + 1];
@@ -137,7 +140,7 @@ FileOutcome NetworkModel::saveFile(const std::string& fileName) {
 // so that a value without one changes nothing.
 Refusable<> NetworkModel::setFrequency(Real hertz) {
     if (!IsUsablePositive(hertz))
-        return Refusable<>::Refused("频率须为大于0的数");
+        return Refusable<>::Refused(NetworkText::tr("频率须为大于0的数").toStdString());
     const std::string text = FrequencyStoreText(hertz); // reads back to the same value
     Snapshot before = snapshot();
     state_.para.WriteParaString("Fo", text);
@@ -149,7 +152,7 @@ Refusable<> NetworkModel::setFrequency(Real hertz) {
 
 Refusable<> NetworkModel::setReferenceImpedance(Real ohms) {
     if (!IsUsablePositive(ohms))
-        return Refusable<>::Refused("系统阻抗须为大于0的数");
+        return Refusable<>::Refused(NetworkText::tr("系统阻抗须为大于0的数").toStdString());
     const std::string text = ImpedanceStoreText(ohms);
     Snapshot before = snapshot();
     state_.para.WriteParaString("Zo", text);

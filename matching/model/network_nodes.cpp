@@ -1,6 +1,7 @@
 #include "matching/model/network_nodes.h"
 
 #include "matching/model/console_labels.h"
+#include "matching/model/network_texts.h"
 
 #include <algorithm>
 
@@ -80,9 +81,9 @@ int ComputeNetworkNodes(NetworkState& state, int n) {
 std::string RefusalText(AppendRefusal refusal) {
     switch (refusal) {
     case AppendRefusal::NetworkFull:
-        return "匹配网络已满(最多499个元件),不能再接入元件";
+        return NetworkText::tr("匹配网络已满(最多499个元件),不能再接入元件").toStdString();
     case AppendRefusal::NoStartNode:
-        return "请先通过“匹配设置”设置负载和源";
+        return NetworkText::tr("请先通过“匹配设置”设置负载和源").toStdString();
     default:
         return {};
     }

@@ -6,6 +6,7 @@
 #include "core/numbers/text_format.h"
 #include "core/settings/atomic_file.h"
 #include "matching/model/network_file.h"
+#include "matching/model/sweep_texts.h"
 #include "sparams/model/sparameter_file_texts.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
@@ -221,8 +222,8 @@ void AmplifierStageWindow::BitBtn4Click() {
         return;
     const StageNetworks networks{*input, *output};
     const SweepRange range{*start, *stop, points};
-    if (const std::optional<std::string> problem = StageProblem(networks, *device.data, range)) {
-        prompter_.showMessage(Q(*problem));
+    if (const std::optional<StageRefusal> problem = StageProblem(networks, *device.data, range)) {
+        prompter_.showMessage(StageRefusalText(*problem));
         return;
     }
     result_ = AnalyseStage(networks, *device.data, range);
@@ -323,9 +324,9 @@ void AmplifierStageWindow::BitBtn5Click() {
         prompter_.saveFileName(tr("导出S2P..."), {}, QStringLiteral("Touchstone (*.s2p)"));
     if (!name || name->isEmpty())
         return;
-    const std::string answer = ExportStageTouchstone(U8(*name), *result_, Zo_);
+    const QString answer = ExportAnswer(ExportStageTouchstone(U8(*name), *result_, Zo_), U8(*name), true);
     // The console's answer without its prompt mark.
-    prompter_.showMessage(Q(answer.substr(1)));
+    prompter_.showMessage(answer.mid(1));
 }
 
 void AmplifierStageWindow::BitBtn6Click() {

@@ -6,6 +6,7 @@
 #include "core/numbers/text_format.h"
 #include "matching/drawing/element_path.h"
 #include "matching/model/auto_match_network.h"
+#include "matching/model/auto_match_texts.h"
 #include "matching/model/network_model.h"
 #include "ui/field_reader.h"
 #include "ui/fitted_row.h"
@@ -211,8 +212,8 @@ void AutoMatchWindow::showSolutions() {
     QString text = tr("Q=%1（L网络最小Q=%2），按回波损耗不低于%3dB的带宽由宽到窄排列。")
                        .arg(Q(Format("%.3f", {result_.Q})), Q(Format("%.3f", {result_.minimumQ})),
                             Q(Format("%.0f", {request_.bandThresholdDb})));
-    for (const std::string& reason : result_.refusals)
-        text += tr("%1。").arg(Q(reason));
+    for (const AutoMatchRefusal& refusal : result_.refusals)
+        text += tr("%1。").arg(AutoMatchRefusalText(refusal));
     reasons_->setText(text);
 }
 

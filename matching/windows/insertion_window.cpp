@@ -8,6 +8,7 @@
 #include "core/settings/program_state.h"
 #include "matching/analysis/insertion_value.h"
 #include "matching/model/network_model.h"
+#include "matching/model/network_texts.h"
 #include "ui/field_reader.h"
 #include "ui/prompter.h"
 #include "ui/qt_text.h"
@@ -203,7 +204,7 @@ Refusable<Tflcop::Insertion> Tflcop::readInputs() const {
     }
     if (reader.refused())
         return reader.result(in);
-    const std::string implausible = ImplausibleElementText(e);
+    const std::string implausible = ElementProblemText(ImplausibleElement(e)).toStdString();
     reader.require(implausible.empty(), InputErrorText + implausible);
     return reader.result(in);
 }

@@ -6,6 +6,7 @@
 #include "core/numbers/sentinels.h"
 #include "matching/analysis/response_plot.h"
 #include "matching/drawing/response_locus.h"
+#include "matching/model/sweep_texts.h"
 #include "matching/windows/response_chart.h"
 #include "sparams/model/sparameter_file_texts.h"
 #include "ui/field_reader.h"
@@ -179,7 +180,7 @@ bool Tfresp::readLoadChoice(std::optional<LoadTable>& chosen) {
     }
     LoadFileRead read = readLoad_(loadFile_, port, state_.Zo);
     if (!read.table) {
-        prompter_.showMessage(read.fileError.failed() ? SParameterErrorText(read.fileError) : Q(read.error));
+        prompter_.showMessage(LoadReadText(read));
         return false;
     }
     chosen = std::move(read.table);
@@ -232,8 +233,9 @@ void Tfresp::BitBtn1Click() {
     if (!readLoadChoice(chosen))
         return;
     const SweepRange range{in->startHz, in->stopHz, in->points};
-    if (const std::optional<std::string> problem = SweepRangeProblem(range, chosen ? &*chosen : nullptr)) {
-        prompter_.showMessage(Q(*problem));
+    if (const std::optional<SweepRangeProblem> problem =
+            FindSweepRangeProblem(range, chosen ? &*chosen : nullptr)) {
+        prompter_.showMessage(SweepRangeText(*problem));
         return;
     }
     session_.load = std::move(chosen);
@@ -311,8 +313,8 @@ void Tfresp::BitBtn3Click() {
     YieldRequest request = *read;
     request.network = SweepNetworkOf(state_);
     const LoadTable* table = load();
-    if (const std::optional<std::string> problem = YieldRequestProblem(request, table)) {
-        prompter_.showMessage(Q(*problem));
+    if (const std::optional<YieldRefusal> problem = YieldRequestProblem(request, table)) {
+        prompter_.showMessage(YieldRefusalText(*problem));
         return;
     }
     clearYield();
@@ -353,7 +355,7 @@ void Tfresp::BitBtn3Click() {
 
 void Tfresp::recompute() {
     locus_.clear();
-    if (!session_.lastRange || SweepRangeProblem(*session_.lastRange, load()))
+    if (!session_.lastRange || FindSweepRangeProblem(*session_.lastRange, load()))
         return;
     if (state_.NodeCount < 1) {
         chart_->clearCurves();
@@ -367,12 +369,12 @@ void Tfresp::recompute() {
     const MatchNode& ends = state_.network[1];
     const BodeFanoLimit limit =
         BodeFanoBandwidth({ends.nodeR * state_.Zo, ends.nodeX * state_.Zo}, state_.Fo, session_.thresholdDb);
-    const std::string limitText = LimitText(limit, plot.band);
-    Label1->setText(limitText.empty() ? Q(plot.bandText) : tr("%1；%2").arg(Q(plot.bandText), Q(limitText)));
+    const QString limitText = LimitText(limit, plot.band);
+    Label1->setText(limitText.isEmpty() ? BandText(plot) : tr("%1；%2").arg(BandText(plot), limitText));
     const QString loadText =
-        load() ? tr("负载：%1").arg(Q(load()->description)) : tr("负载：匹配设置的负载（恒定）");
-    Label2->setText(plot.failureText.empty() ? loadText
-                                             : loadText + QStringLiteral("\n") + Q(plot.failureText));
+        load() ? tr("负载：%1").arg(LoadDescription(*load())) : tr("负载：匹配设置的负载（恒定）");
+    const QString failureText = PlotFailureText(plot);
+    Label2->setText(failureText.isEmpty() ? loadText : loadText + QStringLiteral("\n") + failureText);
 }
 
 std::optional<ResponseLocus> Tfresp::locus() const {

@@ -144,7 +144,8 @@ TEST_F(SettingsWindowTest, AFailedWriteIsReportedOnce) {
     type(edit1, QStringLiteral("900M"));
     type(edit2, QStringLiteral("75"));
     QTest::mouseClick(confirm, Qt::LeftButton);
-    EXPECT_EQ(prompter.messages, QStringList{QString::fromStdString(state.para.WriteFailureText())});
+    EXPECT_EQ(prompter.messages,
+              QStringList{"设置没有保存：不能写入 " + QString::fromStdString(state.para.path())});
     EXPECT_EQ(state.Fo, 900e6L);
     EXPECT_NE(ReadIniString(state.para.path(), "PARA", "Fo"), "900M");
 }

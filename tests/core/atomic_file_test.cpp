@@ -126,9 +126,11 @@ TEST(AtomicFile, WholeFileReadsStopAtTheLimitAndAnOversizeIniIsLeftAlone) {
     std::filesystem::resize_file(path, MaxInputFileBytes); // padded with zero bytes
     EXPECT_EQ(ReadWholeFile(path)->size(), MaxInputFileBytes);
     std::filesystem::resize_file(path, MaxInputFileBytes + 1);
-    std::string failure;
+    FileFailure failure;
     EXPECT_FALSE(ReadWholeFile(path, &failure));
-    EXPECT_EQ(failure, "文件太大(超过8 MiB),没有读: " + path);
+    EXPECT_EQ(failure.problem, FileProblem::TooLarge);
+    EXPECT_EQ(failure.limitMiB, 8u);
+    EXPECT_EQ(failure.path, path);
     EXPECT_FALSE(WriteIniString(path, "PARA", "Fo", "2G"));
     EXPECT_EQ(std::filesystem::file_size(path), MaxInputFileBytes + 1);
 }
@@ -140,10 +142,10 @@ TEST(AtomicFile, ReadsRefuseWhatIsNoRegularFileWithoutWaiting) {
     const std::string pipe = dir.file("network.smh");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     for (const std::string& path : {pipe, dir.path(), std::string("/dev/zero")}) {
-        std::string failure;
+        FileFailure failure;
         EXPECT_FALSE(ReadWholeFile(path, &failure)) << path;
         EXPECT_FALSE(ReadFilePrefix(path, 10)) << path;
-        EXPECT_NE(failure.find("不是普通文件"), std::string::npos) << failure;
+        EXPECT_EQ(failure.problem, FileProblem::NotRegularToRead) << path;
     }
     EXPECT_FALSE(WriteIniString(pipe, "PARA", "Fo", "1G"));
     EXPECT_EQ(ReadIniString(pipe, "PARA", "Fo"), "");
@@ -168,9 +170,10 @@ TEST(AtomicFile, AReadOnlyFileIsRefusedAndLeftoverTemporariesAreRemoved) {
     const std::string path = dir.file("design.smh");
     ASSERT_TRUE(WriteFileAtomically(path, "kept"));
     ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
-    std::string failure;
+    FileFailure failure;
     EXPECT_FALSE(WriteFileAtomically(path, "lost", &failure));
-    EXPECT_EQ(failure, "文件是只读的,没有覆盖: " + path);
+    EXPECT_EQ(failure.problem, FileProblem::ReadOnly);
+    EXPECT_EQ(failure.path, path);
     EXPECT_EQ(ReadWholeFile(path), "kept");
 
     ASSERT_EQ(::chmod(path.c_str(), 0644), 0);

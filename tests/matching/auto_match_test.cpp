@@ -1,6 +1,7 @@
 #include "core/rf/conversions.h"
 #include "matching/analysis/auto_match.h"
 #include "matching/analysis/frequency_response.h"
+#include "matching/model/auto_match_texts.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -134,7 +135,7 @@ TEST(AutoMatch, EveryExactSolutionMatchesToSixtyDecibels) {
                       s.topology == MatchTopology::LNetwork || s.topology == MatchTopology::SingleStub ? 2u
                                                                                                        : 3u);
             for (const ElementSpec& e : s.elements)
-                EXPECT_TRUE(ImplausibleElementText(e).empty());
+                EXPECT_EQ(ImplausibleElement(e), ElementProblem::None);
         }
         for (std::size_t k = 1; k < result.solutions.size(); ++k)
             EXPECT_GE(result.solutions[k - 1].bandwidthHz(), result.solutions[k].bandwidthHz());
@@ -156,7 +157,8 @@ TEST(AutoMatch, PiAndTFollowTheChosenQ) {
     const AutoMatchResult below = SynthesiseMatches(r);
     EXPECT_TRUE(below.solutions.empty());
     ASSERT_EQ(below.refusals.size(), 2u);
-    EXPECT_NE(below.refusals[0].find("低于最小值"), std::string::npos);
+    EXPECT_EQ(below.refusals[0].kind, AutoMatchRefusal::Kind::PiQBelowMinimum);
+    EXPECT_EQ(AutoMatchRefusalText(below.refusals[0]).toStdString(), "Pi网络：Q=1.500 低于最小值 2.000");
 }
 
 TEST(AutoMatch, ImpossibleCasesGiveAReason) {
@@ -181,7 +183,7 @@ TEST(AutoMatch, ImpossibleCasesGiveAReason) {
     const AutoMatchResult stub = SynthesiseMatches(none);
     EXPECT_TRUE(stub.solutions.empty());
     ASSERT_EQ(stub.refusals.size(), 1u);
-    EXPECT_NE(stub.refusals[0].find("单支节"), std::string::npos);
+    EXPECT_EQ(stub.refusals[0].kind, AutoMatchRefusal::Kind::StubNoSolution);
 }
 
 TEST(AutoMatch, StandardValuesAndTheirReturnLoss) {

@@ -341,7 +341,7 @@ TEST_F(Console, ImplausibleOrMalformedValuesAreRefusedWithALine) {
 TEST_F(Console, AFlagThatCannotBeStoredIsReported) {
     ASSERT_TRUE(WriteIniString(state.para.path(), "PARA", "matchflag", "0"));
     std::filesystem::permissions(state.para.path(), std::filesystem::perms::owner_read);
-    const std::string notStored = ">" + state.para.WriteFailureText();
+    const std::string notStored = ">设置没有保存：不能写入 " + state.para.path();
     EXPECT_EQ(run("setm 1").text, notStored);
     EXPECT_EQ(run("mtr").text, notStored);
     EXPECT_EQ(para("matchflag"), "0");

@@ -7,6 +7,7 @@
 #include "matching/analysis/network_two_port.h"
 #include "matching/analysis/touchstone_export.h"
 #include "matching/drawing/network_drawing.h"
+#include "matching/model/sweep_texts.h"
 #include "support/test_paths.h"
 
 #include <cmath>
@@ -17,6 +18,10 @@
 
 namespace qv {
 namespace {
+
+std::string Answer(const ExportOutcome& outcome, const std::string& path) {
+    return ExportAnswer(outcome, path, false).toStdString();
+}
 
 using C = std::complex<long double>;
 
@@ -160,7 +165,8 @@ TEST(FrequencyResponse, FailingElementsAreReportedPointByPoint) {
         EXPECT_FALSE(p.ok);
         EXPECT_EQ(p.failure, DivisionByZeroText);
     }
-    EXPECT_EQ(FormatSweepLine(sweep[0], 50), std::string("90.000000 计算失败：") + DivisionByZeroText);
+    EXPECT_EQ(SweepLine(sweep[0], 50).toStdString(),
+              std::string("90.000000 计算失败：") + DivisionByZeroText);
     EXPECT_EQ(FindBand(sweep, ResponseAt(n, nullptr, 100e6L), 10).outcome, Band::Outcome::DesignFails);
 
     // A stub of length zero: its cotangent is infinite at every frequency.
@@ -172,49 +178,51 @@ TEST(FrequencyResponse, FailingElementsAreReportedPointByPoint) {
 
     test::TempDir dir;
     const std::string path = dir.file("x.s2p");
-    EXPECT_EQ(ExportTouchstone(path, n, sweep), ">export 没有可写的频率点，文件未写入");
+    EXPECT_EQ(Answer(ExportTouchstone(path, n, sweep), path), ">export 没有可写的频率点，文件未写入");
     EXPECT_FALSE(ReadWholeFile(path).has_value());
 }
 
 TEST(FrequencyResponse, RangesAndTablesAreCheckedBeforeSweeping) {
-    EXPECT_FALSE(SweepRangeProblem({1e6L, 2e6L, 2}, nullptr));
-    EXPECT_FALSE(SweepRangeProblem({1e6L, 2e6L, 10001}, nullptr));
+    EXPECT_FALSE(FindSweepRangeProblem({1e6L, 2e6L, 2}, nullptr));
+    EXPECT_FALSE(FindSweepRangeProblem({1e6L, 2e6L, 10001}, nullptr));
     for (const SweepRange& bad :
          {SweepRange{2e6L, 2e6L, 11}, SweepRange{3e6L, 2e6L, 11}, SweepRange{0, 2e6L, 11},
           SweepRange{NAN, 2e6L, 11}, SweepRange{1e6L, INFINITY, 11}, SweepRange{1e6L, 2e6L, 1},
           SweepRange{1e6L, 2e6L, 10002}})
-        EXPECT_TRUE(SweepRangeProblem(bad, nullptr)) << bad.startHz << " " << bad.stopHz << " " << bad.points;
+        EXPECT_TRUE(FindSweepRangeProblem(bad, nullptr))
+            << bad.startHz << " " << bad.stopHz << " " << bad.points;
 
-    LoadTable table{{{100e6L, {0.5L, 0}}, {200e6L, {0, 0.5L}}}, 50, "t"};
-    EXPECT_FALSE(LoadTableProblem(table));
-    EXPECT_FALSE(SweepRangeProblem({100e6L, 200e6L, 11}, &table));
-    EXPECT_TRUE(SweepRangeProblem({99e6L, 200e6L, 11}, &table)); // never extrapolated
-    EXPECT_TRUE(SweepRangeProblem({100e6L, 201e6L, 11}, &table));
+    LoadTable table{{{100e6L, {0.5L, 0}}, {200e6L, {0, 0.5L}}}, 50, "t", 1};
+    EXPECT_FALSE(FindLoadTableProblem(table));
+    EXPECT_FALSE(FindSweepRangeProblem({100e6L, 200e6L, 11}, &table));
+    EXPECT_TRUE(FindSweepRangeProblem({99e6L, 200e6L, 11}, &table)); // never extrapolated
+    EXPECT_TRUE(FindSweepRangeProblem({100e6L, 201e6L, 11}, &table));
 
     EXPECT_EQ(InterpolateReflection(table, 100e6L), (Complex{0.5L, 0}));
     EXPECT_EQ(InterpolateReflection(table, 150e6L), (Complex{0.25L, 0.25L}));
     EXPECT_FALSE(InterpolateReflection(table, 200.000001e6L));
 
     for (LoadTable bad :
-         {LoadTable{{{100e6L, {0, 0}}}, 50, ""}, LoadTable{{{2, {0, 0}}, {1, {0, 0}}}, 50, ""},
-          LoadTable{{{1, {0, 0}}, {1, {0, 0}}}, 50, ""}, LoadTable{{{1, {0, 0}}, {2, {NAN, 0}}}, 50, ""},
-          LoadTable{{{1, {0, 0}}, {2, {0, 0}}}, 0, ""}})
-        EXPECT_TRUE(LoadTableProblem(bad));
+         {LoadTable{{{100e6L, {0, 0}}}, 50, "", 1}, LoadTable{{{2, {0, 0}}, {1, {0, 0}}}, 50, "", 1},
+          LoadTable{{{1, {0, 0}}, {1, {0, 0}}}, 50, "", 1},
+          LoadTable{{{1, {0, 0}}, {2, {NAN, 0}}}, 50, "", 1},
+          LoadTable{{{1, {0, 0}}, {2, {0, 0}}}, 0, "", 1}})
+        EXPECT_TRUE(FindLoadTableProblem(bad));
 }
 
 TEST(FrequencyResponse, TabulatedLoadReplacesTheConstantOne) {
     SweepNetwork bare; // no elements: the source end is the load itself
     bare.source = {1, 0};
     // Reflection 1/3 against 75 ohm is 150 ohm; -1/3 against 75 is 37.5 ohm; half way (0) is 75.
-    const LoadTable table{{{100e6L, {1.0L / 3, 0}}, {300e6L, {-1.0L / 3, 0}}}, 75, "file"};
+    const LoadTable table{{{100e6L, {1.0L / 3, 0}}, {300e6L, {-1.0L / 3, 0}}}, 75, "file", 1};
     const std::vector<ResponsePoint> sweep = SweepResponse(bare, &table, {100e6L, 300e6L, 3});
     ASSERT_TRUE(sweep[1].ok);
     EXPECT_NEAR(static_cast<double>(sweep[0].sourceEnd.re), 3, 1e-15);
     EXPECT_NEAR(static_cast<double>(sweep[1].sourceEnd.re), 1.5, 1e-15);
     EXPECT_NEAR(static_cast<double>(sweep[2].sourceEnd.re), 0.75, 1e-15);
-    EXPECT_EQ(FormatSweepLine(sweep[1], 50), "200.000000 75.000 0.000 13.98 1.500");
+    EXPECT_EQ(SweepLine(sweep[1], 50).toStdString(), "200.000000 75.000 0.000 13.98 1.500");
 
-    const LoadTable open{{{100e6L, {1, 0}}, {200e6L, {1, 0}}}, 50, "open"};
+    const LoadTable open{{{100e6L, {1, 0}}, {200e6L, {1, 0}}}, 50, "open", 1};
     EXPECT_FALSE(ResponseAt(bare, &open, 150e6L).ok); // an open circuit has no impedance
 }
 
@@ -241,17 +249,19 @@ TEST(FrequencyResponse, ExportWritesTouchstoneRowsAtomically) {
     EXPECT_EQ(line, "100 0.2 0.4 0.8 -0.4 0.8 -0.4 0.2 0.4");
 
     test::TempDir dir;
-    EXPECT_EQ(ExportTouchstone(dir.file("m.S2P"), n, sweep), ">已导出2个频率点到 " + dir.file("m.S2P"));
+    EXPECT_EQ(Answer(ExportTouchstone(dir.file("m.S2P"), n, sweep), dir.file("m.S2P")),
+              ">已导出2个频率点到 " + dir.file("m.S2P"));
     EXPECT_EQ(ReadWholeFile(dir.file("m.S2P")), two.text);
-    EXPECT_EQ(ExportTouchstone(dir.file("m.txt"), n, sweep), ">export 文件名须以 .s1p 或 .s2p 结尾");
+    EXPECT_EQ(Answer(ExportTouchstone(dir.file("m.txt"), n, sweep), dir.file("m.txt")),
+              ">export 文件名须以 .s1p 或 .s2p 结尾");
     EXPECT_FALSE(ReadWholeFile(dir.file("m.txt")).has_value());
     // A failed write says why, as the network file's save does.
-    EXPECT_EQ(
-        ExportTouchstone(dir.file("missing/m.s1p"), n, sweep).rfind(">export 导出失败: 文件写入失败: ", 0),
-        0u);
+    EXPECT_EQ(Answer(ExportTouchstone(dir.file("missing/m.s1p"), n, sweep), dir.file("missing/m.s1p"))
+                  .rfind(">export 导出失败: 文件写入失败: ", 0),
+              0u);
     ASSERT_TRUE(WriteFileAtomically(dir.file("ro.s2p"), "old"));
     std::filesystem::permissions(dir.file("ro.s2p"), std::filesystem::perms::owner_read);
-    EXPECT_EQ(ExportTouchstone(dir.file("ro.s2p"), n, sweep),
+    EXPECT_EQ(Answer(ExportTouchstone(dir.file("ro.s2p"), n, sweep), dir.file("ro.s2p")),
               ">export 导出失败: 文件是只读的,没有覆盖: " + dir.file("ro.s2p"));
 }
 
@@ -269,10 +279,11 @@ TEST(FrequencyResponse, ExportStaysReciprocalNextToANearShortOrOpen) {
 }
 
 TEST(FrequencyResponse, ARangeMustHoldDistinctFrequenciesAtTheExportedPrecision) {
-    EXPECT_EQ(SweepRangeProblem({1e9L, 1000000000.000001L, 5}, nullptr),
-              "频率范围太窄：5个点在15位有效数字下不能互相区分");
-    EXPECT_TRUE(SweepRangeProblem({1e9L, 1000000000.000001L, 3}, nullptr));
-    EXPECT_FALSE(SweepRangeProblem({1e9L, 1000000000.01L, 5}, nullptr));
+    EXPECT_EQ(
+        SweepRangeText(FindSweepRangeProblem({1e9L, 1000000000.000001L, 5}, nullptr).value()).toStdString(),
+        "频率范围太窄：5个点在15位有效数字下不能互相区分");
+    EXPECT_TRUE(FindSweepRangeProblem({1e9L, 1000000000.000001L, 3}, nullptr));
+    EXPECT_FALSE(FindSweepRangeProblem({1e9L, 1000000000.01L, 5}, nullptr));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "matching/analysis/frequency_response.h"
 #include "matching/analysis/network_two_port.h"
 #include "matching/analysis/yield.h"
+#include "matching/model/auto_match_texts.h"
 
 #include <cmath>
 #include <complex>

@@ -57,8 +57,11 @@ protected:
     ProgramState state{dir.path()};
     test::ScriptedPrompter prompter;
     int reads = 0;
-    LoadFileRead fileLoad{LoadTable{{{60e6L, {0.2L, 0.1L}}, {140e6L, {0.3L, -0.1L}}}, 50, "dut.s2p 端口1"},
-                          {}};
+    LoadFileRead fileLoad = [] {
+        LoadFileRead read;
+        read.table = LoadTable{{{60e6L, {0.2L, 0.1L}}, {140e6L, {0.3L, -0.1L}}}, 50, "dut.s2p", 1};
+        return read;
+    }();
     Tfresp window{state, prompter, [this](const std::string&, int, Real) {
                       ++reads;
                       return fileLoad;
@@ -122,7 +125,9 @@ TEST_F(ResponseWindow, BadFieldsAndFileLoadsChangeNothing) {
     EXPECT_EQ(reads, 2);
     EXPECT_TRUE(find<QLabel>("Label2")->text().contains(QStringLiteral("dut.s2p")));
 
-    fileLoad = {std::nullopt, "文件没有端口2的反射系数（S22）"};
+    fileLoad.table.reset();
+    fileLoad.problem = LoadFileRead::Problem::NoReflection;
+    fileLoad.port = 2;
     find<QComboBox>("ComboBox1")->setCurrentIndex(2);
     sweep();
     EXPECT_EQ(prompter.messages.back(), Q("文件没有端口2的反射系数（S22）"));
@@ -213,7 +218,7 @@ TEST(ResponseLocus, LabelsNearTheRimStayInsideThePicture) {
     const ChartGeometry geometry = GeometryForHeight(600);
     std::vector<ResponsePoint> sweep;
     for (Real r : {0.05L, 20.0L, 40.0L}) // from the left rim to the right one
-        sweep.push_back({r * 1e8L, true, {r, 0.5L}, {}, {}});
+        sweep.push_back({r * 1e8L, true, {r, 0.5L}, {}, false, {}});
     RecordingSurface chart(600, 600);
     chart.characterWidth = 7;
     DrawResponseLocus(chart, geometry, sweep, 20e8L);

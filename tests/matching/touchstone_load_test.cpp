@@ -45,7 +45,7 @@ TEST(TouchstoneLoad, ExportedTwoPortReadsBackThroughTheParser) {
 TEST(TouchstoneLoad, PortsAndReferenceOfTheFile) {
     const std::string s1p = "! a one-port\n# MHz S RI R 75\n100 0.2 0.1\n200 0.3 -0.1\n";
     const LoadFileRead one = LoadFromTouchstone(s1p, true, 1, 50, "dut");
-    ASSERT_TRUE(one.table) << one.error;
+    ASSERT_TRUE(one.table) << SParameterErrorText(one.parseError).toStdString();
     EXPECT_EQ(one.table->referenceOhms, 75);
     ASSERT_EQ(one.table->samples.size(), 2u);
     EXPECT_EQ(one.table->samples[1].frequencyHz, 200e6L);
@@ -62,7 +62,7 @@ TEST(TouchstoneLoad, RealTransistorInputAsTheLoad) {
     if (path.empty())
         GTEST_SKIP() << "shared test data absent";
     const LoadFileRead read = ReadLoadFile(path, 1, 50);
-    ASSERT_TRUE(read.table) << read.error;
+    ASSERT_TRUE(read.table) << SParameterErrorText(read.parseError).toStdString();
     ASSERT_EQ(read.table->samples.size(), 58u); // the noise block is not S-parameter data
     EXPECT_EQ(read.table->samples.front().frequencyHz, 30e6L);
     SweepNetwork bare;
@@ -86,7 +86,7 @@ const std::string TwoReferences = "[Version] 2.0\n# GHz S MA R 50\n[Number of Po
 
 TEST(TouchstoneLoad, EachPortTakesItsOwnTouchstoneTwoReference) {
     const LoadFileRead port2 = LoadFromTouchstone(TwoReferences, false, 2, 50, "ts2");
-    ASSERT_TRUE(port2.table) << port2.error;
+    ASSERT_TRUE(port2.table) << SParameterErrorText(port2.parseError).toStdString();
     EXPECT_EQ(port2.table->referenceOhms, 25);
     EXPECT_EQ(LoadFromTouchstone(TwoReferences, false, 1, 50, "ts2").table->referenceOhms, 50);
 
@@ -99,15 +99,16 @@ TEST(TouchstoneLoad, EachPortTakesItsOwnTouchstoneTwoReference) {
     const std::complex<long double> z = 25.0L * (1.0L + g) / (1.0L - g);
     EXPECT_NEAR(static_cast<double>(p.sourceEnd.re * 50), static_cast<double>(z.real()), 1e-12);
     EXPECT_NEAR(static_cast<double>(p.sourceEnd.im * 50), static_cast<double>(z.imag()), 1e-12);
-    EXPECT_TRUE(FormatSweepLine(p, 50).starts_with("2000.000000 91.144 -51.569 ")) << FormatSweepLine(p, 50);
+    EXPECT_TRUE(FormatSweepNumbers(p, 50).starts_with("2000.000000 91.144 -51.569 "))
+        << FormatSweepNumbers(p, 50);
 
     const std::string path = test::SharedTestData("s2p/ts2spec_ex17_2port_noise_ref50_25.ts");
     if (path.empty())
         return;
     const LoadFileRead real = ReadLoadFile(path, 2, 50);
-    ASSERT_TRUE(real.table) << real.error;
-    EXPECT_TRUE(
-        FormatSweepLine(ResponseAt(bare, &*real.table, 2e9L), 50).starts_with("2000.000000 91.144 -51.569 "));
+    ASSERT_TRUE(real.table) << SParameterErrorText(real.parseError).toStdString();
+    EXPECT_TRUE(FormatSweepNumbers(ResponseAt(bare, &*real.table, 2e9L), 50)
+                    .starts_with("2000.000000 91.144 -51.569 "));
 }
 
 TEST(TouchstoneLoad, ALoadFileIsSizeCheckedBeforeItIsRead) {
@@ -120,9 +121,10 @@ TEST(TouchstoneLoad, ALoadFileIsSizeCheckedBeforeItIsRead) {
     }
     const LoadFileRead read = ReadLoadFile(path, 1, 50);
     EXPECT_FALSE(read.table);
-    EXPECT_NE(read.error.find("文件太大"), std::string::npos) << read.error;
+    EXPECT_EQ(read.problem, LoadFileRead::Problem::FileUnreadable);
+    EXPECT_EQ(read.file.problem, FileProblem::TooLarge);
     std::filesystem::resize_file(path, MaxInputFileBytes); // at the limit it is read (and refused as data)
-    EXPECT_EQ(ReadLoadFile(path, 1, 50).error.find("文件太大"), std::string::npos);
+    EXPECT_NE(ReadLoadFile(path, 1, 50).problem, LoadFileRead::Problem::FileUnreadable);
 }
 
 } // namespace
