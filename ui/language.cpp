@@ -9,14 +9,6 @@ namespace qv {
 
 namespace {
 
-// The one context of the English translation: texts are keyed by their Chinese wording alone.
-constexpr const char* TranslationContext = "Quorvane";
-
-TextLookup& Lookup() {
-    static TextLookup lookup;
-    return lookup;
-}
-
 bool LoadQtChinese() {
     auto* translator = new QTranslator(qApp);
     if (!translator->load(QStringLiteral("qtbase_zh_CN"),
@@ -27,8 +19,7 @@ bool LoadQtChinese() {
     return QCoreApplication::installTranslator(translator);
 }
 
-// Every catalogue built into the program (one per subsystem); the legacy catalogue keyed by the
-// Chinese wording alone also feeds Translated().
+// Every catalogue built into the program, one per subsystem.
 bool LoadEnglish() {
     bool loaded = false;
     QDirIterator catalogues(QStringLiteral(":/i18n"), {QStringLiteral("*_en.qm")}, QDir::Files);
@@ -41,10 +32,6 @@ bool LoadEnglish() {
         }
         QCoreApplication::installTranslator(translator);
         loaded = true;
-        if (path.endsWith(QStringLiteral("/quorvane_en.qm")))
-            Lookup() = [translator](const QString& chinese) {
-                return translator->translate(TranslationContext, chinese.toUtf8().constData());
-            };
     }
     return loaded;
 }
@@ -68,10 +55,6 @@ Language ChooseLanguage(std::optional<Language> option, const char* environment,
 
 bool InstallLanguage(Language language) {
     return language == Language::English ? LoadEnglish() : LoadQtChinese();
-}
-
-const TextLookup& InstalledTextLookup() {
-    return Lookup();
 }
 
 } // namespace qv

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ui/interface_text.h"
-
 #include <optional>
 #include <string_view>
 
@@ -28,8 +26,5 @@ Language ChooseLanguage(std::optional<Language> option, const char* environment,
 // message-box buttons. English: every catalogue built into the program. Returns false when a
 // catalogue could not be loaded (the interface then stays as it was).
 bool InstallLanguage(Language language);
-
-// The lookup into the installed English translation; empty when none is installed.
-const TextLookup& InstalledTextLookup();
 
 } // namespace qv

@@ -1,12 +1,11 @@
+#include "app/batch_run.h"
 #include "app/started_application.h"
 #include "app/startup.h"
 #include "core/settings/program_state.h"
 #include "support/scripted_prompter.h"
 #include "support/test_paths.h"
-#include "ui/interface_text.h"
 #include "ui/language.h"
 #include "ui/message_hub.h"
-#include "ui/translating_prompter.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -31,31 +30,20 @@
 #include <QTest>
 #include <QTextDocument>
 #include <algorithm>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace qv {
 namespace {
 
-TEST(InterfaceText, TranslatesWholeTextsThenChineseRunsAndKeepsTheRest) {
-    const QMap<QString, QString> english = {{QStringLiteral("输入错误！"), QStringLiteral("Input error!")},
-                                            {QStringLiteral("接入元件"), QStringLiteral("Elements")},
-                                            {QStringLiteral("衰减"), QStringLiteral("Loss")},
-                                            {QStringLiteral("电压驻波比"), QStringLiteral("VSWR")},
-                                            {QStringLiteral("文件"), QStringLiteral("File")}};
-    const TextLookup lookup = [&](const QString& chinese) { return english.value(chinese, QString()); };
-    const std::vector<std::pair<const char*, const char*>> cases = {
-        {"输入错误！", "Input error!"},                   // the whole text
-        {"接入元件12", "Elements 12"},                    // a run beside a number
-        {"衰                减=-0.1235", "Loss=-0.1235"}, // spaces inside a run
-        {"电 压 驻 波 比=1.0000", "VSWR=1.0000"},
-        {"文件：a.smh", "File: a.smh"},           // unknown run: pieces, ASCII punctuation
-        {"未知的词=5", "未知的词=5"},             // no English: left as it is
-        {"RLmatch=12.34 dB", "RLmatch=12.34 dB"}, // nothing Chinese
-        {"", ""}};
-    for (const auto& [chinese, expected] : cases)
-        EXPECT_EQ(TranslateText(QString::fromUtf8(chinese), lookup), QString::fromUtf8(expected)) << chinese;
-    EXPECT_FALSE(HasChineseText(QStringLiteral("“quoted” text…")));
-    EXPECT_TRUE(HasChineseText(QStringLiteral("a！")));
+// True when the text holds a Chinese character or full-width punctuation.
+bool HasChineseText(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= 0x2E80 && u <= 0x9FFF) || (u >= 0xF900 && u <= 0xFAFF) || (u >= 0xFE30 && u <= 0xFE4F) ||
+               (u >= 0xFF00 && u <= 0xFFEF);
+    });
 }
 
 TEST(InterfaceText, LanguageComesFromTheOptionThenTheEnvironmentElseChinese) {
@@ -66,6 +54,8 @@ TEST(InterfaceText, LanguageComesFromTheOptionThenTheEnvironmentElseChinese) {
     EXPECT_EQ(ChooseLanguage(std::nullopt, "en_GB.UTF-8"), Language::English);
     EXPECT_EQ(ChooseLanguage(std::nullopt, "de_DE.UTF-8"), Language::Chinese);
     EXPECT_EQ(ChooseLanguage(Language::Chinese, "en"), Language::Chinese);
+    EXPECT_EQ(ChooseLanguage(std::nullopt, nullptr, "en"), Language::English); // the stored setting
+    EXPECT_EQ(ChooseLanguage(std::nullopt, "zh_CN.UTF-8", "en"), Language::Chinese);
 }
 
 // What a user sees of a window, control by control, in a fixed order: captions, hints, buttons,
@@ -155,8 +145,6 @@ std::vector<WindowTexts> EveryWindowsTexts() {
 }
 
 TEST(EnglishInterface, EveryWindowIsEnglishWithTheNumbersOfTheChineseOne) {
-    if (qEnvironmentVariableIsEmpty("QV_ENGLISH_WALK"))
-        GTEST_SKIP() << "texts are being marked for the catalogues";
     const std::vector<WindowTexts> chinese = EveryWindowsTexts();
     ASSERT_TRUE(InstallLanguage(Language::English));
     const std::vector<WindowTexts> english = EveryWindowsTexts();
@@ -254,27 +242,56 @@ QStringList TextsThatDoNotFit() {
 }
 
 TEST(EnglishInterface, EveryTextFitsItsControl) {
-    if (qEnvironmentVariableIsEmpty("QV_ENGLISH_WALK"))
-        GTEST_SKIP() << "texts are being marked for the catalogues";
     ASSERT_TRUE(InstallLanguage(Language::English));
     const QStringList cut = TextsThatDoNotFit();
     EXPECT_TRUE(cut.isEmpty()) << cut.join(u'\n').toStdString();
 }
 
-TEST(EnglishInterface, MessagesAndDialogCaptionsAreEnglish) {
+// A file the user names is shown as named, in a folder called 计算 too; only the words around
+// it are English.
+TEST(EnglishInterface, UsersPathsAreShownAsTheyAre) {
     ASSERT_TRUE(InstallLanguage(Language::English));
-    test::ScriptedPrompter shown;
-    TranslatingPrompter prompter(shown);
-    prompter.showMessage(QStringLiteral("输入错误！"));
-    prompter.ask(QStringLiteral("/tmp/a.smh文件存在是否覆盖 "));
-    prompter.saveFileName(QStringLiteral("保存圆图"), QStringLiteral("/tmp/圆图"),
-                          QStringLiteral("bmp files (*.bmp)"));
-    EXPECT_EQ(shown.messages, QStringList{QStringLiteral("Input error!")});
-    EXPECT_EQ(shown.questions, QStringList{QStringLiteral("/tmp/a.smh exists. Overwrite it? ")});
-    EXPECT_EQ(shown.dialogs, QStringList{QStringLiteral("Save chart")});
-    // A solution of the automatic matching, as its table shows it.
-    EXPECT_FALSE(HasChineseText(Translated(QStringLiteral("串L 12.35nH 并C 3.40pF 并开路支节 12.0mm"))));
-    EXPECT_FALSE(HasChineseText(Translated(QStringLiteral("Pi网络：Q=1.000 低于最小值 2.000"))));
+    test::StartedApplication app;
+    auto& [dir, state, hub, prompter, windows] = app;
+    windows.main.show();
+    const QString path = QString::fromStdString(dir.file("计算")) + QStringLiteral("/匹配 1.smh");
+    prompter.fileNames = {path};
+    for (QPushButton* button : windows.main.findChildren<QPushButton*>(QStringLiteral("ButtonOpen")))
+        if (!button->parentWidget()->inherits("QDockWidget"))
+            QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_EQ(prompter.messages.size(), 1);
+    const QString message = prompter.messages.front();
+    EXPECT_TRUE(message.contains(path)) << message.toStdString();
+    EXPECT_FALSE(HasChineseText(QString(message).remove(path))) << message.toStdString();
+    EXPECT_EQ(prompter.dialogs, QStringList{QStringLiteral("Open matching network")})
+        << prompter.dialogs.join(u'|').toStdString();
+}
+
+// The console's answers to a script of every kind of command: the Chinese run is the program's
+// own output, kept byte for byte; the English one has no Chinese and exactly its numbers.
+TEST(EnglishConsole, BatchAnswersInEnglishWithTheNumbersOfTheChineseRun) {
+    const auto run = [] {
+        test::TempDir dir;
+        std::ostringstream out;
+        std::ostringstream err;
+        std::istringstream noInput;
+        RunBatch({dir.path(), std::string(QV_BATCH_TEST_DATA) + "/language_batch.txt", ""}, noInput, out,
+                 err);
+        return QString::fromStdString(out.str());
+    };
+    std::ifstream golden(std::string(QV_BATCH_TEST_DATA) + "/language_batch.zh.out", std::ios::binary);
+    const QString chinese = QString::fromStdString(std::string(std::istreambuf_iterator<char>(golden), {}));
+    ASSERT_TRUE(HasChineseText(chinese));
+    if (!HasChineseText(QCoreApplication::translate("ConsoleText", "--------帮助--------")))
+        GTEST_SKIP() << "the English catalogues are already installed in this process";
+    EXPECT_EQ(run(), chinese);
+    ASSERT_TRUE(InstallLanguage(Language::English));
+    const QString english = run();
+    const QStringList lines = english.split(u'\n');
+    for (const QString& line : lines)
+        EXPECT_FALSE(HasChineseText(line)) << line.toStdString();
+    EXPECT_EQ(lines.size(), chinese.split(u'\n').size());
+    EXPECT_EQ(Numbers({english}), Numbers({chinese}));
 }
 
 TEST(EnglishInterface, FileDialogsKeepTheUsersFolderNames) {
