@@ -5,7 +5,7 @@
 #include "chart/drawing/chart_picture.h"
 #include "chart/drawing/vector_picture.h"
 #include "core/settings/program_state.h"
-#include "matching/analysis/touchstone_load.h"
+#include "matching/analysis/touchstone/touchstone_load.h"
 
 #include <QString>
 #include <cstdio>

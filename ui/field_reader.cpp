@@ -14,6 +14,10 @@ struct FieldText {
 };
 } // namespace
 
+std::string InputErrorText() {
+    return U8(FieldText::tr("输入错误！"));
+}
+
 std::string FieldErrorText(std::string_view fieldCaption) {
     return U8(FieldText::tr("输入错误：%1").arg(Q(fieldCaption)));
 }

@@ -16,7 +16,7 @@ class QLineEdit;
 namespace qv {
 
 // "输入错误！": the message of a field that was refused without naming it.
-inline constexpr const char* InputErrorText = "输入错误！";
+std::string InputErrorText();
 
 // "输入错误：" and the caption of the refused field, so the user sees which one.
 std::string FieldErrorText(std::string_view fieldCaption);

@@ -125,7 +125,7 @@ void ReportFieldError(Prompter& prompter, const char* fieldCaption) {
 }
 
 void FixedDialog::ReportInputError(Prompter& prompter) {
-    prompter.showMessage(QString::fromUtf8(InputErrorText));
+    prompter.showMessage(QString::fromUtf8(InputErrorText()));
 }
 
 } // namespace qv

@@ -27,7 +27,7 @@ TfquQ::TfquQ(ProgramState& state, ChartCanvas& canvas, Prompter& prompter, QWidg
 
 void TfquQ::BitBtn1Click() {
     FieldReader reader;
-    const Real quality = reader.number(*edit1_, InputErrorText);
+    const Real quality = reader.number(*edit1_, InputErrorText());
     reader.require(quality > 0, U8(tr("输入错误！Q值必须大于0")));
     const Refusable<Real> Q = reader.result(quality);
     if (ReportRefusal(prompter_, Q))

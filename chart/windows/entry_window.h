@@ -30,8 +30,8 @@ protected:
     Refusable<EnteredPair> readPair() const {
         FieldReader reader;
         EnteredPair pair;
-        pair.first = reader.number(*edit1_, InputErrorText);
-        pair.second = reader.number(*edit2_, InputErrorText);
+        pair.first = reader.number(*edit1_, InputErrorText());
+        pair.second = reader.number(*edit2_, InputErrorText());
         return reader.result(pair);
     }
 

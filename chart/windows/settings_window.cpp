@@ -106,7 +106,7 @@ void TForm4::BitBtn1Click() {
     if (ReportRefusal(prompter_, in))
         return;
     if (!network_ || !network_->setFrequency(in->frequencyHz) || !network_->setReferenceImpedance(in->ohms)) {
-        prompter_.showMessage(QString::fromUtf8(InputErrorText));
+        prompter_.showMessage(QString::fromUtf8(InputErrorText()));
         return;
     }
     state_.para.WriteParaString("Fo", Trim(U8(edit1_->text())));

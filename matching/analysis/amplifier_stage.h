@@ -5,7 +5,7 @@
 #include "matching/analysis/frequency_response.h"
 #include "matching/analysis/network_two_port.h"
 #include "matching/analysis/outcomes/refusal_codes.h"
-#include "matching/analysis/touchstone_export.h"
+#include "matching/analysis/touchstone/touchstone_export.h"
 #include "sparams/analysis/device_data.h"
 #include "sparams/analysis/stabilising_resistor.h"
 

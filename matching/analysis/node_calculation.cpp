@@ -115,9 +115,8 @@ std::string LabelSuffix(const ElementSpec& e, const NodeConditions& c) {
     case ShuntInductor:
         return Format(":X%f", {omega * e.value});
     case SeriesImpedance:
-        return FormatSignedPair("串", "%f", e.R, e.value);
     case ShuntImpedance:
-        return FormatSignedPair("并", "%f", e.R, e.value);
+        return FormatSignedPair("", "%f", e.R, e.value);
     default:
         return {};
     }
@@ -174,6 +173,9 @@ std::optional<ElementStep> ComputeElementStep(Complex node, const ElementSpec& e
         s.node = NodeAfter(node, element, line, conditions);
         s.path = PathOf(node, s.node, element, conditions);
         s.labelSuffix = LabelSuffix(element, conditions);
+        s.labelConnection = element.kind == SeriesImpedance  ? LabelConnection::Series
+                            : element.kind == ShuntImpedance ? LabelConnection::Shunt
+                                                             : LabelConnection::None;
         s.labelAbove = IsMicrostripKind(element.kind);
         return s;
     });

@@ -48,10 +48,14 @@ struct ElementPath {
     Complex end;   // likewise
 };
 
+// How an impedance element is connected, which its chart label says before its value.
+enum class LabelConnection { None, Series, Shunt };
+
 struct ElementStep {
     Complex node; // the normalised impedance after the element
     ElementPath path;
-    std::string labelSuffix; // written after the element's label: ":X100.00", "串10.00+j5.00", ...
+    LabelConnection labelConnection = LabelConnection::None;
+    std::string labelSuffix; // written after the element's label and connection: ":X100.00", "10.00+j5.00"
     bool labelAbove = false; // microstrip labels sit above the start point instead of below
 };
 

@@ -3,6 +3,9 @@
 #include "chart/analysis/chart_geometry.h"
 #include "core/numbers/fp_check.h"
 #include "core/rf/conversions.h"
+#include "ui/qt_text.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -148,6 +151,24 @@ int LabelTopClearOf(std::span<const LabelBox> keepClear, LabelBox label, bool ab
 
 } // namespace
 
+namespace {
+struct ElementLabel {
+    Q_DECLARE_TR_FUNCTIONS(ElementLabel)
+};
+
+std::string ConnectionWord(LabelConnection connection) {
+    switch (connection) {
+    case LabelConnection::Series:
+        return U8(ElementLabel::tr("串"));
+    case LabelConnection::Shunt:
+        return U8(ElementLabel::tr("并"));
+    case LabelConnection::None:
+        break;
+    }
+    return {};
+}
+} // namespace
+
 void DrawElementPath(Surface& surface, const ChartGeometry& geometry, const ElementStep& step,
                      const std::string& label, PathColours colours, std::span<const LabelBox> keepClear) {
     const Shape shape = step.path.shape;
@@ -157,7 +178,7 @@ void DrawElementPath(Surface& surface, const ChartGeometry& geometry, const Elem
     surface.pen.colour = colours.line;
     surface.brush.solid = false;
     surface.font.colour = colours.label;
-    const std::string text = label + step.labelSuffix;
+    const std::string text = label + ConnectionWord(step.labelConnection) + step.labelSuffix;
     const int labelX = px.startX + LabelOffset;
     int labelY = step.labelAbove ? px.startY - LabelOffset : px.startY + LabelOffset;
     if (!keepClear.empty())

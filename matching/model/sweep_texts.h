@@ -4,7 +4,7 @@
 #include "matching/analysis/bode_fano.h"
 #include "matching/analysis/frequency_response.h"
 #include "matching/analysis/response_plot.h"
-#include "matching/analysis/touchstone_export.h"
+#include "matching/analysis/touchstone/touchstone_export.h"
 #include "matching/analysis/yield.h"
 
 #include <QCoreApplication>

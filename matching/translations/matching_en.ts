@@ -960,6 +960,19 @@
     </message>
 </context>
 <context>
+    <name>ElementLabel</name>
+    <message>
+        <location filename="../drawing/element_path.cpp" line="+162"/>
+        <source>串</source>
+        <translation>series </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>并</source>
+        <translation>shunt </translation>
+    </message>
+</context>
+<context>
     <name>NetworkDialogs</name>
     <message>
         <location filename="../windows/network_dialogs.cpp" line="+72"/>

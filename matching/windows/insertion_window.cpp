@@ -205,7 +205,7 @@ Refusable<Tflcop::Insertion> Tflcop::readInputs() const {
     if (reader.refused())
         return reader.result(in);
     const std::string implausible = ElementProblemText(ImplausibleElement(e)).toStdString();
-    reader.require(implausible.empty(), InputErrorText + implausible);
+    reader.require(implausible.empty(), InputErrorText() + implausible);
     return reader.result(in);
 }
 

@@ -214,10 +214,10 @@ Refusable<Tfresp::SweepInputs> Tfresp::readSweep() const {
 Refusable<YieldRequest> Tfresp::readYield() const {
     FieldReader reader;
     YieldRequest request;
-    request.startHz = reader.value([&] { return FrequencyField(Edit1); }, InputErrorText);
-    request.stopHz = reader.value([&] { return FrequencyField(Edit2); }, InputErrorText);
-    request.returnLossDb = reader.number(*Edit4, InputErrorText);
-    request.builds = reader.wholeNumber(*Edit5, InputErrorText);
+    request.startHz = reader.value([&] { return FrequencyField(Edit1); }, InputErrorText());
+    request.stopHz = reader.value([&] { return FrequencyField(Edit2); }, InputErrorText());
+    request.returnLossDb = reader.number(*Edit4, InputErrorText());
+    request.builds = reader.wholeNumber(*Edit5, InputErrorText());
     return reader.result(request);
 }
 

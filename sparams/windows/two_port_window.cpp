@@ -207,10 +207,10 @@ void Tffscalc::setText(Field number, const std::string& text) {
 Refusable<std::array<Complex, 2>> Tffscalc::readComplexPair() const {
     FieldReader reader;
     std::array<Complex, 2> x{};
-    x[0].re = reader.number(*edit(X1Re), InputErrorText);
-    x[0].im = reader.number(*edit(X1Im), InputErrorText);
-    x[1].re = reader.number(*edit(X2Re), InputErrorText);
-    x[1].im = reader.number(*edit(X2Im), InputErrorText);
+    x[0].re = reader.number(*edit(X1Re), InputErrorText());
+    x[0].im = reader.number(*edit(X1Im), InputErrorText());
+    x[1].re = reader.number(*edit(X2Re), InputErrorText());
+    x[1].im = reader.number(*edit(X2Im), InputErrorText());
     return reader.result(x);
 }
 
@@ -415,7 +415,7 @@ Refusable<TwoPort> Tffscalc::readTwoPort() const {
     FieldReader reader;
     std::array<Real, SparaSFieldCount> values{};
     for (std::size_t i = 0; i < SFields.size(); ++i)
-        values[i] = reader.number(*edit(SFields[i]), InputErrorText);
+        values[i] = reader.number(*edit(SFields[i]), InputErrorText());
     if (reader.refused())
         return reader.result(TwoPort{});
     const bool polar = polar_->isChecked();
@@ -428,7 +428,7 @@ Refusable<TwoPort> Tffscalc::readTwoPort() const {
 
 Refusable<Real> Tffscalc::readDecibels(Field field) const {
     FieldReader reader;
-    const Real db = reader.number(*edit(field), InputErrorText);
+    const Real db = reader.number(*edit(field), InputErrorText());
     return reader.result(db);
 }
 

@@ -5,7 +5,7 @@
 #include "core/rf/microstrip.h"
 #include "core/settings/atomic_file.h"
 #include "matching/analysis/network_two_port.h"
-#include "matching/analysis/touchstone_export.h"
+#include "matching/analysis/touchstone/touchstone_export.h"
 #include "matching/drawing/network_drawing.h"
 #include "matching/model/sweep_texts.h"
 #include "support/test_paths.h"

@@ -63,11 +63,13 @@ TEST(ElementStep, ReactanceLabelsShowOhmsWithTwoDecimals) {
 }
 
 TEST(ElementStep, ImpedanceLabelsCarryTheSignOfTheReactance) {
-    EXPECT_EQ(Step({1, 0}, SeriesImpedance, 5, 10).labelSuffix, "串10.00+j5.00");
-    EXPECT_EQ(Step({1, 0}, SeriesImpedance, -5, 10).labelSuffix, "串10.00-j5.00");
-    EXPECT_EQ(Step({1, 0}, SeriesImpedance, 0, 10).labelSuffix, "串10.00-j0.00");
-    EXPECT_EQ(Step({1, 0}, ShuntImpedance, 7.5L, 0).labelSuffix, "并0.00+j7.50");
-    EXPECT_EQ(Step({1, 0}, ShuntImpedance, -7.5L, 100).labelSuffix, "并100.00-j7.50");
+    EXPECT_EQ(Step({1, 0}, SeriesImpedance, 5, 10).labelSuffix, "10.00+j5.00");
+    EXPECT_EQ(Step({1, 0}, SeriesImpedance, 5, 10).labelConnection, LabelConnection::Series);
+    EXPECT_EQ(Step({1, 0}, SeriesImpedance, -5, 10).labelSuffix, "10.00-j5.00");
+    EXPECT_EQ(Step({1, 0}, SeriesImpedance, 0, 10).labelSuffix, "10.00-j0.00");
+    EXPECT_EQ(Step({1, 0}, ShuntImpedance, 7.5L, 0).labelSuffix, "0.00+j7.50");
+    EXPECT_EQ(Step({1, 0}, ShuntImpedance, -7.5L, 100).labelSuffix, "100.00-j7.50");
+    EXPECT_EQ(Step({1, 0}, ShuntImpedance, -7.5L, 100).labelConnection, LabelConnection::Shunt);
 }
 
 TEST(ElementStep, SeriesImpedanceIsAnArcOnlyWithoutResistance) {

@@ -1,8 +1,8 @@
-#include "matching/analysis/touchstone_load.h"
+#include "matching/analysis/touchstone/touchstone_load.h"
 
 #include "core/settings/atomic_file.h"
 #include "matching/analysis/network_two_port.h"
-#include "matching/analysis/touchstone_export.h"
+#include "matching/analysis/touchstone/touchstone_export.h"
 #include "sparams/analysis/sparameter_file.h"
 #include "sparams/model/sparameter_file_texts.h"
 #include "support/test_paths.h"

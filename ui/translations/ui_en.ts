@@ -5,6 +5,11 @@
     <name>FieldText</name>
     <message>
         <location filename="../field_reader.cpp" line="+18"/>
+        <source>输入错误！</source>
+        <translation>Input error!</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>输入错误：%1</source>
         <translation>Input error: %1</translation>
     </message>

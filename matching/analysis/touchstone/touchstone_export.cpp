@@ -1,4 +1,4 @@
-#include "matching/analysis/touchstone_export.h"
+#include "matching/analysis/touchstone/touchstone_export.h"
 
 #include "core/numbers/errors.h"
 #include "core/numbers/fp_check.h"

@@ -1,10 +1,10 @@
-#include "matching/analysis/touchstone_load.h"
+#include "matching/analysis/touchstone/touchstone_load.h"
 
 #include "core/numbers/decimal.h"
 #include "core/numbers/text_format.h"
 #include "core/numbers/tokens.h"
 #include "core/settings/atomic_file.h"
-#include "matching/analysis/touchstone_export.h"
+#include "matching/analysis/touchstone/touchstone_export.h"
 #include "sparams/analysis/sparameter_file.h"
 
 #include <cmath>
