@@ -70,7 +70,8 @@ struct WindowTexts {
 WindowTexts VisibleTexts(QWidget& window) {
     WindowTexts texts{{window.windowTitle()}, {}};
     for (QWidget* w : window.findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(&window))
+        // A tab bar scrolls its longer English tabs with buttons of its own.
+        if (!w->isVisibleTo(&window) || qobject_cast<QTabBar*>(w->parentWidget()))
             continue;
         QString text = w->toolTip() + u'|' + w->statusTip();
         if (auto* label = qobject_cast<QLabel*>(w))
@@ -107,10 +108,11 @@ QStringList Numbers(const QStringList& texts) {
 // Every window of the program, shown and painted the way the user meets it, after the cursor
 // has crossed the chart so that the readouts hold numbers. Windows are taken in the order of
 // their names, so that the same window is compared in both languages.
-// The docked windows are part of the main window once their docks are open.
+// The docked windows are part of the main window once they are shown, which opens their docks.
 void OpenEveryDock(QWidget& main) {
     for (QDockWidget* dock : main.findChildren<QDockWidget*>())
-        dock->show();
+        if (dock->widget())
+            dock->widget()->show();
 }
 
 std::vector<WindowTexts> ShowEveryWindow(ApplicationWindows& windows) {
