@@ -7,6 +7,7 @@
         <location filename="../windows/general_calculator_window.cpp" line="+180"/>
         <location line="+70"/>
         <source>计算</source>
+        <translatorcomment>Glossary: 计算 = Calculate (a button; window titles name their window)</translatorcomment>
         <translation>Calculate</translation>
     </message>
     <message>
@@ -21,6 +22,7 @@
         <location line="-186"/>
         <source>计算</source>
         <comment>window title</comment>
+        <translatorcomment>Glossary: 计算 = Calculate (a button; window titles name their window)</translatorcomment>
         <translation>General calculator</translation>
     </message>
     <message>
@@ -186,6 +188,7 @@
     <message>
         <location line="+2"/>
         <source>圆图</source>
+        <translatorcomment>Glossary: 圆图 = Smith chart</translatorcomment>
         <translation>Smith chart</translation>
     </message>
     <message>
@@ -279,6 +282,7 @@
         <location line="+201"/>
         <location line="+1"/>
         <source>介电常数</source>
+        <translatorcomment>Glossary: 介电常数 = dielectric constant</translatorcomment>
         <translation>Dielectric constant εr</translation>
     </message>
     <message>
@@ -304,6 +308,7 @@
         <location line="+175"/>
         <location line="+1"/>
         <source>特征阻抗</source>
+        <translatorcomment>Glossary: 特征阻抗 = Zo</translatorcomment>
         <translation>Zo</translation>
     </message>
     <message>
@@ -339,6 +344,7 @@
     <message>
         <location line="+1"/>
         <source>工作频率</source>
+        <translatorcomment>Glossary: 工作频率 = operating frequency (Fo)</translatorcomment>
         <translation>Operating frequency</translation>
     </message>
     <message>
@@ -365,6 +371,7 @@
     <message>
         <location line="-25"/>
         <source>计算</source>
+        <translatorcomment>Glossary: 计算 = Calculate (a button; window titles name their window)</translatorcomment>
         <translation>Calculate</translation>
     </message>
     <message>
@@ -437,6 +444,7 @@
         <location line="-141"/>
         <location line="+117"/>
         <source>线宽</source>
+        <translatorcomment>Glossary: 线宽 = line width</translatorcomment>
         <translation>Line width</translation>
     </message>
     <message>
@@ -527,6 +535,7 @@
     <message>
         <location filename="../windows/microwave_formula_window.cpp" line="+48"/>
         <source>计算</source>
+        <translatorcomment>Glossary: 计算 = Calculate (a button; window titles name their window)</translatorcomment>
         <translation>Calculate</translation>
     </message>
     <message>

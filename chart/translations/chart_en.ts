@@ -135,11 +135,13 @@
     <message>
         <location line="+60"/>
         <source>圆图</source>
+        <translatorcomment>Glossary: 圆图 = Smith chart</translatorcomment>
         <translation>Smith chart</translation>
     </message>
     <message>
         <location line="+127"/>
         <source>清除</source>
+        <translatorcomment>Glossary: 清除 = Clear</translatorcomment>
         <translation>Clear</translation>
     </message>
     <message>
@@ -165,6 +167,7 @@
     <message>
         <location line="+2"/>
         <source>匹配设置</source>
+        <translatorcomment>Glossary: 匹配设置 = Matching setup (button, title and messages alike)</translatorcomment>
         <translation>Matching setup</translation>
     </message>
     <message>
@@ -225,6 +228,7 @@
     <message>
         <location line="+2"/>
         <source>频率响应</source>
+        <translatorcomment>Glossary: 频率响应 = Frequency response</translatorcomment>
         <translation>Frequency response</translation>
     </message>
     <message>
@@ -235,6 +239,7 @@
     <message>
         <location line="+2"/>
         <source>自动匹配</source>
+        <translatorcomment>Glossary: 自动匹配 = Automatic matching</translatorcomment>
         <translation>Automatic matching</translation>
     </message>
     <message>
@@ -255,6 +260,7 @@
     <message>
         <location line="+4"/>
         <source>撤销</source>
+        <translatorcomment>Glossary: 撤销 = Undo</translatorcomment>
         <translation>Undo</translation>
     </message>
     <message>
@@ -265,6 +271,7 @@
     <message>
         <location line="+1"/>
         <source>重做</source>
+        <translatorcomment>Glossary: 重做 = Redo</translatorcomment>
         <translation>Redo</translation>
     </message>
     <message>
@@ -275,6 +282,7 @@
     <message>
         <location line="+6"/>
         <source>打开</source>
+        <translatorcomment>Glossary: 打开 = Open</translatorcomment>
         <translation>Open</translation>
     </message>
     <message>
@@ -285,6 +293,7 @@
     <message>
         <location line="+2"/>
         <source>保存</source>
+        <translatorcomment>Glossary: 保存 = Save</translatorcomment>
         <translation>Save</translation>
     </message>
     <message>

@@ -41,6 +41,7 @@
     <message>
         <location line="+17"/>
         <source>单支节</source>
+        <translatorcomment>Glossary: 单支节 = single stub</translatorcomment>
         <translation>Stub</translation>
     </message>
     <message>
@@ -964,11 +965,13 @@
     <message>
         <location filename="../drawing/element_path.cpp" line="+162"/>
         <source>串</source>
+        <translatorcomment>Glossary: 串 = series</translatorcomment>
         <translation>series </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>并</source>
+        <translatorcomment>Glossary: 并 = shunt</translatorcomment>
         <translation>shunt </translation>
     </message>
 </context>
@@ -1273,6 +1276,7 @@
         <location line="+6"/>
         <location line="+86"/>
         <source>晶体管文件</source>
+        <translatorcomment>Glossary: 晶体管文件 = transistor file</translatorcomment>
         <translation>Transistor file</translation>
     </message>
     <message>
@@ -1317,6 +1321,7 @@
     <message>
         <location line="+6"/>
         <source>计算</source>
+        <translatorcomment>Glossary: 计算 = Calculate (a button; window titles name their window)</translatorcomment>
         <translation>Calculate</translation>
     </message>
     <message>
@@ -1365,6 +1370,7 @@
     <message>
         <location line="+26"/>
         <source>输入错误！</source>
+        <translatorcomment>Glossary: 输入错误！ = Input error!</translatorcomment>
         <translation>Input error!</translation>
     </message>
     <message>
@@ -1438,11 +1444,13 @@
     <message>
         <location line="+1"/>
         <source>介电常数</source>
+        <translatorcomment>Glossary: 介电常数 = dielectric constant</translatorcomment>
         <translation>εr</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>自动匹配</source>
+        <translatorcomment>Glossary: 自动匹配 = Automatic matching</translatorcomment>
         <translation>Automatic matching</translation>
     </message>
     <message>
@@ -1463,6 +1471,7 @@
     <message>
         <location line="+0"/>
         <source>单支节</source>
+        <translatorcomment>Glossary: 单支节 = single stub</translatorcomment>
         <translation>Single stub</translation>
     </message>
     <message>
@@ -1470,6 +1479,7 @@
         <location line="+29"/>
         <location line="+65"/>
         <source>有载Q</source>
+        <translatorcomment>Glossary: 有载Q = Loaded Q</translatorcomment>
         <translation>Loaded Q</translation>
     </message>
     <message>
@@ -1485,11 +1495,13 @@
     <message>
         <location line="+15"/>
         <source>短路支节</source>
+        <translatorcomment>Glossary: 短路支节 = short stub</translatorcomment>
         <translation>Short stub</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>计算</source>
+        <translatorcomment>Glossary: 计算 = Calculate (a button; window titles name their window)</translatorcomment>
         <translation>Calculate</translation>
     </message>
     <message>
@@ -1505,6 +1517,7 @@
     <message>
         <location line="+0"/>
         <source>标称值</source>
+        <translatorcomment>Glossary: 标称值 = nominal value</translatorcomment>
         <translation>Nominal values</translation>
     </message>
     <message>
@@ -1594,6 +1607,7 @@
         <location line="-16"/>
         <location line="+18"/>
         <source>驻波比</source>
+        <translatorcomment>Glossary: 驻波比 = VSWR</translatorcomment>
         <translation>VSWR</translation>
     </message>
     <message>
@@ -1662,11 +1676,13 @@
     <message>
         <location line="+8"/>
         <source>电容</source>
+        <translatorcomment>Glossary: 电容 = capacitor / capacitance</translatorcomment>
         <translation>Capacitance</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>电感</source>
+        <translatorcomment>Glossary: 电感 = inductor / inductance</translatorcomment>
         <translation>Inductance</translation>
     </message>
     <message>
@@ -1689,6 +1705,7 @@
         <location line="+7"/>
         <location line="+19"/>
         <source>计算</source>
+        <translatorcomment>Glossary: 计算 = Calculate (a button; window titles name their window)</translatorcomment>
         <translation>Calculate</translation>
     </message>
     <message>
@@ -1700,6 +1717,7 @@
         <location line="+37"/>
         <location line="+10"/>
         <source>输入错误！</source>
+        <translatorcomment>Glossary: 输入错误！ = Input error!</translatorcomment>
         <translation>Input error!</translation>
     </message>
 </context>
@@ -1779,6 +1797,7 @@
     <message>
         <location line="-20"/>
         <source>线宽</source>
+        <translatorcomment>Glossary: 线宽 = line width</translatorcomment>
         <translation>W</translation>
     </message>
     <message>
@@ -1845,6 +1864,7 @@
         <location line="+49"/>
         <location line="+11"/>
         <source>输入错误！</source>
+        <translatorcomment>Glossary: 输入错误！ = Input error!</translatorcomment>
         <translation>Input error!</translation>
     </message>
 </context>
@@ -1853,6 +1873,7 @@
     <message>
         <location filename="../windows/console_window.cpp" line="+35"/>
         <source>命令行输入</source>
+        <translatorcomment>Glossary: 命令行输入 = Command console</translatorcomment>
         <translation>Command console</translation>
     </message>
     <message>
@@ -1882,12 +1903,14 @@
         <location line="+1"/>
         <location line="+19"/>
         <source>负载</source>
+        <translatorcomment>Glossary: 负载 = Load</translatorcomment>
         <translation>Load</translation>
     </message>
     <message>
         <location line="-16"/>
         <location line="+19"/>
         <source>源点</source>
+        <translatorcomment>Glossary: 源点 = Source</translatorcomment>
         <translation>Source</translation>
     </message>
     <message>
@@ -1961,6 +1984,7 @@
         <location line="-141"/>
         <location line="+17"/>
         <source>输入错误！</source>
+        <translatorcomment>Glossary: 输入错误！ = Input error!</translatorcomment>
         <translation>Input error!</translation>
     </message>
     <message>
@@ -1989,6 +2013,7 @@
     <message>
         <location filename="../windows/response_window.cpp" line="+62"/>
         <source>频率响应</source>
+        <translatorcomment>Glossary: 频率响应 = Frequency response</translatorcomment>
         <translation>Frequency response</translation>
     </message>
     <message>
@@ -2018,6 +2043,7 @@
     <message>
         <location line="-133"/>
         <source>负载</source>
+        <translatorcomment>Glossary: 负载 = Load</translatorcomment>
         <translation>Load</translation>
     </message>
     <message>
@@ -2063,6 +2089,7 @@
     <message>
         <location line="+3"/>
         <source>成品率</source>
+        <translatorcomment>Glossary: 成品率 = yield</translatorcomment>
         <translation>Yield</translation>
     </message>
     <message>

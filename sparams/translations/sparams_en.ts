@@ -102,6 +102,7 @@
     <message>
         <location filename="../windows/sparams_table_window.cpp" line="+39"/>
         <source>S参数表</source>
+        <translatorcomment>Glossary: S参数表 = S-parameter table</translatorcomment>
         <translation>S-parameter table</translation>
     </message>
     <message>
@@ -125,6 +126,7 @@
     <message>
         <location filename="../windows/two_port_window.cpp" line="+109"/>
         <source>计算</source>
+        <translatorcomment>Glossary: 计算 = Calculate (a button; window titles name their window)</translatorcomment>
         <translation>Calculate</translation>
     </message>
     <message>
@@ -136,6 +138,7 @@
         <location line="-26"/>
         <source>计算</source>
         <comment>window title</comment>
+        <translatorcomment>Glossary: 计算 = Calculate (a button; window titles name their window)</translatorcomment>
         <translation>Two-port calculator</translation>
     </message>
     <message>

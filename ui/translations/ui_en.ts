@@ -6,6 +6,7 @@
     <message>
         <location filename="../field_reader.cpp" line="+18"/>
         <source>输入错误！</source>
+        <translatorcomment>Glossary: 输入错误！ = Input error!</translatorcomment>
         <translation>Input error!</translation>
     </message>
     <message>
