@@ -26,23 +26,23 @@
     <message>
         <location line="+2"/>
         <source>串微带</source>
-        <translation>Ser line </translation>
+        <translation>Series line</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>并短路支节</source>
-        <translation>Short stub </translation>
+        <translation>Short stub</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>并开路支节</source>
-        <translation>Open stub </translation>
+        <translation>Open stub</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>单支节</source>
         <translatorcomment>Glossary: 单支节 = single stub</translatorcomment>
-        <translation>Stub</translation>
+        <translation>Single stub</translation>
     </message>
     <message>
         <location line="+21"/>
